@@ -1,0 +1,39 @@
+#pragma once
+// What every subcommand of quillix-cli receives: the resolved global options and
+// the output streams, plus the exit statuses of the command-line contract.
+
+#include <iosfwd>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quillix::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;  // the command failed: message on stderr
+inline constexpr int kExitUsage = 2;   // usage error: message on stderr
+
+// Bad usage (unknown option, wrong argument count, a text that is no number).
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The command ran but failed (a missing program, an unreadable file).
+class CommandFailed : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct CliContext {
+    std::string home;             // the home folder, resolved
+    bool json = false;            // --json
+    std::optional<int> fixed;     // --fixed N
+    std::ostream* out = nullptr;  // standard output
+    std::ostream* err = nullptr;  // standard error
+};
+
+using Arguments = std::vector<std::string>;
+
+}  // namespace quillix::cli

@@ -1,0 +1,198 @@
+#include "common/number_text.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <algorithm>
+#include <locale.h>
+
+namespace quillix {
+
+namespace {
+
+struct Decomposed {
+    bool negative = false;
+    std::string digits;  // significant digits, no trailing zeros, at least one
+    int exp10 = 0;       // value = d.ddd x 10^exp10
+};
+
+Decomposed Decompose(long double x, int precision) {
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, "%.*Le", precision - 1, x);
+    Decomposed out;
+    const char* p = buffer;
+    if (*p == '-') {
+        out.negative = true;
+        ++p;
+    }
+    for (; *p != 'e' && *p != '\0'; ++p) {
+        if (*p != '.') out.digits.push_back(*p);
+    }
+    if (*p == 'e') out.exp10 = std::atoi(p + 1);
+    while (out.digits.size() > 1 && out.digits.back() == '0') out.digits.pop_back();
+    return out;
+}
+
+std::string SpecialText(long double x) {
+    if (std::isnan(x)) return "NAN";
+    return x < 0 ? "-INF" : "INF";
+}
+
+std::string Scientific(const Decomposed& d, int minExpDigits) {
+    std::string text = d.negative ? "-" : "";
+    text += d.digits[0];
+    if (d.digits.size() > 1) {
+        text += '.';
+        text.append(d.digits, 1, std::string::npos);
+    }
+    text += 'E';
+    if (d.exp10 < 0) text += '-';
+    std::string exponent = std::to_string(std::abs(d.exp10));
+    if (minExpDigits <= 4 && static_cast<int>(exponent.size()) < minExpDigits) {
+        exponent.insert(0, minExpDigits - exponent.size(), '0');
+    }
+    return text + exponent;
+}
+
+std::string Plain(const Decomposed& d) {
+    std::string integer, fraction;
+    if (d.exp10 >= 0) {
+        const std::size_t intLen = static_cast<std::size_t>(d.exp10) + 1;
+        if (d.digits.size() <= intLen) {
+            integer = d.digits + std::string(intLen - d.digits.size(), '0');
+        } else {
+            integer = d.digits.substr(0, intLen);
+            fraction = d.digits.substr(intLen);
+        }
+    } else {
+        integer = "0";
+        fraction = std::string(static_cast<std::size_t>(-d.exp10 - 1), '0') + d.digits;
+    }
+    std::string text = d.negative ? "-" : "";
+    text += integer;
+    if (!fraction.empty()) text += "." + fraction;
+    return text;
+}
+
+bool AllZeroDigits(std::string_view text) {
+    for (char c : text) {
+        if (c >= '1' && c <= '9') return false;
+    }
+    return true;
+}
+
+locale_t CLocale() {
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    return locale;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsDecimalSyntax(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t mantissaDigits = 0;
+    while (i < s.size() && IsDigit(s[i])) ++i, ++mantissaDigits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && IsDigit(s[i])) ++i, ++mantissaDigits;
+    }
+    if (mantissaDigits == 0) return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        std::size_t expDigits = 0;
+        while (i < s.size() && IsDigit(s[i])) ++i, ++expDigits;
+        if (expDigits == 0) return false;
+    }
+    return i == s.size();
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const char x = (a[i] >= 'a' && a[i] <= 'z') ? a[i] - 32 : a[i];
+        const char y = (b[i] >= 'a' && b[i] <= 'z') ? b[i] - 32 : b[i];
+        if (x != y) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string FormatFloatGeneral(long double x, int precision, int minExpDigits) {
+    if (!std::isfinite(x)) return SpecialText(x);
+    if (x == 0) return "0";
+    const Decomposed d = Decompose(x, precision);
+    const int e = d.exp10 + 1;
+    if (e >= -3 && e <= precision) return Plain(d);
+    return Scientific(d, minExpDigits);
+}
+
+std::string FormatFloatFixed(long double x, int decimals, int precision, int minExpDigits) {
+    if (!std::isfinite(x)) return SpecialText(x);
+    if (decimals < 0) decimals = 0;
+    if (decimals > 18) decimals = 18;
+    const long double magnitude = std::fabs(x);
+    if (magnitude >= std::pow(10.0L, precision)) {
+        return FormatFloatGeneral(x, precision, minExpDigits);
+    }
+    int intDigits = 0;
+    for (long double m = magnitude; m >= 1 && intDigits < precision; m /= 10) ++intDigits;
+    const int shown = std::min(decimals, std::max(0, precision - intDigits));
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, "%.*Lf", shown, x);
+    std::string text = buffer;
+    if (shown < decimals) {
+        if (shown == 0) text += '.';
+        text.append(static_cast<std::size_t>(decimals - shown), '0');
+    }
+    if (text[0] == '-' && AllZeroDigits(text)) text.erase(0, 1);
+    return text;
+}
+
+std::string GroupDigits(std::string_view text) {
+    std::string sign;
+    std::size_t start = 0;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        sign = text[0];
+        start = 1;
+    }
+    std::size_t end = text.find_first_of(".Ee", start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view integer = text.substr(start, end - start);
+    std::string grouped;
+    grouped.reserve(integer.size() + integer.size() / 3);
+    for (std::size_t i = 0; i < integer.size(); ++i) {
+        if (i > 0 && (integer.size() - i) % 3 == 0) grouped += ',';
+        grouped += integer[i];
+    }
+    return sign + grouped + std::string(text.substr(end));
+}
+
+std::string FormatFloat15(double x) { return FormatFloatGeneral(x, 15, 0); }
+
+std::optional<long double> ParseDecimal(std::string_view text, bool allowSpecial) {
+    if (allowSpecial) {
+        std::string_view body = text;
+        bool negative = false;
+        if (!body.empty() && (body[0] == '-' || body[0] == '+')) {
+            negative = body[0] == '-';
+            body.remove_prefix(1);
+        }
+        if (EqualsIgnoreCase(body, "INF")) return negative ? -HUGE_VALL : HUGE_VALL;
+        if (EqualsIgnoreCase(body, "NAN")) return std::nanl("");
+    }
+    if (!IsDecimalSyntax(text)) return std::nullopt;
+    const std::string copy(text);
+    errno = 0;
+    char* end = nullptr;
+    const long double value = strtold_l(copy.c_str(), &end, CLocale());
+    if (end != copy.c_str() + copy.size()) return std::nullopt;
+    if (errno == ERANGE && std::isinf(value)) return std::nullopt;
+    return value;
+}
+
+}  // namespace quillix

@@ -1,0 +1,39 @@
+#pragma once
+// Number texts: the general and fixed display formats, digit grouping, the
+// 15-digit form used in files, and a strict decimal reader. "." is always the
+// decimal point; nothing here depends on the process locale.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillix {
+
+// At most `precision` significant digits, trailing zeros dropped. Plain notation
+// when the decimal exponent e (value = 0.d1d2... x 10^e) lies in -3..precision,
+// otherwise scientific: "1.5E20", "1E-05", the exponent with at least
+// `minExpDigits` digits (no padding when minExpDigits exceeds 4).
+// Infinities are "INF" / "-INF", not-a-number "NAN".
+std::string FormatFloatGeneral(long double x, int precision, int minExpDigits);
+
+// Exactly `decimals` decimals (at most 18) with at most `precision` significant
+// digits; a value whose integer part needs more than `precision` digits is shown
+// in the scientific notation of the general format.
+std::string FormatFloatFixed(long double x, int decimals, int precision, int minExpDigits);
+
+// Inserts "," between groups of three integer digits, keeping a leading sign and
+// everything from the first ".", "E" or "e" on: -1234.5 becomes -1,234.5.
+std::string GroupDigits(std::string_view text);
+
+// The short form of the files: the number as a double with 15 significant digits,
+// plain for exponents -3..15, otherwise "1E20", "1E-5".
+std::string FormatFloat15(double x);
+
+// Reads a whole decimal text: optional sign, digits with an optional ".", an
+// optional exponent ("e" or "E", optional sign, digits). No blanks, no
+// hexadecimal. With allowSpecial, "INF", "-INF" and "NAN" (any letter case)
+// are accepted too. Nothing for any other text or a value outside the range of
+// the extended type (a value too small becomes 0 or a denormal).
+std::optional<long double> ParseDecimal(std::string_view text, bool allowSpecial = false);
+
+}  // namespace quillix

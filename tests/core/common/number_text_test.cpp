@@ -1,0 +1,88 @@
+#include "common/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace quillix {
+namespace {
+
+TEST(FormatFloatGeneral, SwitchesToScientificAtTheBounds) {
+    struct Row {
+        long double value;
+        const char* text;
+    };
+    const Row rows[] = {
+        {0.0001L, "0.0001"},
+        {0.00001L, "1E-05"},
+        {1.5e20L, "1.5E20"},
+        {1.0L / 3, "0.333333333333333333"},
+        {999999999999999999.0L, "999999999999999999"},
+        {1e18L, "1E18"},
+        {-2.5L, "-2.5"},
+        {0.0L, "0"},
+        {123456789.0L, "123456789"},
+        {-0.000123L, "-0.000123"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(FormatFloatGeneral(row.value, 18, 2), row.text);
+}
+
+TEST(FormatFloatGeneral, ExponentDigitsFollowTheMinimumUpToFour) {
+    EXPECT_EQ(FormatFloatGeneral(1e-5L, 18, 3), "1E-005");
+    EXPECT_EQ(FormatFloatGeneral(1e-5L, 18, 4), "1E-0005");
+    EXPECT_EQ(FormatFloatGeneral(1e-5L, 18, 5), "1E-5");
+    EXPECT_EQ(FormatFloatGeneral(1e300L, 18, 2), "1E300");
+}
+
+TEST(FormatFloatGeneral, SpecialValues) {
+    EXPECT_EQ(FormatFloatGeneral(HUGE_VALL, 18, 2), "INF");
+    EXPECT_EQ(FormatFloatGeneral(-HUGE_VALL, 18, 2), "-INF");
+    EXPECT_EQ(FormatFloatGeneral(std::nanl(""), 18, 2), "NAN");
+}
+
+TEST(FormatFloatFixed, RoundsToTheDecimalsAndFallsBackForHugeValues) {
+    EXPECT_EQ(FormatFloatFixed(2.346L, 2, 18, 2), "2.35");
+    EXPECT_EQ(FormatFloatFixed(-0.001L, 2, 18, 2), "0.00");
+    EXPECT_EQ(FormatFloatFixed(5.0L, 0, 18, 2), "5");
+    EXPECT_EQ(FormatFloatFixed(1.5e20L, 2, 18, 2), "1.5E20");
+    EXPECT_EQ(FormatFloatFixed(12345.5L, 18, 18, 2), "12345.500000000000000000");
+}
+
+TEST(GroupDigits, GroupsOnlyTheIntegerPart) {
+    EXPECT_EQ(GroupDigits("0.001234"), "0.001234");
+    EXPECT_EQ(GroupDigits("-12345678.9"), "-12,345,678.9");
+    EXPECT_EQ(GroupDigits("123"), "123");
+    EXPECT_EQ(GroupDigits("1234567"), "1,234,567");
+    EXPECT_EQ(GroupDigits("1.5E20"), "1.5E20");
+    EXPECT_EQ(GroupDigits("1234.5E20"), "1,234.5E20");
+    EXPECT_EQ(GroupDigits("INF"), "INF");
+}
+
+TEST(FormatFloat15, FileForm) {
+    EXPECT_EQ(FormatFloat15(0.1), "0.1");
+    EXPECT_EQ(FormatFloat15(3.14159265358979), "3.14159265358979");
+    EXPECT_EQ(FormatFloat15(1e20), "1E20");
+    EXPECT_EQ(FormatFloat15(1e-5), "1E-5");
+    EXPECT_EQ(FormatFloat15(1.5e-8), "1.5E-8");
+    EXPECT_EQ(FormatFloat15(123456789012345678.0), "1.23456789012346E17");
+}
+
+TEST(ParseDecimal, AcceptsOnlyDecimalTexts) {
+    EXPECT_EQ(ParseDecimal("12.5"), 12.5L);
+    EXPECT_EQ(ParseDecimal("-1e+5"), -1e5L);
+    EXPECT_EQ(ParseDecimal(".5"), 0.5L);
+    EXPECT_EQ(ParseDecimal("5."), 5.0L);
+    EXPECT_FALSE(ParseDecimal(""));
+    EXPECT_FALSE(ParseDecimal(" 1"));
+    EXPECT_FALSE(ParseDecimal("1e"));
+    EXPECT_FALSE(ParseDecimal("0x10"));
+    EXPECT_FALSE(ParseDecimal("inf"));
+    EXPECT_FALSE(ParseDecimal("1e+9999"));
+    EXPECT_TRUE(ParseDecimal("1e4000"));
+    EXPECT_EQ(ParseDecimal("1e-9999"), 0.0L);
+    EXPECT_TRUE(std::isinf(*ParseDecimal("-INF", true)));
+    EXPECT_TRUE(std::isnan(*ParseDecimal("nan", true)));
+}
+
+}  // namespace
+}  // namespace quillix
