@@ -9,7 +9,7 @@
 namespace quillix {
 
 class ECalcError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -18,6 +18,8 @@ inline constexpr const char* kMsgZeroDivide = "Floating point division by zero";
 inline constexpr const char* kMsgOverflow = "Floating point overflow";
 inline constexpr const char* kMsgIntegerDivideByZero = "Division by zero";
 
-[[noreturn]] inline void RaiseCalcError(const std::string& message) { throw ECalcError(message); }
+[[noreturn]] inline void RaiseCalcError(const std::string& message) {
+    throw ECalcError(message);
+}
 
 }  // namespace quillix

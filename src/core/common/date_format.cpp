@@ -26,7 +26,9 @@ DateFormatter& CurrentFormatter() {
 
 }  // namespace
 
-void SetShortDateFormatter(DateFormatter formatter) { CurrentFormatter() = std::move(formatter); }
+void SetShortDateFormatter(DateFormatter formatter) {
+    CurrentFormatter() = std::move(formatter);
+}
 
 std::string FormatShortDate(const CivilDate& date) {
     const DateFormatter& formatter = CurrentFormatter();

@@ -2,11 +2,18 @@
 
 namespace quillix {
 
-void RaiseInvalidOperation() { RaiseCalcError(kMsgInvalidOperation); }
-void RaiseZeroDivide() { RaiseCalcError(kMsgZeroDivide); }
-void RaiseOverflow() { RaiseCalcError(kMsgOverflow); }
+void RaiseInvalidOperation() {
+    RaiseCalcError(kMsgInvalidOperation);
+}
+void RaiseZeroDivide() {
+    RaiseCalcError(kMsgZeroDivide);
+}
+void RaiseOverflow() {
+    RaiseCalcError(kMsgOverflow);
+}
 
-long double CheckedResult(long double result, std::initializer_list<long double> operands) {
+long double CheckedNonFiniteResult(long double result,
+                                   std::initializer_list<long double> operands) {
     if (std::isnan(result)) {
         for (const long double x : operands) {
             if (std::isnan(x)) return result;

@@ -20,13 +20,18 @@ namespace quillix {
 [[noreturn]] void RaiseOverflow();
 
 // The result of an operation over the given operands, checked as described above.
-long double CheckedResult(long double result, std::initializer_list<long double> operands);
+long double CheckedNonFiniteResult(long double result, std::initializer_list<long double> operands);
+inline long double CheckedResult(long double result, std::initializer_list<long double> operands) {
+    return std::isfinite(result) ? result : CheckedNonFiniteResult(result, operands);
+}
 
 // a / b with the division rules: 0/0 and NaN/0 are invalid, finite/0 divides by zero,
 // an infinity over 0 stays infinite.
 long double CheckedDivide(long double a, long double b);
 
-inline long double CheckedAdd(long double a, long double b) { return CheckedResult(a + b, {a, b}); }
+inline long double CheckedAdd(long double a, long double b) {
+    return CheckedResult(a + b, {a, b});
+}
 inline long double CheckedSubtract(long double a, long double b) {
     return CheckedResult(a - b, {a, b});
 }

@@ -1,12 +1,12 @@
 #include "common/number_text.h"
 
+#include <locale.h>
+#include <algorithm>
 #include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <algorithm>
-#include <locale.h>
 
 namespace quillix {
 
@@ -31,7 +31,8 @@ Decomposed Decompose(long double x, int precision) {
         if (*p != '.') out.digits.push_back(*p);
     }
     if (*p == 'e') out.exp10 = std::atoi(p + 1);
-    while (out.digits.size() > 1 && out.digits.back() == '0') out.digits.pop_back();
+    while (out.digits.size() > 1 && out.digits.back() == '0')
+        out.digits.pop_back();
     return out;
 }
 
@@ -88,23 +89,28 @@ locale_t CLocale() {
     return locale;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool IsDecimalSyntax(std::string_view s) {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     std::size_t mantissaDigits = 0;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++mantissaDigits;
+    while (i < s.size() && IsDigit(s[i]))
+        ++i, ++mantissaDigits;
     if (i < s.size() && s[i] == '.') {
         ++i;
-        while (i < s.size() && IsDigit(s[i])) ++i, ++mantissaDigits;
+        while (i < s.size() && IsDigit(s[i]))
+            ++i, ++mantissaDigits;
     }
     if (mantissaDigits == 0) return false;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
         if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
         std::size_t expDigits = 0;
-        while (i < s.size() && IsDigit(s[i])) ++i, ++expDigits;
+        while (i < s.size() && IsDigit(s[i]))
+            ++i, ++expDigits;
         if (expDigits == 0) return false;
     }
     return i == s.size();
@@ -140,7 +146,8 @@ std::string FormatFloatFixed(long double x, int decimals, int precision, int min
         return FormatFloatGeneral(x, precision, minExpDigits);
     }
     int intDigits = 0;
-    for (long double m = magnitude; m >= 1 && intDigits < precision; m /= 10) ++intDigits;
+    for (long double m = magnitude; m >= 1 && intDigits < precision; m /= 10)
+        ++intDigits;
     const int shown = std::min(decimals, std::max(0, precision - intDigits));
     char buffer[96];
     std::snprintf(buffer, sizeof buffer, "%.*Lf", shown, x);
@@ -172,7 +179,9 @@ std::string GroupDigits(std::string_view text) {
     return sign + grouped + std::string(text.substr(end));
 }
 
-std::string FormatFloat15(double x) { return FormatFloatGeneral(x, 15, 0); }
+std::string FormatFloat15(double x) {
+    return FormatFloatGeneral(x, 15, 0);
+}
 
 std::optional<long double> ParseDecimal(std::string_view text, bool allowSpecial) {
     if (allowSpecial) {

@@ -1,0 +1,48 @@
+#pragma once
+// Walks over the value graph with explicit work lists instead of recursion, so
+// that a million-level tree or chain never exhausts the stack, and visits every
+// value once however many paths lead to it (a lattice of shared values stays
+// linear). Used for re-evaluation (bottom-up and upward through dependants) and
+// for collecting the names a formula uses. A cycle, which only misuse can build,
+// turns the values on it into error values instead of looping.
+
+#include <span>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "model/value_ref.h"
+
+namespace quillix {
+
+class TCalcOperate;
+class TCalcValue;
+
+inline constexpr const char* kMsgCircularReference = "Circular reference";
+
+class ValueTraversal {
+  public:
+    // Re-evaluates, bottom-up, every value with a tree below and including each
+    // root, each value once (operands before users).
+    static void RecalculateTrees(std::span<TCalcValue* const> roots);
+    // The same for the values below a node (not its owner).
+    static void RecalculateBelow(const TCalcOperate& node);
+    // Re-evaluates every value that depends on source, transitively, each once
+    // and operands before their users. Returns how many values were evaluated.
+    static std::size_t RecalculateDependants(TCalcValue& source);
+    // Appends the names of the named values in and below node (each value once).
+    static void CollectNamesBelow(const TCalcOperate& node, std::vector<std::string>& names);
+
+  private:
+    enum class Direction { kOperands, kDependants };
+    struct Walk {
+        std::vector<ValueRef> postOrder;
+        std::unordered_set<const TCalcValue*> cyclic;
+    };
+    static Walk DepthFirst(std::span<TCalcValue* const> starts, Direction direction);
+    static int NeighbourCount(const TCalcValue& value, Direction direction);
+    static TCalcValue* Neighbour(const TCalcValue& value, int index, Direction direction);
+    static bool IsCyclic(const Walk& walk, const TCalcValue* value);
+};
+
+}  // namespace quillix
