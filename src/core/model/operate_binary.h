@@ -6,6 +6,8 @@
 
 #include <memory>
 
+#include "common/fp_checks.h"
+#include "functions/numeric_rules.h"
 #include "model/calc_operate.h"
 #include "model/formula_writer.h"
 
@@ -68,7 +70,6 @@ inline std::uint8_t NumberKind(const TCalcValue&, const TCalcValue&) {
 }
 
 // The computations, one per rule.
-long double PowerOf(long double base, long double exponent);
 long double IntegerRemainder(long double a, long double b);
 long double BitwiseAnd(long double a, long double b);
 long double BitwiseOr(long double a, long double b);
@@ -76,10 +77,6 @@ long double BitwiseXor(long double a, long double b);
 long double Percentage(long double base, long double percent);
 // a equals b when |a - b| <= max(1E-16, min(|a|, |b|) * 1E-16).
 bool TolerantEquals(long double a, long double b);
-long double CheckedPlus(long double a, long double b);
-long double CheckedMinus(long double a, long double b);
-long double CheckedTimes(long double a, long double b);
-long double CheckedOver(long double a, long double b);
 
 #define QUILLIX_BINARY_RULE(RuleName, ClassNameText, LevelValue, OperatorText, Parens, KindFn, \
                             ComputeExpr, SuffixText)                                           \
@@ -96,15 +93,15 @@ long double CheckedOver(long double a, long double b);
     }
 
 QUILLIX_BINARY_RULE(PlusRule, "TCalcOperatePlus", 4, "+", RightParens::kWhenLower,
-                    DateArithmeticKind, CheckedPlus(a, b), "");
+                    DateArithmeticKind, CheckedAdd(a, b), "");
 QUILLIX_BINARY_RULE(MinusRule, "TCalcOperateMinus", 4, "-", RightParens::kWhenNotHigher,
-                    DateArithmeticKind, CheckedMinus(a, b), "");
+                    DateArithmeticKind, CheckedSubtract(a, b), "");
 QUILLIX_BINARY_RULE(MultisRule, "TCalcOperateMultis", 6, "*", RightParens::kWhenLower, NumberKind,
-                    CheckedTimes(a, b), "");
+                    CheckedMultiply(a, b), "");
 QUILLIX_BINARY_RULE(DivRule, "TCalcOperateDIV", 6, "/", RightParens::kWhenNotHigher, NumberKind,
-                    CheckedOver(a, b), "");
+                    CheckedDivide(a, b), "");
 QUILLIX_BINARY_RULE(PowerRule, "TCalcOperatePower", 8, "^", RightParens::kWhenLower, NumberKind,
-                    PowerOf(a, b), "");
+                    Power(a, b), "");
 QUILLIX_BINARY_RULE(ModRule, "TCalcOperateMod", 5, " Mod ", RightParens::kWhenNotHigher, NumberKind,
                     IntegerRemainder(a, b), "");
 QUILLIX_BINARY_RULE(SeqRule, "TCalcOperateSEQ", 2, "==", RightParens::kWhenNotHigher, NumberKind,
