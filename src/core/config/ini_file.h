@@ -6,15 +6,17 @@
 // skipped, and every well-formed key is kept. Saving rewrites the whole file
 // atomically.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace quillix {
 
 class TIniFile {
-public:
+  public:
     TIniFile() = default;
     explicit TIniFile(std::string path);
 
@@ -25,6 +27,13 @@ public:
     bool Load();
     // Replaces the content by the parse of text (a UTF-8 byte-order mark, CR LF
     // line ends and a missing final line end are accepted).
+    //
+    // The reading rules: NUL bytes are ignored; CR, LF and CR LF all end a line;
+    // blanks (space, tab) around names are dropped, a value is everything after
+    // the first "=" as it stands; lines starting with ";" or "#" are comments;
+    // keys before the first section, lines that are neither a section nor a key
+    // (a "[" without "]" among them) and "[]" with the keys under it are skipped. When a key
+    // appears twice in a section, the first one wins; a repeated section continues the first one.
     void Parse(std::string_view text);
     std::string Serialize() const;
     // Writes Serialize() to Path() atomically; false with *error set on failure.
@@ -37,11 +46,23 @@ public:
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
+    // Names are taken without their outer blanks. A name or value that the file
+    // could not hold (see the IsValid... checks) throws std::invalid_argument and
+    // changes nothing. A key keeps the spelling of its first appearance.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void DeleteKey(std::string_view section, std::string_view key);
     void EraseSection(std::string_view section);
 
-private:
+    // What the file format can hold. A section name: not empty, no CR, LF or NUL.
+    // A key name: the same, and no "=" and no leading ";", "#" or "[". A value:
+    // no CR, LF or NUL. Outer blanks of names do not count (they are dropped).
+    static bool IsValidSectionName(std::string_view name);
+    static bool IsValidKeyName(std::string_view name);
+    static bool IsValidValue(std::string_view value);
+
+    bool operator==(const TIniFile& other) const;
+
+  private:
     struct Entry {
         std::string key;
         std::string value;
@@ -49,12 +70,22 @@ private:
     struct Section {
         std::string name;
         std::vector<Entry> entries;
+        std::unordered_map<std::string, std::size_t> keyIndex;  // folded key -> entry
+
+        const Entry* Find(std::string_view key) const;
+        Entry* Find(std::string_view key);
+        // Adds a new key or, when it exists, leaves it alone (the first one wins).
+        Entry& Add(std::string_view key, std::string_view value);
+        void ReindexKeys();
     };
     Section* FindSection(std::string_view name);
     const Section* FindSection(std::string_view name) const;
+    Section& FindOrAddSection(std::string_view name);
+    void ReindexSections();
 
     std::string path_;
     std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name -> section
 };
 
 }  // namespace quillix

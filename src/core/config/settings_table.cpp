@@ -1,0 +1,106 @@
+#include "config/settings_table.h"
+
+#include <stdexcept>
+
+#include "config/ini_values.h"
+
+namespace quillix {
+
+namespace {
+
+constexpr bool TableFollowsTheEnum() {
+    for (std::size_t i = 0; i < kSettingsTable.size(); ++i) {
+        if (static_cast<std::size_t>(kSettingsTable[i].Setting) != i) return false;
+    }
+    return true;
+}
+static_assert(TableFollowsTheEnum(), "kSettingsTable rows must be in TSetting order");
+
+bool IsPadSection(std::string_view section) {
+    constexpr std::string_view prefix = "sb_Func";
+    if (section.size() != prefix.size() + 2 || section.substr(0, prefix.size()) != prefix) {
+        return false;
+    }
+    const char row = section[prefix.size()];
+    const char column = section[prefix.size() + 1];
+    return row >= '0' && row < '0' + kPadRows && column >= '0' && column < '0' + kPadColumns;
+}
+
+const TSettingDef& CheckedDef(TSetting setting, TSettingType type, bool padButton) {
+    const TSettingDef& def = SettingDef(setting);
+    if (def.Type != type || def.PadButton != padButton || def.DefaultByReader) {
+        throw std::logic_error("Setting \"" + std::string(def.Key) + "\" is not read this way");
+    }
+    return def;
+}
+
+int TableInteger(const TSettingDef& def) {
+    return ParseIniInteger(def.Default).value_or(0);
+}
+
+}  // namespace
+
+const TSettingDef& SettingDef(TSetting setting) {
+    return kSettingsTable.at(static_cast<std::size_t>(setting));
+}
+
+std::string PadSectionName(int row, int column) {
+    if (row < 0 || row >= kPadRows || column < 0 || column >= kPadColumns) {
+        throw std::out_of_range("No function pad button at row " + std::to_string(row) +
+                                ", column " + std::to_string(column));
+    }
+    return "sb_Func" + std::to_string(row) + std::to_string(column);
+}
+
+bool IsSettingKey(std::string_view section, std::string_view key, TSetting setting) {
+    const TSettingDef& def = SettingDef(setting);
+    if (key != def.Key) return false;
+    return def.PadButton ? IsPadSection(section) : section == def.Section;
+}
+
+bool AutoSaveParamDefault(TAutoSaveParamReader reader) {
+    // With the key absent, parameters are remembered while the menu item shows
+    // unchecked: kept so, as the two readers have always disagreed.
+    return reader != TAutoSaveParamReader::MainMenuCheck;
+}
+
+bool ShowKeypadHintDefault(TShowKeypadHintReader reader) {
+    return reader == TShowKeypadHintReader::MainWindowHintFlag;
+}
+
+bool ReadAutoSaveParam(const IConfigor& configor, TAutoSaveParamReader reader) {
+    const TSettingDef& def = SettingDef(TSetting::MainAutoSaveParam);
+    return configor.ReadBool(def.Section, def.Key, AutoSaveParamDefault(reader));
+}
+
+bool ReadShowKeypadHint(const IConfigor& configor, TShowKeypadHintReader reader) {
+    const TSettingDef& def = SettingDef(TSetting::MainShowKeypadHint);
+    return configor.ReadBool(def.Section, def.Key, ShowKeypadHintDefault(reader));
+}
+
+bool ReadBoolSetting(const IConfigor& configor, TSetting setting) {
+    const TSettingDef& def = CheckedDef(setting, TSettingType::Boolean, false);
+    return configor.ReadBool(def.Section, def.Key, TableInteger(def) != 0);
+}
+
+int ReadIntegerSetting(const IConfigor& configor, TSetting setting) {
+    const TSettingDef& def = CheckedDef(setting, TSettingType::Integer, false);
+    return configor.ReadInteger(def.Section, def.Key, TableInteger(def));
+}
+
+std::string ReadTextSetting(const IConfigor& configor, TSetting setting) {
+    const TSettingDef& def = CheckedDef(setting, TSettingType::Text, false);
+    return configor.ReadString(def.Section, def.Key, def.Default);
+}
+
+int ReadIntegerPadSetting(const IConfigor& configor, TSetting setting, int row, int column) {
+    const TSettingDef& def = CheckedDef(setting, TSettingType::Integer, true);
+    return configor.ReadInteger(PadSectionName(row, column), def.Key, TableInteger(def));
+}
+
+std::string ReadTextPadSetting(const IConfigor& configor, TSetting setting, int row, int column) {
+    const TSettingDef& def = CheckedDef(setting, TSettingType::Text, true);
+    return configor.ReadString(PadSectionName(row, column), def.Key, def.Default);
+}
+
+}  // namespace quillix

@@ -1,0 +1,116 @@
+#pragma once
+// The table of every key of "appmain.ini": section, key, type and default, in
+// one place. Handlers recognise a key with IsSettingKey, which compares exactly
+// (letter case included), as the handlers of the windows do. Two keys have a
+// default that depends on who reads them; they are read with their own readers.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "config/configor.h"
+
+namespace quillix {
+
+enum class TSettingType { Boolean, Integer, Text };
+
+enum class TSetting {
+    MainLeft,
+    MainTop,
+    MainWidth,
+    MainHeight,
+    MainMaximized,
+    MainSkin,
+    MainAlwaysOnTop,
+    MainAutoSaveParam,
+    MainShowKeypadHint,
+    MainValueFormat,
+    MainValueDigits,
+    MainAutoRun,
+    KeypadInputMode,
+    KeypadQuickVarNames,
+    OnlineCheckUpgrade,
+    OnlineUpgradeUrl,
+    // The keys of the function pad's sections "sb_Func00" to "sb_Func34".
+    PadItemType,
+    PadFuncID,
+    PadFuncName,
+    PadAlias,
+    PadFontColor,
+};
+
+struct TSettingDef {
+    TSetting Setting;
+    std::string_view Section;  // for the function pad: the prefix "sb_Func"
+    std::string_view Key;
+    TSettingType Type;
+    std::string_view Default;  // as the file writes it
+    bool PadButton;            // the section is PadSectionName(row, column)
+    bool DefaultByReader;      // read with ReadAutoSaveParam / ReadShowKeypadHint
+};
+
+// "Main"/"Left" and "Top" default to the window's current position, whose design
+// value is given; "Width" and "Height" default to its current size, here 0: the
+// window applies a stored size only when both are greater than 0.
+inline constexpr std::array<TSettingDef, 21> kSettingsTable = {{
+    {TSetting::MainLeft, "Main", "Left", TSettingType::Integer, "258", false, false},
+    {TSetting::MainTop, "Main", "Top", TSettingType::Integer, "193", false, false},
+    {TSetting::MainWidth, "Main", "Width", TSettingType::Integer, "0", false, false},
+    {TSetting::MainHeight, "Main", "Height", TSettingType::Integer, "0", false, false},
+    {TSetting::MainMaximized, "Main", "Maximized", TSettingType::Integer, "0", false, false},
+    {TSetting::MainSkin, "Main", "Skin", TSettingType::Text, "office2007_Remix.skn", false, false},
+    {TSetting::MainAlwaysOnTop, "Main", "AlwaysOnTop", TSettingType::Boolean, "0", false, false},
+    {TSetting::MainAutoSaveParam, "Main", "AutoSaveParam", TSettingType::Boolean, "1", false, true},
+    {TSetting::MainShowKeypadHint, "Main", "ShowKeypadHint", TSettingType::Boolean, "1", false,
+     true},
+    {TSetting::MainValueFormat, "Main", "ValueFormat", TSettingType::Integer, "0", false, false},
+    {TSetting::MainValueDigits, "Main", "ValueDigits", TSettingType::Integer, "2", false, false},
+    {TSetting::MainAutoRun, "Main", "AutoRun", TSettingType::Boolean, "0", false, false},
+    {TSetting::KeypadInputMode, "Keypad", "InputMode", TSettingType::Integer, "2", false, false},
+    {TSetting::KeypadQuickVarNames, "Keypad", "QuickVarNames", TSettingType::Text, "", false,
+     false},
+    {TSetting::OnlineCheckUpgrade, "Online", "CheckUpgrade", TSettingType::Boolean, "0", false,
+     false},
+    {TSetting::OnlineUpgradeUrl, "Online", "UpgradeUrl", TSettingType::Text, "", false, false},
+    {TSetting::PadItemType, "sb_Func", "ItemType", TSettingType::Integer, "0", true, false},
+    {TSetting::PadFuncID, "sb_Func", "FuncID", TSettingType::Integer, "0", true, false},
+    {TSetting::PadFuncName, "sb_Func", "FuncName", TSettingType::Text, "", true, false},
+    {TSetting::PadAlias, "sb_Func", "Alias", TSettingType::Text, "", true, false},
+    {TSetting::PadFontColor, "sb_Func", "FontColor", TSettingType::Integer, "16711680", true,
+     false},
+}};
+
+inline constexpr int kPadRows = 4;
+inline constexpr int kPadColumns = 5;
+inline constexpr int kInputModeRpn = 1;
+inline constexpr int kInputModeAlg = 2;
+
+const TSettingDef& SettingDef(TSetting setting);
+
+// "sb_Func" followed by the row digit (0..3) and the column digit (0..4);
+// std::out_of_range outside the pad.
+std::string PadSectionName(int row, int column);
+
+// True when section and key are exactly those of the setting (for the function
+// pad, any of its twenty sections).
+bool IsSettingKey(std::string_view section, std::string_view key, TSetting setting);
+
+// The defaults that differ between readers.
+enum class TAutoSaveParamReader { FunctionParamDialog, OptionsDialog, MainMenuCheck };
+enum class TShowKeypadHintReader { MainWindowHintFlag, MainMenuCheck, OptionsDialog };
+bool AutoSaveParamDefault(TAutoSaveParamReader reader);
+bool ShowKeypadHintDefault(TShowKeypadHintReader reader);
+bool ReadAutoSaveParam(const IConfigor& configor, TAutoSaveParamReader reader);
+bool ReadShowKeypadHint(const IConfigor& configor, TShowKeypadHintReader reader);
+
+// Reads a setting of the table with its default. The type must match the table
+// and the setting must not be one of the reader-dependent or pad ones (for the
+// pad use the ...PadSetting forms); otherwise std::logic_error.
+bool ReadBoolSetting(const IConfigor& configor, TSetting setting);
+int ReadIntegerSetting(const IConfigor& configor, TSetting setting);
+std::string ReadTextSetting(const IConfigor& configor, TSetting setting);
+int ReadIntegerPadSetting(const IConfigor& configor, TSetting setting, int row, int column);
+std::string ReadTextPadSetting(const IConfigor& configor, TSetting setting, int row, int column);
+
+}  // namespace quillix

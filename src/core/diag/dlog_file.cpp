@@ -1,0 +1,132 @@
+#include "diag/dlog_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+
+#include "common/date_format.h"
+#include "common/home_folder.h"
+#include "diag/long_time_format.h"
+
+namespace quillix {
+
+namespace {
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void AppendToFile(const std::string& path, std::string_view data) {
+    // O_NOFOLLOW: the log may sit in a shared temporary folder, where a link
+    // planted under its name must not redirect the writes.
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) return;
+    while (!data.empty()) {
+        const ssize_t written = ::write(fd, data.data(), data.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) break;
+        data.remove_prefix(static_cast<std::size_t>(written));
+    }
+    ::close(fd);
+}
+
+std::string DateTimeNow() {
+    const std::tm now = LocalTimeNow();
+    const CivilDate today{now.tm_year + 1900, now.tm_mon + 1, now.tm_mday};
+    return FormatShortDate(today) + " " + FormatLongTime(now);
+}
+
+}  // namespace
+
+bool DebugSwitchOn(const std::string& moduleFolder, const std::vector<std::string>& commandLine) {
+    struct stat info {};
+    if (::stat(JoinPath(moduleFolder, kDebugMarkerFileName).c_str(), &info) == 0) return true;
+    for (std::size_t i = 1; i < commandLine.size(); ++i) {
+        if (EqualsIgnoringCase(commandLine[i], "/debug") ||
+            EqualsIgnoringCase(commandLine[i], "-debug")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string TemporaryFolder() {
+    const char* fromEnvironment = std::getenv("TMPDIR");
+    if (fromEnvironment != nullptr && IsFolder(fromEnvironment)) {
+        std::string folder = fromEnvironment;
+        while (folder.size() > 1 && folder.back() == '/')
+            folder.pop_back();
+        return folder;
+    }
+    return "/tmp";
+}
+
+bool FolderIsWritable(const std::string& folder) {
+    if (!IsFolder(folder)) return false;
+    const std::string probe = JoinPath(folder, kWritableTestFileName);
+    const int fd =
+        ::open(probe.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
+
+std::string ChooseLogPath(const std::string& moduleFolder) {
+    const std::string folder = FolderIsWritable(moduleFolder) ? moduleFolder : TemporaryFolder();
+    return JoinPath(folder, kLogFileName);
+}
+
+TDLogFile::TDLogFile(const TDLogStartup& startup)
+    : path_(ChooseLogPath(startup.ModuleFolder)),
+      enabled_(DebugSwitchOn(startup.ModuleFolder, startup.CommandLine)) {
+    // Appending is off: an old log goes at start, whether or not the log is on.
+    ::unlink(path_.c_str());
+    if (!enabled_) return;
+    TLogHeaderInfo header;
+    header.LogPath = path_;
+    header.DateTime = DateTimeNow();
+    header.System = startup.System ? *startup.System : GatherSystemFacts();
+    header.Version = startup.Version;
+    header.CommandLine = startup.CommandLine;
+    header.ModuleFolder = startup.ModuleFolder;
+    header.HelpEngine = startup.HelpEngine;
+    header.BrowserEngine = startup.BrowserEngine;
+    for (const std::string& text : BuildLogHeader(header))
+        WriteText(text);
+}
+
+void TDLogFile::LogLine(std::string_view pattern, std::initializer_list<TLogArg> values) {
+    if (enabled_) WriteText(FormatLogPattern(pattern, values));
+}
+
+void TDLogFile::ReportError(std::string_view pattern, std::initializer_list<TLogArg> values) {
+    const std::string message = FormatLogPattern(pattern, values);
+    if (showError_) showError_(message);
+    if (enabled_) WriteText(message);
+}
+
+void TDLogFile::WriteText(std::string_view text) {
+    std::string line = FormatLogLine(text, FormatLongTime(LocalTimeNow()));
+    line += "\r\n";
+    AppendToFile(path_, line);
+}
+
+}  // namespace quillix
