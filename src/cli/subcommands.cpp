@@ -2,11 +2,15 @@
 
 namespace quillix::cli {
 
+// Entry points, one per cmd_<name>.cpp.
+int RunConvert(CliContext& context, const Arguments& args);
+int RunUnits(CliContext& context, const Arguments& args);
+
 namespace {
 
-// Entry points, one per cmd_<name>.cpp.
-
 const Subcommand kSubcommands[] = {
+    {"convert", "convert VALUE FROM TO [--family NAME]", RunConvert},
+    {"units", "units [FAMILY]", RunUnits},
     {nullptr, nullptr, nullptr},
 };
 

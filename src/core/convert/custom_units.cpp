@@ -1,0 +1,172 @@
+#include "convert/custom_units.h"
+
+#include <cmath>
+
+#include "common/home_folder.h"
+#include "common/number_text.h"
+#include "config/ini_file.h"
+#include "convert/standard_units.h"
+
+namespace quillix {
+
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+bool HasControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return true;
+    }
+    return false;
+}
+
+// Names go into "unitconv.ini" as they are: the unit name as a key, the family
+// name as a value. A name that the file cannot hold back unchanged would come
+// back as another unit (or break the lines after it), so it is refused.
+bool StorableName(std::string_view name) {
+    return !name.empty() && TrimBlanks(name) == name && !HasControlCharacter(name);
+}
+
+bool StorableUnitName(std::string_view name) {
+    return StorableName(name) && name.find('=') == std::string_view::npos && name[0] != '[' &&
+           name[0] != ';' && name[0] != '#';
+}
+
+void CheckStorableNames(std::string_view familyName, std::string_view unitName) {
+    if (!StorableName(familyName)) {
+        throw EConversionError("'" + std::string(familyName) +
+                               "' cannot be used as the name of a conversion family");
+    }
+    if (!StorableUnitName(unitName)) {
+        throw EConversionError("'" + std::string(unitName) +
+                               "' cannot be used as the name of a custom unit");
+    }
+}
+
+void WriteEntries(TIniFile& ini, std::string_view familyName, std::string_view unitName,
+                  double factor) {
+    ini.WriteString(kCustomTypesSection, unitName, familyName);
+    ini.WriteString(kCustomFactorsSection, unitName, CustomFactorText(factor));
+}
+
+// Reads the file, lets change alter it, and saves it only when the content
+// changed. A file that exists but cannot be read is left alone: saving over it
+// would lose what it holds. Write errors are ignored, as the registry change
+// stands either way, and the atomic save leaves the old file whole.
+template <typename Change>
+void UpdateFile(const std::string& path, Change change) {
+    TIniFile ini(path);
+    if (!ini.Load()) return;
+    const std::string before = ini.Serialize();
+    change(ini);
+    if (ini.Serialize() != before) ini.Save();
+}
+
+}  // namespace
+
+std::string CustomUnitsPath(const std::string& homeFolder) {
+    return JoinPath(homeFolder, kCustomUnitsFileName);
+}
+
+std::string CustomFactorText(double factor) {
+    return FormatFloat15(factor);
+}
+
+std::optional<double> ParseCustomFactor(std::string_view text) {
+    const std::optional<long double> value = ParseDecimal(TrimBlanks(text));
+    if (!value) return std::nullopt;
+    const double factor = static_cast<double>(*value);
+    if (!std::isfinite(factor)) return std::nullopt;
+    return factor;
+}
+
+std::vector<TCustomUnitEntry> ReadCustomUnitEntries(const TIniFile& ini) {
+    std::vector<TCustomUnitEntry> entries;
+    for (const std::string& unitName : ini.Keys(kCustomTypesSection)) {
+        TCustomUnitEntry entry;
+        entry.unitName = unitName;
+        // Values keep their blanks in the file; a hand-edited "Distance " still
+        // means "Distance".
+        const std::string familyName = ini.ReadString(kCustomTypesSection, unitName, "");
+        entry.familyName = TrimBlanks(familyName);
+        const std::optional<std::string> factorText = ini.Get(kCustomFactorsSection, unitName);
+        if (factorText) entry.factor = ParseCustomFactor(*factorText).value_or(0);
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+std::vector<TCustomUnitEntry> ReadCustomUnitEntries(const std::string& iniPath) {
+    TIniFile ini(iniPath);
+    if (!ini.Load()) return {};
+    return ReadCustomUnitEntries(ini);
+}
+
+TCustomUnits::TCustomUnits(TConvRegistry& registry, std::string iniPath)
+    : registry_(registry), iniPath_(std::move(iniPath)) {}
+
+TConvType TCustomUnits::RegisterUnit(std::string_view familyName, std::string_view unitName,
+                                     double factor) {
+    CheckStorableNames(familyName, unitName);
+    if (const std::optional<TConvFamily> family = registry_.FindFamily(familyName)) {
+        return registry_.AddFactorUnit(*family, unitName, factor);
+    }
+    // A family made for this unit goes again when the unit is refused: an empty
+    // family would be listed with nothing to convert.
+    const TConvFamily family = registry_.AddFamily(familyName);
+    try {
+        return registry_.AddFactorUnit(family, unitName, factor);
+    } catch (...) {
+        registry_.RemoveFamily(family);
+        throw;
+    }
+}
+
+TConvType TCustomUnits::AddCustomUnit(std::string_view familyName, std::string_view unitName,
+                                      bool save, double factor) {
+    const TConvType unit = RegisterUnit(familyName, unitName, factor);
+    if (save) {
+        UpdateFile(iniPath_,
+                   [&](TIniFile& ini) { WriteEntries(ini, familyName, unitName, factor); });
+    }
+    return unit;
+}
+
+void TCustomUnits::DeleteCustomUnit(std::string_view familyName, std::string_view unitName) {
+    const std::optional<TConvFamily> family = registry_.FindFamily(familyName);
+    if (family && !IsStandardUnit(familyName, unitName)) {
+        if (const std::optional<TConvType> unit = registry_.FindUnit(*family, unitName)) {
+            registry_.RemoveUnit(*unit);
+            if (registry_.UnitsOf(*family).empty()) registry_.RemoveFamily(*family);
+        }
+    }
+    UpdateFile(iniPath_, [&](TIniFile& ini) {
+        ini.DeleteKey(kCustomTypesSection, unitName);
+        ini.DeleteKey(kCustomFactorsSection, unitName);
+    });
+}
+
+void TCustomUnits::LoadCustomUnits() {
+    UpdateFile(iniPath_, [&](TIniFile& ini) {
+        for (const TCustomUnitEntry& entry : ReadCustomUnitEntries(ini)) {
+            try {
+                RegisterUnit(entry.familyName, entry.unitName, entry.factor);
+            } catch (const EConversionError&) {
+                continue;  // a unit the registry refuses is left out, and left in the file
+            }
+            WriteEntries(ini, entry.familyName, entry.unitName, entry.factor);
+        }
+    });
+}
+
+void RegisterAllUnits(TConvRegistry& registry, TCustomUnits& customUnits) {
+    RegisterStandardFamilies(registry);
+    customUnits.LoadCustomUnits();
+}
+
+}  // namespace quillix

@@ -1,0 +1,77 @@
+#pragma once
+// The user's custom units: factor units kept in the file "unitconv.ini" of the
+// home folder and registered on top of the standard families. Adding or deleting
+// one changes the registry and the file at once; file errors never stop the
+// registry change, and the file is only ever replaced whole (atomically).
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "convert/conv_registry.h"
+
+namespace quillix {
+
+class TIniFile;
+
+inline constexpr const char* kCustomUnitsFileName = "unitconv.ini";
+inline constexpr const char* kCustomTypesSection = "CustomTypes";      // unit = family
+inline constexpr const char* kCustomFactorsSection = "CustomFactors";  // unit = factor
+// The converter window's last choice, kept in the same file.
+inline constexpr const char* kConverterSection = "Main";
+inline constexpr const char* kConverterCategoryKey = "Category";
+inline constexpr const char* kConverterFromKey = "From";
+inline constexpr const char* kConverterToKey = "To";
+
+// "unitconv.ini" in the given home folder.
+std::string CustomUnitsPath(const std::string& homeFolder);
+
+// A factor as the file writes it: the shortest general form, up to 15 significant
+// digits, "." as the decimal separator.
+std::string CustomFactorText(double factor);
+// A factor text of the file (blanks around it allowed); nothing when it is no
+// number or does not fit a double.
+std::optional<double> ParseCustomFactor(std::string_view text);
+
+struct TCustomUnitEntry {
+    std::string familyName;
+    std::string unitName;
+    double factor = 0;  // 0 when the factor is missing or unreadable
+};
+
+// The entries of section "CustomTypes" in file order, each with its factor.
+std::vector<TCustomUnitEntry> ReadCustomUnitEntries(const TIniFile& ini);
+// The same from a file; empty when it is missing or cannot be read.
+std::vector<TCustomUnitEntry> ReadCustomUnitEntries(const std::string& iniPath);
+
+class TCustomUnits {
+  public:
+    // The registry must outlive this object.
+    TCustomUnits(TConvRegistry& registry, std::string iniPath);
+
+    const std::string& IniPath() const { return iniPath_; }
+
+    // Adds a factor unit to the family of that name, creating the family when there
+    // is none; with save, writes the unit's two entries to the file. Registry
+    // errors propagate (EConversionError), and then nothing is registered or written.
+    TConvType AddCustomUnit(std::string_view familyName, std::string_view unitName, bool save,
+                            double factor);
+    // Removes the unit (and its family when that has no units left), then deletes
+    // the unit's two entries from the file. A standard unit is never removed.
+    void DeleteCustomUnit(std::string_view familyName, std::string_view unitName);
+    // Registers every unit of the file; units that fail are skipped. Writes the
+    // loaded entries back in normalised form when that changes the file.
+    void LoadCustomUnits();
+
+  private:
+    TConvType RegisterUnit(std::string_view familyName, std::string_view unitName, double factor);
+
+    TConvRegistry& registry_;
+    std::string iniPath_;
+};
+
+// Start-up: the standard families, then the custom units of customUnits' file.
+void RegisterAllUnits(TConvRegistry& registry, TCustomUnits& customUnits);
+
+}  // namespace quillix
