@@ -1,0 +1,255 @@
+// Deleting, renaming and moving library files and folders.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include "library_test_support.h"
+#include "vars/library_names.h"
+#include "vars/user_func_folder.h"
+
+namespace quillix {
+namespace {
+
+using namespace library_test;
+
+class UserFuncFolderOps : public ::testing::Test {
+  protected:
+    TUserFuncFolder& Root() {
+        if (!root_) root_ = std::make_unique<TUserFuncFolder>(dir_.At("UserPrograms"), ".prg");
+        return *root_;
+    }
+    TUserFuncFolder& Folder(const char* name) { return *Root().FindFolder(name); }
+
+    LibraryTestDir dir_;
+    std::unique_ptr<TUserFuncFolder> root_;
+};
+
+TEST_F(UserFuncFolderOps, DeletesOnlyEmptyFolders) {
+    dir_.Write("UserPrograms/Full/loan.prg");
+    dir_.Write("UserPrograms/Notes/readme.txt");
+    dir_.MakeDir("UserPrograms/Empty");
+    std::string reason;
+    EXPECT_FALSE(Root().DeleteFolder("full", &reason));
+    EXPECT_NE(reason.find("Directory not empty"), std::string::npos) << reason;
+    EXPECT_FALSE(Root().DeleteFolder("Notes"));  // a file of another kind still counts
+    EXPECT_FALSE(Root().DeleteFolder("Missing", &reason));
+    EXPECT_EQ(reason, "There is no folder named 'Missing' in \"" + dir_.At("UserPrograms") + "\"");
+    EXPECT_TRUE(Root().DeleteFolder(" EMPTY "));
+    dir_.MakeDir("UserPrograms/Gone");
+    Root().Scan();
+    std::filesystem::remove(dir_.At("UserPrograms/Gone"));
+    EXPECT_TRUE(Root().DeleteFolder("Gone"));  // already gone on disk: its entry goes too
+    EXPECT_EQ(FolderNames(Root()), (Names{"Full", "Notes"}));
+    EXPECT_NE(Root().FindByName("loan"), nullptr);
+    EXPECT_EQ(dir_.Listing(),
+              (Names{"UserPrograms", "UserPrograms/Full", "UserPrograms/Full/loan.prg",
+                     "UserPrograms/Notes", "UserPrograms/Notes/readme.txt"}));
+}
+
+TEST_F(UserFuncFolderOps, DeletesTheListedFileEvenWhenANameDiffersOnlyInCase) {
+    dir_.Write("UserPrograms/loan.PRG", "upper");
+    dir_.Write("UserPrograms/loan.prg", "lower");
+    dir_.Write("UserPrograms/Sub/rate.prg");
+    ASSERT_EQ(Root().Files().size(), 2u);
+    const auto& files = Root().Files();
+    const TUserFuncObj& upper = files[0]->Extension() == ".PRG" ? *files[0] : *files[1];
+    EXPECT_TRUE(Root().DeleteFile(upper));
+    EXPECT_FALSE(dir_.Exists("UserPrograms/loan.PRG"));
+    EXPECT_EQ(dir_.Read("UserPrograms/loan.prg"), "lower");
+    ASSERT_EQ(Root().Files().size(), 1u);
+    EXPECT_EQ(Root().Files()[0]->Extension(), ".prg");
+
+    std::string reason;
+    const TUserFuncObj& rate = *Root().FindByName("rate");
+    EXPECT_FALSE(Root().DeleteFile(rate, &reason));  // not the root's own file
+    EXPECT_TRUE(dir_.Exists("UserPrograms/Sub/rate.prg"));
+    EXPECT_TRUE(Root().Interface()->DeleteByName(" RATE ", &reason));
+    EXPECT_FALSE(dir_.Exists("UserPrograms/Sub/rate.prg"));
+    EXPECT_FALSE(Root().Interface()->DeleteByName("rate", &reason));
+    EXPECT_EQ(reason, "There is no program named 'rate'");
+    std::filesystem::remove(dir_.At("UserPrograms/loan.prg"));
+    EXPECT_TRUE(Root().DeleteFile(*Root().FindByName("loan")));  // already gone on disk
+    EXPECT_TRUE(Root().Files().empty());
+}
+
+TEST_F(UserFuncFolderOps, RenamedFolderKeepsEveryPathBelowItRight) {
+    dir_.Write("UserPrograms/Tax/Deep/d.prg", "deep");
+    EXPECT_TRUE(Folder("Tax").RenameFolder(" Taxes "));
+    EXPECT_EQ(FolderNames(Root()), (Names{"Taxes"}));
+    const TUserFuncObj* d = Root().FindByName("d");
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->GetFileName(), dir_.At("UserPrograms/Taxes/Deep/d.prg"));
+    EXPECT_EQ(d->Folder()->Path(), dir_.At("UserPrograms/Taxes/Deep"));
+    EXPECT_EQ(dir_.Read("UserPrograms/Taxes/Deep/d.prg"), "deep");
+    EXPECT_FALSE(dir_.Exists("UserPrograms/Tax"));
+
+    std::string reason;
+    EXPECT_FALSE(Root().RenameFolder("Other", &reason));
+    EXPECT_EQ(reason, "The library root cannot be renamed");
+    EXPECT_TRUE(dir_.Exists("UserPrograms"));
+}
+
+TEST_F(UserFuncFolderOps, RenameKeepsTheFileExtensionAndMayChangeOnlyTheCase) {
+    dir_.Write("UserPrograms/loan.PRG", "content");
+    TUserFuncObj& loan = *Root().FindByName("loan");
+    EXPECT_TRUE(loan.Rename("Loan"));
+    EXPECT_EQ(loan.GetFileName(), dir_.At("UserPrograms/Loan.PRG"));
+    EXPECT_TRUE(loan.Rename(" zins "));
+    EXPECT_EQ(loan.Name(), "zins");
+    EXPECT_EQ(dir_.Listing(), (Names{"UserPrograms", "UserPrograms/zins.PRG"}));
+    EXPECT_EQ(dir_.Read("UserPrograms/zins.PRG"), "content");
+    EXPECT_TRUE(loan.Rename("zins"));  // its own name: nothing to do
+}
+
+TEST_F(UserFuncFolderOps, RenameAndMoveNeverReplaceWhatIsThere) {
+    dir_.Write("UserPrograms/loan.prg", "loan");
+    dir_.Write("UserPrograms/rate.prg", "rate");
+    dir_.Write("UserPrograms/A/loan.prg", "A loan");
+    dir_.Write("UserPrograms/A/Sub/x.prg", "x");
+    dir_.Write("UserPrograms/B/Sub/y.prg", "y");
+    dir_.MakeDir("UserPrograms/C");
+    Root();
+    // Added behind the library's back: only the disk knows them.
+    dir_.Write("UserPrograms/hidden.prg", "hidden");
+    dir_.Write("UserPrograms/C/rate.prg", "C rate");
+    dir_.MakeDir("UserPrograms/Late");
+    dir_.MakeDir("UserPrograms/C/A");
+    const Names before = dir_.Listing();
+
+    std::string reason;
+    TUserFuncObj& rate = *Root().FindByName("rate");
+    EXPECT_FALSE(rate.Rename("LOAN", &reason));
+    EXPECT_EQ(reason,
+              "A program named 'LOAN' already exists in \"" + dir_.At("UserPrograms") + "\"");
+    EXPECT_FALSE(rate.Rename("hidden", &reason));
+    EXPECT_EQ(reason, "\"" + dir_.At("UserPrograms/hidden.prg") + "\" already exists");
+    TUserFuncObj& loan = *Root().Files()[0];
+    EXPECT_FALSE(loan.MoveTo(Folder("A"), &reason));
+    EXPECT_EQ(reason,
+              "A program named 'loan' already exists in \"" + dir_.At("UserPrograms/A") + "\"");
+    EXPECT_FALSE(rate.MoveTo(Folder("C"), &reason));
+    EXPECT_EQ(reason, "\"" + dir_.At("UserPrograms/C/rate.prg") + "\" already exists");
+
+    TUserFuncFolder& a = Folder("A");
+    EXPECT_FALSE(a.RenameFolder("b", &reason));
+    EXPECT_EQ(reason, "A folder named 'b' already exists in \"" + dir_.At("UserPrograms") + "\"");
+    EXPECT_FALSE(a.RenameFolder("Late", &reason));  // an empty folder would be replaced
+    EXPECT_EQ(reason, "\"" + dir_.At("UserPrograms/Late") + "\" already exists");
+    EXPECT_FALSE(a.FindFolder("Sub")->MoveFolder(Folder("B"), &reason));
+    EXPECT_EQ(reason,
+              "A folder named 'Sub' already exists in \"" + dir_.At("UserPrograms/B") + "\"");
+    EXPECT_FALSE(a.MoveFolder(Folder("C"), &reason));
+    EXPECT_EQ(reason, "\"" + dir_.At("UserPrograms/C/A") + "\" already exists");
+
+    EXPECT_EQ(dir_.Listing(), before);
+    EXPECT_EQ(FileNames(Root()), (Names{"loan", "rate"}));
+    EXPECT_EQ(FolderNames(Root()), (Names{"A", "B", "C"}));
+    EXPECT_EQ(FileNames(Folder("A")), (Names{"loan"}));
+    EXPECT_EQ(dir_.Read("UserPrograms/A/loan.prg"), "A loan");
+}
+
+TEST_F(UserFuncFolderOps, MovesFilesAndFoldersWithinTheLibrary) {
+    dir_.Write("UserPrograms/loan.PRG", "loan");
+    dir_.Write("UserPrograms/A/Inner/x.prg", "x");
+    dir_.MakeDir("UserPrograms/B");
+    TUserFuncObj& loan = *Root().FindByName("loan");
+    TUserFuncFolder& b = Folder("B");
+    EXPECT_TRUE(loan.MoveTo(b));
+    EXPECT_EQ(loan.Folder(), &b);
+    EXPECT_EQ(FileNames(b), (Names{"loan"}));
+    EXPECT_TRUE(Root().Files().empty());
+    EXPECT_EQ(dir_.Read("UserPrograms/B/loan.PRG"), "loan");
+    EXPECT_TRUE(loan.MoveTo(b));  // already there
+
+    TUserFuncFolder& a = Folder("A");
+    EXPECT_TRUE(a.MoveFolder(b));
+    EXPECT_EQ(a.Parent(), &b);
+    EXPECT_EQ(FolderNames(Root()), (Names{"B"}));
+    EXPECT_EQ(Root().GetFileName("x"), dir_.At("UserPrograms/B/A/Inner/x.prg"));
+    EXPECT_EQ(dir_.Read("UserPrograms/B/A/Inner/x.prg"), "x");
+    EXPECT_TRUE(a.MoveFolder(b));  // already there
+    EXPECT_TRUE(a.MoveFolder(Root()));
+    EXPECT_EQ(FolderNames(Root()), (Names{"A", "B"}));
+    EXPECT_EQ(a.FindFolder("Inner")->Path(), dir_.At("UserPrograms/A/Inner"));
+}
+
+TEST_F(UserFuncFolderOps, RefusesMovesIntoItselfOrAnotherLibrary) {
+    dir_.Write("UserPrograms/A/Inner/Deeper/x.prg");
+    dir_.Write("UserFunctions/F/f.fn");
+    TUserFuncFolder functions(dir_.At("UserFunctions"), ".fn");
+    TUserFuncFolder& a = Folder("A");
+    TUserFuncFolder& deeper = *a.FindFolder("Inner")->FindFolder("Deeper");
+    const Names before = dir_.Listing();
+    std::string reason;
+    for (TUserFuncFolder* target : {&a, a.FindFolder("Inner"), &deeper}) {
+        EXPECT_FALSE(a.MoveFolder(*target, &reason));
+        EXPECT_EQ(reason,
+                  "The folder 'A' cannot be moved into itself or one of its own subfolders");
+    }
+    EXPECT_FALSE(Root().MoveFolder(deeper, &reason));
+    EXPECT_EQ(reason, "The library root cannot be moved");
+    EXPECT_FALSE(a.MoveFolder(*functions.FindFolder("F"), &reason));
+    EXPECT_EQ(reason, "The folder 'A' cannot be moved into another library");
+    EXPECT_FALSE(functions.FindByName("f")->MoveTo(Root(), &reason));
+    EXPECT_EQ(reason, "'f' cannot be moved into another library");
+    EXPECT_EQ(dir_.Listing(), before);
+    EXPECT_EQ(a.Parent(), &Root());
+}
+
+TEST_F(UserFuncFolderOps, NamesThatWouldLeaveTheFolderAreRefusedEverywhere) {
+    dir_.Write("UserPrograms/loan.prg");
+    dir_.MakeDir("UserPrograms/A");
+    dir_.Write("Import/a\\b.prg");
+    const Names before = dir_.Listing();
+    const std::string badNames[] = {"",    "  ",        ".",    " .. ",
+                                    "a/b", "../../etc", "a\\b", std::string("a\0b", 3)};
+    for (const std::string& name : badNames) {
+        std::string expected;
+        ASSERT_FALSE(CheckLibraryName(name, &expected));
+        std::string reason;
+        EXPECT_FALSE(Root().FindByName("loan")->Rename(name, &reason));
+        EXPECT_EQ(reason, expected);
+        reason.clear();
+        EXPECT_FALSE(Folder("A").RenameFolder(name, &reason));
+        EXPECT_EQ(reason, expected);
+        reason.clear();
+        EXPECT_EQ(Root().CreateFolder(name, &reason), nullptr);
+        EXPECT_EQ(reason, expected);
+        reason.clear();
+        EXPECT_EQ(Root().NewObject(name, &reason), nullptr);
+        EXPECT_EQ(reason, expected);
+    }
+    std::string reason;
+    EXPECT_FALSE(Root().ImportFile(dir_.At("Import/a\\b.prg"), &reason));
+    EXPECT_EQ(reason, "The name 'a\\b' cannot contain '\\'");
+    EXPECT_EQ(dir_.Listing(), before);
+    EXPECT_EQ(FileNames(Root()), (Names{"loan"}));
+    EXPECT_EQ(FolderNames(Root()), (Names{"A"}));
+}
+
+// Both ways of renaming refuse to replace a file or a folder, even an empty one.
+TEST(RenameWithoutReplacing, NeverReplacesATarget) {
+    for (const bool portable : {false, true}) {
+        LibraryTestDir dir;
+        dir.Write("a.prg", "a");
+        dir.Write("b.prg", "b");
+        dir.MakeDir("D");
+        dir.MakeDir("E");
+        EXPECT_EQ(RenameWithoutReplacing(dir.At("a.prg"), dir.At("b.prg"), portable), EEXIST);
+        EXPECT_EQ(RenameWithoutReplacing(dir.At("a.prg"), dir.At("D"), portable), EEXIST);
+        EXPECT_EQ(RenameWithoutReplacing(dir.At("D"), dir.At("E"), portable), EEXIST);
+        EXPECT_EQ(dir.Listing(), (Names{"D", "E", "a.prg", "b.prg"}));
+        EXPECT_EQ(dir.Read("b.prg"), "b");
+        EXPECT_EQ(RenameWithoutReplacing(dir.At("a.prg"), dir.At("c.prg"), portable), 0);
+        EXPECT_EQ(RenameWithoutReplacing(dir.At("D"), dir.At("E/D"), portable), 0);
+        EXPECT_EQ(RenameWithoutReplacing(dir.At("E"), dir.At("E/D/E"), portable), EINVAL);
+        EXPECT_EQ(RenameWithoutReplacing(dir.At("missing"), dir.At("m"), portable), ENOENT);
+        EXPECT_EQ(dir.Listing(), (Names{"E", "E/D", "b.prg", "c.prg"}));
+        EXPECT_EQ(dir.Read("c.prg"), "a");
+    }
+}
+
+}  // namespace
+}  // namespace quillix
