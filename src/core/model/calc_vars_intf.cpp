@@ -1,0 +1,17 @@
+#include "model/calc_vars_intf.h"
+
+namespace quillix {
+
+namespace {
+ICalcVars* published = nullptr;
+}
+
+ICalcVars* CalcVarsIntf() {
+    return published;
+}
+
+void SetCalcVarsIntf(ICalcVars* vars) {
+    published = vars;
+}
+
+}  // namespace quillix
