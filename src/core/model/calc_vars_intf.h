@@ -74,7 +74,7 @@ class ICalcXStack {
     virtual ~ICalcXStack() = default;
 };
 
-class ICalcVars : public ICalcVarsBase {
+class ICalcVars : public virtual ICalcVarsBase {
   public:
     virtual void AddStack(ICalcXStack* stack) = 0;
     virtual void RemoveStack(ICalcXStack* stack) = 0;

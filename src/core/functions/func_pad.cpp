@@ -1,0 +1,153 @@
+#include "functions/func_pad.h"
+
+#include <cstddef>
+#include <stdexcept>
+
+#include "config/ini_file.h"
+#include "config/settings_table.h"
+#include "functions/func_catalogue.h"
+
+namespace quillix {
+
+namespace {
+
+static_assert(kSettingsTable[static_cast<std::size_t>(TSetting::PadFontColor)].Default ==
+                  "16711680",
+              "the item's default colour is the settings default");
+
+// Blanks and control characters, as the editor's trimming treats them.
+bool IsBlankText(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) > ' ') return false;
+    }
+    return true;
+}
+
+std::uint8_t LowByte(int value) {
+    return static_cast<std::uint8_t>(static_cast<unsigned>(value) & 0xFFu);
+}
+
+std::string_view PadKey(TSetting setting) {
+    return SettingDef(setting).Key;
+}
+
+// The item's section, once it is known that the item can be written whole.
+std::string CheckedSection(const TFuncPadItem& item) {
+    std::string section = PadSectionName(item.Row, item.Col);
+    const auto require = [&](const std::string& text, const char* what) {
+        if (!TIniFile::IsValidValue(text)) {
+            throw std::invalid_argument("The " + std::string(what) + " of function pad button \"" +
+                                        section + "\" cannot hold a line break");
+        }
+    };
+    require(item.FuncName, "function name");
+    require(item.Alias, "caption");
+    return section;
+}
+
+void WriteItem(IConfigor& settings, const std::string& section, const TFuncPadItem& item) {
+    settings.WriteInteger(section, PadKey(TSetting::PadItemType), item.ItemType);
+    settings.WriteInteger(section, PadKey(TSetting::PadFuncID), item.FuncID);
+    settings.WriteString(section, PadKey(TSetting::PadFuncName), item.FuncName);
+    settings.WriteString(section, PadKey(TSetting::PadAlias), item.Alias);
+    settings.WriteInteger(section, PadKey(TSetting::PadFontColor), item.FontColor);
+}
+
+}  // namespace
+
+TPadRgb PadColorRgb(std::int32_t color) {
+    const auto bits = static_cast<std::uint32_t>(color);
+    return {static_cast<std::uint8_t>(bits & 0xFFu), static_cast<std::uint8_t>((bits >> 8) & 0xFFu),
+            static_cast<std::uint8_t>((bits >> 16) & 0xFFu)};
+}
+
+std::string TFuncPadItem::Hint() const {
+    return FuncDescription(FuncID);
+}
+
+int TFuncPadItem::HelpContext() const {
+    return FuncHelpContext(FuncID);
+}
+
+bool TFuncPadItem::IsEmpty() const {
+    return FuncID == 0 && IsBlankText(FuncName);
+}
+
+TFuncPadClick FuncPadClick(const TFuncPadItem& item) {
+    const TFuncDataItem* row = item.FuncID == 0 ? nullptr : FindFunc(item.FuncID);
+    if (row == nullptr) return {};
+    if (!row->MultiParam) return {TFuncPadAction::ApplyFunction, row->FuncID, kPadFunctionCommand};
+    if (row->ParamCount == 0) return {TFuncPadAction::InsertNode, row->FuncID, 0};
+    return {TFuncPadAction::OpenParamDialog, row->FuncID, 0};
+}
+
+void TFuncPadCreator::Load(IFuncPadPanel* panel, bool enableEmpty) {
+    panel_ = panel;
+    items_.clear();
+    for (int row = 0; row < kPadRows; ++row) {
+        for (int col = 0; col < kPadColumns; ++col)
+            LoadItem(row, col);
+    }
+    for (const auto& item : items_)
+        Refresh(*item, enableEmpty);
+}
+
+TFuncPadItem& TFuncPadCreator::LoadItem(int row, int col) {
+    const std::string section = PadSectionName(row, col);
+    auto item = std::make_unique<TFuncPadItem>();
+    item->ItemType = LowByte(ReadIntegerPadSetting(settings_, TSetting::PadItemType, row, col));
+    item->FuncID = LowByte(ReadIntegerPadSetting(settings_, TSetting::PadFuncID, row, col));
+    item->FuncName = ReadTextPadSetting(settings_, TSetting::PadFuncName, row, col);
+    item->Alias = ReadTextPadSetting(settings_, TSetting::PadAlias, row, col);
+    item->FontColor = ReadIntegerPadSetting(settings_, TSetting::PadFontColor, row, col);
+    item->Row = row;
+    item->Col = col;
+    if (panel_ != nullptr) item->Button = panel_->FindButton(section);
+    if (item->Button != nullptr) item->Button->SetTag(static_cast<int>(items_.size()));
+    items_.push_back(std::move(item));
+    return *items_.back();
+}
+
+void TFuncPadCreator::Refresh(const TFuncPadItem& item, bool enableEmpty) const {
+    IFuncPadButton* button = item.Button;
+    if (button == nullptr) return;
+    if (item.IsEmpty()) {
+        button->SetCaption("");
+        button->SetEnabled(enableEmpty);
+    } else {
+        button->SetEnabled(true);
+        button->SetFontColor(item.FontColor);
+        button->SetCaption(item.Alias);
+    }
+    // An emptied button must not keep the hint and topic of its former function;
+    // for an empty item these are "" and 0.
+    button->SetHint(item.Hint());
+    button->SetHelpContext(item.HelpContext());
+}
+
+void TFuncPadCreator::SaveItem(const TFuncPadItem& item) {
+    WriteItem(settings_, CheckedSection(item), item);
+}
+
+void TFuncPadCreator::SaveAll() {
+    // Check every item before the first write, so that a refused save leaves the
+    // settings as they were rather than half of the pad new.
+    std::vector<std::string> sections;
+    sections.reserve(items_.size());
+    for (const auto& item : items_)
+        sections.push_back(CheckedSection(*item));
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        WriteItem(settings_, sections[i], *items_[i]);
+}
+
+TFuncPadItem* TFuncPadCreator::ItemByTag(int tag) const {
+    if (tag < 0 || static_cast<std::size_t>(tag) >= items_.size()) return nullptr;
+    return items_[static_cast<std::size_t>(tag)].get();
+}
+
+TFuncPadClick TFuncPadCreator::ClickAction(int tag) const {
+    const TFuncPadItem* item = ItemByTag(tag);
+    return item != nullptr ? FuncPadClick(*item) : TFuncPadClick{};
+}
+
+}  // namespace quillix
