@@ -1,0 +1,65 @@
+#include "engine/engine_readback.h"
+
+#include "model/calc_commands.h"
+
+namespace quillix {
+
+std::string DisplayText(const TCalcEngine& engine) {
+    if (engine.IsEntering()) return engine.GetInputor().GetText(kGroupedStyle);
+    const ValueRef& x = engine.Stack().X;
+    return x ? x->FormatValue(kGroupedStyle) : "0";
+}
+
+std::string ExpressionText(const TCalcEngine& engine) {
+    if (engine.IsEntering()) return engine.GetInputor().GetText(kGroupedStyle);
+    const ValueRef& x = engine.Stack().X;
+    return x ? x->GetFormulaText() : std::string();
+}
+
+std::string ModeText(const TCalcEngine& engine) {
+    return engine.Mode() == kModeRPN ? "RPN" : "ALG";
+}
+
+std::string CounterText(const TCalcEngine& engine) {
+    const TCalcStack& stack = engine.Stack();
+    const bool rpn = engine.Mode() == kModeRPN;
+    std::string text = rpn ? "M=" : "(=";
+    text += std::to_string(rpn ? stack.Values.Count() : stack.Ops.Count());
+    return text;
+}
+
+std::vector<std::string> OperatorStackTexts(const TCalcStack& stack) {
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(stack.Ops.Count()));
+    for (int i = 0; i < stack.Ops.Count(); ++i)
+        texts.push_back(OperatorText(stack.Ops.GetItem(i)));
+    return texts;
+}
+
+TMemoryListing MemoryListing(const TCalcStack& stack, bool entering) {
+    TMemoryListing listing;
+    if (stack.X) {
+        listing.HasX = true;
+        listing.XValue = stack.X->FormatValue(kPlainStyle);
+        listing.XFormula = stack.X->GetFormulaText();
+    }
+    listing.Entering = entering;
+    listing.PendingText = OperatorText(stack.Pending);
+    for (const std::string& text : OperatorStackTexts(stack))
+        listing.OpsText += text + ",";
+    const int count = stack.Values.Count();
+    for (int depth = 0; depth < count; ++depth) {
+        const ValueRef& value = stack.Values.GetItem(count - 1 - depth);
+        TMemoryEntry entry;
+        entry.Label = "X";
+        entry.Label += std::to_string(depth);
+        if (value) {
+            entry.Value = value->FormatValue(kPlainStyle);
+            entry.Formula = value->GetFormulaText();
+        }
+        listing.Entries.push_back(std::move(entry));
+    }
+    return listing;
+}
+
+}  // namespace quillix

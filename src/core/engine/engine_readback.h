@@ -1,0 +1,48 @@
+#pragma once
+// What the keypad, the memory view and quillix-cli read back from an engine
+// after a command: the display and expression lines, the mode and depth
+// indicators, and the memory view's listing of the stack. One implementation,
+// so that every front shows the same texts.
+
+#include <string>
+#include <vector>
+
+#include "engine/calc_engine.h"
+#include "engine/calc_stack.h"
+
+namespace quillix {
+
+// The value display: the editor's grouped text while entering, otherwise X in
+// grouped style ("0" with no X).
+std::string DisplayText(const TCalcEngine& engine);
+// The expression line: the editor's grouped text while entering, otherwise
+// X's formula.
+std::string ExpressionText(const TCalcEngine& engine);
+// "RPN" or "ALG".
+std::string ModeText(const TCalcEngine& engine);
+// "M=" and the depth of the value stack in RPN; "(=" and the number of open
+// parentheses in ALG.
+std::string CounterText(const TCalcEngine& engine);
+
+// The texts of the saved operators, bottom (index 0) first.
+std::vector<std::string> OperatorStackTexts(const TCalcStack& stack);
+
+struct TMemoryEntry {
+    std::string Label;    // "X0" for the top of the value stack, "X1" below it, ...
+    std::string Value;    // plain display form
+    std::string Formula;  // formula text
+};
+
+struct TMemoryListing {
+    std::string XValue;    // X in plain display form
+    std::string XFormula;  // X's formula
+    bool HasX = false;     // without X the view keeps what it showed
+    bool Entering = false;
+    std::string PendingText;            // the pending operator's text; empty for none
+    std::string OpsText;                // each saved operator's text followed by ","
+    std::vector<TMemoryEntry> Entries;  // top of the value stack first
+};
+
+TMemoryListing MemoryListing(const TCalcStack& stack, bool entering);
+
+}  // namespace quillix
