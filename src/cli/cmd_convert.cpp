@@ -1,9 +1,7 @@
 // quillix-cli convert VALUE FROM TO [--family NAME]: the unit converter on the
 // command line, with the home's custom units, rounded as the converter shows it.
 
-#include <cstdio>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,7 +10,8 @@
 #include "common/number_text.h"
 #include "convert/custom_units.h"
 #include "convert/unit_converter.h"
-#include "json_writer.h"
+#include "model/calc_value.h"
+#include "value_json.h"
 
 namespace quillix::cli {
 
@@ -61,12 +60,6 @@ std::optional<TConvFamily> ChooseFamily(const TConvRegistry& registry,
     return std::nullopt;
 }
 
-std::string PrintedNumber(long double number) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.21Lg", number);
-    return buffer;
-}
-
 }  // namespace
 
 int RunConvert(CliContext& context, const Arguments& args) {
@@ -81,31 +74,19 @@ int RunConvert(CliContext& context, const Arguments& args) {
             throw EConversionError("Incompatible conversion types [" + request.from + ", " +
                                    request.to + "]");
         }
-        result = ConvertUnitsByName(registry, *family, request.from, request.to, request.value);
+        // The typed number is read as the calculator reads a value's number, so in
+        // fixed format it is taken at the displayed decimals.
+        const long double typed = TCalcValue::New(request.value)->GetNumber();
+        result = ConvertUnitsByName(registry, *family, request.from, request.to, typed);
     } catch (const EConversionError& e) {
         throw CommandFailed(e.what());
     } catch (const ECalcError& e) {
         throw CommandFailed(e.what());
     }
-    // The 15-digit form of the files, taken from the rounded number itself so that
-    // a result near the top of the double range is not narrowed again.
-    const std::string text = FormatFloatGeneral(result, 15, 0);
-    if (context.json) {
-        JsonWriter json;
-        json.BeginObject()
-            .Key("number")
-            .String(PrintedNumber(result))
-            .Key("kind")
-            .Int(0)
-            .Key("text")
-            .String(text)
-            .Key("formula")
-            .String(text)
-            .EndObject();
-        *context.out << json.Text() << "\n";
-    } else {
-        *context.out << text << "\n";
-    }
+    // A plain number as the converter's "To:" box holds it, shown in the
+    // display format of this run.
+    const ValueRef shown = TCalcValue::New(result);
+    PrintValueResult(context, *shown);
     return kExitOk;
 }
 

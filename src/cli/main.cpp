@@ -8,6 +8,7 @@
 
 #include "cli_context.h"
 #include "common/home_folder.h"
+#include "display_format.h"
 #include "subcommands.h"
 
 namespace quillix::cli {
@@ -70,7 +71,10 @@ int Run(int argc, char** argv) {
     context.home = ResolveHomeFolder(home);
     const Arguments args(argv + i + 1, argv + argc);
     for (const Subcommand& sub : Subcommands()) {
-        if (name == sub.name) return sub.run(context, args);
+        if (name == sub.name) {
+            ApplyDisplayFormat(context);
+            return sub.run(context, args);
+        }
     }
     throw UsageError("unknown subcommand '" + name + "' (see --help)");
 }

@@ -3,14 +3,20 @@
 namespace quillix::cli {
 
 // Entry points, one per cmd_<name>.cpp.
+int RunCall(CliContext& context, const Arguments& args);
+int RunFunctions(CliContext& context, const Arguments& args);
 int RunConvert(CliContext& context, const Arguments& args);
 int RunUnits(CliContext& context, const Arguments& args);
+int RunKeys(CliContext& context, const Arguments& args);
 
 namespace {
 
 const Subcommand kSubcommands[] = {
+    {"call", "call NAME ARG...", RunCall},
+    {"functions", "functions [CATEGORY]", RunFunctions},
     {"convert", "convert VALUE FROM TO [--family NAME]", RunConvert},
     {"units", "units [FAMILY]", RunUnits},
+    {"keys", "keys KEY...", RunKeys},
     {nullptr, nullptr, nullptr},
 };
 

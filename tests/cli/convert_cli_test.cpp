@@ -47,7 +47,8 @@ TEST_F(ConvertCli, ConvertsAndRoundsToFifteenDigits) {
         {{"convert", "1", "Years", "Days"}, "365.25\n"},
         {{"convert", "0", "DateTime", "JulianDate"}, "2415018.5\n"},
         {{"convert", "0", "DateTime", "ModifiedJulianDate"}, "15018\n"},
-        {{"convert", "1", "LightYears", "Meters"}, "9.46052840487936E15\n"},
+        // Rounded to 15 digits, shown as the display shows a number (plain below 1E18).
+        {{"convert", "1", "LightYears", "Meters"}, "9460528404879360\n"},
         {{"convert", "1", "Millimeters", "Parsecs"}, "3.24077648838579E-20\n"},
         {{"convert", "2", "Centares", "SquareMeters", "--family", "area"}, "2\n"},
     };

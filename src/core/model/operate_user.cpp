@@ -43,6 +43,7 @@ void SetUserCallRunner(IUserCallRunner* runner) {
 }
 
 long double TCalcOperateUserFunc::Calculate(std::uint8_t& kind) {
+    RequireOperands(OperandCount());  // a damaged tree's gap must not reach the runner
     IUserCallRunner* runner = UserCallRunner();
     if (!runner) return Deliver(std::nullopt, kind);
     return Deliver(runner->RunUserFunction(FuncName, Arguments(*this)), kind);
@@ -62,6 +63,7 @@ std::unique_ptr<TCalcOperate> TCalcOperateUserFunc::Clone() const {
 }
 
 long double TCalcOperateUserProgram::Calculate(std::uint8_t& kind) {
+    RequireOperands(OperandCount());
     IUserCallRunner* runner = UserCallRunner();
     if (!runner) return Deliver(std::nullopt, kind);
     return Deliver(runner->RunUserProgram(PrgName, ResName, Arguments(*this)), kind);

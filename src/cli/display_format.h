@@ -1,0 +1,24 @@
+#pragma once
+// The display format of one quillix-cli run: --fixed N, or else the home's
+// "Main"/"ValueFormat" and "ValueDigits" settings, set into the global
+// value-format record before any subcommand runs. The settings are only read.
+
+#include <optional>
+#include <string>
+
+#include "cli_context.h"
+#include "model/value_format.h"
+
+namespace quillix::cli {
+
+// The format the settings file of home asks for; a missing or unreadable file,
+// or a missing key, gives the defaults. Hand-edited values read sensibly: any
+// ValueFormat other than 0 is the fixed format, ValueDigits is limited to
+// 0..18, and a value that is no integer gives the key's default.
+TValueFormatRecord ReadDisplayFormat(const std::string& home);
+
+// Sets the global record: fixed with --fixed decimals when given, else as read
+// from the home.
+void ApplyDisplayFormat(const CliContext& context);
+
+}  // namespace quillix::cli

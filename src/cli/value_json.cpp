@@ -1,0 +1,45 @@
+#include "value_json.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+
+#include "model/calc_value.h"
+
+namespace quillix::cli {
+
+std::string PrintedNumber(long double number) {
+    if (std::isnan(number)) return "nan";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.21Lg", number);
+    return buffer;
+}
+
+std::string ValuePlainText(const TCalcValue& value) {
+    return value.FormatValue(kPlainStyle);
+}
+
+void WriteValueJson(JsonWriter& json, const TCalcValue& value) {
+    json.BeginObject()
+        .Key("number")
+        .String(PrintedNumber(value.Number()))
+        .Key("kind")
+        .Int(value.CVType())
+        .Key("text")
+        .String(ValuePlainText(value))
+        .Key("formula")
+        .String(value.GetFormulaText())
+        .EndObject();
+}
+
+void PrintValueResult(const CliContext& context, const TCalcValue& value) {
+    if (context.json) {
+        JsonWriter json;
+        WriteValueJson(json, value);
+        *context.out << json.Text() << "\n";
+    } else {
+        *context.out << ValuePlainText(value) << "\n";
+    }
+}
+
+}  // namespace quillix::cli

@@ -1,0 +1,33 @@
+#pragma once
+// How quillix-cli shows a calc value: its plain display text, and the VALUE
+// object of the JSON output {"number", "kind", "text", "formula"}. Every
+// subcommand that prints a value goes through here, so all of them show the
+// same thing in the current display format.
+
+#include <string>
+
+#include "cli_context.h"
+#include "json_writer.h"
+
+namespace quillix {
+class TCalcValue;
+}
+
+namespace quillix::cli {
+
+// The stored number as "%.21Lg" prints it; infinities are "inf" / "-inf" and
+// every not-a-number is "nan", whatever its sign bit.
+std::string PrintedNumber(long double number);
+
+// The value's plain display text: a number in the current display format, a
+// date in square brackets, an error's message.
+std::string ValuePlainText(const TCalcValue& value);
+
+// Writes the VALUE object of the value as the next item of json.
+void WriteValueJson(JsonWriter& json, const TCalcValue& value);
+
+// Prints a subcommand's one result: its VALUE object with --json, else its
+// plain display text; one line either way.
+void PrintValueResult(const CliContext& context, const TCalcValue& value);
+
+}  // namespace quillix::cli
