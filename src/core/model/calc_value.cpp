@@ -157,6 +157,11 @@ void TCalcValue::SetOperate(std::unique_ptr<TCalcOperate> node) {
     }
 }
 
+void TCalcValue::AttachOperate(std::unique_ptr<TCalcOperate> node) {
+    operate_ = std::move(node);
+    if (operate_) operate_->SetOwner(this);
+}
+
 std::unique_ptr<TCalcOperate> TCalcValue::DetachOperate() {
     if (operate_) operate_->SetOwner(nullptr);
     return std::move(operate_);
@@ -209,10 +214,7 @@ void TCalcValue::TakeOver(ValueRef source, bool notify) {
 
 ValueRef TCalcValue::Clone() const {
     ValueRef copy = CopyNumber();
-    if (operate_) {
-        copy->operate_ = operate_->Clone();
-        copy->operate_->SetOwner(copy.get());
-    }
+    if (operate_) copy->AttachOperate(operate_->Clone());
     return copy;
 }
 

@@ -61,6 +61,9 @@ class TCalcValue {
     // Makes node the value's tree and evaluates it (no notification). The previous
     // tree is destroyed.
     void SetOperate(std::unique_ptr<TCalcOperate> node);
+    // Makes node the value's tree without evaluating it: the value keeps its
+    // number and kind until it is recalculated (a tree read from a file).
+    void AttachOperate(std::unique_ptr<TCalcOperate> node);
     // Takes the tree away from the value without evaluating anything.
     std::unique_ptr<TCalcOperate> DetachOperate();
     // Evaluates the tree again from the operands' current numbers, then brings

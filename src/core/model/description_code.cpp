@@ -1,0 +1,93 @@
+#include "model/description_code.h"
+
+namespace quillix {
+
+namespace {
+
+bool IsKeptAsIs(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) return true;
+    switch (c) {
+        case '!':
+        case '$':
+        case '\'':
+        case '(':
+        case ')':
+        case '*':
+        case '-':
+        case '.':
+        case '@':
+        case '_':
+            return true;
+        default:
+            return false;
+    }
+}
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+std::optional<std::string> Fail(std::string* error, std::string message) {
+    if (error) *error = std::move(message);
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string EncodeDescription(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string encoded;
+    encoded.reserve(text.size());
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (IsKeptAsIs(c)) {
+            encoded += ch;
+        } else if (c == ' ') {
+            encoded += '+';
+        } else {
+            encoded += '%';
+            encoded += kHex[c >> 4];
+            encoded += kHex[c & 0x0F];
+        }
+    }
+    return encoded;
+}
+
+std::optional<std::string> DecodeDescription(std::string_view encoded, std::string* error) {
+    if (encoded.find_first_of("+%") == std::string_view::npos) return std::string(encoded);
+    std::string text;
+    text.reserve(encoded.size());
+    for (std::size_t i = 0; i < encoded.size(); ++i) {
+        const char c = encoded[i];
+        if (c == '+') {
+            text += ' ';
+            continue;
+        }
+        if (c != '%') {
+            text += c;
+            continue;
+        }
+        if (i + 1 < encoded.size() && encoded[i + 1] == '%') {
+            text += '%';
+            ++i;
+            continue;
+        }
+        const auto position = [i] { return std::to_string(i + 1); };  // of the "%", from 1
+        if (i + 2 >= encoded.size()) return Fail(error, kMsgDecodingUrlText + position());
+        const int high = HexDigitValue(encoded[i + 1]);
+        const int low = HexDigitValue(encoded[i + 2]);
+        if (high < 0 || low < 0) {
+            return Fail(error, std::string(kMsgInvalidUrlCharacter) + "%" +
+                                   std::string(encoded.substr(i + 1, 2)) + ") at position " +
+                                   position());
+        }
+        text += static_cast<char>(high * 16 + low);
+        i += 2;
+    }
+    return text;
+}
+
+}  // namespace quillix

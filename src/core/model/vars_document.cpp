@@ -1,0 +1,109 @@
+#include "model/vars_document.h"
+
+#include <algorithm>
+#include <pugixml.hpp>
+
+#include "common/atomic_file.h"
+
+namespace quillix {
+
+namespace {
+
+// Deeper documents (only formulas thousands of levels deep make them) are
+// written one element per line without leading blanks: indenting them would
+// cost the square of their depth.
+constexpr int kMaxIndentedDepth = 64;
+constexpr const char* kIndent = "  ";
+
+class StringWriter final : public pugi::xml_writer {
+  public:
+    void write(const void* data, std::size_t size) override {
+        text.append(static_cast<const char*>(data), size);
+    }
+    std::string text;
+};
+
+std::string ParseErrorText(std::string_view text, const pugi::xml_parse_result& result) {
+    const std::size_t offset =
+        std::min(text.size(), static_cast<std::size_t>(std::max<std::ptrdiff_t>(result.offset, 0)));
+    const std::string_view before = text.substr(0, offset);
+    const std::size_t line =
+        1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
+    const std::size_t lineStart = before.rfind('\n');
+    const std::size_t column =
+        offset - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
+    return "Invalid XML at line " + std::to_string(line) + ", column " + std::to_string(column) +
+           ": " + result.description();
+}
+
+// An entry must carry a name of its own: the set finds, shows and replaces
+// variables by name, and later formulas refer to them by it.
+void CheckEntryName(const TCalcValueWarper& entry, int entryNumber, ICalcVarsBase& vars) {
+    const std::string& name = entry.GetName();
+    if (!entry.Value->IsNamed() || name.find_first_not_of(' ') == std::string::npos) {
+        throw EXmlLoadError(UnnamedEntryText(entryNumber));
+    }
+    if (vars.GetValue(name)) throw EXmlLoadError(DuplicateEntryText(name));
+}
+
+}  // namespace
+
+std::string BuildVarsDocumentText(const std::string& description,
+                                  const TCalcValueWarperList& entries) {
+    pugi::xml_document document;
+    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+    declaration.append_attribute("version").set_value("1.0");
+    declaration.append_attribute("encoding").set_value("UTF-8");
+    pugi::xml_node root = document.append_child("Vars");
+    root.append_attribute("Version").set_value("1.0");
+    SaveDescriptionAttribute(root, description);
+    int depth = 0;
+    for (const std::unique_ptr<TCalcValueWarper>& entry : entries) {
+        int entryDepth = 0;
+        if (entry && entry->Value) SaveValueWarperToXML(*entry, root, &entryDepth);
+        depth = std::max(depth, 1 + entryDepth);
+    }
+    StringWriter out;
+    const char* indent = depth <= kMaxIndentedDepth ? kIndent : "";
+    document.save(out, indent, pugi::format_indent, pugi::encoding_utf8);
+    return std::move(out.text);
+}
+
+bool SaveVarsDocumentFile(const std::string& path, const std::string& description,
+                          const TCalcValueWarperList& entries, std::string* error) {
+    return WriteFileAtomically(path, BuildVarsDocumentText(description, entries), error);
+}
+
+void ReadVarsDocumentText(std::string_view text, IVarsDocumentSink& sink) {
+    pugi::xml_document document;
+    const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());
+    if (!parsed) throw EXmlLoadError(ParseErrorText(text, parsed));
+    const pugi::xml_node root = document.document_element();
+
+    sink.Clear();
+    sink.SetDescription(LoadDescriptionAttribute(root));
+    ICalcVarsBase& vars = sink.VarsForNames();
+    int entryNumber = 0;
+    for (pugi::xml_node child : root.children()) {
+        if (child.type() != pugi::node_element) continue;
+        std::unique_ptr<TCalcValueWarper> entry = LoadValueWarperFromXML(child, &vars);
+        CheckEntryName(*entry, ++entryNumber, vars);
+        sink.Append(std::move(entry));
+    }
+}
+
+void LoadVarsDocumentFile(const std::string& path, IVarsDocumentSink& sink) {
+    const std::optional<std::string> text = ReadWholeFile(path);
+    if (!text) throw EXmlLoadError("Cannot read \"" + path + "\"");
+    ReadVarsDocumentText(*text, sink);
+}
+
+std::string UnnamedEntryText(int entryNumber) {
+    return "Entry " + std::to_string(entryNumber) + " of the document has no variable name";
+}
+
+std::string DuplicateEntryText(const std::string& name) {
+    return "Variable \"" + name + "\" appears more than once in the document";
+}
+
+}  // namespace quillix

@@ -1,0 +1,51 @@
+#pragma once
+// The Vars document: the file form of a variable set (program and user-function
+// files hold it too). Root "Vars" with "Version" and "Description", then one
+// "ValueWarper" per entry in list order. The variable sets write it from their
+// entries and read it through a small sink that they implement.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/calc_value_warper.h"
+#include "model/calc_vars_intf.h"
+#include "model/calc_xml.h"
+
+namespace quillix {
+
+// What a variable set offers the reader, called in this order: Clear, then
+// SetDescription, then Append for each entry as soon as it is read. Named
+// operands resolve through VarsForNames, which sees the entries appended so far.
+class IVarsDocumentSink {
+  public:
+    virtual ~IVarsDocumentSink() = default;
+    virtual void Clear() = 0;
+    virtual void SetDescription(const std::string& text) = 0;
+    virtual void Append(std::unique_ptr<TCalcValueWarper> entry) = 0;
+    virtual ICalcVarsBase& VarsForNames() = 0;
+};
+
+// The document text, indented (one element per line). Entries without a value
+// are left out, so that what is written can always be read.
+std::string BuildVarsDocumentText(const std::string& description,
+                                  const TCalcValueWarperList& entries);
+
+// Writes the document to path atomically: on failure the old file is intact and
+// the result is false with *error (when given) naming the file and the reason.
+bool SaveVarsDocumentFile(const std::string& path, const std::string& description,
+                          const TCalcValueWarperList& entries, std::string* error = nullptr);
+
+// Reads a document into sink: every child element of the root, whatever its
+// name, is an entry, which must carry a variable name not yet in the set.
+// Throws EXmlLoadError: for a text that is not XML before the sink is touched;
+// for anything wrong inside the document after Clear, leaving the entries read
+// so far in the sink.
+void ReadVarsDocumentText(std::string_view text, IVarsDocumentSink& sink);
+// The same for a file; a file that cannot be read fails before the sink is touched.
+void LoadVarsDocumentFile(const std::string& path, IVarsDocumentSink& sink);
+
+std::string UnnamedEntryText(int entryNumber);
+std::string DuplicateEntryText(const std::string& name);
+
+}  // namespace quillix
