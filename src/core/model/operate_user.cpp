@@ -1,5 +1,6 @@
 #include "model/operate_user.h"
 
+#include "common/calc_error.h"
 #include "model/formula_writer.h"
 #include "model/user_call_runner.h"
 
@@ -27,9 +28,16 @@ void AppendArguments(const TCalcOperate& node, FormulaWriter& writer, bool leadi
     }
 }
 
+// A missing function or program yields 0. An error result fails the node with
+// the inner message, so the caller shows what went wrong inside.
 long double Deliver(const std::optional<UserCallResult>& result, std::uint8_t& kind) {
-    kind = result ? result->kind : cvNumber;
-    return result ? result->number : 0;
+    if (!result) {
+        kind = cvNumber;
+        return 0;
+    }
+    if (result->kind == cvError) RaiseCalcError(result->errorText);
+    kind = result->kind;
+    return result->number;
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ class TCalcValue;
 struct UserCallResult {
     long double number = 0;
     std::uint8_t kind = 0;
+    std::string errorText;  // the message of an error result (kind 2)
 };
 
 class IUserCallRunner {

@@ -37,7 +37,7 @@ class FakeRunner : public IUserCallRunner {
         return Answer(name, resultName, args);
     }
 
-    std::optional<UserCallResult> answer = UserCallResult{42, cvNumber};
+    std::optional<UserCallResult> answer = UserCallResult{42, cvNumber, {}};
     std::optional<std::string> failure;
     std::vector<Call> calls;
 
@@ -143,25 +143,15 @@ TEST_F(UserNodes, ArgumentsArePassedAsValuesInOperandOrder) {
 }
 
 TEST_F(UserNodes, TheResultKindComesFromTheRunner) {
-    runner.answer = UserCallResult{45351, cvDate};
+    runner.answer = UserCallResult{45351, cvDate, {}};
     ValueRef date = UserFunc("Due", {});
     EXPECT_EQ(date->CVType(), cvDate);
     EXPECT_EQ(date->FormatValue(kPlainStyle), "[2024-02-29]");
-    // An inner error value: kind 2 with its number, no message of its own.
-    runner.answer = UserCallResult{5, cvError};
+    // An inner error value fails the call with the inner message.
+    runner.answer = UserCallResult{5, cvError, "Floating point division by zero"};
     ValueRef value = Program("Loan", "Payment", {Num(1)});
     EXPECT_EQ(value->CVType(), cvError);
-    EXPECT_EQ(value->Number(), 5);
-    EXPECT_EQ(value->ErrorText(), "");
-    // An owner that failed before keeps the text it had.
-    runner.failure = "Earlier failure";
-    ValueRef owner = UserFunc("Hyp", {Num(1)});
-    ASSERT_EQ(owner->ErrorText(), "Earlier failure");
-    runner.failure.reset();
-    owner->Recalculate();
-    EXPECT_EQ(owner->CVType(), cvError);
-    EXPECT_EQ(owner->Number(), 5);
-    EXPECT_EQ(owner->ErrorText(), "Earlier failure");
+    EXPECT_EQ(value->ErrorText(), "Floating point division by zero");
 }
 
 TEST_F(UserNodes, AFailingRunnerMakesTheOwnerAnError) {

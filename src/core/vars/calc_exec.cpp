@@ -1,0 +1,87 @@
+#include "vars/calc_exec.h"
+
+namespace quillix {
+
+// --- TCalcProgramExec ---------------------------------------------------------
+
+bool TCalcProgramExec::LoadFromFile(const std::string& fileName, std::string* error) {
+    inputs_.clear();
+    outputs_.clear();
+    const bool loaded = TCalcVarsBase::LoadFromFile(fileName, error);
+    for (const auto& entry : Items()) {
+        if (entry->Type == wtInput) inputs_.push_back(entry.get());
+        if (entry->Type == wtOutput) outputs_.push_back(entry.get());
+    }
+    return loaded;
+}
+
+TCalcValueWarper* TCalcProgramExec::FindInput(const std::string& name) const {
+    for (TCalcValueWarper* input : inputs_) {
+        if (input->GetName() == name) return input;
+    }
+    return nullptr;
+}
+
+bool TCalcProgramExec::SetInput(const std::string& name, ValueRef value) {
+    TCalcValueWarper* input = value ? FindInput(name) : nullptr;
+    if (!input) return false;
+    input->Value->TakeOver(std::move(value), false);
+    return true;
+}
+
+// --- TCalcUserFuncExec --------------------------------------------------------
+
+int TCalcUserFuncExec::GetInputCount() const {
+    int count = 0;
+    for (const auto& entry : Items())
+        count += entry->Type == wtInput ? 1 : 0;
+    return count;
+}
+
+TCalcValueWarper* TCalcUserFuncExec::GetInput(int index) const {
+    for (const auto& entry : Items()) {
+        if (entry->Type == wtInput && index-- == 0) return entry.get();
+    }
+    return nullptr;
+}
+
+TCalcValueWarper* TCalcUserFuncExec::GetOutput() const {
+    const TCalcValueWarperList& entries = Items();
+    for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+        if ((*it)->Type == wtOutput) return it->get();
+    }
+    return nullptr;
+}
+
+TCalcValue* TCalcUserFuncExec::GetResult() const {
+    TCalcValueWarper* output = GetOutput();
+    return output ? output->Value.get() : nullptr;
+}
+
+bool TCalcUserFuncExec::SetInput(int index, ValueRef value) {
+    TCalcValueWarper* input = value ? GetInput(index) : nullptr;
+    if (!input) return false;
+    input->Value->TakeOver(std::move(value), false);
+    return true;
+}
+
+TFuncDataItem TCalcUserFuncExec::MakeFuncData() const {
+    TFuncDataItem data;
+    data.ParamCount = GetInputCount();
+    data.MultiParam = data.ParamCount != 1;
+    const TCalcValue* result = GetResult();
+    data.ResultType = result ? result->CVType() : cvNumber;
+    for (const auto& entry : Items()) {
+        if (entry->Type != wtInput) continue;
+        TFuncParamDef param;
+        param.Name = entry->GetName();
+        param.Description = entry->Description;
+        param.HasDefault = true;
+        param.DefaultValue = entry->Value->GetNumber();
+        param.DefaultType = entry->Value->CVType();
+        data.Params.push_back(std::move(param));
+    }
+    return data;
+}
+
+}  // namespace quillix

@@ -1,0 +1,114 @@
+#include "vars/calc_vars.h"
+
+#include <algorithm>
+
+#include "vars/library_names.h"
+#include "vars/user_func_folder.h"
+
+namespace quillix {
+
+TCalcVars::TCalcVars() {
+    if (!CalcVarsIntf()) SetCalcVarsIntf(this);
+}
+
+TCalcVars::~TCalcVars() {
+    Clear();
+    if (CalcVarsIntf() == this) SetCalcVarsIntf(nullptr);
+}
+
+void TCalcVars::AddStack(ICalcXStack* stack) {
+    if (stack) stacks_.push_back(stack);
+}
+
+void TCalcVars::RemoveStack(ICalcXStack* stack) {
+    auto it = std::find(stacks_.begin(), stacks_.end(), stack);
+    if (it != stacks_.end()) stacks_.erase(it);
+}
+
+bool TCalcVars::SaveToFile(const std::string& fileName, std::string* error) {
+    return TCalcVarsBase::SaveToFile(fileName, error);
+}
+
+bool TCalcVars::LoadFromFile(const std::string& fileName, std::string* error) {
+    return TCalcVarsBase::LoadFromFile(fileName, error);
+}
+
+bool TCalcVars::Open(const std::string& name, std::string* error) {
+    IUserFuncFolder* programs = UserProgramsIntf();
+    TUserFuncObj* program = programs ? programs->FindByName(name) : nullptr;
+    if (!program) {
+        if (error) *error = "There is no program named '" + TrimBlanks(name) + "'";
+        return false;
+    }
+    const unsigned clearsBefore = ClearCount();
+    if (!LoadFromFile(program->GetFileName(), error)) {
+        // A half-read document must never be saved over a program file.
+        if (ClearCount() != clearsBefore) {
+            program_ = nullptr;
+            isNew_ = true;
+        }
+        return false;
+    }
+    program_ = program;
+    isNew_ = false;
+    return true;
+}
+
+bool TCalcVars::Save(std::string* error) {
+    if (isNew_ || !program_) return true;
+    return SaveToFile(program_->GetFileName(), error);
+}
+
+bool TCalcVars::SaveUnderName(TUserFuncFolder& folder, const std::string& name,
+                              std::string* error) {
+    if (!CheckLibraryName(name, error)) return false;
+    IUserFuncFolder* programs = UserProgramsIntf();
+    TUserFuncObj* program = programs ? programs->FindByName(name) : nullptr;
+    if (program) {
+        if (!SaveToFile(program->GetFileName(), error)) return false;
+    } else {
+        program = folder.SaveObject(
+            name,
+            [this](const std::string& path, std::string* reason) {
+                return SaveToFile(path, reason);
+            },
+            error);
+        if (!program) return false;
+    }
+    program_ = program;
+    isNew_ = false;
+    return true;
+}
+
+bool TCalcVars::SaveNew(TUserFuncFolder& folder, const std::string& name, std::string* error) {
+    if (!SaveUnderName(folder, name, error)) return false;
+    Notify(vaSavedNew, -1, nullptr, {});
+    return true;
+}
+
+bool TCalcVars::SaveAs(TUserFuncFolder& folder, const std::string& name, std::string* error) {
+    if (!SaveUnderName(folder, name, error)) return false;
+    Notify(vaSavedAs, -1, nullptr, {});
+    return true;
+}
+
+void TCalcVars::New() {
+    program_ = nullptr;
+    Clear();
+    SetModified(false);
+    isNew_ = true;
+    Notify(vaNewDocument, -1, nullptr, {});
+}
+
+std::string TCalcVars::GetName() {
+    if (isNew_ || !program_) return "New";
+    return program_->Name();
+}
+
+void TCalcVars::ForgetProgram(const TUserFuncObj* program) {
+    if (program_ != program) return;
+    program_ = nullptr;
+    isNew_ = true;
+}
+
+}  // namespace quillix

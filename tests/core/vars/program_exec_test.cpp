@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include "core/model/tree_builders.h"
+#include "core/vars/library_test_support.h"
+#include "model/operate_binary.h"
+#include "model/operate_user.h"
+#include "vars/calc_exec.h"
+#include "vars/calc_vars.h"
+#include "vars/library_call_runner.h"
+#include "vars/user_libraries.h"
+
+namespace quillix::test {
+namespace {
+
+using library_test::LibraryTestDir;
+
+ValueRef CallFunction(const std::string& name, std::vector<ValueRef> args) {
+    auto node = std::make_unique<TCalcOperateUserFunc>(name);
+    for (ValueRef& arg : args)
+        node->AddOperand(std::move(arg));
+    ValueRef value = TCalcValue::New();
+    value->SetOperate(std::move(node));
+    return value;
+}
+
+ValueRef CallProgram(const std::string& name, const std::string& result,
+                     std::vector<ValueRef> args) {
+    auto node = std::make_unique<TCalcOperateUserProgram>(name, result);
+    for (ValueRef& arg : args)
+        node->AddOperand(std::move(arg));
+    ValueRef value = TCalcValue::New();
+    value->SetOperate(std::move(node));
+    return value;
+}
+
+class ProgramExec : public ModelTest {
+  protected:
+    LibraryTestDir home;
+    TUserLibraries libraries{home.Path()};
+    TLibraryCallRunner runner;
+    TCalcVars doc;
+
+    ValueRef Ref(const char* name) { return doc.GetValue(name)->MakeReference(); }
+
+    // f(a, b) = a - b, made from a copy of the document as the create-function
+    // dialog does; the document gets a = 10, b = 3.
+    void SaveDifference(const char* name = "f") {
+        doc.New();
+        ASSERT_TRUE(doc.Add("a", Num(10)));
+        ASSERT_TRUE(doc.Add("b", Num(3)));
+        ASSERT_TRUE(doc.Add("r", Make<TCalcOperateMinus>(Ref("a"), Ref("b"))));
+        std::unique_ptr<TCalcVarsBase> copy = doc.Clone();
+        copy->ResetTypes();
+        copy->MarkInput("a", "first");
+        copy->MarkInput("b", "");
+        copy->MarkOutput("r", "");
+        std::string error;
+        ASSERT_TRUE(copy->SaveAsFunction(name, libraries.Functions(), &error)) << error;
+    }
+};
+
+TEST_F(ProgramExec, ArgumentsBindByPositionAndMissingOnesKeepTheStoredNumber) {
+    SaveDifference();
+    EXPECT_EQ(CallFunction("f", {Num(10), Num(4)})->Number(), 6);
+    EXPECT_EQ(CallFunction(" F ", {Num(10)})->Number(), 7);
+    EXPECT_EQ(CallFunction("f", {Num(10), Num(4), Num(99)})->Number(), 6);
+    EXPECT_EQ(CallFunction("f", {})->Number(), 7);
+    EXPECT_EQ(CallFunction("f", {Num(1), Num(2)})->GetFormulaText(), "f(1,2)");
+}
+
+TEST_F(ProgramExec, ArgumentsArriveAsDisplayedInFixedFormat) {
+    SaveDifference();
+    ValueFormatSettings().ValueFormat = kFixedFormat;
+    ValueFormatSettings().ValueDigits = 2;
+    EXPECT_EQ(CallFunction("f", {Num(2.344L), Num(0)})->Number(), static_cast<long double>(2.34));
+}
+
+TEST_F(ProgramExec, AMissingFunctionGivesZeroAndARenamedOneStopsWorking) {
+    EXPECT_EQ(CallFunction("nothing", {Num(1)})->Number(), 0);
+    SaveDifference();
+    ValueRef a = Var("A", Num(10));
+    ValueRef call = CallFunction("f", {a->MakeReference(), Num(4)});
+    EXPECT_EQ(call->Number(), 6);
+    ASSERT_TRUE(libraries.Functions().FindByName("f")->Rename("g"));
+    a->TakeOver(Num(20), true);
+    EXPECT_EQ(call->Number(), 0);
+    EXPECT_EQ(call->CVType(), cvNumber);
+}
+
+TEST_F(ProgramExec, TheLaterOfTwoOutputsIsTheResult) {
+    ASSERT_TRUE(doc.Add("x", Num(2)));
+    ASSERT_TRUE(doc.Add("first", Make<TCalcOperatePlus>(Ref("x"), Num(1))));
+    ASSERT_TRUE(doc.Add("second", Make<TCalcOperateMultis>(Ref("x"), Num(10))));
+    doc.SetValueType("x", wtInput);
+    doc.SetValueType("first", wtOutput);
+    doc.SetValueType("second", wtOutput);
+    std::string error;
+    ASSERT_TRUE(doc.SaveAsFunction("two", libraries.Functions(), &error)) << error;
+    EXPECT_EQ(CallFunction("two", {Num(5)})->Number(), 50);
+
+    TCalcUserFuncExec exec;
+    ASSERT_TRUE(exec.LoadFromFile(libraries.Functions().GetFileName("two"), &error));
+    const TFuncDataItem data = exec.MakeFuncData();
+    EXPECT_FALSE(data.MultiParam);
+    ASSERT_EQ(data.Params.size(), 1u);
+    EXPECT_EQ(data.Params[0].Name, "x");
+    EXPECT_EQ(data.Params[0].DefaultValue, 2);
+    EXPECT_TRUE(data.Params[0].HasDefault);
+}
+
+TEST_F(ProgramExec, FunctionDataCountsTheInputs) {
+    SaveDifference();
+    TCalcUserFuncExec exec;
+    std::string error;
+    ASSERT_TRUE(exec.LoadFromFile(libraries.Functions().GetFileName("f"), &error));
+    const TFuncDataItem data = exec.MakeFuncData();
+    EXPECT_EQ(data.ParamCount, 2);
+    EXPECT_TRUE(data.MultiParam);
+    EXPECT_EQ(data.Params[0].Description, "first");
+    EXPECT_EQ(data.Name, "");
+}
+
+TEST_F(ProgramExec, AProgramNodeReadsAnyEntry) {
+    ASSERT_TRUE(doc.Add("Principal", Num(1000)));
+    ASSERT_TRUE(doc.Add("Years", Num(5)));
+    ASSERT_TRUE(doc.Add("Yearly", Make<TCalcOperateDIV>(Ref("Principal"), Ref("Years"))));
+    ASSERT_TRUE(doc.Add("Payment", Make<TCalcOperateMultis>(Ref("Yearly"), Num(1.5L))));
+    doc.SetValueType("Principal", wtInput);
+    doc.SetValueType("Years", wtInput);
+    doc.SetValueType("Payment", wtOutput);
+    std::string error;
+    ASSERT_TRUE(doc.SaveAs(libraries.Programs(), "Loan", &error)) << error;
+    ValueRef payment = CallProgram("Loan", "Payment", {Num(2000), Num(4)});
+    EXPECT_EQ(payment->Number(), 750);
+    EXPECT_EQ(payment->GetFormulaText(), "Loan('Payment',2000,4)");
+    EXPECT_EQ(CallProgram("loan", " yearly ", {Num(2000)})->Number(), 400);
+    EXPECT_EQ(CallProgram("Loan", "Yearly", {Num(2000), Num(4), Num(7)})->Number(), 500);
+    ValueRef missing = CallProgram("Loan", "Nothing", {});
+    EXPECT_EQ(missing->CVType(), cvError);
+    EXPECT_NE(missing->ErrorText().find("Nothing"), std::string::npos);
+}
+
+TEST_F(ProgramExec, AnInputWithAFormulaTakesTheCallersNumber) {
+    ASSERT_TRUE(doc.Add("base", Num(2)));
+    ASSERT_TRUE(doc.Add("x", Make<TCalcOperateMultis>(Ref("base"), Num(3))));
+    ASSERT_TRUE(doc.Add("y", Make<TCalcOperatePlus>(Ref("x"), Num(1))));
+    doc.SetValueType("x", wtInput);
+    doc.SetValueType("y", wtOutput);
+    std::string error;
+    ASSERT_TRUE(doc.SaveAsFunction("g", libraries.Functions(), &error)) << error;
+    EXPECT_EQ(CallFunction("g", {Num(100)})->Number(), 101);
+    EXPECT_EQ(CallFunction("g", {})->Number(), 7);  // without an argument x keeps its formula
+}
+
+TEST_F(ProgramExec, ErrorsInsideTheFunctionReachTheCaller) {
+    ASSERT_TRUE(doc.Add("x", Num(1)));
+    ASSERT_TRUE(doc.Add("y", Make<TCalcOperateDIV>(Num(1), Ref("x"))));
+    doc.SetValueType("x", wtInput);
+    doc.SetValueType("y", wtOutput);
+    std::string error;
+    ASSERT_TRUE(doc.SaveAsFunction("inv", libraries.Functions(), &error)) << error;
+    EXPECT_EQ(CallFunction("inv", {Num(4)})->Number(), 0.25L);
+    EXPECT_EQ(CallFunction("inv", {Num(0)})->CVType(), cvError);
+    // A function without an output has no result.
+    doc.SetValueType("y", wtNormal);
+    ASSERT_TRUE(doc.SaveAsFunction("none", libraries.Functions(), &error)) << error;
+    ValueRef none = CallFunction("none", {Num(4)});
+    EXPECT_EQ(none->CVType(), cvError);
+    EXPECT_NE(none->ErrorText().find("none"), std::string::npos);
+}
+
+TEST_F(ProgramExec, SelfCallsStopAtTheNestingLimit) {
+    // rec(x) = rec(x) + 1: endless without a limit.
+    ASSERT_TRUE(doc.Add("x", Num(1)));
+    ASSERT_TRUE(doc.Add("y", Make<TCalcOperatePlus>(CallFunction("rec", {Ref("x")}), Num(1))));
+    doc.SetValueType("x", wtInput);
+    doc.SetValueType("y", wtOutput);
+    std::string error;
+    ASSERT_TRUE(doc.SaveAsFunction("rec", libraries.Functions(), &error)) << error;
+    ValueRef call = CallFunction("rec", {Num(1)});
+    EXPECT_EQ(call->CVType(), cvError);
+    EXPECT_NE(call->ErrorText().find("'rec'"), std::string::npos) << call->ErrorText();
+}
+
+}  // namespace
+}  // namespace quillix::test
