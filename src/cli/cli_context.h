@@ -16,13 +16,13 @@ inline constexpr int kExitUsage = 2;   // usage error: message on stderr
 
 // Bad usage (unknown option, wrong argument count, a text that is no number).
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // The command ran but failed (a missing program, an unreadable file).
 class CommandFailed : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

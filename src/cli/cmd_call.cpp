@@ -14,8 +14,12 @@
 #include "functions/func_catalogue.h"
 #include "model/calc_value.h"
 #include "model/operate_func.h"
+#include "model/operate_user.h"
 #include "value_json.h"
+#include "vars/library_call_runner.h"
 #include "vars/library_names.h"
+#include "vars/user_func_folder.h"
+#include "vars/user_libraries.h"
 
 namespace quillix::cli {
 
@@ -139,9 +143,21 @@ ValueRef CallMultiArgumentFunction(const TFuncDataItem& row, const Arguments& ar
 
 // A NAME that is no catalogue function. User functions of the home's library
 // are to be looked up here; until then the name is unknown.
-ValueRef CallOtherFunction(const CliContext& /*context*/, const std::string& name,
-                           const Arguments& /*args*/) {
-    throw UsageError("unknown function '" + name + "'");
+// A user function of the home's library: the arguments bind to its inputs by
+// position, as its node in a formula does (extra ones are dropped, missing
+// ones keep the numbers stored in the function).
+ValueRef CallOtherFunction(const CliContext& context, const std::string& name,
+                           const Arguments& args) {
+    TUserLibraries libraries(context.home);
+    const TUserFuncObj* function = libraries.Functions().FindByName(name);
+    if (!function) throw UsageError("unknown function '" + name + "'");
+    auto node = std::make_unique<TCalcOperateUserFunc>(function->Name());
+    for (const std::string& arg : args)
+        node->AddOperand(TCalcValue::New(ParseNumberArgument(arg)));
+    const TLibraryCallRunner runner;
+    ValueRef result = TCalcValue::New();
+    result->SetOperate(std::move(node));
+    return result;
 }
 
 }  // namespace

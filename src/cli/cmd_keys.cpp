@@ -1,6 +1,7 @@
-// quillix-cli keys KEY...: runs keypad keys through a fresh engine in the input
-// mode of the home's settings, then prints the value display and expression
-// line, or in JSON everything the keypad and the memory view show.
+// quillix-cli keys [--program FILE] [--save FILE] KEY...: runs keypad keys
+// through a fresh engine in the input mode of the home's settings, with a
+// program document for the variable keys, then prints the value display and
+// expression line, or in JSON everything the keypad and the memory view show.
 
 #include <optional>
 #include <ostream>
@@ -17,6 +18,9 @@
 #include "json_writer.h"
 #include "keys_tokens.h"
 #include "value_json.h"
+#include "vars/calc_vars.h"
+#include "vars/library_call_runner.h"
+#include "vars/user_libraries.h"
 
 namespace quillix::cli {
 
@@ -32,7 +36,42 @@ std::uint8_t StartingMode(const std::string& home) {
     return mode == kInputModeAlg ? kModeALG : kModeRPN;
 }
 
-void WriteKeysJson(std::ostream& out, const TCalcEngine& engine) {
+struct KeysOptions {
+    std::string programFile;  // opened as the program document first
+    std::string saveFile;     // the program document is saved there at the end
+    std::vector<KeyAction> actions;
+};
+
+// Options may stand anywhere among the keys; every token is checked before any
+// key runs.
+KeysOptions ParseKeysArguments(const Arguments& args) {
+    KeysOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& token = args[i];
+        if (token == "--program" || token == "--save") {
+            if (i + 1 >= args.size()) throw UsageError(token + " needs a file");
+            (token == "--program" ? options.programFile : options.saveFile) = args[++i];
+            continue;
+        }
+        std::optional<KeyAction> action = ParseKeyToken(token);
+        if (!action) throw UsageError("unknown key '" + token + "'");
+        options.actions.push_back(std::move(*action));
+    }
+    return options;
+}
+
+void WriteVariablesJson(JsonWriter& json, TCalcVars& document) {
+    json.Key("variables").BeginArray();
+    for (const auto& entry : document.GetItems()) {
+        json.BeginObject().Key("name").String(entry->GetName()).Key("type").Int(entry->Type);
+        json.Key("value");
+        WriteValueJson(json, *entry->Value);
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
+void WriteKeysJson(std::ostream& out, const TCalcEngine& engine, TCalcVars& document) {
     const TCalcStack& stack = engine.Stack();
     JsonWriter json;
     json.BeginObject()
@@ -57,6 +96,7 @@ void WriteKeysJson(std::ostream& out, const TCalcEngine& engine) {
     for (int i = stack.Values.Count() - 1; i >= 0; --i)
         WriteValueJson(json, *stack.Values.GetItem(i));
     json.EndArray();
+    WriteVariablesJson(json, document);
     json.EndObject();
     out << json.Text() << "\n";
 }
@@ -64,29 +104,37 @@ void WriteKeysJson(std::ostream& out, const TCalcEngine& engine) {
 }  // namespace
 
 int RunKeys(CliContext& context, const Arguments& args) {
-    std::vector<KeyAction> actions;
-    actions.reserve(args.size());
-    for (const std::string& token : args) {
-        std::optional<KeyAction> action = ParseKeyToken(token);
-        if (!action) {
-            *context.err << "unknown key '" << token << "'\n";
-            return kExitUsage;
-        }
-        actions.push_back(std::move(*action));
+    KeysOptions options;
+    try {
+        options = ParseKeysArguments(args);
+    } catch (const UsageError& error) {
+        *context.err << error.what() << "\n";
+        return kExitUsage;
     }
 
+    // The document comes first so that the engine's stack registers with it.
+    TUserLibraries libraries(context.home);
+    const TLibraryCallRunner runner;
+    TCalcVars document;
+    std::string error;
+    if (!options.programFile.empty() && !document.LoadFromFile(options.programFile, &error)) {
+        throw CommandFailed(error);
+    }
     TCalcEngine engine(kModeALG);
     if (StartingMode(context.home) == kModeRPN) engine.Execute(ccModeRPN);
-    KeysSession session{engine};
+    KeysSession session{engine, document};
     try {
-        for (const KeyAction& action : actions)
+        for (const KeyAction& action : options.actions)
             action(session);
-    } catch (const ECalcError& error) {
-        throw CommandFailed(error.what());
+    } catch (const ECalcError& failure) {
+        throw CommandFailed(failure.what());
+    }
+    if (!options.saveFile.empty() && !document.SaveToFile(options.saveFile, &error)) {
+        throw CommandFailed(error);
     }
 
     if (context.json) {
-        WriteKeysJson(*context.out, engine);
+        WriteKeysJson(*context.out, engine, document);
     } else {
         *context.out << DisplayText(engine) << "\n" << ExpressionText(engine) << "\n";
     }

@@ -11,7 +11,7 @@ namespace quillix::cli {
 std::string JsonQuote(std::string_view text);
 
 class JsonWriter {
-public:
+  public:
     JsonWriter& BeginObject();
     JsonWriter& EndObject();
     JsonWriter& BeginArray();
@@ -24,7 +24,7 @@ public:
 
     const std::string& Text() const { return text_; }
 
-private:
+  private:
     void BeforeItem();
 
     std::string text_;

@@ -4,9 +4,12 @@
 #include <span>
 #include <string_view>
 
+#include "common/calc_error.h"
 #include "engine/keypad_keys.h"
 #include "functions/func_catalogue.h"
 #include "model/operate_func.h"
+#include "vars/calc_vars.h"
+#include "vars/library_names.h"
 
 namespace quillix::cli {
 
@@ -56,8 +59,62 @@ struct PrefixedKey {
     KeyAction (*make)(std::string text);
 };
 
+// The keypad's "V+": X becomes the variable NAME and then shows its name.
+KeyAction AddVariable(std::string name) {
+    return [name = std::move(name)](KeysSession& session) {
+        const ValueRef x = session.engine.Stack().X;
+        if (!session.document.Add(name, x)) {
+            RaiseCalcError("Cannot add the variable '" + TrimBlanks(name) +
+                           "': the name is empty or exists already");
+        }
+        session.engine.Execute(ccReferenceX);
+    };
+}
+
+// The keypad's "V=": the finished result replaces NAME's value, and X then
+// shows the variable; a replacement the set refuses changes nothing more.
+KeyAction ReplaceVariable(std::string name) {
+    return [name = std::move(name)](KeysSession& session) {
+        session.engine.Execute(ccEquals);
+        TCalcValue* variable = session.document.SetValue(name, session.engine.Stack().X);
+        if (!variable) return;
+        session.engine.Stack().X = ValueRef(variable);
+        session.engine.Execute(ccReferenceX);
+    };
+}
+
+// The keypad's "V": recalls NAME into the calculation.
+KeyAction RecallVariable(std::string name) {
+    return [name = std::move(name)](KeysSession& session) {
+        TCalcValue* variable = session.document.GetValue(name);
+        if (!variable) RaiseCalcError("There is no variable named '" + TrimBlanks(name) + "'");
+        TCalcCommondData data;
+        data.Value = ValueRef(variable);
+        session.engine.Execute(ccInsertReference, &data);
+    };
+}
+
+// The role of a variable, as its properties dialog sets it (an addition of the
+// command line: the keypad has no such key, but a script that builds a program
+// must be able to mark its inputs and outputs).
+template <std::uint8_t Type>
+KeyAction SetRole(std::string name) {
+    return [name = std::move(name)](KeysSession& session) {
+        if (!session.document.Exists(name)) {
+            RaiseCalcError("There is no variable named '" + TrimBlanks(name) + "'");
+        }
+        session.document.SetValueType(name, Type);
+    };
+}
+
 constexpr PrefixedKey kPrefixedKeys[] = {
     {"paste:", Paste},
+    {"V+:", AddVariable},
+    {"V=:", ReplaceVariable},
+    {"V:", RecallVariable},
+    {"Input:", SetRole<wtInput>},
+    {"Output:", SetRole<wtOutput>},
+    {"Normal:", SetRole<wtNormal>},
 };
 
 std::optional<KeyAction> PrefixedToken(const std::string& token) {

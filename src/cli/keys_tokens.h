@@ -1,6 +1,9 @@
 #pragma once
 // The tokens of quillix-cli keys: keypad captions, one-argument catalogue
-// functions, Today and paste:TEXT, each turned into an action on a keys
+// functions, Today, paste:TEXT and the variable keys V+:NAME (add X as NAME),
+// V=:NAME (replace NAME by the result), V:NAME (recall NAME), and
+// Input:NAME, Output:NAME, Normal:NAME (the variable's role), each turned
+// into an action on a keys
 // session before any key runs, so that an unknown token stops the run first.
 // A new kind of token is one more row in the tables of keys_tokens.cpp.
 
@@ -10,11 +13,16 @@
 
 #include "engine/calc_engine.h"
 
+namespace quillix {
+class TCalcVars;
+}
+
 namespace quillix::cli {
 
-// What a key acts on.
+// What a key acts on: the engine, and the program document of the variable keys.
 struct KeysSession {
     TCalcEngine& engine;
+    TCalcVars& document;
 };
 
 using KeyAction = std::function<void(KeysSession& session)>;

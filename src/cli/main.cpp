@@ -24,12 +24,14 @@ std::string UsageText() {
          << "  --help       this text\n"
          << "  --version    the program's version\n\n"
          << "subcommands:\n";
-    for (const Subcommand& sub : Subcommands()) text << "  " << sub.usage << "\n";
+    for (const Subcommand& sub : Subcommands())
+        text << "  " << sub.usage << "\n";
     return text.str();
 }
 
 int ParseFixed(const std::string& text) {
-    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos) {
+    if (text.empty() || text.size() > 2 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
         throw UsageError("--fixed takes a number of decimals from 0 to 18, not '" + text + "'");
     }
     const int digits = std::stoi(text);
@@ -58,8 +60,10 @@ int Run(int argc, char** argv) {
         } else if (arg == "--home" || arg == "--fixed") {
             if (i + 1 >= argc) throw UsageError(arg + " needs a value");
             const std::string value = argv[++i];
-            if (arg == "--home") home = value;
-            else context.fixed = ParseFixed(value);
+            if (arg == "--home")
+                home = value;
+            else
+                context.fixed = ParseFixed(value);
         } else if (!arg.empty() && arg[0] == '-') {
             throw UsageError("unknown option '" + arg + "'");
         } else {

@@ -8,6 +8,8 @@ int RunFunctions(CliContext& context, const Arguments& args);
 int RunConvert(CliContext& context, const Arguments& args);
 int RunUnits(CliContext& context, const Arguments& args);
 int RunKeys(CliContext& context, const Arguments& args);
+int RunRun(CliContext& context, const Arguments& args);
+int RunShow(CliContext& context, const Arguments& args);
 
 namespace {
 
@@ -16,7 +18,9 @@ const Subcommand kSubcommands[] = {
     {"functions", "functions [CATEGORY]", RunFunctions},
     {"convert", "convert VALUE FROM TO [--family NAME]", RunConvert},
     {"units", "units [FAMILY]", RunUnits},
-    {"keys", "keys KEY...", RunKeys},
+    {"keys", "keys [--program FILE] [--save FILE] KEY...", RunKeys},
+    {"run", "run PROGRAM [NAME=VALUE | VALUE ...]", RunRun},
+    {"show", "show FILE", RunShow},
     {nullptr, nullptr, nullptr},
 };
 

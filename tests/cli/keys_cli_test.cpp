@@ -145,7 +145,7 @@ TEST_F(KeysCli, TheModeKeysHoldForThisRunOnly) {
 }
 
 TEST_F(KeysCli, UnknownTokensStopTheRunBeforeAnyKey) {
-    const char* cases[] = {"foo", "sqrt", "Hypot", "V", "--program", "1 e 9 9 9 9 Mod2", "Paste:1"};
+    const char* cases[] = {"foo", "sqrt", "Hypot", "V", "V*:A", "1 e 9 9 9 9 Mod2", "Paste:1"};
     for (const char* keys : cases) {
         SCOPED_TRACE(keys);
         const CliRun run = Keys(keys);

@@ -99,20 +99,12 @@ std::string StringAttribute(pugi::xml_node element, const char* name) {
     return StringText(AttributeText(element, name));
 }
 
-// The whole text as the nearest double.
-bool ReadDouble(std::string_view text, double& number) {
-    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), number);
-    return status == std::errc() && end == text.data() + text.size();
-}
-
-// The stored number: the text read as a double ("INF", "-INF" and "NAN"
-// included; a "," is taken as the decimal point when there is no ".").
+// The stored number ("INF", "-INF" and "NAN" included; a "," is taken as the
+// decimal point when there is no "."). The text is read straight into the
+// extended type: going through a double first would turn a stored 0.05 into
+// 0.0500000000000000028 on the display.
 long double NumberText(const char* attribute) {
-    const std::string_view trimmed = Trimmed(RequiredText(attribute, "Double"));
-    double number = 0;
-    if (ReadDouble(trimmed, number)) return number;
-
-    std::string text(trimmed);
+    std::string text(Trimmed(RequiredText(attribute, "Double")));
     if (!text.empty() && text[0] == '+') text.erase(0, 1);
     if (text.find('.') == std::string::npos) {
         if (const std::size_t comma = text.find(','); comma != std::string::npos) text[comma] = '.';
@@ -121,8 +113,7 @@ long double NumberText(const char* attribute) {
     if (!parsed || (std::isfinite(*parsed) && std::fabs(*parsed) > DBL_MAX)) {
         FailConversion(kText, "Double");
     }
-    if (ReadDouble(text, number)) return number;
-    return static_cast<double>(*parsed);  // infinite, or below the smallest double
+    return *parsed;
 }
 
 bool BooleanText(const char* attribute) {

@@ -77,14 +77,16 @@ TEST_F(CalcXml, NumbersKeepFifteenSignificantDigits) {
         const pugi::xml_document document = ParseXml(FullXml(*value));
         EXPECT_STREQ(document.first_child().attribute("Value").value(), row.text);
         const ValueRef back = LoadValueFromXML(document.first_child(), nullptr);
-        EXPECT_EQ(back->Number(), static_cast<long double>(std::strtod(row.text, nullptr)))
-            << row.text;
+        // The text is read into the extended type as it stands.
+        EXPECT_EQ(back->Number(), std::strtold(row.text, nullptr)) << row.text;
     }
     const ValueRef notANumber = ReadValue(FullXml(*Num(std::nanl(""))), nullptr);
     EXPECT_TRUE(std::isnan(notANumber->Number()));
     // A 20-digit result reads back rounded to 15 significant digits.
     const ValueRef big = ReadValue(FullXml(*Num(12345678901234567890.0L)), nullptr);
-    EXPECT_EQ(big->Number(), static_cast<long double>(1.23456789012346E19));
+    EXPECT_EQ(big->Number(), 1.23456789012346E19L);
+    // A stored 0.05 comes back as the extended 0.05, not as the double nearest to it.
+    EXPECT_EQ(ReadValue(FullXml(*Num(0.05L)), nullptr)->Number(), 0.05L);
 }
 
 TEST_F(CalcXml, AFormulaStoresTheVariablesItUsesByName) {
