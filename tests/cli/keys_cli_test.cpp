@@ -84,13 +84,15 @@ TEST_F(KeysCli, JsonShowsWhatTheKeypadAndTheMemoryViewShow) {
               "\"x\": {\"number\": \"4\", \"kind\": 0, \"text\": \"4\", \"formula\": \"4\"}, "
               "\"pending\": \"+\", \"ops\": [\"*\"], \"stack\": ["
               "{\"number\": \"3\", \"kind\": 0, \"text\": \"3\", \"formula\": \"3\"}, "
-              "{\"number\": \"2\", \"kind\": 0, \"text\": \"2\", \"formula\": \"2\"}]}\n");
+              "{\"number\": \"2\", \"kind\": 0, \"text\": \"2\", \"formula\": \"2\"}], "
+              "\"variables\": []}\n");
     EXPECT_EQ(Keys("RPN 1 2 3 4 Enter 2 Enter 3 +", true).out,
               "{\"display\": \"5\", \"expression\": \"2+3\", \"mode\": \"RPN\", "
               "\"counter\": \"M=1\", \"entering\": false, "
               "\"x\": {\"number\": \"5\", \"kind\": 0, \"text\": \"5\", \"formula\": \"2+3\"}, "
               "\"pending\": \"\", \"ops\": [], \"stack\": ["
-              "{\"number\": \"1234\", \"kind\": 0, \"text\": \"1234\", \"formula\": \"1234\"}]}\n");
+              "{\"number\": \"1234\", \"kind\": 0, \"text\": \"1234\", \"formula\": \"1234\"}], "
+              "\"variables\": []}\n");
 }
 
 TEST_F(KeysCli, TodayInsertsTheFunctionAsADate) {

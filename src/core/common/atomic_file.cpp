@@ -6,8 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace quillix {
@@ -61,12 +59,30 @@ bool WriteFileAtomically(const std::string& path, std::string_view content, std:
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return content.str();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat status {};
+    std::optional<std::string> content;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        std::string text;
+        text.resize(static_cast<std::size_t>(status.st_size));
+        std::size_t filled = 0;
+        bool failed = false;
+        for (;;) {
+            if (filled == text.size()) text.resize(text.size() + 4096);  // the file grew
+            const ssize_t n = ::read(fd, text.data() + filled, text.size() - filled);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) failed = true;
+            if (n <= 0) break;
+            filled += static_cast<std::size_t>(n);
+        }
+        if (!failed) {
+            text.resize(filled);
+            content = std::move(text);
+        }
+    }
+    ::close(fd);
+    return content;
 }
 
 }  // namespace quillix

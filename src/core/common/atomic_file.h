@@ -14,7 +14,8 @@ namespace quillix {
 bool WriteFileAtomically(const std::string& path, std::string_view content,
                          std::string* error = nullptr);
 
-// Reads a whole file; nothing if it cannot be opened or read.
+// Reads a whole regular file; nothing if it cannot be opened or read, or is no
+// regular file (a folder, a device).
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 }  // namespace quillix

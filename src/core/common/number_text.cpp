@@ -3,8 +3,10 @@
 #include <locale.h>
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,9 +20,25 @@ struct Decomposed {
     int exp10 = 0;       // value = d.ddd x 10^exp10
 };
 
+// The digits and exponent of a text in the form of "%e" ("-1.2345e+05").
+Decomposed DecomposeText(const char* buffer);
+
 Decomposed Decompose(long double x, int precision) {
     char buffer[96];
     std::snprintf(buffer, sizeof buffer, "%.*Le", precision - 1, x);
+    return DecomposeText(buffer);
+}
+
+// The same for a double, through the much faster std::to_chars.
+Decomposed Decompose(double x, int precision) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer - 1, x,
+                                      std::chars_format::scientific, precision - 1);
+    *result.ptr = '\0';
+    return DecomposeText(buffer);
+}
+
+Decomposed DecomposeText(const char* buffer) {
     Decomposed out;
     const char* p = buffer;
     if (*p == '-') {
@@ -116,6 +134,57 @@ bool IsDecimalSyntax(std::string_view s) {
     return i == s.size();
 }
 
+// Texts of at most 19 significant digits with a small exponent convert with one
+// correctly rounded operation: both the digits as an integer and the power of
+// ten (up to 10^27) are exact in the extended type. Anything else is left to
+// the C library. The text has passed IsDecimalSyntax.
+std::optional<long double> ParseExactly(std::string_view s) {
+    constexpr int kMaxExactPower = 27;
+    std::size_t i = 0;
+    bool negative = false;
+    if (s[i] == '+' || s[i] == '-') negative = s[i++] == '-';
+    std::uint64_t digits = 0;
+    int significant = 0;
+    int scale = 0;  // decimal places taken into digits
+    bool fraction = false;
+    for (; i < s.size() && s[i] != 'e' && s[i] != 'E'; ++i) {
+        if (s[i] == '.') {
+            fraction = true;
+            continue;
+        }
+        if (digits == 0 && s[i] == '0') {
+            if (fraction) ++scale;  // leading zeros only shift the point
+            continue;
+        }
+        if (++significant > 19) return std::nullopt;
+        digits = digits * 10 + static_cast<std::uint64_t>(s[i] - '0');
+        if (fraction) ++scale;
+    }
+    int exponent = 0;
+    if (i < s.size()) {
+        ++i;
+        bool negativeExponent = false;
+        if (s[i] == '+' || s[i] == '-') negativeExponent = s[i++] == '-';
+        for (; i < s.size(); ++i) {
+            exponent = exponent * 10 + (s[i] - '0');
+            if (exponent > 10000) return std::nullopt;
+        }
+        if (negativeExponent) exponent = -exponent;
+    }
+    const int power = exponent - scale;
+    if (power > kMaxExactPower || power < -kMaxExactPower) {
+        if (digits != 0) return std::nullopt;
+    }
+    long double value = static_cast<long double>(digits);
+    if (digits != 0) {
+        long double tenth = 1;
+        for (int k = 0; k < (power < 0 ? -power : power); ++k)
+            tenth *= 10;
+        value = power < 0 ? value / tenth : value * tenth;
+    }
+    return negative ? -value : value;
+}
+
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -128,13 +197,22 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::string FormatFloatGeneral(long double x, int precision, int minExpDigits) {
+namespace {
+
+template <class Real>
+std::string FormatGeneral(Real x, int precision, int minExpDigits) {
     if (!std::isfinite(x)) return SpecialText(x);
     if (x == 0) return "0";
     const Decomposed d = Decompose(x, precision);
     const int e = d.exp10 + 1;
     if (e >= -3 && e <= precision) return Plain(d);
     return Scientific(d, minExpDigits);
+}
+
+}  // namespace
+
+std::string FormatFloatGeneral(long double x, int precision, int minExpDigits) {
+    return FormatGeneral(x, precision, minExpDigits);
 }
 
 std::string FormatFloatFixed(long double x, int decimals, int precision, int minExpDigits) {
@@ -180,7 +258,7 @@ std::string GroupDigits(std::string_view text) {
 }
 
 std::string FormatFloat15(double x) {
-    return FormatFloatGeneral(x, 15, 0);
+    return FormatGeneral(x, 15, 0);
 }
 
 std::optional<long double> ParseDecimal(std::string_view text, bool allowSpecial) {
@@ -195,6 +273,7 @@ std::optional<long double> ParseDecimal(std::string_view text, bool allowSpecial
         if (EqualsIgnoreCase(body, "NAN")) return std::nanl("");
     }
     if (!IsDecimalSyntax(text)) return std::nullopt;
+    if (const std::optional<long double> quick = ParseExactly(text)) return quick;
     const std::string copy(text);
     errno = 0;
     char* end = nullptr;

@@ -74,12 +74,15 @@ bool SaveVarsDocumentFile(const std::string& path, const std::string& descriptio
     return WriteFileAtomically(path, BuildVarsDocumentText(description, entries), error);
 }
 
-void ReadVarsDocumentText(std::string_view text, IVarsDocumentSink& sink) {
-    pugi::xml_document document;
-    const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size());
+std::unique_ptr<pugi::xml_document> ParseVarsDocumentText(std::string_view text) {
+    auto document = std::make_unique<pugi::xml_document>();
+    const pugi::xml_parse_result parsed = document->load_buffer(text.data(), text.size());
     if (!parsed) throw EXmlLoadError(ParseErrorText(text, parsed));
-    const pugi::xml_node root = document.document_element();
+    return document;
+}
 
+void ReadVarsDocument(const pugi::xml_document& document, IVarsDocumentSink& sink) {
+    const pugi::xml_node root = document.document_element();
     sink.Clear();
     sink.SetDescription(LoadDescriptionAttribute(root));
     ICalcVarsBase& vars = sink.VarsForNames();
@@ -92,10 +95,25 @@ void ReadVarsDocumentText(std::string_view text, IVarsDocumentSink& sink) {
     }
 }
 
+void ReadVarsDocumentText(std::string_view text, IVarsDocumentSink& sink) {
+    ReadVarsDocument(*ParseVarsDocumentText(text), sink);
+}
+
 void LoadVarsDocumentFile(const std::string& path, IVarsDocumentSink& sink) {
+    ReadVarsDocument(*ParseVarsDocumentFile(path), sink);
+}
+
+std::unique_ptr<pugi::xml_document> ParseVarsDocumentFile(const std::string& path) {
+    // pugixml parses the file in the buffer it reads it into, without a copy.
+    auto document = std::make_unique<pugi::xml_document>();
+    const pugi::xml_parse_result parsed = document->load_file(path.c_str());
+    if (parsed) return document;
     const std::optional<std::string> text = ReadWholeFile(path);
-    if (!text) throw EXmlLoadError("Cannot read \"" + path + "\"");
-    ReadVarsDocumentText(*text, sink);
+    if (!text || parsed.status == pugi::status_file_not_found ||
+        parsed.status == pugi::status_io_error || parsed.status == pugi::status_out_of_memory) {
+        throw EXmlLoadError("Cannot read \"" + path + "\"");
+    }
+    throw EXmlLoadError(ParseErrorText(*text, parsed));
 }
 
 std::string UnnamedEntryText(int entryNumber) {

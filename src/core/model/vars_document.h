@@ -12,6 +12,10 @@
 #include "model/calc_vars_intf.h"
 #include "model/calc_xml.h"
 
+namespace pugi {
+class xml_document;
+}
+
 namespace quillix {
 
 // What a variable set offers the reader, called in this order: Clear, then
@@ -44,6 +48,14 @@ bool SaveVarsDocumentFile(const std::string& path, const std::string& descriptio
 void ReadVarsDocumentText(std::string_view text, IVarsDocumentSink& sink);
 // The same for a file; a file that cannot be read fails before the sink is touched.
 void LoadVarsDocumentFile(const std::string& path, IVarsDocumentSink& sink);
+
+// The two halves of ReadVarsDocumentText, for a reader that keeps parsed files:
+// the parse (EXmlLoadError for a text that is not XML), and the reading of a
+// parsed document into a sink.
+std::unique_ptr<pugi::xml_document> ParseVarsDocumentText(std::string_view text);
+// The parse of a file ("Cannot read" when it cannot be read).
+std::unique_ptr<pugi::xml_document> ParseVarsDocumentFile(const std::string& path);
+void ReadVarsDocument(const pugi::xml_document& document, IVarsDocumentSink& sink);
 
 std::string UnnamedEntryText(int entryNumber);
 std::string DuplicateEntryText(const std::string& name);

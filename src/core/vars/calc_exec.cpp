@@ -4,15 +4,13 @@ namespace quillix {
 
 // --- TCalcProgramExec ---------------------------------------------------------
 
-bool TCalcProgramExec::LoadFromFile(const std::string& fileName, std::string* error) {
+void TCalcProgramExec::AfterLoad() {
     inputs_.clear();
     outputs_.clear();
-    const bool loaded = TCalcVarsBase::LoadFromFile(fileName, error);
     for (const auto& entry : Items()) {
         if (entry->Type == wtInput) inputs_.push_back(entry.get());
         if (entry->Type == wtOutput) outputs_.push_back(entry.get());
     }
-    return loaded;
 }
 
 TCalcValueWarper* TCalcProgramExec::FindInput(const std::string& name) const {

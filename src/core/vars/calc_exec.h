@@ -14,8 +14,6 @@ namespace quillix {
 
 class TCalcProgramExec final : public TCalcVarsBase {
   public:
-    // Loads the set, then lists its inputs and outputs in file order.
-    bool LoadFromFile(const std::string& fileName, std::string* error) override;
     const std::vector<TCalcValueWarper*>& Inputs() const { return inputs_; }
     const std::vector<TCalcValueWarper*>& Outputs() const { return outputs_; }
     // The input of exactly that name (letter case included), or null.
@@ -25,6 +23,9 @@ class TCalcProgramExec final : public TCalcVarsBase {
     bool SetInput(const std::string& name, ValueRef value);
 
   private:
+    // After loading: the inputs and outputs in file order.
+    void AfterLoad() override;
+
     std::vector<TCalcValueWarper*> inputs_;
     std::vector<TCalcValueWarper*> outputs_;
 };

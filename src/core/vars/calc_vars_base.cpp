@@ -223,16 +223,28 @@ void TCalcVarsBase::Append(std::unique_ptr<TCalcValueWarper> entry) {
     IndexEntry(items_.back().get());
 }
 
-bool TCalcVarsBase::LoadFromFile(const std::string& fileName, std::string* error) {
+template <class Read>
+bool TCalcVarsBase::Load(Read read, std::string* error) {
+    bool loaded = true;
     try {
-        LoadVarsDocumentFile(fileName, *this);
+        read();
     } catch (const std::exception& failure) {
         if (error) *error = failure.what();
-        return false;
+        loaded = false;
     }
+    AfterLoad();
+    if (!loaded) return false;
     modified_ = false;
     Notify(vaLoaded, -1, nullptr, kNoName);
     return true;
+}
+
+bool TCalcVarsBase::LoadFromFile(const std::string& fileName, std::string* error) {
+    return Load([&] { LoadVarsDocumentFile(fileName, *this); }, error);
+}
+
+bool TCalcVarsBase::LoadFromDocument(const pugi::xml_document& document, std::string* error) {
+    return Load([&] { ReadVarsDocument(document, *this); }, error);
 }
 
 bool TCalcVarsBase::SaveToFile(const std::string& fileName, std::string* error) {

@@ -64,6 +64,8 @@ class TCalcVarsBase : public virtual ICalcVarsBase, private IVarsDocumentSink {
     // raises vaLoaded at the end; a file that cannot be read or parsed fails
     // before the set is touched. False with *error set on failure.
     virtual bool LoadFromFile(const std::string& fileName, std::string* error);
+    // The same from a document parsed before (a kept copy of a library file).
+    bool LoadFromDocument(const pugi::xml_document& document, std::string* error);
     bool SaveToFile(const std::string& fileName, std::string* error);
 
     int IndexOf(const TCalcValueWarper* entry) const;
@@ -76,6 +78,8 @@ class TCalcVarsBase : public virtual ICalcVarsBase, private IVarsDocumentSink {
     void SetModified(bool modified) { modified_ = modified; }
     // Removes every entry without raising events.
     void RemoveAllEntries();
+    // Called at the end of every load, whether it succeeded or not.
+    virtual void AfterLoad() {}
 
   private:
     // IVarsDocumentSink: loading clears the set and sets the description through
@@ -83,6 +87,8 @@ class TCalcVarsBase : public virtual ICalcVarsBase, private IVarsDocumentSink {
     ICalcVarsBase& VarsForNames() override { return *this; }
     void Append(std::unique_ptr<TCalcValueWarper> entry) override;
     void IndexEntry(TCalcValueWarper* entry);
+    template <class Read>
+    bool Load(Read read, std::string* error);
 
     void RemoveEntryAt(int index);
 

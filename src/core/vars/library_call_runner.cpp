@@ -1,5 +1,7 @@
 #include "vars/library_call_runner.h"
 
+#include <pugixml.hpp>
+
 #include "common/calc_error.h"
 #include "vars/calc_exec.h"
 #include "vars/library_names.h"
@@ -33,12 +35,6 @@ std::string FileOf(IUserFuncFolder* library, const std::string& name) {
     return object ? object->GetFileName() : std::string();
 }
 
-template <class ExecSet>
-void Load(ExecSet& set, const std::string& file) {
-    std::string error;
-    if (!set.LoadFromFile(file, &error)) RaiseCalcError(error);
-}
-
 UserCallResult ResultOf(const TCalcValue& value) {
     UserCallResult result;
     result.number = value.GetNumber();
@@ -55,6 +51,28 @@ TLibraryCallRunner::TLibraryCallRunner() {
 
 TLibraryCallRunner::~TLibraryCallRunner() {
     if (UserCallRunner() == this) SetUserCallRunner(nullptr);
+}
+
+void TLibraryCallRunner::SetCacheEnabled(bool enabled) {
+    cacheEnabled_ = enabled;
+    if (!enabled) cache_.Clear();
+}
+
+void TLibraryCallRunner::Load(TCalcVarsBase& set, const std::string& file) {
+    std::string error;
+    bool loaded = false;
+    if (cacheEnabled_) {
+        std::shared_ptr<const pugi::xml_document> document;
+        try {
+            document = cache_.Parsed(file);
+        } catch (const std::exception& failure) {
+            RaiseCalcError(failure.what());
+        }
+        loaded = set.LoadFromDocument(*document, &error);
+    } else {
+        loaded = set.LoadFromFile(file, &error);
+    }
+    if (!loaded) RaiseCalcError(error);
 }
 
 std::optional<UserCallResult> TLibraryCallRunner::RunUserFunction(

@@ -10,8 +10,11 @@
 #include <vector>
 
 #include "model/user_call_runner.h"
+#include "vars/parsed_file_cache.h"
 
 namespace quillix {
+
+class TCalcVarsBase;
 
 class TLibraryCallRunner final : public IUserCallRunner {
   public:
@@ -29,9 +32,17 @@ class TLibraryCallRunner final : public IUserCallRunner {
         const std::string& name, const std::string& resultName,
         const std::vector<const TCalcValue*>& args) override;
 
+    // Parsed files are kept (and checked against the file at every use) unless
+    // this is switched off; results are the same either way.
+    void SetCacheEnabled(bool enabled);
+
   private:
     class Nesting;
+    void Load(TCalcVarsBase& set, const std::string& file);
+
     int depth_ = 0;
+    bool cacheEnabled_ = true;
+    TParsedFileCache cache_;
 };
 
 }  // namespace quillix

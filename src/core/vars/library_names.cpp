@@ -66,7 +66,7 @@ std::string UpperCaseName(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto lead = static_cast<unsigned char>(text[i]);
         if (lead < 0x80) {
-            out += static_cast<char>(UpperCodePoint(lead));
+            out += static_cast<char>(lead >= 'a' && lead <= 'z' ? lead - 0x20 : lead);
         } else if (lead >= 0xC2 && lead <= 0xDF && i + 1 < text.size() &&
                    IsContinuation(static_cast<unsigned char>(text[i + 1]))) {
             const char32_t c = (static_cast<char32_t>(lead & 0x1F) << 6) |

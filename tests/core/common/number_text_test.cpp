@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <random>
+#include <string>
 
 namespace quillix {
 namespace {
@@ -24,7 +27,8 @@ TEST(FormatFloatGeneral, SwitchesToScientificAtTheBounds) {
         {123456789.0L, "123456789"},
         {-0.000123L, "-0.000123"},
     };
-    for (const Row& row : rows) EXPECT_EQ(FormatFloatGeneral(row.value, 18, 2), row.text);
+    for (const Row& row : rows)
+        EXPECT_EQ(FormatFloatGeneral(row.value, 18, 2), row.text);
 }
 
 TEST(FormatFloatGeneral, ExponentDigitsFollowTheMinimumUpToFour) {
@@ -82,6 +86,38 @@ TEST(ParseDecimal, AcceptsOnlyDecimalTexts) {
     EXPECT_EQ(ParseDecimal("1e-9999"), 0.0L);
     EXPECT_TRUE(std::isinf(*ParseDecimal("-INF", true)));
     EXPECT_TRUE(std::isnan(*ParseDecimal("nan", true)));
+}
+
+TEST(ParseDecimal, AgreesWithTheCLibraryOnEveryForm) {
+    std::mt19937_64 random(20261209);
+    const char* samples[] = {"0.1",
+                             "0.05",
+                             "1E-5",
+                             "123456789012345678",
+                             "9999999999999999999",
+                             "18446744073709551615",
+                             "1e27",
+                             "1e-27",
+                             "1e28",
+                             "3.14159265358979",
+                             "-0",
+                             "0.000000000000000000000000000001",
+                             "5e-4950",
+                             "1.5E4931"};
+    for (const char* text : samples) {
+        EXPECT_EQ(ParseDecimal(text), std::strtold(text, nullptr)) << text;
+    }
+    for (int n = 0; n < 20000; ++n) {
+        std::string text = n % 2 ? "-" : "";
+        const int digits = 1 + static_cast<int>(random() % 21);
+        const int point = static_cast<int>(random() % (digits + 1));
+        for (int d = 0; d < digits; ++d) {
+            if (d == point && d > 0) text += '.';
+            text += static_cast<char>('0' + random() % 10);
+        }
+        if (random() % 2) text += "e" + std::to_string(static_cast<int>(random() % 80) - 40);
+        ASSERT_EQ(ParseDecimal(text), std::strtold(text.c_str(), nullptr)) << text;
+    }
 }
 
 }  // namespace

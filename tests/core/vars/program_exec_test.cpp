@@ -1,4 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <time.h>
 
 #include "core/model/tree_builders.h"
 #include "core/vars/library_test_support.h"
@@ -167,6 +170,40 @@ TEST_F(ProgramExec, ErrorsInsideTheFunctionReachTheCaller) {
     ValueRef none = CallFunction("none", {Num(4)});
     EXPECT_EQ(none->CVType(), cvError);
     EXPECT_NE(none->ErrorText().find("none"), std::string::npos);
+}
+
+// Sets a file's times well into the past, as for a library file saved long ago.
+void AgeFile(const std::string& path) {
+    timespec times[2];
+    ::clock_gettime(CLOCK_REALTIME, &times[0]);
+    times[0].tv_sec -= 3600;
+    times[1] = times[0];
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+TEST_F(ProgramExec, KeptParsesNeverChangeAResult) {
+    SaveDifference();
+    const std::string file = libraries.Functions().GetFileName("f");
+    AgeFile(file);
+    ValueRef a = Var("A", Num(10));
+    ValueRef call = CallFunction("f", {a->MakeReference()});
+    EXPECT_EQ(call->Number(), 7);
+    a->TakeOver(Num(20), true);  // served from the kept parse
+    EXPECT_EQ(call->Number(), 17);
+    // A new version of the file takes effect at the next evaluation.
+    doc.SetValue("b", Num(5));
+    std::unique_ptr<TCalcVarsBase> copy = doc.Clone();
+    copy->MarkInput("a", "");
+    copy->MarkInput("b", "");
+    copy->MarkOutput("r", "");
+    std::string error;
+    ASSERT_TRUE(copy->SaveAsFunction("f", libraries.Functions(), &error)) << error;
+    a->TakeOver(Num(30), true);
+    EXPECT_EQ(call->Number(), 25);
+    // And the same numbers come out without the cache.
+    runner.SetCacheEnabled(false);
+    a->TakeOver(Num(40), true);
+    EXPECT_EQ(call->Number(), 35);
 }
 
 TEST_F(ProgramExec, SelfCallsStopAtTheNestingLimit) {
