@@ -1,7 +1,9 @@
 #include "display_format.h"
 
 #include <algorithm>
+#include <clocale>
 
+#include "common/date_format.h"
 #include "config/calc_config.h"
 #include "config/ini_values.h"
 #include "config/settings_table.h"
@@ -35,6 +37,16 @@ void ApplyDisplayFormat(const CliContext& context) {
         return;
     }
     ValueFormatSettings() = ReadDisplayFormat(context.home);
+}
+
+void ApplyDateFormat() {
+    const char* locale = std::setlocale(LC_TIME, "");
+    const std::string name = locale ? locale : "C";
+    if (name == "C" || name == "POSIX" || name.starts_with("C.")) {
+        SetShortDateFormatter(FormatIsoDate);
+    } else {
+        SetShortDateFormatter(nullptr);  // strftime "%x" in the user's locale
+    }
 }
 
 }  // namespace quillix::cli

@@ -21,4 +21,8 @@ TValueFormatRecord ReadDisplayFormat(const std::string& home);
 // from the home.
 void ApplyDisplayFormat(const CliContext& context);
 
+// Dates show in the short date format of the user's locale; without a locale
+// (C, C.UTF-8 or POSIX, where it would have a two-digit year) as yyyy-mm-dd.
+void ApplyDateFormat();
+
 }  // namespace quillix::cli

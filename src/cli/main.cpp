@@ -77,6 +77,7 @@ int Run(int argc, char** argv) {
     for (const Subcommand& sub : Subcommands()) {
         if (name == sub.name) {
             ApplyDisplayFormat(context);
+            ApplyDateFormat();
             return sub.run(context, args);
         }
     }

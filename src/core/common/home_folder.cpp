@@ -30,15 +30,29 @@ std::string ExecutableFolder() {
     return exe.parent_path().string();
 }
 
-std::string ResolveHomeFolder(const std::optional<std::string>& explicitHome) {
-    if (explicitHome && !explicitHome->empty()) return WithoutTrailingSlash(*explicitHome);
-    const std::string fromEnv = Env("QUILLIX_HOME");
-    if (!fromEnv.empty()) return WithoutTrailingSlash(fromEnv);
-    const std::string exeFolder = ExecutableFolder();
-    if (!exeFolder.empty() && ::access(exeFolder.c_str(), W_OK) == 0) return exeFolder;
-    std::string dataHome = Env("XDG_DATA_HOME");
-    if (dataHome.empty()) dataHome = JoinPath(Env("HOME"), ".local/share");
+std::string ChooseHomeFolder(const HomeFolderFacts& facts) {
+    if (facts.explicitHome && !facts.explicitHome->empty()) {
+        return WithoutTrailingSlash(*facts.explicitHome);
+    }
+    if (!facts.quillixHome.empty()) return WithoutTrailingSlash(facts.quillixHome);
+    if (!facts.executableFolder.empty() && facts.executableFolderWritable) {
+        return facts.executableFolder;
+    }
+    std::string dataHome = facts.xdgDataHome;
+    if (dataHome.empty()) dataHome = JoinPath(facts.userHome, ".local/share");
     return JoinPath(WithoutTrailingSlash(dataHome), "quillix");
+}
+
+std::string ResolveHomeFolder(const std::optional<std::string>& explicitHome) {
+    HomeFolderFacts facts;
+    facts.explicitHome = explicitHome;
+    facts.quillixHome = Env("QUILLIX_HOME");
+    facts.executableFolder = ExecutableFolder();
+    facts.executableFolderWritable =
+        !facts.executableFolder.empty() && ::access(facts.executableFolder.c_str(), W_OK) == 0;
+    facts.xdgDataHome = Env("XDG_DATA_HOME");
+    facts.userHome = Env("HOME");
+    return ChooseHomeFolder(facts);
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {

@@ -12,6 +12,18 @@ namespace quillix {
 // The folder the rule chooses, without a trailing "/". It is not created.
 std::string ResolveHomeFolder(const std::optional<std::string>& explicitHome);
 
+// The facts the rule weighs, and the rule itself (ResolveHomeFolder gathers the
+// facts from the environment and the file system).
+struct HomeFolderFacts {
+    std::optional<std::string> explicitHome;  // --home
+    std::string quillixHome;                  // $QUILLIX_HOME
+    std::string executableFolder;
+    bool executableFolderWritable = false;
+    std::string xdgDataHome;  // $XDG_DATA_HOME
+    std::string userHome;     // $HOME
+};
+std::string ChooseHomeFolder(const HomeFolderFacts& facts);
+
 // The folder of the running executable, without a trailing "/"; empty if unknown.
 std::string ExecutableFolder();
 

@@ -42,7 +42,7 @@ void TCalcInputor::Backspace() {
     } else if (!IntegerPartIsZero()) {
         IntText.pop_back();
     }
-    if (IntText.empty()) IntText = "0";
+    if (IntText.empty()) IntText.push_back('0');
 }
 
 void TCalcInputor::Paste(const std::string& text) {
@@ -104,9 +104,9 @@ long double TCalcInputor::GetValue() const {
 }
 
 std::string TCalcInputor::GetText(int style) const {
-    std::string text = style == 3 ? GroupDigits(IntText) : IntText;
+    std::string text = Negative ? "-" : "";
+    text += style == 3 ? GroupDigits(IntText) : IntText;
     if (HasPoint) text += "." + FracText;
-    if (Negative) text.insert(0, "-");
     if (HasExp) text += std::string("E") + (ExpNegative ? "-" : "+") + ExpText;
     return text;
 }
