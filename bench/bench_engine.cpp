@@ -3,37 +3,14 @@
 // bytes one operator key keeps alive in a long algebraic formula.
 
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
-#include <cstdlib>
-#include <new>
-
-#include "../tests/core/engine/random_keys.h"
+#include "core/engine/random_keys.h"
 #include "engine/calc_engine.h"
 #include "engine/engine_readback.h"
 
-namespace {
-
-std::size_t allocatedBytes = 0;
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    void* p = std::malloc(size == 0 ? 1 : size);
-    if (!p) throw std::bad_alloc();
-    allocatedBytes += malloc_usable_size(p);
-    return p;
-}
-
-void operator delete(void* p) noexcept {
-    if (!p) return;
-    allocatedBytes -= malloc_usable_size(p);
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept {
-    operator delete(p);
-}
+// The bytes per operator are counted here.
+#define QUILLIX_BENCH_COUNT_HEAP
+#include "bench_support.h"
 
 namespace quillix {
 namespace {
@@ -79,12 +56,12 @@ void BM_LongFormulaBytesPerOperator(benchmark::State& state) {
         TCalcEngine engine;
         engine.Execute(ccDigit1);
         engine.Execute(ccPlus);
-        const std::size_t before = allocatedBytes;
+        const std::size_t before = bench::HeapBytesInUse();
         for (std::size_t i = 0; i < operators; ++i) {
             engine.Execute(ccDigit1);
             engine.Execute(ccPlus);
         }
-        bytesPerOperator = static_cast<double>(allocatedBytes - before) / operators;
+        bytesPerOperator = static_cast<double>(bench::HeapBytesInUse() - before) / operators;
         engine.Execute(ccDigit1);
         engine.Execute(ccEquals);
         if (engine.Stack().X->Number() != static_cast<long double>(operators + 2))

@@ -2,50 +2,20 @@
 // value with a binary node costs.
 
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
-#include <cstdlib>
-#include <new>
 #include <vector>
 
 #include "model/calc_value.h"
 #include "model/operate_binary.h"
 
-namespace {
-
-std::size_t allocatedBytes = 0;
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    void* p = std::malloc(size == 0 ? 1 : size);
-    if (!p) throw std::bad_alloc();
-    allocatedBytes += malloc_usable_size(p);
-    return p;
-}
-
-void operator delete(void* p) noexcept {
-    if (!p) return;
-    allocatedBytes -= malloc_usable_size(p);
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept {
-    operator delete(p);
-}
+// The bytes per value are counted here.
+#define QUILLIX_BENCH_COUNT_HEAP
+#include "bench_support.h"
 
 namespace quillix {
 namespace {
 
-template <class Node>
-ValueRef Make(ValueRef a, ValueRef b) {
-    auto node = std::make_unique<Node>();
-    node->AddOperand(std::move(a));
-    node->AddOperand(std::move(b));
-    ValueRef value = TCalcValue::New();
-    value->SetOperate(std::move(node));
-    return value;
-}
+using test::Make;
 
 void Propagate(benchmark::State& state, std::vector<ValueRef>& values, std::size_t dependants) {
     long double head = 1;
@@ -90,14 +60,14 @@ void BM_BytesPerValueWithBinaryNode(benchmark::State& state) {
     double bytesPerValue = 0;
     for (auto _ : state) {
         const ValueRef one = TCalcValue::New(1);
-        const std::size_t before = allocatedBytes;
+        const std::size_t before = bench::HeapBytesInUse();
         std::vector<ValueRef> values;
         values.reserve(count);
-        const std::size_t afterReserve = allocatedBytes;
+        const std::size_t afterReserve = bench::HeapBytesInUse();
         values.push_back(TCalcValue::New(0));
         for (int i = 1; i < count; ++i)
             values.push_back(Make<TCalcOperatePlus>(values.back(), one));
-        bytesPerValue = static_cast<double>(allocatedBytes - afterReserve) / count;
+        bytesPerValue = static_cast<double>(bench::HeapBytesInUse() - afterReserve) / count;
         benchmark::DoNotOptimize(before);
     }
     state.counters["bytes_per_value"] = bytesPerValue;

@@ -4,12 +4,12 @@
 // stored in a 50-entry file, with and without the kept parses.
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <pugixml.hpp>
 #include <string>
 
+#include "bench_support.h"
 #include "model/operate_binary.h"
 #include "model/operate_user.h"
 #include "model/vars_document.h"
@@ -26,15 +26,8 @@ std::string VariableName(int number) {
     return "V" + std::to_string(number);
 }
 
-template <class Node>
-ValueRef Make(ValueRef a, ValueRef b) {
-    auto node = std::make_unique<Node>();
-    node->AddOperand(std::move(a));
-    node->AddOperand(std::move(b));
-    ValueRef value = TCalcValue::New();
-    value->SetOperate(std::move(node));
-    return value;
-}
+using test::Make;
+using test::TempFolder;
 
 ValueRef Ref(TCalcVarsBase& set, int number) {
     return set.GetValue(VariableName(number))->MakeReference();
@@ -53,23 +46,6 @@ void BuildProgram(TCalcVarsBase& set, int count) {
     }
 }
 
-// A folder under /tmp for one benchmark, removed again afterwards.
-class ScratchHome {
-  public:
-    ScratchHome() {
-        std::string pattern = "/tmp/quillix-bench-XXXXXX";
-        path_ = ::mkdtemp(pattern.data()) ? pattern : "/tmp";
-    }
-    ~ScratchHome() {
-        std::error_code ignored;
-        if (path_ != "/tmp") std::filesystem::remove_all(path_, ignored);
-    }
-    const std::string& Path() const { return path_; }
-
-  private:
-    std::string path_;
-};
-
 const std::string& DocumentText() {
     static const std::string text = [] {
         TCalcVarsBase set;
@@ -77,6 +53,15 @@ const std::string& DocumentText() {
         return BuildVarsDocumentText("A program of ten thousand variables", set.GetItems());
     }();
     return text;
+}
+
+// The program of kVariables variables saved in home; its path.
+std::string SaveProgramIn(const TempFolder& home) {
+    const std::string file = home.File("program.prg");
+    TCalcVarsBase set;
+    BuildProgram(set, kVariables);
+    set.SaveToFile(file, nullptr);
+    return file;
 }
 
 void BM_SaveProgram(benchmark::State& state) {
@@ -91,13 +76,8 @@ void BM_SaveProgram(benchmark::State& state) {
 BENCHMARK(BM_SaveProgram)->Unit(benchmark::kMillisecond);
 
 void BM_LoadProgram(benchmark::State& state) {
-    ScratchHome home;
-    const std::string file = home.Path() + "/program.prg";
-    {
-        TCalcVarsBase set;
-        BuildProgram(set, kVariables);
-        set.SaveToFile(file, nullptr);
-    }
+    TempFolder home;
+    const std::string file = SaveProgramIn(home);
     for (auto _ : state) {
         TCalcVarsBase set;
         if (!set.LoadFromFile(file, nullptr)) state.SkipWithError("load failed");
@@ -110,13 +90,8 @@ BENCHMARK(BM_LoadProgram)->Unit(benchmark::kMillisecond);
 
 // pugixml's own parse of the same file, as it reads it.
 void BM_PugixmlParse(benchmark::State& state) {
-    ScratchHome home;
-    const std::string file = home.Path() + "/program.prg";
-    {
-        TCalcVarsBase set;
-        BuildProgram(set, kVariables);
-        set.SaveToFile(file, nullptr);
-    }
+    TempFolder home;
+    const std::string file = SaveProgramIn(home);
     for (auto _ : state) {
         pugi::xml_document document;
         if (!document.load_file(file.c_str())) state.SkipWithError("parse failed");
@@ -169,7 +144,7 @@ BENCHMARK(BM_SetValueAtTheHeadOfAChain)->Unit(benchmark::kMicrosecond);
 // f(x) over a 50-entry file: x, then 48 steps, then the output.
 void BM_UserFunctionCalls(benchmark::State& state) {
     const bool cached = state.range(0) != 0;
-    ScratchHome home;
+    TempFolder home;
     TUserLibraries libraries(home.Path());
     TLibraryCallRunner runner;
     runner.SetCacheEnabled(cached);
@@ -191,10 +166,8 @@ void BM_UserFunctionCalls(benchmark::State& state) {
     }
     ValueRef argument = TCalcValue::New(1);
     argument->SetName("A");
-    auto node = std::make_unique<TCalcOperateUserFunc>("f");
-    node->AddOperand(argument->MakeReference());
-    ValueRef call = TCalcValue::New();
-    call->SetOperate(std::move(node));
+    ValueRef call =
+        test::ValueOver(std::make_unique<TCalcOperateUserFunc>("f"), {argument->MakeReference()});
     long double x = 0;
     for (auto _ : state) {
         argument->TakeOver(TCalcValue::New(x += 1), true);

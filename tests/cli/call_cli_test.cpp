@@ -12,12 +12,8 @@
 namespace quillix::test {
 namespace {
 
-class CallCli : public ::testing::Test {
+class CallCli : public CliTest {
   protected:
-    CliRun Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.Path()});
-        return RunCli(args);
-    }
     // call ARGS, in text or JSON.
     CliRun Call(std::vector<std::string> args, bool json = false) {
         args.insert(args.begin(), "call");
@@ -30,8 +26,6 @@ class CallCli : public ::testing::Test {
         EXPECT_EQ(run.status, 0) << run.err;
         return run.out;
     }
-
-    TempFolder home;
 };
 
 std::string Value(const char* number, int kind, const char* text, const char* formula) {

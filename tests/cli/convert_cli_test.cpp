@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "cli/run_cli.h"
@@ -14,23 +12,12 @@
 namespace quillix::test {
 namespace {
 
-class ConvertCli : public ::testing::Test {
-  protected:
-    CliRun Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.Path()});
-        return RunCli(args);
-    }
-    void WriteCustomUnits(const std::string& text) {
-        std::ofstream(home.File("unitconv.ini"), std::ios::binary) << text;
-    }
-    std::string CustomUnitsText() const {
-        std::ifstream in(home.File("unitconv.ini"), std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+constexpr const char* kCustomUnitsFile = "unitconv.ini";
 
-    TempFolder home;
+class ConvertCli : public CliTest {
+  protected:
+    void WriteCustomUnits(const std::string& text) const { home.Write(kCustomUnitsFile, text); }
+    std::string CustomUnitsText() const { return home.Read(kCustomUnitsFile); }
 };
 
 TEST_F(ConvertCli, ConvertsAndRoundsToFifteenDigits) {
@@ -139,7 +126,7 @@ TEST_F(ConvertCli, UsesTheHomesCustomUnitsAndNormalisesTheirFile) {
 
 TEST_F(ConvertCli, NothingIsWrittenWhenThereIsNothingToWrite) {
     EXPECT_EQ(Run({"convert", "1", "Miles", "Kilometers"}).status, 0);
-    EXPECT_FALSE(std::filesystem::exists(home.File("unitconv.ini")));
+    EXPECT_FALSE(home.Exists(kCustomUnitsFile));
     const std::string missing = home.File("not-there");
     const CliRun run = RunCli({"--home", missing, "units"});
     EXPECT_EQ(run.status, 0);

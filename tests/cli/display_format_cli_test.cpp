@@ -5,9 +5,7 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,28 +14,13 @@
 namespace quillix::test {
 namespace {
 
-class DisplayFormatCli : public ::testing::Test {
+class DisplayFormatCli : public CliTest {
   protected:
-    CliRun Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.Path()});
-        return RunCli(args);
-    }
     std::string Out(std::vector<std::string> args) {
         const CliRun run = Run(std::move(args));
         EXPECT_EQ(run.status, 0) << run.err;
         return run.out;
     }
-    void WriteSettings(const std::string& text) {
-        std::ofstream(home.File("appmain.ini"), std::ios::binary) << text;
-    }
-    std::string SettingsText() const {
-        std::ifstream in(home.File("appmain.ini"), std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    TempFolder home;
 };
 
 TEST_F(DisplayFormatCli, FixedOptionSetsTheDecimals) {
@@ -118,7 +101,7 @@ TEST_F(DisplayFormatCli, GeneralFormatTakesTheExponentDigitsFromTheSettings) {
     EXPECT_EQ(Out({"call", "Sqrt", "1e-20"}), "1E-010\n");
     WriteSettings("[Main]\nValueDigits=7\n");  // more than 4: no padding
     EXPECT_EQ(Out({"call", "Sqrt", "1e-20"}), "1E-10\n");
-    std::filesystem::remove(home.File("appmain.ini"));
+    std::filesystem::remove(home.File(kSettingsFile));
     EXPECT_EQ(Out({"call", "Sqrt", "1e-20"}), "1E-10\n");
 }
 
@@ -132,14 +115,14 @@ TEST_F(DisplayFormatCli, TheOptionWinsOverTheSettings) {
 
 TEST_F(DisplayFormatCli, NothingIsCreatedAndAnUnreadableFileGivesTheDefaults) {
     EXPECT_EQ(Out({"call", "Sqrt", "2"}), "1.41421356237309505\n");
-    EXPECT_FALSE(std::filesystem::exists(home.File("appmain.ini")));
+    EXPECT_FALSE(home.Exists(kSettingsFile));
     const std::string missing = home.File("not-there");
     const CliRun run = RunCli({"--home", missing, "--fixed", "2", "call", "Sqrt", "2"});
     EXPECT_EQ(run.out, "1.41\n");
     EXPECT_FALSE(std::filesystem::exists(missing));
-    std::filesystem::create_directory(home.File("appmain.ini"));
+    std::filesystem::create_directory(home.File(kSettingsFile));
     EXPECT_EQ(Out({"call", "Sqrt", "2"}), "1.41421356237309505\n");
-    EXPECT_TRUE(std::filesystem::is_directory(home.File("appmain.ini")));
+    EXPECT_TRUE(std::filesystem::is_directory(home.File(kSettingsFile)));
 }
 
 TEST_F(DisplayFormatCli, BadFixedOptionIsAUsageError) {

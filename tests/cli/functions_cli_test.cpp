@@ -13,15 +13,7 @@
 namespace quillix::test {
 namespace {
 
-class FunctionsCli : public ::testing::Test {
-  protected:
-    CliRun Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.Path()});
-        return RunCli(args);
-    }
-
-    TempFolder home;
-};
+class FunctionsCli : public CliTest {};
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,12 +13,8 @@
 namespace quillix::test {
 namespace {
 
-class KeysCli : public ::testing::Test {
+class KeysCli : public CliTest {
   protected:
-    CliRun Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.Path()});
-        return RunCli(args);
-    }
     CliRun Keys(const std::string& keys, bool json = false) {
         std::vector<std::string> args{"keys"};
         std::istringstream tokens(keys);
@@ -28,17 +23,6 @@ class KeysCli : public ::testing::Test {
         if (json) args.insert(args.begin(), "--json");
         return Run(args);
     }
-    void WriteSettings(const std::string& text) {
-        std::ofstream(home.File("appmain.ini"), std::ios::binary) << text;
-    }
-    std::string SettingsText() const {
-        std::ifstream in(home.File("appmain.ini"), std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    TempFolder home;
 };
 
 TEST_F(KeysCli, PrintsTheDisplayAndTheExpression) {
@@ -124,7 +108,7 @@ TEST_F(KeysCli, StartsInTheModeOfTheSettingsAndLeavesThemAlone) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.settings ? row.settings : "no file");
-        std::filesystem::remove(home.File("appmain.ini"));
+        std::filesystem::remove(home.File(kSettingsFile));
         if (row.settings) WriteSettings(row.settings);
         const CliRun run = Keys("3 Enter 4 + ALG RPN", true);
         EXPECT_EQ(run.status, 0);
@@ -135,7 +119,7 @@ TEST_F(KeysCli, StartsInTheModeOfTheSettingsAndLeavesThemAlone) {
         if (row.settings)
             EXPECT_EQ(SettingsText(), row.settings);
         else
-            EXPECT_FALSE(std::filesystem::exists(home.File("appmain.ini")));
+            EXPECT_FALSE(home.Exists(kSettingsFile));
     }
 }
 

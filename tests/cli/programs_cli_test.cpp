@@ -4,20 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "cli/run_cli.h"
 
 namespace quillix::test {
 namespace {
 
-class ProgramsCli : public ::testing::Test {
+class ProgramsCli : public CliTest {
   protected:
-    CliRun Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.Path()});
-        return RunCli(args);
-    }
     // Interest = Principal * Rate, with Principal and Rate as inputs.
     void SaveLoan(const std::string& file) {
         const CliRun run = Run({"keys",
@@ -44,11 +38,10 @@ class ProgramsCli : public ::testing::Test {
         ASSERT_EQ(run.status, 0) << run.err;
         ASSERT_EQ(run.out, "50\nInterest\n");
     }
-    TempFolder home;
 };
 
 TEST_F(ProgramsCli, AProgramBuiltFromKeysRunsWithNewInputs) {
-    std::filesystem::create_directories(home.File("UserPrograms/Finance"));
+    home.MakeDir("UserPrograms/Finance");
     SaveLoan(home.File("UserPrograms/Finance/Loan.prg"));
     CliRun run = Run({"run", "loan", "2000", "rate=0.1"});
     EXPECT_EQ(run.status, 0) << run.err;
@@ -71,7 +64,7 @@ TEST_F(ProgramsCli, RunRefusesWhatItCannotBind) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "There is no program named 'Nothing'\n");
     EXPECT_TRUE(missing.out.empty());
-    std::ofstream(home.File("broken.prg")) << "<Vars><ValueWarper";
+    home.Write("broken.prg", "<Vars><ValueWarper");
     const CliRun broken = Run({"run", home.File("broken.prg")});
     EXPECT_EQ(broken.status, 1);
     EXPECT_NE(broken.err.find("Invalid XML"), std::string::npos) << broken.err;
@@ -112,12 +105,12 @@ TEST_F(ProgramsCli, VariableKeysReportWhatTheyCannotDo) {
     EXPECT_EQ(run.err, "There is no variable named 'Nothing'\n");
     EXPECT_EQ(Run({"keys", "--save"}).status, 2);
     EXPECT_EQ(Run({"keys", "1", "--save", home.File("missing/dir/x.prg")}).status, 1);
-    EXPECT_FALSE(std::filesystem::exists(home.File("missing")));
+    EXPECT_FALSE(home.Exists("missing"));
 }
 
 TEST_F(ProgramsCli, UserFunctionsAreCalledLikeBuiltIns) {
     // f(a, b) = a - b with the stored b = 3.
-    std::filesystem::create_directories(home.File("UserFunctions"));
+    home.MakeDir("UserFunctions");
     const CliRun build =
         Run({"keys", "1", "0", "V+:a", "3", "V+:b", "V:a", "-", "V:b", "=", "V+:r", "Input:a",
              "Input:b", "Output:r", "--save", home.File("UserFunctions/Diff.fn")});

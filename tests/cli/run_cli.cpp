@@ -9,7 +9,6 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
-#include <filesystem>
 #include <stdexcept>
 #include <system_error>
 
@@ -116,23 +115,6 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
 
 CliRun RunCli(const std::vector<std::string>& args) {
     return RunProgram(QUILLIX_CLI_PATH, args);
-}
-
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quillix-cli-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::system_error(errno, std::generic_category(), "mkdtemp");
-    }
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string TempFolder::File(const std::string& name) const {
-    return path_ + "/" + name;
 }
 
 }  // namespace quillix::test

@@ -1,10 +1,14 @@
 #pragma once
 // Test helpers that drive quillix-cli as a separate process: run it with given
 // arguments and capture standard output, standard error and the exit status;
-// and a fresh temporary folder (a home) that is removed again after the test.
+// and the fixture of the command-line tests, which gives each test a fresh home.
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "support/temp_folder.h"
 
 namespace quillix::test {
 
@@ -20,19 +24,21 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
 // Runs the quillix-cli under test (QUILLIX_CLI_PATH).
 CliRun RunCli(const std::vector<std::string>& args);
 
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+// The name of the settings file in a home.
+inline constexpr const char* kSettingsFile = "appmain.ini";
 
-    const std::string& Path() const { return path_; }
-    // Path() + "/" + name.
-    std::string File(const std::string& name) const;
+class CliTest : public ::testing::Test {
+  protected:
+    // Runs quillix-cli on the test's home: "--home HOME" goes before args.
+    CliRun Run(std::vector<std::string> args) const {
+        args.insert(args.begin(), {"--home", home.Path()});
+        return RunCli(args);
+    }
+    // The settings file of the home, as the test lays it out and as it is left.
+    void WriteSettings(const std::string& text) const { home.Write(kSettingsFile, text); }
+    std::string SettingsText() const { return home.Read(kSettingsFile); }
 
-  private:
-    std::string path_;
+    TempFolder home;
 };
 
 }  // namespace quillix::test

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/fp_checks.h"
+#include "support/error_message.h"
 
 namespace quillix {
 namespace {
@@ -32,14 +33,7 @@ TEST(Calendar, RoundTripsEveryDayOfTheRange) {
 }
 
 TEST(FpChecks, JudgeResultsFromTheirOperands) {
-    auto message = [](auto f) {
-        try {
-            f();
-        } catch (const ECalcError& e) {
-            return std::string(e.what());
-        }
-        return std::string();
-    };
+    auto message = [](auto f) { return test::MessageOf<ECalcError>(f, ""); };
     const long double inf = HUGE_VALL;
     EXPECT_EQ(message([] { return CheckedDivide(1, 0); }), kMsgZeroDivide);
     EXPECT_EQ(message([] { return CheckedDivide(0, 0); }), kMsgInvalidOperation);

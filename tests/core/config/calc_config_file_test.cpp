@@ -10,20 +10,15 @@
 #include <string>
 
 #include "config/calc_config.h"
-#include "core/config/scratch_folder.h"
+#include "support/temp_folder.h"
 
-namespace quillix {
+namespace quillix::test {
 namespace {
-
-using testing_support::FileExists;
-using testing_support::ReadFile;
-using testing_support::ScratchFolder;
-using testing_support::WriteFile;
 
 // A fresh folder and the path of its settings file.
 class CalcConfigFile : public ::testing::Test {
   protected:
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = SettingsFilePath(folder.Path());
 };
 
@@ -147,4 +142,4 @@ TEST_F(CalcConfigFile, AFileThatCannotBeReadIsNeverOverwritten) {
 }
 
 }  // namespace
-}  // namespace quillix
+}  // namespace quillix::test

@@ -6,13 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "core/config/scratch_folder.h"
+#include "support/temp_folder.h"
 
-namespace quillix {
+namespace quillix::test {
 namespace {
-
-using testing_support::ScratchFolder;
-using testing_support::WriteFile;
 
 struct Call {
     std::string section, key;
@@ -36,7 +33,7 @@ struct Listener {
 // A settings object on a fresh folder with one listener not yet registered.
 class CalcConfigTest : public ::testing::Test {
   protected:
-    ScratchFolder folder;
+    TempFolder folder;
     TCalcConfig config{SettingsFilePath(folder.Path())};
     Listener listener;
 };
@@ -206,7 +203,7 @@ TEST_F(CalcConfigTest, InvalidNamesAreRefusedBeforeAnythingIsAnnounced) {
 
 TEST(CalcConfigPublish, ConfigorIntfLivesAsLongAsTheSettings) {
     ASSERT_EQ(ConfigorIntf, nullptr);
-    ScratchFolder folder;
+    TempFolder folder;
     std::shared_ptr<IConfigor> kept;
     {
         TCalcConfig config(SettingsFilePath(folder.Path()));
@@ -229,4 +226,4 @@ TEST(CalcConfigPublish, ConfigorIntfLivesAsLongAsTheSettings) {
 }
 
 }  // namespace
-}  // namespace quillix
+}  // namespace quillix::test

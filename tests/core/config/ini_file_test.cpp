@@ -6,14 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "core/config/scratch_folder.h"
+#include "support/temp_folder.h"
 
-namespace quillix {
+namespace quillix::test {
 namespace {
-
-using testing_support::ReadFile;
-using testing_support::ScratchFolder;
-using testing_support::WriteFile;
 
 TIniFile Parsed(std::string_view text) {
     TIniFile ini;
@@ -123,7 +119,7 @@ TEST(IniFile, RefusesWhatTheFileCouldNotHoldAndChangesNothing) {
 }
 
 TEST(IniFileDisk, MissingFileIsEmptyAndUnreadableFileIsAFailure) {
-    ScratchFolder folder;
+    TempFolder folder;
     TIniFile missing(folder.File("none.ini"));
     EXPECT_TRUE(missing.Load());
     EXPECT_TRUE(missing.Sections().empty());
@@ -134,7 +130,7 @@ TEST(IniFileDisk, MissingFileIsEmptyAndUnreadableFileIsAFailure) {
 }
 
 TEST(IniFileDisk, SaveAndLoadRoundTrip) {
-    ScratchFolder folder;
+    TempFolder folder;
     TIniFile ini(folder.File("a.ini"));
     ini.WriteString("Main", "Skin", " spaced value ");
     ini.WriteString("Main", "Left", "10");
@@ -147,7 +143,7 @@ TEST(IniFileDisk, SaveAndLoadRoundTrip) {
 }
 
 TEST(IniFileDisk, SaveFailureKeepsTheOldFileAndSaysWhy) {
-    ScratchFolder folder;
+    TempFolder folder;
     WriteFile(folder.File("plain"), "not a folder");
     TIniFile ini(folder.File("plain") + "/appmain.ini");
     ini.WriteString("Main", "Left", "1");
@@ -158,4 +154,4 @@ TEST(IniFileDisk, SaveFailureKeepsTheOldFileAndSaysWhy) {
 }
 
 }  // namespace
-}  // namespace quillix
+}  // namespace quillix::test

@@ -9,18 +9,13 @@
 #include <string>
 
 #include "config/config_errors.h"
-#include "core/config/scratch_folder.h"
+#include "support/temp_folder.h"
 
-namespace quillix {
+namespace quillix::test {
 namespace {
 
-using testing_support::FileExists;
-using testing_support::ReadFile;
-using testing_support::ScratchFolder;
-using testing_support::WriteFile;
-
 TEST(LastData, AbsentKeysAndAMissingFileReadAsFalse) {
-    ScratchFolder folder;
+    TempFolder folder;
     long double number = 7;
     std::string text = "kept";
     EXPECT_FALSE(ReadLastNumber(folder.Path(), "Func_PMT", "Rate", number));
@@ -41,7 +36,7 @@ TEST(LastData, NumbersAreWrittenWithFifteenDigitsAndReadBack) {
         {1e-5L, "1E-5"},   {0, "0"},
         {1e400L, "1E400"}, {HUGE_VALL, "INF"},
     };
-    ScratchFolder folder;
+    TempFolder folder;
     for (const Row& row : rows) {
         WriteLastNumber(folder.Path(), "Func_PMT", "Rate", row.number);
         std::string stored;
@@ -54,7 +49,7 @@ TEST(LastData, NumbersAreWrittenWithFifteenDigitsAndReadBack) {
 }
 
 TEST(LastData, TextThatIsNotANumberIsAConversionError) {
-    ScratchFolder folder;
+    TempFolder folder;
     WriteFile(LastDataFilePath(folder.Path()), "[Func_PMT]\nRate=abc\nEmpty=\nBlank= 5 \n");
     long double number = 0;
     try {
@@ -69,7 +64,7 @@ TEST(LastData, TextThatIsNotANumberIsAConversionError) {
 }
 
 TEST(LastData, WritesKeepTheRestOfTheFileAndSkipUnchangedValues) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = LastDataFilePath(folder.Path());
     WriteFile(path, "[Func_SUM]\nList=\"1,234.5\",2\n[Func_PMT]\nRate=0.1\n");
     WriteLastText(folder.Path(), "Func_SUM", "List", "3,4");
@@ -84,7 +79,7 @@ TEST(LastData, WritesKeepTheRestOfTheFileAndSkipUnchangedValues) {
 }
 
 TEST(LastData, WriteFailuresAreClearErrorsThatLoseNothing) {
-    ScratchFolder folder;
+    TempFolder folder;
     WriteFile(folder.File("plain"), "x");
     const std::string fileAsFolder = folder.File("plain");
     EXPECT_THROW(WriteLastNumber(fileAsFolder, "Func_PMT", "Rate", 1), EConfigFileError);
@@ -98,4 +93,4 @@ TEST(LastData, WriteFailuresAreClearErrorsThatLoseNothing) {
 }
 
 }  // namespace
-}  // namespace quillix
+}  // namespace quillix::test

@@ -5,15 +5,13 @@
 #include <stdexcept>
 
 #include "config/calc_config.h"
-#include "core/config/scratch_folder.h"
+#include "support/temp_folder.h"
 
-namespace quillix {
+namespace quillix::test {
 namespace {
 
-using testing_support::ScratchFolder;
-
 TEST(SettingsTable, ReadersThatDisagreeGetTheirOwnDefault) {
-    ScratchFolder folder;
+    TempFolder folder;
     TCalcConfig config(SettingsFilePath(folder.Path()));
     const IConfigor& configor = config.Configor();
     EXPECT_TRUE(ReadAutoSaveParam(configor, TAutoSaveParamReader::FunctionParamDialog));
@@ -31,7 +29,7 @@ TEST(SettingsTable, ReadersThatDisagreeGetTheirOwnDefault) {
 }
 
 TEST(SettingsTable, TypedReadsUseTheTableDefaults) {
-    ScratchFolder folder;
+    TempFolder folder;
     TCalcConfig config(SettingsFilePath(folder.Path()));
     const IConfigor& configor = config.Configor();
     EXPECT_EQ(ReadIntegerSetting(configor, TSetting::KeypadInputMode), kInputModeAlg);
@@ -49,7 +47,7 @@ TEST(SettingsTable, TypedReadsUseTheTableDefaults) {
 }
 
 TEST(SettingsTable, ReadsOfTheWrongKindAreProgrammingErrors) {
-    ScratchFolder folder;
+    TempFolder folder;
     TCalcConfig config(SettingsFilePath(folder.Path()));
     const IConfigor& configor = config.Configor();
     EXPECT_THROW(ReadBoolSetting(configor, TSetting::MainAutoSaveParam), std::logic_error);
@@ -88,4 +86,4 @@ TEST(SettingsTable, PadSectionsAndExactKeyRecognition) {
 }
 
 }  // namespace
-}  // namespace quillix
+}  // namespace quillix::test

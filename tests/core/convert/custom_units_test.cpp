@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "common/atomic_file.h"
 #include "convert/standard_units.h"
 #include "error_text.h"
+#include "support/temp_folder.h"
 
 namespace quillix {
 namespace {
@@ -17,14 +17,9 @@ namespace {
 class CustomUnits : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "convert-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-        path = CustomUnitsPath(folder);
         custom = std::make_unique<TCustomUnits>(registry, path);
         RegisterStandardFamilies(registry);
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
 
     void WriteFile(const std::string& text) { ASSERT_TRUE(WriteFileAtomically(path, text)); }
     std::string FileText() const { return ReadWholeFile(path).value_or("<no file>"); }
@@ -37,8 +32,8 @@ class CustomUnits : public ::testing::Test {
     }
     std::string LastFamilyName() const { return *registry.FamilyName(registry.Families().back()); }
 
-    std::string folder;
-    std::string path;
+    test::TempFolder folder;
+    const std::string path = CustomUnitsPath(folder.Path());
     TConvRegistry registry;
     std::unique_ptr<TCustomUnits> custom;
 };
@@ -165,11 +160,11 @@ TEST_F(CustomUnits, LoadingLeavesANormalFileAndAMissingOneAlone) {
 }
 
 TEST_F(CustomUnits, WriteErrorsAreIgnoredAndNothingIsCreated) {
-    const std::string missing = folder + "/missing/unitconv.ini";
+    const std::string missing = folder.File("missing/unitconv.ini");
     TCustomUnits elsewhere(registry, missing);
     EXPECT_NO_THROW(elsewhere.AddCustomUnit("Distance", "Leagues", true, 4828.032));
     EXPECT_NO_THROW(elsewhere.DeleteCustomUnit("Distance", "Leagues"));
-    EXPECT_FALSE(std::filesystem::exists(folder + "/missing"));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("missing")));
     EXPECT_EQ(UnitCount("Distance"), 31u);
 }
 

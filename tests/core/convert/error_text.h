@@ -5,17 +5,13 @@
 #include <string>
 
 #include "convert/conv_types.h"
+#include "support/error_message.h"
 
 namespace quillix {
 
 template <typename Action>
 std::string ConversionErrorOf(Action action) {
-    try {
-        action();
-    } catch (const EConversionError& e) {
-        return e.what();
-    }
-    return "no error";
+    return test::MessageOf<EConversionError>(action, "no error");
 }
 
 }  // namespace quillix

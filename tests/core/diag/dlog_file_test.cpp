@@ -9,20 +9,13 @@
 
 #include "core/diag/log_test_support.h"
 
-namespace quillix {
+namespace quillix::test {
 namespace {
-
-using testing_support::FileExists;
-using testing_support::FixedClockText;
-using testing_support::LogLines;
-using testing_support::ScratchFolder;
-using testing_support::StartupIn;
-using testing_support::WriteFile;
 
 using Lines = std::vector<std::string>;
 
 TEST(DLogFile, OffWithoutSwitchButTheOldLogIsDeleted) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string log = folder.File("HHDebug.txt");
     WriteFile(log, "old run\r\n");
     TDLogFile file(StartupIn(folder.Path(), {"quillix", "AUTO"}));
@@ -43,11 +36,11 @@ TEST(DLogFile, TheSwitchIsAMarkerFileOrADebugArgumentInAnyCase) {
         {"debug", false}, {"--debug", false}, {"/debugx", false}, {"-debug ", false},
     };
     for (const Row& row : rows) {
-        ScratchFolder folder;
+        TempFolder folder;
         TDLogFile file(StartupIn(folder.Path(), {"quillix", "AUTO", row.argument}));
         EXPECT_EQ(file.Enabled(), row.enabled) << row.argument;
     }
-    ScratchFolder folder;
+    TempFolder folder;
     EXPECT_FALSE(DebugSwitchOn(folder.Path(), {"/debug"}));  // the program's own name
     WriteFile(folder.File("debug.debug"), "");
     EXPECT_TRUE(TDLogFile(StartupIn(folder.Path(), {"quillix"})).Enabled());
@@ -55,7 +48,7 @@ TEST(DLogFile, TheSwitchIsAMarkerFileOrADebugArgumentInAnyCase) {
 
 TEST(DLogFile, TheHeaderDescribesTheMachineAndTheProgram) {
     FixedClockText clock;
-    ScratchFolder folder;
+    TempFolder folder;
     TDLogStartup startup = StartupIn(folder.Path(), {"quillix", "-DEBUG", "two words"});
     startup.HelpEngine = {true, "6.4.2", "Qt help window"};
     const TDLogFile file(startup);
@@ -95,7 +88,7 @@ TEST(DLogFile, TheHeaderDescribesTheMachineAndTheProgram) {
 
 TEST(DLogFile, LinesFollowTheLineFormat) {
     FixedClockText clock;
-    ScratchFolder folder;
+    TempFolder folder;
     TDLogFile file(StartupIn(folder.Path(), {"quillix", "/debug"}));
     std::filesystem::remove(file.LogPath());  // only the lines below
     file.LogLine("-");
@@ -122,8 +115,8 @@ TEST(DLogFile, LinesFollowTheLineFormat) {
 }
 
 TEST(DLogFile, AnUnwritableModuleFolderFallsBackToTheTemporaryFolder) {
-    ScratchFolder temporary;
-    ScratchFolder module;
+    TempFolder temporary;
+    TempFolder module;
     const char* saved = std::getenv("TMPDIR");
     const std::string savedTmp = saved ? saved : "";
     ::setenv("TMPDIR", temporary.Path().c_str(), 1);
@@ -147,7 +140,7 @@ TEST(DLogFile, AnUnwritableModuleFolderFallsBackToTheTemporaryFolder) {
 
 TEST(DLogFile, ReportErrorShowsTheMessageAndLogsItWhenOn) {
     FixedClockText clock;
-    ScratchFolder folder;
+    TempFolder folder;
     std::vector<std::string> shown;
     TDLogFile on(StartupIn(folder.Path(), {"quillix", "/debug"}));
     on.SetShowErrorMessage([&](const std::string& message) { shown.push_back(message); });
@@ -155,7 +148,7 @@ TEST(DLogFile, ReportErrorShowsTheMessageAndLogsItWhenOn) {
     EXPECT_EQ(shown, Lines{"Help file Calc.chm not found (2)"});
     EXPECT_EQ(LogLines(on.LogPath()).back(), "12:34:56   Help file Calc.chm not found (2)");
 
-    ScratchFolder quiet;
+    TempFolder quiet;
     TDLogFile off(StartupIn(quiet.Path(), {"quillix"}));
     off.SetShowErrorMessage([&](const std::string& message) { shown.push_back(message); });
     off.ReportError("plain");
@@ -164,7 +157,7 @@ TEST(DLogFile, ReportErrorShowsTheMessageAndLogsItWhenOn) {
 }
 
 TEST(DLogFile, ALineThatCannotBeWrittenIsDropped) {
-    ScratchFolder folder;
+    TempFolder folder;
     TDLogFile file(StartupIn(folder.Path(), {"quillix", "/debug"}));
     std::filesystem::remove(file.LogPath());
     std::filesystem::create_directory(file.LogPath());
@@ -173,4 +166,4 @@ TEST(DLogFile, ALineThatCannotBeWrittenIsDropped) {
 }
 
 }  // namespace
-}  // namespace quillix
+}  // namespace quillix::test

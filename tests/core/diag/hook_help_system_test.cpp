@@ -7,13 +7,8 @@
 
 #include "core/diag/log_test_support.h"
 
-namespace quillix {
+namespace quillix::test {
 namespace {
-
-using testing_support::FixedClockText;
-using testing_support::LogLines;
-using testing_support::ScratchFolder;
-using testing_support::StartupIn;
 
 using Lines = std::vector<std::string>;
 
@@ -51,7 +46,7 @@ class HookHelpSystemTest : public ::testing::Test {
     Lines Logged() const { return LogLines(log_.LogPath()); }
 
     FixedClockText clock_;
-    ScratchFolder folder_;
+    TempFolder folder_;
     TDLogFile log_;
     THelpHandler applicationHelp_;
     Lines shown_;
@@ -173,4 +168,4 @@ TEST(HelpRouting, CommandNamesAndAddresses) {
 }
 
 }  // namespace
-}  // namespace quillix
+}  // namespace quillix::test

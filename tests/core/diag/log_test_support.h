@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "common/date_format.h"
-#include "core/config/scratch_folder.h"
 #include "diag/dlog_file.h"
 #include "diag/long_time_format.h"
+#include "support/temp_folder.h"
 
-namespace quillix::testing_support {
+namespace quillix::test {
 
 // Installs "12:34:56" as every time and "05/01/2024" as every date while it lives.
 class FixedClockText {
@@ -65,4 +65,4 @@ inline std::vector<std::string> LogLines(const std::string& path) {
     return lines;
 }
 
-}  // namespace quillix::testing_support
+}  // namespace quillix::test

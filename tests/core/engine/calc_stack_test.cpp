@@ -6,11 +6,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 #include "model/calc_operate.h"
 #include "model/formula_writer.h"
 #include "model/operate_ref.h"
+#include "support/idle_calc_vars.h"
+#include "support/node_builder.h"
 
 namespace quillix {
 namespace {
@@ -37,9 +37,7 @@ class ProbeNode final : public TCalcOperate {
 };
 
 ValueRef Probe(int* destroyed) {
-    ValueRef value = TCalcValue::New();
-    value->SetOperate(std::make_unique<ProbeNode>(destroyed));
-    return value;
+    return test::ValueOf(std::make_unique<ProbeNode>(destroyed));
 }
 
 TEST(CalcStack, StartsWithZeroAndNothingWaiting) {
@@ -147,46 +145,11 @@ TEST(CalcStack, ApplyPendingChangesNothingWithoutBothOperands) {
     EXPECT_EQ(stack.Values.Count(), 1);
 }
 
-class FakeProgramDocument : public ICalcVars {
+// A program document that only records the stacks that register with it.
+class FakeProgramDocument : public test::IdleCalcVars {
   public:
     MOCK_METHOD(void, AddStack, (ICalcXStack*), (override));
     MOCK_METHOD(void, RemoveStack, (ICalcXStack*), (override));
-
-    void Clear() override {}
-    TCalcValue* GetValue(const std::string&) override { return nullptr; }
-    bool Exists(const std::string&) override { return false; }
-    bool Add(const std::string&, ValueRef) override { return false; }
-    int Delete(const std::string&) override { return -1; }
-    int DeleteAt(int) override { return -1; }
-    const TCalcValueWarperList& GetItems() override { return items_; }
-    void GetNames(std::vector<std::string>&) override {}
-    TCalcValue* SetValue(const std::string&, ValueRef) override { return nullptr; }
-    TCalcValueWarper* Find(const std::string&) override { return nullptr; }
-    void SetValueType(const std::string&, std::uint8_t) override {}
-    void SetValueTypeAt(int, std::uint8_t) override {}
-    bool MoveUp(int) override { return false; }
-    bool GetModified() override { return false; }
-    void Changed(TCalcValueWarper*) override {}
-    std::string GetDescription() override { return {}; }
-    void SetDescription(const std::string&) override {}
-    std::unique_ptr<TCalcVarsBase> Clone() override {
-        throw std::logic_error("a stack never clones the document");
-    }
-    void AddListener(TCalcVarsEventsObject*) override {}
-    void RemoveListener(TCalcVarsEventsObject*) override {}
-    bool SaveToFile(const std::string&, std::string*) override { return false; }
-    bool LoadFromFile(const std::string&, std::string*) override { return false; }
-    bool Open(const std::string&, std::string*) override { return false; }
-    bool Save(std::string*) override { return false; }
-    bool SaveNew(TUserFuncFolder&, const std::string&, std::string*) override { return false; }
-    void New() override {}
-    bool SaveAs(TUserFuncFolder&, const std::string&, std::string*) override { return false; }
-    TUserFuncObj* GetProgram() override { return nullptr; }
-    bool GetIsNew() override { return true; }
-    std::string GetName() override { return {}; }
-
-  private:
-    TCalcValueWarperList items_;
 };
 
 // Publishes a document for the test's lifetime.

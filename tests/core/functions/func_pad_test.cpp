@@ -10,17 +10,17 @@
 
 #include "config/calc_config.h"
 #include "config/settings_table.h"
-#include "core/config/scratch_folder.h"
 #include "functions/func_catalogue.h"
 #include "model/calc_commands.h"
+#include "support/temp_folder.h"
 
 namespace quillix {
 namespace {
 
 static_assert(kPadFunctionCommand == ccFunction);
 
-using testing_support::ScratchFolder;
-using testing_support::WriteFile;
+using test::TempFolder;
+using test::WriteFile;
 
 struct FakeButton final : IFuncPadButton {
     std::string caption = "(unset)";
@@ -77,7 +77,7 @@ struct FakePanel final : IFuncPadPanel {
 // Settings read from an "appmain.ini" of the test's own, and a creator on them.
 class FuncPadTest : public ::testing::Test {
   protected:
-    ScratchFolder folder;
+    TempFolder folder;
     std::unique_ptr<TCalcConfig> config;
     std::unique_ptr<TFuncPadCreator> creator;
     FakePanel panel;

@@ -13,6 +13,7 @@
 
 #include "common/calc_error.h"
 #include "functions/func_catalogue.h"
+#include "support/error_message.h"
 
 namespace quillix::testing {
 
@@ -26,12 +27,7 @@ inline long double CallFunc(std::string_view name, const TExtendedArray& args,
 // The message of the ECalcError that `call` raises, or "(no error)".
 template <typename Call>
 std::string ErrorOf(Call call) {
-    try {
-        call();
-    } catch (const ECalcError& error) {
-        return error.what();
-    }
-    return "(no error)";
+    return test::MessageOf<ECalcError>(call, "(no error)");
 }
 
 // Equal within a relative tolerance (exactly, for a tolerance of 0).

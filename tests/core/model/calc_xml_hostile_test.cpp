@@ -183,12 +183,6 @@ TEST_F(HostileXml, AbsurdlyDeepDocumentsEndInALoadError) {
 }
 
 // A document that uses every element and attribute, mutated at random.
-ValueRef Rooted(std::unique_ptr<TCalcOperate> node) {
-    ValueRef value = TCalcValue::New();
-    value->SetOperate(std::move(node));
-    return value;
-}
-
 std::string SeedDocument() {
     TestVars vars;
     TCalcValue* a = vars.Define("A", Num(2));
@@ -198,16 +192,16 @@ std::string SeedDocument() {
     cases->AddArray1Element(ValueRef(a));
     cases->AddArray2Element(Num(7));
     cases->AddOperand(Num(1));
-    vars.Define("C", Rooted(std::move(cases)));
+    vars.Define("C", ValueOf(std::move(cases)));
     vars.Define("D", Make<TCalcOperateSign>(TCalcValue::NewDate(40000)));
     auto root = std::make_unique<TCalcOperateFunc>(1);  // Sqrt
     root->AddOperand(Num(16));
-    vars.Define("E", Make<TCalcOperatePercent>(Rooted(std::move(root)), Num(10)));
+    vars.Define("E", Make<TCalcOperatePercent>(ValueOf(std::move(root)), Num(10)));
     auto program = std::make_unique<TCalcOperateUserProgram>("Loan", "Payment");
     program->AddOperand(ValueRef(a));
     auto function = std::make_unique<TCalcOperateUserFunc>("Hyp");
-    function->AddOperand(Rooted(std::move(program)));
-    vars.Define("F", Rooted(std::move(function)));
+    function->AddOperand(ValueOf(std::move(program)));
+    vars.Define("F", ValueOf(std::move(function)));
     return BuildVarsDocumentText("seed", vars.entries);
 }
 

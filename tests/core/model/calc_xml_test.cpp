@@ -154,8 +154,7 @@ TEST_F(CalcXml, ListsComeBeforeTheOperandsAndOnlyWhenPresent) {
     node->AddArray2Element(Num(10));
     node->AddArray2Element(Num(20));
     node->AddOperand(Num(5));
-    const ValueRef value = TCalcValue::New();
-    value->SetOperate(std::move(node));
+    const ValueRef value = ValueOf(std::move(node));
     ASSERT_EQ(value->Number(), 20);
 
     const pugi::xml_document document = ParseXml(FullXml(*value));
@@ -266,8 +265,7 @@ TEST_F(CalcXml, EveryNodeClassRoundTripsWithItsAttributes) {
         std::unique_ptr<TCalcOperate> node = CreateOperateByClassName(row.className);
         ASSERT_NE(node, nullptr);
         row.fill(*node, *variable);
-        const ValueRef value = TCalcValue::New();
-        value->SetOperate(std::move(node));
+        const ValueRef value = ValueOf(std::move(node));
         ASSERT_EQ(value->GetFormulaText(), row.formula);
 
         const std::string text = FullXml(*value);

@@ -28,11 +28,7 @@ constexpr std::uint8_t kSum = 80;
 constexpr std::uint8_t kCase = 91;
 
 ValueRef Func(std::uint8_t funcId, ValueRef operand) {
-    auto node = std::make_unique<TCalcOperateFunc>(funcId);
-    node->AddOperand(std::move(operand));
-    ValueRef value = TCalcValue::New();
-    value->SetOperate(std::move(node));
-    return value;
+    return ValueOver(std::make_unique<TCalcOperateFunc>(funcId), {std::move(operand)});
 }
 
 using Values = std::vector<ValueRef>;
@@ -64,9 +60,7 @@ std::unique_ptr<TCalcOperateMultiFunc> MultiNode(const MultiSpec& spec) {
 }
 
 ValueRef Multi(const MultiSpec& spec) {
-    ValueRef value = TCalcValue::New();
-    value->SetOperate(MultiNode(spec));
-    return value;
+    return ValueOf(MultiNode(spec));
 }
 
 Values Nums(std::initializer_list<long double> numbers) {

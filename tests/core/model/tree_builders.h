@@ -1,14 +1,14 @@
 #pragma once
-// Small builders for operation trees in tests: typed numbers, dates and nodes
-// over given operands, each wrapped in a new value.
+// Small builders for operation trees in tests: typed numbers, dates and named
+// values (nodes over operands come from support/node_builder.h); and the
+// fixture that fixes the value and date formats.
 
-#include <memory>
-#include <utility>
+#include <gtest/gtest.h>
 
 #include "common/date_format.h"
-#include "model/calc_operate.h"
 #include "model/calc_value.h"
 #include "model/value_format.h"
+#include "support/node_builder.h"
 
 namespace quillix::test {
 
@@ -18,15 +18,6 @@ inline ValueRef Num(long double x) {
 
 inline ValueRef Date(int year, int month, int day) {
     return TCalcValue::NewDate(static_cast<double>(DayNumberFromCivil(year, month, day)));
-}
-
-template <class Node, class... Operands>
-ValueRef Make(Operands... operands) {
-    auto node = std::make_unique<Node>();
-    (node->AddOperand(std::move(operands)), ...);
-    ValueRef value = TCalcValue::New();
-    value->SetOperate(std::move(node));
-    return value;
 }
 
 // A named value, as a variable set would hold it.

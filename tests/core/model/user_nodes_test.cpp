@@ -55,21 +55,12 @@ class FakeRunner : public IUserCallRunner {
     }
 };
 
-template <class Node>
-ValueRef Call(std::unique_ptr<Node> node, std::vector<ValueRef> args) {
-    for (ValueRef& arg : args)
-        node->AddOperand(std::move(arg));
-    ValueRef value = TCalcValue::New();
-    value->SetOperate(std::move(node));
-    return value;
-}
-
 ValueRef UserFunc(const char* name, std::vector<ValueRef> args) {
-    return Call(std::make_unique<TCalcOperateUserFunc>(name), std::move(args));
+    return ValueOver(std::make_unique<TCalcOperateUserFunc>(name), std::move(args));
 }
 
 ValueRef Program(const char* name, const char* result, std::vector<ValueRef> args) {
-    return Call(std::make_unique<TCalcOperateUserProgram>(name, result), std::move(args));
+    return ValueOver(std::make_unique<TCalcOperateUserProgram>(name, result), std::move(args));
 }
 
 class UserNodes : public ModelTest {

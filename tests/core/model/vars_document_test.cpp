@@ -3,18 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include "core/config/scratch_folder.h"
 #include "model/operate_binary.h"
 #include "model/operate_ref.h"
+#include "support/temp_folder.h"
 #include "tree_builders.h"
 #include "xml_test_support.h"
 
 namespace quillix::test {
 namespace {
 
-using testing_support::ReadFile;
-using testing_support::ScratchFolder;
-using testing_support::WriteFile;
 using VarsDocument = ModelTest;
 
 // A = 3 (an input), B = A * 2 with a description.
@@ -127,7 +124,7 @@ TEST_F(VarsDocument, FailuresStopWhereTheyHappen) {
 }
 
 TEST_F(VarsDocument, FilesAreWrittenAtomicallyAndReadBack) {
-    ScratchFolder folder;
+    TempFolder folder;
     const TestVars vars = TwoVariables();
     const std::string path = folder.File("Loan.prg");
     std::string error;

@@ -10,13 +10,20 @@
 namespace quillix::test {
 namespace {
 
-using library_test::LibraryTestDir;
-
 class ProgramDocument : public ModelTest {
   protected:
-    LibraryTestDir home;
+    TempFolder home;
     TUserLibraries libraries{home.Path()};
+    // The actions of the change events, once RecordActions has run.
+    std::vector<std::uint8_t> actions;
+    TCalcVarsEventsObject listener;
     TCalcVars doc;
+
+    void RecordActions() {
+        listener.OnChange = [this](std::uint8_t action, int, TCalcValueWarper*,
+                                   const std::string&) { actions.push_back(action); };
+        doc.AddListener(&listener);
+    }
 
     void AddLoan() {
         ASSERT_TRUE(doc.Add("Principal", Num(1000)));
@@ -64,12 +71,7 @@ TEST_F(ProgramDocument, SavesIntoAMissingRootAndReadsBackTheSame) {
 
 TEST_F(ProgramDocument, EventsOfSavingAndOpening) {
     AddLoan();
-    std::vector<std::uint8_t> actions;
-    TCalcVarsEventsObject listener;
-    listener.OnChange = [&](std::uint8_t action, int, TCalcValueWarper*, const std::string&) {
-        actions.push_back(action);
-    };
-    doc.AddListener(&listener);
+    RecordActions();
     std::string error;
     ASSERT_TRUE(doc.SaveNew(libraries.Programs(), "Loan", &error));
     ASSERT_TRUE(doc.Open("Loan", &error));
@@ -126,12 +128,7 @@ TEST_F(ProgramDocument, AFailureMidwayKeepsWhatWasRead) {
                "</Operate></CalcValue></ValueWarper></Vars>");
     libraries.Programs().Scan();
     AddLoan();
-    std::vector<std::uint8_t> actions;
-    TCalcVarsEventsObject listener;
-    listener.OnChange = [&](std::uint8_t action, int, TCalcValueWarper*, const std::string&) {
-        actions.push_back(action);
-    };
-    doc.AddListener(&listener);
+    RecordActions();
     std::string error;
     EXPECT_FALSE(doc.Open("Half", &error));
     doc.RemoveListener(&listener);
@@ -146,9 +143,9 @@ TEST_F(ProgramDocument, AFailureMidwayKeepsWhatWasRead) {
 TEST_F(ProgramDocument, FormulasResolveAgainstTheSetTheyAreLoadedInto) {
     AddLoan();
     std::string error;
-    ASSERT_TRUE(doc.SaveToFile(home.At("loan.prg"), &error)) << error;
+    ASSERT_TRUE(doc.SaveToFile(home.File("loan.prg"), &error)) << error;
     TCalcVarsBase other;
-    ASSERT_TRUE(other.LoadFromFile(home.At("loan.prg"), &error)) << error;
+    ASSERT_TRUE(other.LoadFromFile(home.File("loan.prg"), &error)) << error;
     other.SetValue("Principal", Num(50));
     EXPECT_DOUBLE_EQ(static_cast<double>(other.GetValue("Interest")->Number()), 5);
     EXPECT_EQ(doc.GetValue("Interest")->Number(), 100);

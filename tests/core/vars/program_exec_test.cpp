@@ -15,35 +15,37 @@
 namespace quillix::test {
 namespace {
 
-using library_test::LibraryTestDir;
-
 ValueRef CallFunction(const std::string& name, std::vector<ValueRef> args) {
-    auto node = std::make_unique<TCalcOperateUserFunc>(name);
-    for (ValueRef& arg : args)
-        node->AddOperand(std::move(arg));
-    ValueRef value = TCalcValue::New();
-    value->SetOperate(std::move(node));
-    return value;
+    return ValueOver(std::make_unique<TCalcOperateUserFunc>(name), std::move(args));
 }
 
 ValueRef CallProgram(const std::string& name, const std::string& result,
                      std::vector<ValueRef> args) {
-    auto node = std::make_unique<TCalcOperateUserProgram>(name, result);
-    for (ValueRef& arg : args)
-        node->AddOperand(std::move(arg));
-    ValueRef value = TCalcValue::New();
-    value->SetOperate(std::move(node));
-    return value;
+    return ValueOver(std::make_unique<TCalcOperateUserProgram>(name, result), std::move(args));
 }
 
 class ProgramExec : public ModelTest {
   protected:
-    LibraryTestDir home;
+    TempFolder home;
     TUserLibraries libraries{home.Path()};
     TLibraryCallRunner runner;
     TCalcVars doc;
 
     ValueRef Ref(const char* name) { return doc.GetValue(name)->MakeReference(); }
+
+    // Marks the inputs and outputs of the document and saves it as function name.
+    ::testing::AssertionResult SaveAsFunction(const char* name,
+                                              std::initializer_list<const char*> inputs,
+                                              std::initializer_list<const char*> outputs) {
+        for (const char* input : inputs)
+            doc.SetValueType(input, wtInput);
+        for (const char* output : outputs)
+            doc.SetValueType(output, wtOutput);
+        std::string error;
+        if (doc.SaveAsFunction(name, libraries.Functions(), &error))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << error;
+    }
 
     // f(a, b) = a - b, made from a copy of the document as the create-function
     // dialog does; the document gets a = 10, b = 3.
@@ -94,14 +96,11 @@ TEST_F(ProgramExec, TheLaterOfTwoOutputsIsTheResult) {
     ASSERT_TRUE(doc.Add("x", Num(2)));
     ASSERT_TRUE(doc.Add("first", Make<TCalcOperatePlus>(Ref("x"), Num(1))));
     ASSERT_TRUE(doc.Add("second", Make<TCalcOperateMultis>(Ref("x"), Num(10))));
-    doc.SetValueType("x", wtInput);
-    doc.SetValueType("first", wtOutput);
-    doc.SetValueType("second", wtOutput);
-    std::string error;
-    ASSERT_TRUE(doc.SaveAsFunction("two", libraries.Functions(), &error)) << error;
+    ASSERT_TRUE(SaveAsFunction("two", {"x"}, {"first", "second"}));
     EXPECT_EQ(CallFunction("two", {Num(5)})->Number(), 50);
 
     TCalcUserFuncExec exec;
+    std::string error;
     ASSERT_TRUE(exec.LoadFromFile(libraries.Functions().GetFileName("two"), &error));
     const TFuncDataItem data = exec.MakeFuncData();
     EXPECT_FALSE(data.MultiParam);
@@ -147,10 +146,7 @@ TEST_F(ProgramExec, AnInputWithAFormulaTakesTheCallersNumber) {
     ASSERT_TRUE(doc.Add("base", Num(2)));
     ASSERT_TRUE(doc.Add("x", Make<TCalcOperateMultis>(Ref("base"), Num(3))));
     ASSERT_TRUE(doc.Add("y", Make<TCalcOperatePlus>(Ref("x"), Num(1))));
-    doc.SetValueType("x", wtInput);
-    doc.SetValueType("y", wtOutput);
-    std::string error;
-    ASSERT_TRUE(doc.SaveAsFunction("g", libraries.Functions(), &error)) << error;
+    ASSERT_TRUE(SaveAsFunction("g", {"x"}, {"y"}));
     EXPECT_EQ(CallFunction("g", {Num(100)})->Number(), 101);
     EXPECT_EQ(CallFunction("g", {})->Number(), 7);  // without an argument x keeps its formula
 }
@@ -158,15 +154,12 @@ TEST_F(ProgramExec, AnInputWithAFormulaTakesTheCallersNumber) {
 TEST_F(ProgramExec, ErrorsInsideTheFunctionReachTheCaller) {
     ASSERT_TRUE(doc.Add("x", Num(1)));
     ASSERT_TRUE(doc.Add("y", Make<TCalcOperateDIV>(Num(1), Ref("x"))));
-    doc.SetValueType("x", wtInput);
-    doc.SetValueType("y", wtOutput);
-    std::string error;
-    ASSERT_TRUE(doc.SaveAsFunction("inv", libraries.Functions(), &error)) << error;
+    ASSERT_TRUE(SaveAsFunction("inv", {"x"}, {"y"}));
     EXPECT_EQ(CallFunction("inv", {Num(4)})->Number(), 0.25L);
     EXPECT_EQ(CallFunction("inv", {Num(0)})->CVType(), cvError);
     // A function without an output has no result.
     doc.SetValueType("y", wtNormal);
-    ASSERT_TRUE(doc.SaveAsFunction("none", libraries.Functions(), &error)) << error;
+    ASSERT_TRUE(SaveAsFunction("none", {}, {}));
     ValueRef none = CallFunction("none", {Num(4)});
     EXPECT_EQ(none->CVType(), cvError);
     EXPECT_NE(none->ErrorText().find("none"), std::string::npos);
@@ -210,10 +203,7 @@ TEST_F(ProgramExec, SelfCallsStopAtTheNestingLimit) {
     // rec(x) = rec(x) + 1: endless without a limit.
     ASSERT_TRUE(doc.Add("x", Num(1)));
     ASSERT_TRUE(doc.Add("y", Make<TCalcOperatePlus>(CallFunction("rec", {Ref("x")}), Num(1))));
-    doc.SetValueType("x", wtInput);
-    doc.SetValueType("y", wtOutput);
-    std::string error;
-    ASSERT_TRUE(doc.SaveAsFunction("rec", libraries.Functions(), &error)) << error;
+    ASSERT_TRUE(SaveAsFunction("rec", {"x"}, {"y"}));
     ValueRef call = CallFunction("rec", {Num(1)});
     EXPECT_EQ(call->CVType(), cvError);
     EXPECT_NE(call->ErrorText().find("'rec'"), std::string::npos) << call->ErrorText();

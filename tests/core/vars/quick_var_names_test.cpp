@@ -5,13 +5,13 @@
 
 #include <algorithm>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "config/calc_config.h"
-#include "core/config/scratch_folder.h"
 #include "model/calc_vars_intf.h"
+#include "support/idle_calc_vars.h"
+#include "support/temp_folder.h"
 
 namespace quillix {
 namespace {
@@ -30,7 +30,7 @@ std::string Folded(const std::string& name) {
 
 // A program document that knows only names and listeners; what the quick names
 // never call has no behaviour.
-class FakeDocument : public ICalcVars {
+class FakeDocument : public test::IdleCalcVars {
   public:
     FakeDocument() {
         ON_CALL(*this, Exists).WillByDefault([this](const std::string& name) {
@@ -58,40 +58,9 @@ class FakeDocument : public ICalcVars {
     std::set<std::string> names;
     std::vector<TCalcVarsEventsObject*> listeners;
 
-    MOCK_METHOD(void, Clear, (), (override));
-    MOCK_METHOD(TCalcValue*, GetValue, (const std::string&), (override));
     MOCK_METHOD(bool, Exists, (const std::string&), (override));
-    MOCK_METHOD(bool, Add, (const std::string&, ValueRef), (override));
-    MOCK_METHOD(int, Delete, (const std::string&), (override));
-    MOCK_METHOD(int, DeleteAt, (int), (override));
-    MOCK_METHOD(const TCalcValueWarperList&, GetItems, (), (override));
-    MOCK_METHOD(void, GetNames, (std::vector<std::string>&), (override));
-    MOCK_METHOD(TCalcValue*, SetValue, (const std::string&, ValueRef), (override));
-    MOCK_METHOD(TCalcValueWarper*, Find, (const std::string&), (override));
-    MOCK_METHOD(void, SetValueType, (const std::string&, std::uint8_t), (override));
-    MOCK_METHOD(void, SetValueTypeAt, (int, std::uint8_t), (override));
-    MOCK_METHOD(bool, MoveUp, (int), (override));
-    MOCK_METHOD(bool, GetModified, (), (override));
-    MOCK_METHOD(void, Changed, (TCalcValueWarper*), (override));
-    MOCK_METHOD(std::string, GetDescription, (), (override));
-    MOCK_METHOD(void, SetDescription, (const std::string&), (override));
-    std::unique_ptr<TCalcVarsBase> Clone() override {
-        throw std::logic_error("the quick names never clone the document");
-    }
     MOCK_METHOD(void, AddListener, (TCalcVarsEventsObject*), (override));
     MOCK_METHOD(void, RemoveListener, (TCalcVarsEventsObject*), (override));
-    MOCK_METHOD(void, AddStack, (ICalcXStack*), (override));
-    MOCK_METHOD(void, RemoveStack, (ICalcXStack*), (override));
-    MOCK_METHOD(bool, SaveToFile, (const std::string&, std::string*), (override));
-    MOCK_METHOD(bool, LoadFromFile, (const std::string&, std::string*), (override));
-    MOCK_METHOD(bool, Open, (const std::string&, std::string*), (override));
-    MOCK_METHOD(bool, Save, (std::string*), (override));
-    MOCK_METHOD(bool, SaveNew, (TUserFuncFolder&, const std::string&, std::string*), (override));
-    MOCK_METHOD(void, New, (), (override));
-    MOCK_METHOD(bool, SaveAs, (TUserFuncFolder&, const std::string&, std::string*), (override));
-    MOCK_METHOD(TUserFuncObj*, GetProgram, (), (override));
-    MOCK_METHOD(bool, GetIsNew, (), (override));
-    MOCK_METHOD(std::string, GetName, (), (override));
 };
 
 // The fake document is published for the test and withdrawn after it.
@@ -192,7 +161,7 @@ TEST_F(QuickVarNamesTest, WithoutADocumentNothingIsRegistered) {
 
 class QuickVarNamesSettingsTest : public QuickVarNamesTest {
   protected:
-    testing_support::ScratchFolder folder;
+    test::TempFolder folder;
     TCalcConfig config{SettingsFilePath(folder.Path())};
 };
 

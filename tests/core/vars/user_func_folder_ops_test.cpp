@@ -5,24 +5,22 @@
 #include <string>
 #include <vector>
 
-#include "library_test_support.h"
+#include "core/vars/library_test_support.h"
 #include "vars/library_names.h"
 #include "vars/user_func_folder.h"
 
-namespace quillix {
+namespace quillix::test {
 namespace {
-
-using namespace library_test;
 
 class UserFuncFolderOps : public ::testing::Test {
   protected:
     TUserFuncFolder& Root() {
-        if (!root_) root_ = std::make_unique<TUserFuncFolder>(dir_.At("UserPrograms"), ".prg");
+        if (!root_) root_ = std::make_unique<TUserFuncFolder>(dir_.File("UserPrograms"), ".prg");
         return *root_;
     }
     TUserFuncFolder& Folder(const char* name) { return *Root().FindFolder(name); }
 
-    LibraryTestDir dir_;
+    TempFolder dir_;
     std::unique_ptr<TUserFuncFolder> root_;
 };
 
@@ -35,11 +33,12 @@ TEST_F(UserFuncFolderOps, DeletesOnlyEmptyFolders) {
     EXPECT_NE(reason.find("Directory not empty"), std::string::npos) << reason;
     EXPECT_FALSE(Root().DeleteFolder("Notes"));  // a file of another kind still counts
     EXPECT_FALSE(Root().DeleteFolder("Missing", &reason));
-    EXPECT_EQ(reason, "There is no folder named 'Missing' in \"" + dir_.At("UserPrograms") + "\"");
+    EXPECT_EQ(reason,
+              "There is no folder named 'Missing' in \"" + dir_.File("UserPrograms") + "\"");
     EXPECT_TRUE(Root().DeleteFolder(" EMPTY "));
     dir_.MakeDir("UserPrograms/Gone");
     Root().Scan();
-    std::filesystem::remove(dir_.At("UserPrograms/Gone"));
+    std::filesystem::remove(dir_.File("UserPrograms/Gone"));
     EXPECT_TRUE(Root().DeleteFolder("Gone"));  // already gone on disk: its entry goes too
     EXPECT_EQ(FolderNames(Root()), (Names{"Full", "Notes"}));
     EXPECT_NE(Root().FindByName("loan"), nullptr);
@@ -69,7 +68,7 @@ TEST_F(UserFuncFolderOps, DeletesTheListedFileEvenWhenANameDiffersOnlyInCase) {
     EXPECT_FALSE(dir_.Exists("UserPrograms/Sub/rate.prg"));
     EXPECT_FALSE(Root().Interface()->DeleteByName("rate", &reason));
     EXPECT_EQ(reason, "There is no program named 'rate'");
-    std::filesystem::remove(dir_.At("UserPrograms/loan.prg"));
+    std::filesystem::remove(dir_.File("UserPrograms/loan.prg"));
     EXPECT_TRUE(Root().DeleteFile(*Root().FindByName("loan")));  // already gone on disk
     EXPECT_TRUE(Root().Files().empty());
 }
@@ -80,8 +79,8 @@ TEST_F(UserFuncFolderOps, RenamedFolderKeepsEveryPathBelowItRight) {
     EXPECT_EQ(FolderNames(Root()), (Names{"Taxes"}));
     const TUserFuncObj* d = Root().FindByName("d");
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(d->GetFileName(), dir_.At("UserPrograms/Taxes/Deep/d.prg"));
-    EXPECT_EQ(d->Folder()->Path(), dir_.At("UserPrograms/Taxes/Deep"));
+    EXPECT_EQ(d->GetFileName(), dir_.File("UserPrograms/Taxes/Deep/d.prg"));
+    EXPECT_EQ(d->Folder()->Path(), dir_.File("UserPrograms/Taxes/Deep"));
     EXPECT_EQ(dir_.Read("UserPrograms/Taxes/Deep/d.prg"), "deep");
     EXPECT_FALSE(dir_.Exists("UserPrograms/Tax"));
 
@@ -95,7 +94,7 @@ TEST_F(UserFuncFolderOps, RenameKeepsTheFileExtensionAndMayChangeOnlyTheCase) {
     dir_.Write("UserPrograms/loan.PRG", "content");
     TUserFuncObj& loan = *Root().FindByName("loan");
     EXPECT_TRUE(loan.Rename("Loan"));
-    EXPECT_EQ(loan.GetFileName(), dir_.At("UserPrograms/Loan.PRG"));
+    EXPECT_EQ(loan.GetFileName(), dir_.File("UserPrograms/Loan.PRG"));
     EXPECT_TRUE(loan.Rename(" zins "));
     EXPECT_EQ(loan.Name(), "zins");
     EXPECT_EQ(dir_.Listing(), (Names{"UserPrograms", "UserPrograms/zins.PRG"}));
@@ -122,26 +121,26 @@ TEST_F(UserFuncFolderOps, RenameAndMoveNeverReplaceWhatIsThere) {
     TUserFuncObj& rate = *Root().FindByName("rate");
     EXPECT_FALSE(rate.Rename("LOAN", &reason));
     EXPECT_EQ(reason,
-              "A program named 'LOAN' already exists in \"" + dir_.At("UserPrograms") + "\"");
+              "A program named 'LOAN' already exists in \"" + dir_.File("UserPrograms") + "\"");
     EXPECT_FALSE(rate.Rename("hidden", &reason));
-    EXPECT_EQ(reason, "\"" + dir_.At("UserPrograms/hidden.prg") + "\" already exists");
+    EXPECT_EQ(reason, "\"" + dir_.File("UserPrograms/hidden.prg") + "\" already exists");
     TUserFuncObj& loan = *Root().Files()[0];
     EXPECT_FALSE(loan.MoveTo(Folder("A"), &reason));
     EXPECT_EQ(reason,
-              "A program named 'loan' already exists in \"" + dir_.At("UserPrograms/A") + "\"");
+              "A program named 'loan' already exists in \"" + dir_.File("UserPrograms/A") + "\"");
     EXPECT_FALSE(rate.MoveTo(Folder("C"), &reason));
-    EXPECT_EQ(reason, "\"" + dir_.At("UserPrograms/C/rate.prg") + "\" already exists");
+    EXPECT_EQ(reason, "\"" + dir_.File("UserPrograms/C/rate.prg") + "\" already exists");
 
     TUserFuncFolder& a = Folder("A");
     EXPECT_FALSE(a.RenameFolder("b", &reason));
-    EXPECT_EQ(reason, "A folder named 'b' already exists in \"" + dir_.At("UserPrograms") + "\"");
+    EXPECT_EQ(reason, "A folder named 'b' already exists in \"" + dir_.File("UserPrograms") + "\"");
     EXPECT_FALSE(a.RenameFolder("Late", &reason));  // an empty folder would be replaced
-    EXPECT_EQ(reason, "\"" + dir_.At("UserPrograms/Late") + "\" already exists");
+    EXPECT_EQ(reason, "\"" + dir_.File("UserPrograms/Late") + "\" already exists");
     EXPECT_FALSE(a.FindFolder("Sub")->MoveFolder(Folder("B"), &reason));
     EXPECT_EQ(reason,
-              "A folder named 'Sub' already exists in \"" + dir_.At("UserPrograms/B") + "\"");
+              "A folder named 'Sub' already exists in \"" + dir_.File("UserPrograms/B") + "\"");
     EXPECT_FALSE(a.MoveFolder(Folder("C"), &reason));
-    EXPECT_EQ(reason, "\"" + dir_.At("UserPrograms/C/A") + "\" already exists");
+    EXPECT_EQ(reason, "\"" + dir_.File("UserPrograms/C/A") + "\" already exists");
 
     EXPECT_EQ(dir_.Listing(), before);
     EXPECT_EQ(FileNames(Root()), (Names{"loan", "rate"}));
@@ -167,18 +166,18 @@ TEST_F(UserFuncFolderOps, MovesFilesAndFoldersWithinTheLibrary) {
     EXPECT_TRUE(a.MoveFolder(b));
     EXPECT_EQ(a.Parent(), &b);
     EXPECT_EQ(FolderNames(Root()), (Names{"B"}));
-    EXPECT_EQ(Root().GetFileName("x"), dir_.At("UserPrograms/B/A/Inner/x.prg"));
+    EXPECT_EQ(Root().GetFileName("x"), dir_.File("UserPrograms/B/A/Inner/x.prg"));
     EXPECT_EQ(dir_.Read("UserPrograms/B/A/Inner/x.prg"), "x");
     EXPECT_TRUE(a.MoveFolder(b));  // already there
     EXPECT_TRUE(a.MoveFolder(Root()));
     EXPECT_EQ(FolderNames(Root()), (Names{"A", "B"}));
-    EXPECT_EQ(a.FindFolder("Inner")->Path(), dir_.At("UserPrograms/A/Inner"));
+    EXPECT_EQ(a.FindFolder("Inner")->Path(), dir_.File("UserPrograms/A/Inner"));
 }
 
 TEST_F(UserFuncFolderOps, RefusesMovesIntoItselfOrAnotherLibrary) {
     dir_.Write("UserPrograms/A/Inner/Deeper/x.prg");
     dir_.Write("UserFunctions/F/f.fn");
-    TUserFuncFolder functions(dir_.At("UserFunctions"), ".fn");
+    TUserFuncFolder functions(dir_.File("UserFunctions"), ".fn");
     TUserFuncFolder& a = Folder("A");
     TUserFuncFolder& deeper = *a.FindFolder("Inner")->FindFolder("Deeper");
     const Names before = dir_.Listing();
@@ -222,7 +221,7 @@ TEST_F(UserFuncFolderOps, NamesThatWouldLeaveTheFolderAreRefusedEverywhere) {
         EXPECT_EQ(reason, expected);
     }
     std::string reason;
-    EXPECT_FALSE(Root().ImportFile(dir_.At("Import/a\\b.prg"), &reason));
+    EXPECT_FALSE(Root().ImportFile(dir_.File("Import/a\\b.prg"), &reason));
     EXPECT_EQ(reason, "The name 'a\\b' cannot contain '\\'");
     EXPECT_EQ(dir_.Listing(), before);
     EXPECT_EQ(FileNames(Root()), (Names{"loan"}));
@@ -232,24 +231,24 @@ TEST_F(UserFuncFolderOps, NamesThatWouldLeaveTheFolderAreRefusedEverywhere) {
 // Both ways of renaming refuse to replace a file or a folder, even an empty one.
 TEST(RenameWithoutReplacing, NeverReplacesATarget) {
     for (const bool portable : {false, true}) {
-        LibraryTestDir dir;
+        TempFolder dir;
         dir.Write("a.prg", "a");
         dir.Write("b.prg", "b");
         dir.MakeDir("D");
         dir.MakeDir("E");
-        EXPECT_EQ(RenameWithoutReplacing(dir.At("a.prg"), dir.At("b.prg"), portable), EEXIST);
-        EXPECT_EQ(RenameWithoutReplacing(dir.At("a.prg"), dir.At("D"), portable), EEXIST);
-        EXPECT_EQ(RenameWithoutReplacing(dir.At("D"), dir.At("E"), portable), EEXIST);
+        EXPECT_EQ(RenameWithoutReplacing(dir.File("a.prg"), dir.File("b.prg"), portable), EEXIST);
+        EXPECT_EQ(RenameWithoutReplacing(dir.File("a.prg"), dir.File("D"), portable), EEXIST);
+        EXPECT_EQ(RenameWithoutReplacing(dir.File("D"), dir.File("E"), portable), EEXIST);
         EXPECT_EQ(dir.Listing(), (Names{"D", "E", "a.prg", "b.prg"}));
         EXPECT_EQ(dir.Read("b.prg"), "b");
-        EXPECT_EQ(RenameWithoutReplacing(dir.At("a.prg"), dir.At("c.prg"), portable), 0);
-        EXPECT_EQ(RenameWithoutReplacing(dir.At("D"), dir.At("E/D"), portable), 0);
-        EXPECT_EQ(RenameWithoutReplacing(dir.At("E"), dir.At("E/D/E"), portable), EINVAL);
-        EXPECT_EQ(RenameWithoutReplacing(dir.At("missing"), dir.At("m"), portable), ENOENT);
+        EXPECT_EQ(RenameWithoutReplacing(dir.File("a.prg"), dir.File("c.prg"), portable), 0);
+        EXPECT_EQ(RenameWithoutReplacing(dir.File("D"), dir.File("E/D"), portable), 0);
+        EXPECT_EQ(RenameWithoutReplacing(dir.File("E"), dir.File("E/D/E"), portable), EINVAL);
+        EXPECT_EQ(RenameWithoutReplacing(dir.File("missing"), dir.File("m"), portable), ENOENT);
         EXPECT_EQ(dir.Listing(), (Names{"E", "E/D", "b.prg", "c.prg"}));
         EXPECT_EQ(dir.Read("c.prg"), "a");
     }
 }
 
 }  // namespace
-}  // namespace quillix
+}  // namespace quillix::test

@@ -8,15 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "library_test_support.h"
+#include "core/vars/library_test_support.h"
 
-namespace quillix {
+namespace quillix::test {
 namespace {
 
-using namespace library_test;
-
 TEST(UserFuncFolderScan, ListsLibraryFilesWhateverTheCaseOfTheirExtension) {
-    LibraryTestDir dir;
+    TempFolder dir;
     for (const char* name : {"loan.PRG", "a.b.prg", "Rate.Prg", "notes.txt", "prg", ".prg", " .prg",
                              "loan.prg.tmp-AbC123", "fn.fn"})
         dir.Write(std::string("UserPrograms/") + name);
@@ -24,7 +22,7 @@ TEST(UserFuncFolderScan, ListsLibraryFilesWhateverTheCaseOfTheirExtension) {
     dir.Write("UserPrograms/Tax/Deep/d.prg");
     dir.MakeDir("UserPrograms/empty.prg");  // a folder, whatever its name
 
-    TUserFuncFolder root(dir.At("UserPrograms"), ".prg");
+    TUserFuncFolder root(dir.File("UserPrograms"), ".prg");
     EXPECT_EQ(FileNames(root), (Names{"a.b", "loan", "Rate"}));
     EXPECT_EQ(FolderNames(root), (Names{"empty.prg", "Tax"}));
     EXPECT_EQ(root.Name(), "UserPrograms");
@@ -33,32 +31,32 @@ TEST(UserFuncFolderScan, ListsLibraryFilesWhateverTheCaseOfTheirExtension) {
     const TUserFuncObj* loan = root.FindByName("loan");
     ASSERT_NE(loan, nullptr);
     EXPECT_EQ(loan->Extension(), ".PRG");
-    EXPECT_EQ(loan->GetFileName(), dir.At("UserPrograms/loan.PRG"));
+    EXPECT_EQ(loan->GetFileName(), dir.File("UserPrograms/loan.PRG"));
     EXPECT_EQ(loan->Folder(), &root);
 
     const TUserFuncFolder* tax = root.FindFolder("Tax");
     ASSERT_NE(tax, nullptr);
     EXPECT_EQ(tax->Parent(), &root);
-    EXPECT_EQ(tax->Path(), dir.At("UserPrograms/Tax"));
+    EXPECT_EQ(tax->Path(), dir.File("UserPrograms/Tax"));
     EXPECT_EQ(tax->Extension(), ".prg");
     ASSERT_EQ(tax->Subfolders().size(), 1u);
-    EXPECT_EQ(tax->Subfolders()[0]->Path(), dir.At("UserPrograms/Tax/Deep"));
+    EXPECT_EQ(tax->Subfolders()[0]->Path(), dir.File("UserPrograms/Tax/Deep"));
     EXPECT_EQ(FileNames(*tax->Subfolders()[0]), (Names{"d"}));
 }
 
 TEST(UserFuncFolderScan, FunctionNamesKeepEveryDotButTheExtensionOne) {
-    LibraryTestDir dir;
+    TempFolder dir;
     dir.Write("UserFunctions/a.b.fn");
     dir.Write("UserFunctions/c.FN");
     dir.Write("UserFunctions/d.prg");
-    TUserFuncFolder root(dir.At("UserFunctions"), ".fn");
+    TUserFuncFolder root(dir.File("UserFunctions"), ".fn");
     EXPECT_EQ(FileNames(root), (Names{"a.b", "c"}));
-    EXPECT_EQ(root.GetFileName("A.B"), dir.At("UserFunctions/a.b.fn"));
+    EXPECT_EQ(root.GetFileName("A.B"), dir.File("UserFunctions/a.b.fn"));
 }
 
 TEST(UserFuncFolderScan, MissingRootIsAnEmptyLibraryAndIsNotCreated) {
-    LibraryTestDir dir;
-    TUserFuncFolder root(dir.At("UserPrograms"), ".prg");
+    TempFolder dir;
+    TUserFuncFolder root(dir.File("UserPrograms"), ".prg");
     EXPECT_TRUE(root.Files().empty());
     EXPECT_TRUE(root.Subfolders().empty());
     EXPECT_FALSE(dir.Exists("UserPrograms"));
@@ -67,12 +65,14 @@ TEST(UserFuncFolderScan, MissingRootIsAnEmptyLibraryAndIsNotCreated) {
 }
 
 TEST(UserFuncFolderScan, LinkBackToAnEnclosingFolderIsNotFollowed) {
-    LibraryTestDir dir;
+    TempFolder dir;
     dir.Write("UserPrograms/Sub/a.prg");
-    ASSERT_EQ(::symlink(dir.At("UserPrograms").c_str(), dir.At("UserPrograms/Sub/up").c_str()), 0);
+    ASSERT_EQ(::symlink(dir.File("UserPrograms").c_str(), dir.File("UserPrograms/Sub/up").c_str()),
+              0);
     ASSERT_EQ(
-        ::symlink(dir.At("UserPrograms/Sub").c_str(), dir.At("UserPrograms/Sub/self").c_str()), 0);
-    TUserFuncFolder root(dir.At("UserPrograms"), ".prg");
+        ::symlink(dir.File("UserPrograms/Sub").c_str(), dir.File("UserPrograms/Sub/self").c_str()),
+        0);
+    TUserFuncFolder root(dir.File("UserPrograms"), ".prg");
     const TUserFuncFolder* sub = root.FindFolder("Sub");
     ASSERT_NE(sub, nullptr);
     EXPECT_EQ(FolderNames(*sub), (Names{"self", "up"}));
@@ -83,14 +83,14 @@ TEST(UserFuncFolderScan, LinkBackToAnEnclosingFolderIsNotFollowed) {
 }
 
 TEST(UserFuncFolderFind, SearchesOwnFilesFirstThenSubfoldersDepthFirst) {
-    LibraryTestDir dir;
+    TempFolder dir;
     dir.Write("UserPrograms/beta/loan.prg");
     dir.Write("UserPrograms/Alpha/Inner/loan.prg");
     dir.Write("UserPrograms/Alpha/rate.prg");
     dir.Write("UserPrograms/beta/rate.prg");
     dir.Write("UserPrograms/beta/tax.prg");
     dir.Write("UserPrograms/Économie/Привет.prg");
-    TUserFuncFolder root(dir.At("UserPrograms"), ".prg");
+    TUserFuncFolder root(dir.File("UserPrograms"), ".prg");
     EXPECT_EQ(FolderNames(root), (Names{"Alpha", "beta", "Économie"}));
 
     struct Row {
@@ -113,8 +113,8 @@ TEST(UserFuncFolderFind, SearchesOwnFilesFirstThenSubfoldersDepthFirst) {
             continue;
         }
         ASSERT_NE(found, nullptr) << row.name;
-        EXPECT_EQ(found->GetFileName(), dir.At(row.file)) << row.name;
-        EXPECT_EQ(root.GetFileName(row.name), dir.At(row.file)) << row.name;
+        EXPECT_EQ(found->GetFileName(), dir.File(row.file)) << row.name;
+        EXPECT_EQ(root.GetFileName(row.name), dir.File(row.file)) << row.name;
     }
 
     // Direct subfolders only, for FindFolder.
@@ -124,18 +124,18 @@ TEST(UserFuncFolderFind, SearchesOwnFilesFirstThenSubfoldersDepthFirst) {
 
     dir.Write("UserPrograms/loan.prg");
     root.Scan();  // a file added on disk appears at the next scan
-    EXPECT_EQ(root.GetFileName("loan"), dir.At("UserPrograms/loan.prg"));  // own files first
+    EXPECT_EQ(root.GetFileName("loan"), dir.File("UserPrograms/loan.prg"));  // own files first
 }
 
 TEST(UserFuncFolderRoots, PublishTheirInterfaceByExtensionWhileTheyLive) {
-    LibraryTestDir dir;
+    TempFolder dir;
     dir.Write("UserPrograms/Sub/loan.prg");
     dir.Write("UserFunctions/f.fn");
     ASSERT_EQ(UserProgramsIntf(), nullptr);
     ASSERT_EQ(UserFunctionsIntf(), nullptr);
     {
-        TUserFuncFolder functions(dir.At("UserFunctions"), ".fn");
-        auto programs = std::make_unique<TUserFuncFolder>(dir.At("UserPrograms"), ".prg");
+        TUserFuncFolder functions(dir.File("UserFunctions"), ".fn");
+        auto programs = std::make_unique<TUserFuncFolder>(dir.File("UserPrograms"), ".prg");
         ASSERT_NE(UserProgramsIntf(), nullptr);
         EXPECT_EQ(UserProgramsIntf(), programs->Interface());
         EXPECT_EQ(UserFunctionsIntf(), functions.Interface());
@@ -145,11 +145,11 @@ TEST(UserFuncFolderRoots, PublishTheirInterfaceByExtensionWhileTheyLive) {
         EXPECT_EQ(&intf.GetFolder(), programs.get());
         EXPECT_EQ(intf.FindByName(" Loan"), programs->FindByName("loan"));
         EXPECT_EQ(intf.FindFolder("sub"), programs->FindFolder("Sub"));
-        EXPECT_EQ(intf.GetFileName("loan "), dir.At("UserPrograms/Sub/loan.prg"));
-        EXPECT_EQ(UserFunctionsIntf()->GetFileName("F"), dir.At("UserFunctions/f.fn"));
+        EXPECT_EQ(intf.GetFileName("loan "), dir.File("UserPrograms/Sub/loan.prg"));
+        EXPECT_EQ(UserFunctionsIntf()->GetFileName("F"), dir.File("UserFunctions/f.fn"));
 
         // A second root of the kind takes over; destroying the first leaves it.
-        auto second = std::make_unique<TUserFuncFolder>(dir.At("Other"), ".prg");
+        auto second = std::make_unique<TUserFuncFolder>(dir.File("Other"), ".prg");
         EXPECT_EQ(UserProgramsIntf(), second->Interface());
         programs.reset();
         EXPECT_EQ(UserProgramsIntf(), second->Interface());
@@ -161,18 +161,18 @@ TEST(UserFuncFolderRoots, PublishTheirInterfaceByExtensionWhileTheyLive) {
 }
 
 TEST(UserFuncFolderRoots, AddFolderAdoptsAFolderAndItsPathsBelow) {
-    LibraryTestDir dir;
+    TempFolder dir;
     dir.Write("Elsewhere/Top/Inner/x.prg");
-    TUserFuncFolder root(dir.At("UserPrograms"), ".prg");
-    auto loose = std::make_unique<TUserFuncFolder>(dir.At("Elsewhere/Top"), ".prg");
+    TUserFuncFolder root(dir.File("UserPrograms"), ".prg");
+    auto loose = std::make_unique<TUserFuncFolder>(dir.File("Elsewhere/Top"), ".prg");
     ASSERT_EQ(UserProgramsIntf(), loose->Interface());
     TUserFuncFolder& added = root.AddFolder(std::move(loose));
     EXPECT_EQ(UserProgramsIntf(), nullptr);  // it is no root any more
     EXPECT_EQ(added.Interface(), nullptr);
     EXPECT_EQ(added.Parent(), &root);
-    EXPECT_EQ(added.Path(), dir.At("UserPrograms/Top"));
-    EXPECT_EQ(root.GetFileName("x"), dir.At("UserPrograms/Top/Inner/x.prg"));
+    EXPECT_EQ(added.Path(), dir.File("UserPrograms/Top"));
+    EXPECT_EQ(root.GetFileName("x"), dir.File("UserPrograms/Top/Inner/x.prg"));
 }
 
 }  // namespace
-}  // namespace quillix
+}  // namespace quillix::test

@@ -4,22 +4,20 @@
 #include <string>
 #include <vector>
 
-#include "library_test_support.h"
+#include "core/vars/library_test_support.h"
 #include "vars/user_func_folder.h"
 
-namespace quillix {
+namespace quillix::test {
 namespace {
 
-using namespace library_test;
-
 TEST(UserFuncImport, ANameTheLibraryHasAnywhereReplacesThatFile) {
-    LibraryTestDir dir;
+    TempFolder dir;
     dir.Write("UserPrograms/A/loan.prg", "old loan");
     dir.MakeDir("UserPrograms/B");
     dir.Write("Outside/LOAN.PRG", "new loan");
-    TUserFuncFolder root(dir.At("UserPrograms"), ".prg");
+    TUserFuncFolder root(dir.File("UserPrograms"), ".prg");
     TUserFuncFolder& b = *root.FindFolder("B");
-    EXPECT_TRUE(b.ImportFile(dir.At("Outside/LOAN.PRG")));
+    EXPECT_TRUE(b.ImportFile(dir.File("Outside/LOAN.PRG")));
     EXPECT_EQ(dir.Read("UserPrograms/A/loan.prg"), "new loan");
     EXPECT_TRUE(b.Files().empty());
     EXPECT_EQ(FileNames(*root.FindFolder("A")), (Names{"loan"}));
@@ -28,44 +26,44 @@ TEST(UserFuncImport, ANameTheLibraryHasAnywhereReplacesThatFile) {
 }
 
 TEST(UserFuncImport, ANewNameBecomesAnObjectOfThisFolder) {
-    LibraryTestDir dir;
+    TempFolder dir;
     dir.MakeDir("UserPrograms/B");
     dir.Write("Outside/rate.PRG", "rate");
     dir.Write("Outside/notes.txt", "notes");
-    TUserFuncFolder root(dir.At("UserPrograms"), ".prg");
+    TUserFuncFolder root(dir.File("UserPrograms"), ".prg");
     TUserFuncFolder& b = *root.FindFolder("B");
-    EXPECT_TRUE(b.ImportFile(dir.At("Outside/rate.PRG")));
-    EXPECT_TRUE(b.ImportFile(dir.At("Outside/notes.txt")));  // a file name without the extension
+    EXPECT_TRUE(b.ImportFile(dir.File("Outside/rate.PRG")));
+    EXPECT_TRUE(b.ImportFile(dir.File("Outside/notes.txt")));  // a file name without the extension
     EXPECT_EQ(FileNames(b), (Names{"notes.txt", "rate"}));
-    EXPECT_EQ(root.GetFileName("rate"), dir.At("UserPrograms/B/rate.prg"));
+    EXPECT_EQ(root.GetFileName("rate"), dir.File("UserPrograms/B/rate.prg"));
     EXPECT_EQ(dir.Read("UserPrograms/B/rate.prg"), "rate");
     EXPECT_EQ(dir.Read("UserPrograms/B/notes.txt.prg"), "notes");
 }
 
 TEST(UserFuncImport, AFailedCopyAddsNothingAndChangesNothing) {
-    LibraryTestDir dir;
+    TempFolder dir;
     dir.Write("UserPrograms/loan.prg", "loan");
     dir.Write("Outside/rate.prg", "rate");
     dir.MakeDir("Outside/folder.prg");
     // What is in the way of the new file is a folder: the copy cannot replace it.
     dir.MakeDir("UserPrograms/Sub/rate.prg");
-    TUserFuncFolder root(dir.At("UserPrograms"), ".prg");
+    TUserFuncFolder root(dir.File("UserPrograms"), ".prg");
     TUserFuncFolder& sub = *root.FindFolder("Sub");
     const Names before = dir.Listing();
 
     std::string reason;
-    EXPECT_FALSE(sub.ImportFile(dir.At("Outside/rate.prg"), &reason));
+    EXPECT_FALSE(sub.ImportFile(dir.File("Outside/rate.prg"), &reason));
     EXPECT_EQ(reason,
-              "Cannot write \"" + dir.At("UserPrograms/Sub/rate.prg") + "\": Is a directory");
+              "Cannot write \"" + dir.File("UserPrograms/Sub/rate.prg") + "\": Is a directory");
     EXPECT_TRUE(sub.Files().empty());
     EXPECT_EQ(root.FindByName("rate"), nullptr);
 
-    EXPECT_FALSE(root.ImportFile(dir.At("Outside/missing.prg"), &reason));
+    EXPECT_FALSE(root.ImportFile(dir.File("Outside/missing.prg"), &reason));
     EXPECT_EQ(reason,
-              "Cannot read \"" + dir.At("Outside/missing.prg") + "\": No such file or directory");
-    EXPECT_FALSE(root.ImportFile(dir.At("Outside/folder.prg"), &reason));
-    EXPECT_EQ(reason, "Cannot read \"" + dir.At("Outside/folder.prg") + "\": Is a directory");
-    EXPECT_FALSE(root.ImportFile(dir.At("Outside/.prg"), &reason));
+              "Cannot read \"" + dir.File("Outside/missing.prg") + "\": No such file or directory");
+    EXPECT_FALSE(root.ImportFile(dir.File("Outside/folder.prg"), &reason));
+    EXPECT_EQ(reason, "Cannot read \"" + dir.File("Outside/folder.prg") + "\": Is a directory");
+    EXPECT_FALSE(root.ImportFile(dir.File("Outside/.prg"), &reason));
     EXPECT_EQ(reason, "The name cannot be empty");
 
     EXPECT_EQ(dir.Listing(), before);
@@ -73,42 +71,42 @@ TEST(UserFuncImport, AFailedCopyAddsNothingAndChangesNothing) {
 }
 
 TEST(UserFuncImport, ImportIntoAMissingRootCreatesIt) {
-    LibraryTestDir dir;
+    TempFolder dir;
     dir.Write("Outside/f.fn", "f");
-    TUserFuncFolder root(dir.At("home/UserFunctions"), ".fn");
-    EXPECT_FALSE(root.ImportFile(dir.At("Outside/g.fn")));  // a failed read creates nothing
+    TUserFuncFolder root(dir.File("home/UserFunctions"), ".fn");
+    EXPECT_FALSE(root.ImportFile(dir.File("Outside/g.fn")));  // a failed read creates nothing
     EXPECT_FALSE(dir.Exists("home"));
-    EXPECT_TRUE(root.ImportFile(dir.At("Outside/f.fn")));
+    EXPECT_TRUE(root.ImportFile(dir.File("Outside/f.fn")));
     EXPECT_EQ(dir.Read("home/UserFunctions/f.fn"), "f");
     EXPECT_EQ(FileNames(root), (Names{"f"}));
 }
 
 TEST(UserFuncExport, CopiesTheListedFileOverAnyDestination) {
-    LibraryTestDir dir;
+    TempFolder dir;
     dir.Write("UserPrograms/loan.PRG", "loan");
     dir.Write("Outside/old.prg", "old");
     dir.MakeDir("Outside/folder.prg");
-    TUserFuncFolder root(dir.At("UserPrograms"), ".prg");
+    TUserFuncFolder root(dir.File("UserPrograms"), ".prg");
     const TUserFuncObj& loan = *root.FindByName("loan");
-    EXPECT_TRUE(root.ExportFile(loan, dir.At("Outside/old.prg")));
+    EXPECT_TRUE(root.ExportFile(loan, dir.File("Outside/old.prg")));
     EXPECT_EQ(dir.Read("Outside/old.prg"), "loan");
-    EXPECT_TRUE(root.ExportFile(loan, dir.At("Outside/new.prg")));
+    EXPECT_TRUE(root.ExportFile(loan, dir.File("Outside/new.prg")));
     EXPECT_EQ(dir.Read("Outside/new.prg"), "loan");
 
     const Names before = dir.Listing();
     std::string reason;
-    EXPECT_FALSE(root.ExportFile(loan, dir.At("Outside/old.prg/x.prg"), &reason));
+    EXPECT_FALSE(root.ExportFile(loan, dir.File("Outside/old.prg/x.prg"), &reason));
     EXPECT_NE(reason.find("Not a directory"), std::string::npos) << reason;
-    EXPECT_FALSE(root.ExportFile(loan, dir.At("Outside/folder.prg"), &reason));
+    EXPECT_FALSE(root.ExportFile(loan, dir.File("Outside/folder.prg"), &reason));
     EXPECT_NE(reason.find("Is a directory"), std::string::npos) << reason;
     EXPECT_EQ(dir.Listing(), before);  // no temporary file is left behind
 
-    std::filesystem::remove(dir.At("UserPrograms/loan.PRG"));
-    EXPECT_FALSE(root.ExportFile(loan, dir.At("Outside/old.prg"), &reason));
-    EXPECT_EQ(reason,
-              "Cannot read \"" + dir.At("UserPrograms/loan.PRG") + "\": No such file or directory");
+    std::filesystem::remove(dir.File("UserPrograms/loan.PRG"));
+    EXPECT_FALSE(root.ExportFile(loan, dir.File("Outside/old.prg"), &reason));
+    EXPECT_EQ(reason, "Cannot read \"" + dir.File("UserPrograms/loan.PRG") +
+                          "\": No such file or directory");
     EXPECT_EQ(dir.Read("Outside/old.prg"), "loan");
 }
 
 }  // namespace
-}  // namespace quillix
+}  // namespace quillix::test
