@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -133,6 +134,31 @@ TEST_F(DisplayFormatCli, BadFixedOptionIsAUsageError) {
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err, "");
     }
+}
+
+}  // namespace
+}  // namespace quillix::test
+
+namespace quillix::test {
+namespace {
+
+// Without a user locale a date shows with its four-digit year.
+TEST_F(DisplayFormatCli, DatesWithoutALocaleShowTheIsoForm) {
+    const char* old = std::getenv("LC_ALL");
+    const std::string saved = old ? old : "";
+    ::setenv("LC_ALL", "C", 1);
+    const CliRun run = Run({"keys", "Today"});
+    if (old)
+        ::setenv("LC_ALL", saved.c_str(), 1);
+    else
+        ::unsetenv("LC_ALL");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string date = run.out.substr(0, run.out.find('\n'));
+    ASSERT_EQ(date.size(), 12u) << date;
+    EXPECT_EQ(date[0], '[');
+    EXPECT_EQ(date[5], '-');
+    EXPECT_EQ(date[8], '-');
+    EXPECT_EQ(date[11], ']');
 }
 
 }  // namespace
