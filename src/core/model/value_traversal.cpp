@@ -74,8 +74,8 @@ bool ValueTraversal::IsCyclic(const Walk& walk, const TCalcValue* value) {
 
 void ValueTraversal::RecalculateTrees(std::span<TCalcValue* const> roots) {
     const Walk walk = DepthFirst(roots, Direction::kOperands);
-    for (const ValueRef& value : walk.postOrder) {
-        if (IsCyclic(walk, value.get())) {
+    for (TCalcValue* value : walk.postOrder) {
+        if (IsCyclic(walk, value)) {
             value->SetError(kMsgCircularReference);
         } else {
             value->EvaluateOperate();
@@ -97,7 +97,7 @@ std::size_t ValueTraversal::RecalculateDependants(TCalcValue& source) {
     std::size_t evaluated = 0;
     // Reverse post-order: the source first, then each value after all it uses.
     for (auto it = walk.postOrder.rbegin(); it != walk.postOrder.rend(); ++it) {
-        TCalcValue* value = it->get();
+        TCalcValue* value = *it;
         if (IsCyclic(walk, value)) {
             value->SetError(kMsgCircularReference);
         } else if (value != &source) {

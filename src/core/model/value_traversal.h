@@ -36,7 +36,10 @@ class ValueTraversal {
   private:
     enum class Direction { kOperands, kDependants };
     struct Walk {
-        std::vector<ValueRef> postOrder;
+        // Plain pointers: evaluating a value computes its number and never
+        // destroys a value of the graph being walked, and the walk's starting
+        // values are held by the callers.
+        std::vector<TCalcValue*> postOrder;
         std::unordered_set<const TCalcValue*> cyclic;
     };
     static Walk DepthFirst(std::span<TCalcValue* const> starts, Direction direction);
