@@ -7,32 +7,54 @@ namespace quillix {
 
 namespace {
 
+std::string Strftime(const char* format, const std::tm& tm) {
+    char buffer[128];
+    const std::size_t n = std::strftime(buffer, sizeof buffer, format, &tm);
+    return std::string(buffer, n);
+}
+
 std::string FormatWithCLocale(const CivilDate& date) {
     std::tm tm{};
     tm.tm_year = date.year - 1900;
     tm.tm_mon = date.month - 1;
     tm.tm_mday = date.day;
     tm.tm_wday = IsoWeekday(DayNumberFromCivil(date.year, date.month, date.day)) % 7;
-    char buffer[128];
-    const std::size_t n = std::strftime(buffer, sizeof buffer, "%x", &tm);
-    if (n == 0) return FormatIsoDate(date);
-    return std::string(buffer, n);
+    const std::string text = Strftime("%x", tm);
+    return text.empty() ? FormatIsoDate(date) : text;
 }
 
-DateFormatter& CurrentFormatter() {
-    static DateFormatter formatter;
+// One replaceable formatter per kind of text.
+template <class Formatter>
+Formatter& Installed() {
+    static Formatter formatter;
     return formatter;
 }
 
 }  // namespace
 
 void SetShortDateFormatter(DateFormatter formatter) {
-    CurrentFormatter() = std::move(formatter);
+    Installed<DateFormatter>() = std::move(formatter);
 }
 
 std::string FormatShortDate(const CivilDate& date) {
-    const DateFormatter& formatter = CurrentFormatter();
+    const DateFormatter& formatter = Installed<DateFormatter>();
     return formatter ? formatter(date) : FormatWithCLocale(date);
+}
+
+void SetLongTimeFormatter(TimeFormatter formatter) {
+    Installed<TimeFormatter>() = std::move(formatter);
+}
+
+std::string FormatLongTime(const std::tm& time) {
+    const TimeFormatter& formatter = Installed<TimeFormatter>();
+    return formatter ? formatter(time) : Strftime("%X", time);
+}
+
+std::tm LocalTimeNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
 }
 
 std::string FormatIsoDate(const CivilDate& date) {

@@ -1,8 +1,10 @@
 #pragma once
-// The user's short date format, as the core shows dates. The core knows no locale
-// of its own: the user interface installs a formatter from the system locale,
-// tests install a fixed one, and the default uses the C library's locale ("%x").
+// The user's short date format (as the core shows dates) and long time format
+// (as the diagnostic log stamps its lines). The core knows no locale of its own:
+// the user interface installs formatters from the system locale, tests install
+// fixed ones, and the defaults are the C library's "%x" and "%X".
 
+#include <ctime>
 #include <functional>
 #include <string>
 
@@ -19,5 +21,15 @@ std::string FormatShortDate(const CivilDate& date);
 
 // A fixed ISO form (yyyy-mm-dd), for tests and machine-readable output.
 std::string FormatIsoDate(const CivilDate& date);
+
+using TimeFormatter = std::function<std::string(const std::tm&)>;
+
+// Installs a formatter; an empty one restores the default.
+void SetLongTimeFormatter(TimeFormatter formatter);
+
+std::string FormatLongTime(const std::tm& time);
+
+// The local time now, for the formatters.
+std::tm LocalTimeNow();
 
 }  // namespace quillix

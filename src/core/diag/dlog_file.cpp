@@ -10,7 +10,7 @@
 
 #include "common/date_format.h"
 #include "common/home_folder.h"
-#include "diag/long_time_format.h"
+#include "common/date_format.h"
 
 namespace quillix {
 

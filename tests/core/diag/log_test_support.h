@@ -7,7 +7,7 @@
 
 #include "common/date_format.h"
 #include "diag/dlog_file.h"
-#include "diag/long_time_format.h"
+#include "common/date_format.h"
 #include "support/temp_folder.h"
 
 namespace quillix::test {
