@@ -13,11 +13,11 @@ std::string FormatLogPattern(std::string_view pattern, std::initializer_list<TLo
     const TLogArg* next = values.begin();
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char c = pattern[i];
-        const char spec = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        if (c == '%' && spec == '%') {
+        const char directive = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        if (c == '%' && directive == '%') {
             text += '%';
             ++i;
-        } else if (c == '%' && (spec == 's' || spec == 'd') && next != values.end()) {
+        } else if (c == '%' && (directive == 's' || directive == 'd') && next != values.end()) {
             text += next->Text();
             ++next;
             ++i;

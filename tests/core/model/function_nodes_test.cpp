@@ -35,32 +35,32 @@ using Values = std::vector<ValueRef>;
 
 // A multi-argument node over plain operands and up to two lists; a list given
 // as nothing stays absent.
-struct MultiSpec {
+struct MultiShape {
     std::uint8_t funcId;
     Values args;
     const Values* array1 = nullptr;
     const Values* array2 = nullptr;
 };
 
-std::unique_ptr<TCalcOperateMultiFunc> MultiNode(const MultiSpec& spec) {
-    auto node = std::make_unique<TCalcOperateMultiFunc>(spec.funcId);
-    for (const ValueRef& arg : spec.args)
+std::unique_ptr<TCalcOperateMultiFunc> MultiNode(const MultiShape& shape) {
+    auto node = std::make_unique<TCalcOperateMultiFunc>(shape.funcId);
+    for (const ValueRef& arg : shape.args)
         node->AddOperand(arg);
-    if (spec.array1) {
+    if (shape.array1) {
         node->EnsureArray1();
-        for (const ValueRef& element : *spec.array1)
+        for (const ValueRef& element : *shape.array1)
             node->AddArray1Element(element);
     }
-    if (spec.array2) {
+    if (shape.array2) {
         node->EnsureArray2();
-        for (const ValueRef& element : *spec.array2)
+        for (const ValueRef& element : *shape.array2)
             node->AddArray2Element(element);
     }
     return node;
 }
 
-ValueRef Multi(const MultiSpec& spec) {
-    return ValueOf(MultiNode(spec));
+ValueRef Multi(const MultiShape& shape) {
+    return ValueOf(MultiNode(shape));
 }
 
 Values Nums(std::initializer_list<long double> numbers) {
