@@ -1,4 +1,5 @@
 #include "common/number_text.h"
+#include "common/text_compare.h"
 
 #include <locale.h>
 #include <algorithm>
@@ -185,16 +186,6 @@ std::optional<long double> ParseExactly(std::string_view s) {
     return negative ? -value : value;
 }
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const char x = (a[i] >= 'a' && a[i] <= 'z') ? a[i] - 32 : a[i];
-        const char y = (b[i] >= 'a' && b[i] <= 'z') ? b[i] - 32 : b[i];
-        if (x != y) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 namespace {
@@ -269,8 +260,8 @@ std::optional<long double> ParseDecimal(std::string_view text, bool allowSpecial
             negative = body[0] == '-';
             body.remove_prefix(1);
         }
-        if (EqualsIgnoreCase(body, "INF")) return negative ? -HUGE_VALL : HUGE_VALL;
-        if (EqualsIgnoreCase(body, "NAN")) return std::nanl("");
+        if (EqualsIgnoreAsciiCase(body, "INF")) return negative ? -HUGE_VALL : HUGE_VALL;
+        if (EqualsIgnoreAsciiCase(body, "NAN")) return std::nanl("");
     }
     if (!IsDecimalSyntax(text)) return std::nullopt;
     if (const std::optional<long double> quick = ParseExactly(text)) return quick;

@@ -1,4 +1,5 @@
 #include "config/ini_values.h"
+#include "common/text_compare.h"
 
 #include <cstdint>
 #include <limits>
@@ -29,12 +30,7 @@ bool StartsWithHexPrefix(std::string_view text, std::size_t& prefixLength) {
 }  // namespace
 
 std::string_view TrimIniBlanks(std::string_view text) {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    return TrimAny(text, " \t");
 }
 
 std::optional<int> ParseIniInteger(std::string_view text) {

@@ -1,4 +1,5 @@
 #include "convert/conv_registry.h"
+#include "common/text_compare.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,10 +8,6 @@
 namespace quillix {
 
 namespace {
-
-char UpperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // Ids ascend in both lists, so a binary search finds one.
 template <typename Info, typename Id>
@@ -32,11 +29,7 @@ Id NextId(Id& last, const char* what) {
 }  // namespace
 
 bool SameConvName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
-    }
-    return true;
+    return EqualsIgnoreAsciiCase(a, b);
 }
 
 const TConvFamilyInfo* TConvRegistry::FamilyById(TConvFamily family) const {

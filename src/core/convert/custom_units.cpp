@@ -1,4 +1,5 @@
 #include "convert/custom_units.h"
+#include "common/text_compare.h"
 
 #include <cmath>
 
@@ -12,10 +13,7 @@ namespace quillix {
 namespace {
 
 std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
+    return TrimAny(text, " \t");
 }
 
 bool HasControlCharacter(std::string_view text) {

@@ -1,4 +1,5 @@
 #include "diag/hook_help_system.h"
+#include "common/text_compare.h"
 
 #include <array>
 #include <thread>
@@ -33,11 +34,7 @@ constexpr std::array<THelpCommandName, 16> kHelpCommandNames = {{
 }};
 
 std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
+    return TrimAny(text, " ");
 }
 
 // A point packed as two signed 16-bit coordinates, x in the low half.

@@ -1,4 +1,5 @@
 #include "model/calc_xml.h"
+#include "common/text_compare.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -48,16 +49,8 @@ pugi::xml_node FirstChildNamed(pugi::xml_node element, const char* name) {
 
 // --- Attribute texts and their conversions ------------------------------------
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    return TrimAny(text, " \t\r\n");
 }
 
 bool IsPlainDigits(std::string_view text) {
@@ -65,15 +58,6 @@ bool IsPlainDigits(std::string_view text) {
         if (c < '0' || c > '9') return false;
     }
     return !text.empty();
-}
-
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
 }
 
 [[noreturn]] void FailConversion(const char* fromType, const char* toType) {
@@ -118,8 +102,8 @@ long double NumberText(const char* attribute) {
 
 bool BooleanText(const char* attribute) {
     const std::string_view text = Trimmed(RequiredText(attribute, "Boolean"));
-    if (EqualsIgnoreCase(text, "True")) return true;
-    if (EqualsIgnoreCase(text, "False")) return false;
+    if (EqualsIgnoreAsciiCase(text, "True")) return true;
+    if (EqualsIgnoreAsciiCase(text, "False")) return false;
     const std::optional<long double> number = ParseDecimal(text);
     if (!number) FailConversion(kText, "Boolean");
     return *number != 0;

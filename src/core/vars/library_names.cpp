@@ -1,4 +1,5 @@
 #include "vars/library_names.h"
+#include "common/text_compare.h"
 
 namespace quillix {
 
@@ -51,13 +52,7 @@ bool Refuse(std::string* reason, const std::string& text) {
 }  // namespace
 
 std::string TrimBlanks(std::string_view text) {
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && IsBlank(text[first]))
-        ++first;
-    while (last > first && IsBlank(text[last - 1]))
-        --last;
-    return std::string(text.substr(first, last - first));
+    return std::string(TrimIf(text, IsBlank));
 }
 
 std::string UpperCaseName(std::string_view text) {
