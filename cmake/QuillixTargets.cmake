@@ -16,16 +16,21 @@ function(quillix_core_area name)
   endif()
 endfunction()
 
-# quillix_test_area(DIR NAME LIBS lib...): test program test_NAME from DIR/*.cpp.
+# quillix_test_area(DIR NAME [OWN_MAIN] LIBS lib...): test program test_NAME from
+# DIR/*.cpp; OWN_MAIN when one of the libraries brings its own main().
 function(quillix_test_area dir name)
-  cmake_parse_arguments(TEST "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(TEST "OWN_MAIN" "" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT sources)
     return()
   endif()
   add_executable(test_${name} ${sources})
   target_include_directories(test_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  target_link_libraries(test_${name} PRIVATE ${TEST_LIBS} GTest::gtest_main GTest::gmock)
+  if(TEST_OWN_MAIN)
+    target_link_libraries(test_${name} PRIVATE ${TEST_LIBS} GTest::gtest GTest::gmock)
+  else()
+    target_link_libraries(test_${name} PRIVATE ${TEST_LIBS} GTest::gtest_main GTest::gmock)
+  endif()
   gtest_discover_tests(test_${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES TIMEOUT 900)
 endfunction()

@@ -13,6 +13,11 @@ packages=(
   libgmock-dev
   libbenchmark-dev
   libpugixml-dev
+  qt6-base-dev
+  libgl-dev
+  fonts-dejavu-core
+  xvfb
+  xauth
 )
 
 missing=()

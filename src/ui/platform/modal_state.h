@@ -1,0 +1,13 @@
+#pragma once
+// The modal flag: true while any modal dialog of the application is open. Qt
+// knows it already (the active modal widget), so there is nothing to keep.
+
+#include <QApplication>
+
+namespace quillix {
+
+inline bool ModalFlag() {
+    return QApplication::activeModalWidget() != nullptr;
+}
+
+}  // namespace quillix

@@ -1,0 +1,65 @@
+#pragma once
+// Tfra_VarsView: the list of the program document's variables beside the
+// keypad (role, name, value, formula), kept in step with the set through its
+// change events, with the commands on variables. It publishes IVarsView
+// (VarsViewIntf) while it lives.
+
+#include <QFrame>
+#include <memory>
+
+#include "keypad_intf.h"
+#include "model/calc_vars_intf.h"
+#include "vars_view_intf.h"
+
+class QLabel;
+class QTableView;
+class QAction;
+class QMenu;
+
+namespace quillix {
+
+class TVarsModel;
+
+class Tfra_VarsView : public QFrame, public IVarsView {
+    Q_OBJECT
+  public:
+    explicit Tfra_VarsView(QWidget* parent = nullptr);
+    ~Tfra_VarsView() override;
+
+    // Listens to the set and shows it.
+    void SetVars(ICalcVars* vars);
+    void SetKeypad(IKeypad* keypad);
+
+    bool GetSelectedValues(std::vector<ValueRef>& list) override;
+
+    // The commands (menu entries and buttons call these).
+    void MoveSelectedUp();
+    void MoveSelectedDown();
+    void CopySelectedValue();
+    void SetSelectedType(std::uint8_t type);
+    void DeleteSelected();
+    void ClearAll();
+    void InsertSelected();  // double-click
+    void ApplyStatistical(int funcID);
+    void ShowProperties();
+    void ShowProgramProperties();
+    void CreateFunction();
+
+    QTableView* List() const { return list_; }
+    QLabel* Title() const { return title_; }
+    TVarsModel* Model() const { return model_; }
+    // The action of a command by its menu caption ("&Up", "Delete", ...), for
+    // tests and for the enabled rules.
+    QAction* Action(const QString& caption) const;
+
+  private:
+    void UpdateEnabled();
+
+    QLabel* title_ = nullptr;
+    QTableView* list_ = nullptr;
+    TVarsModel* model_ = nullptr;
+    ICalcVars* vars_ = nullptr;
+    IKeypad* keypad_ = nullptr;
+};
+
+}  // namespace quillix

@@ -1,0 +1,83 @@
+#include "support/scripted_prompts.h"
+
+#include <gtest/gtest.h>
+
+namespace quillix::test {
+
+TScriptedPrompts::TScriptedPrompts() {
+    SetPrompts(this);
+}
+
+TScriptedPrompts::~TScriptedPrompts() {
+    SetPrompts(nullptr);
+}
+
+QStringList TScriptedPrompts::Messages() const {
+    QStringList messages;
+    for (const TPromptRecord& record : records_)
+        if (record.Kind == "error" || record.Kind == "warning") messages << record.Text;
+    return messages;
+}
+
+bool TScriptedPrompts::ScriptUsed() const {
+    return answers_.empty() && texts_.empty() && saveFiles_.empty() && openFiles_.empty();
+}
+
+TPromptAnswer TScriptedPrompts::AskYesNoCancel(QWidget*, const QString& caption,
+                                               const QString& text) {
+    records_.push_back({"question", caption, text, {}});
+    if (answers_.empty()) {
+        ADD_FAILURE() << "unscripted question: " << text.toStdString();
+        return TPromptAnswer::Cancel;
+    }
+    const TPromptAnswer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+void TScriptedPrompts::ShowError(QWidget*, const QString& text) {
+    records_.push_back({"error", QStringLiteral("Error"), text, {}});
+    if (!messagesExpected_) ADD_FAILURE() << "unexpected error box: " << text.toStdString();
+}
+
+void TScriptedPrompts::ShowWarning(QWidget*, const QString& text) {
+    records_.push_back({"warning", {}, text, {}});
+    if (!messagesExpected_) ADD_FAILURE() << "unexpected message box: " << text.toStdString();
+}
+
+std::optional<QString> TScriptedPrompts::AskText(QWidget*, const QString& caption,
+                                                 const QString& prompt, const QString& initial) {
+    records_.push_back({"text", caption, prompt, initial});
+    if (texts_.empty()) {
+        ADD_FAILURE() << "unscripted input box: " << prompt.toStdString();
+        return std::nullopt;
+    }
+    auto text = texts_.front();
+    texts_.pop_front();
+    return text;
+}
+
+std::optional<QString> TScriptedPrompts::AskSaveFile(QWidget*, const QString& proposedPath,
+                                                     const QString& filter) {
+    records_.push_back({"save", filter, proposedPath, {}});
+    if (saveFiles_.empty()) {
+        ADD_FAILURE() << "unscripted save dialog";
+        return std::nullopt;
+    }
+    auto path = saveFiles_.front();
+    saveFiles_.pop_front();
+    return path;
+}
+
+QStringList TScriptedPrompts::AskOpenFiles(QWidget*, const QString& filter) {
+    records_.push_back({"open", filter, {}, {}});
+    if (openFiles_.empty()) {
+        ADD_FAILURE() << "unscripted open dialog";
+        return {};
+    }
+    auto paths = openFiles_.front();
+    openFiles_.pop_front();
+    return paths;
+}
+
+}  // namespace quillix::test
