@@ -29,6 +29,7 @@ test: build-asan
 bench: build-release
 	@for b in $(RELEASE_DIR)/bench/bench_*; do \
 	  [ -x "$$b" ] || continue; echo "== $$b"; "$$b" --benchmark_min_time=0.2 || exit 1; done
+	./bench/startup.sh $(RELEASE_DIR)
 
 screenshots: build-release
 	./scripts/screenshots.sh build/screenshots

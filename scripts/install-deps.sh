@@ -18,6 +18,7 @@ packages=(
   fonts-dejavu-core
   xvfb
   xauth
+  x11-utils
 )
 
 missing=()

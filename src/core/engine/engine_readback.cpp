@@ -62,4 +62,18 @@ TMemoryListing MemoryListing(const TCalcStack& stack, bool entering) {
     return listing;
 }
 
+namespace {
+bool IsDigitCommand(std::uint8_t code) {
+    return code >= ccDigit0 && code <= ccDigit000;
+}
+}  // namespace
+
+bool MemoryListNeedsRebuild(std::uint8_t code, std::uint8_t previousCode) {
+    return !(IsDigitCommand(code) && IsDigitCommand(previousCode));
+}
+
+int MemoryRowCount(int visibleRows, int valueCount) {
+    return visibleRows > valueCount ? visibleRows : valueCount;
+}
+
 }  // namespace quillix

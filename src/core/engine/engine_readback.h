@@ -45,4 +45,12 @@ struct TMemoryListing {
 
 TMemoryListing MemoryListing(const TCalcStack& stack, bool entering);
 
+// The memory view rebuilds its stack list after every command except a digit
+// ("0".."9", "00", "000") that follows another digit: typing a number rebuilds
+// it only at the first digit.
+bool MemoryListNeedsRebuild(std::uint8_t code, std::uint8_t previousCode);
+// The rows of the stack list: as many as fit (visibleRows), or one per value
+// when there are more values.
+int MemoryRowCount(int visibleRows, int valueCount);
+
 }  // namespace quillix

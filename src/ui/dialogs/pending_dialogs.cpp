@@ -18,9 +18,6 @@ TLibraryChoice RunLibraryManager(QWidget*, TUserFuncFolder&, int) {
 void RunUnitConverter(QWidget*) {}
 void RunFinanceBox(QWidget*) {}
 void RunDateCalculations(QWidget*) {}
-QWidget* CreateMemoryView(QWidget*, TCalcEngine&) {
-    return nullptr;
-}
 bool RunVariableProperties(QWidget*, TCalcValueWarper&) {
     return false;
 }

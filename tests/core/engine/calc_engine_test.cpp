@@ -296,3 +296,19 @@ TEST_F(Engine, MemoryListing) {
 
 }  // namespace
 }  // namespace quillix::test
+
+namespace quillix {
+namespace {
+
+TEST(MemoryViewRules, TheListIsRebuiltExceptBetweenDigits) {
+    EXPECT_TRUE(MemoryListNeedsRebuild(ccDigit1, ccNone));
+    EXPECT_FALSE(MemoryListNeedsRebuild(ccDigit2, ccDigit1));
+    EXPECT_FALSE(MemoryListNeedsRebuild(ccDigit000, ccDigit00));
+    EXPECT_TRUE(MemoryListNeedsRebuild(ccDecimalPoint, ccDigit1));
+    EXPECT_TRUE(MemoryListNeedsRebuild(ccDigit1, ccPlus));
+    EXPECT_EQ(MemoryRowCount(8, 3), 8);
+    EXPECT_EQ(MemoryRowCount(8, 12), 12);
+}
+
+}  // namespace
+}  // namespace quillix

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Cold start to a visible main window, measured from outside the process under
+# a virtual X server, beside SpeedCrunch (another Qt calculator) in the same
+# run; and the resident memory of the idle main window.
+# Usage: bench/startup.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/release}
+runs=${2:-10}
+quillix="$build/src/ui/quillix"
+[ -x "$quillix" ] || { echo "startup: build $quillix first" >&2; exit 1; }
+for tool in Xvfb xwininfo; do
+  command -v "$tool" >/dev/null || { echo "startup: $tool is missing (x11-utils, xvfb)" >&2; exit 1; }
+done
+
+display=:98
+Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+home=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$home"' EXIT
+export DISPLAY=$display QT_QPA_PLATFORM=xcb QUILLIX_INSTANCE_TAG=bench
+sleep 1
+
+# Milliseconds from the start of COMMAND until a viewable window named NAME.
+time_to_window() {
+  local name=$1; shift
+  local start end pid
+  start=$(date +%s%N)
+  "$@" >/dev/null 2>&1 &
+  pid=$!
+  until xwininfo -name "$name" 2>/dev/null | grep -q IsViewable; do
+    if ! kill -0 "$pid" 2>/dev/null; then echo "startup: $name exited" >&2; return 1; fi
+  done
+  end=$(date +%s%N)
+  echo $(((end - start) / 1000000)) "$pid"
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+measure() {
+  local label=$1 name=$2; shift 2
+  local times=() rss=""
+  for ((i = 0; i < runs; i++)); do
+    read -r ms pid < <(time_to_window "$name" "$@")
+    times+=("$ms")
+    if [ -z "$rss" ]; then
+      sleep 1
+      rss=$(awk '/VmRSS/ {print int($2 / 1024)}' "/proc/$pid/status")
+    fi
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+  done
+  printf '%-12s start %s ms (median of %d; all: %s), idle RSS %s MB\n' "$label" \
+    "$(printf '%s\n' "${times[@]}" | median)" "$runs" "${times[*]}" "$rss"
+}
+
+measure quillix Quillix "$quillix" --home "$home"
+if command -v speedcrunch >/dev/null; then
+  measure speedcrunch SpeedCrunch speedcrunch
+else
+  echo "speedcrunch is not installed (apt-get install speedcrunch) - no comparison"
+fi

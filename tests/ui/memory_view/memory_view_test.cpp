@@ -1,0 +1,82 @@
+#include "memory_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include "engine/keypad_keys.h"
+#include "support/ui_environment.h"
+
+namespace quillix::test {
+namespace {
+
+class MemoryView : public ::testing::Test {
+  protected:
+    TUiEnvironment env;
+    TCalcEngine engine{kModeALG};
+    TFrm_MemoryView window;
+
+    MemoryView() {
+        window.resize(300, 260);
+        window.show();
+        window.BindEngine(engine);
+    }
+    TFra_MemoryView& Frame() { return window.Frame(); }
+    void Keys(std::initializer_list<const char*> captions) {
+        for (const char* caption : captions)
+            engine.Execute(FindKeypadKey(caption)->Code);
+    }
+    QString Cell(int row, int column) {
+        QTableWidgetItem* item = Frame().StackList()->item(row, column);
+        return item ? item->text() : QString();
+    }
+};
+
+TEST_F(MemoryView, AnEmptyStackStillFillsTheList) {
+    QTableWidget* list = Frame().StackList();
+    const int rows = list->rowCount();
+    ASSERT_GT(rows, 1);
+    EXPECT_EQ(Cell(0, 0), QStringLiteral("X%1").arg(rows - 1));
+    EXPECT_EQ(Cell(rows - 1, 0), "X0");
+    for (int row = 0; row < rows; ++row)
+        EXPECT_TRUE(Cell(row, 1).isEmpty());
+}
+
+TEST_F(MemoryView, MoreValuesThanFitScrollToX0) {
+    ASSERT_TRUE(env.Settings().Configor().ReadInteger("Keypad", "InputMode", 2) == 2);
+    engine.SetMode(kModeRPN);
+    const int visible = Frame().StackList()->rowCount();
+    for (int i = 0; i < visible + 5; ++i)
+        Keys({"7", "="});
+    QTableWidget* list = Frame().StackList();
+    EXPECT_EQ(list->rowCount(), visible + 5);
+    EXPECT_EQ(Cell(list->rowCount() - 1, 0), "X0");
+    EXPECT_EQ(Cell(list->rowCount() - 1, 1), "7");
+    EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+}
+
+TEST_F(MemoryView, TypingRebuildsOnlyAtTheFirstDigit) {
+    const int before = Frame().RebuildCount();
+    Keys({"1", "2", "3"});
+    EXPECT_EQ(Frame().RebuildCount(), before + 1);
+    EXPECT_EQ(Frame().XText(), "123");
+    EXPECT_TRUE(Frame().Entering());
+    Keys({"+"});
+    EXPECT_EQ(Frame().RebuildCount(), before + 2);
+    EXPECT_FALSE(Frame().Entering());
+    EXPECT_EQ(Frame().PendingText(), "+");
+}
+
+TEST_F(MemoryView, AParenthesisPutsThePendingOperatorAside) {
+    Keys({"2", "*", "("});
+    EXPECT_EQ(Frame().OperatorsText(), "*,");
+    EXPECT_TRUE(Frame().PendingText().isEmpty());
+    Keys({"3", "+", "4", ")", "="});
+    EXPECT_EQ(Frame().XText(), "14");
+    EXPECT_EQ(Frame().FormulaText(), "2*(3+4)");
+    EXPECT_TRUE(Frame().OperatorsText().isEmpty());
+}
+
+}  // namespace
+}  // namespace quillix::test
