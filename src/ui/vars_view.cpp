@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QTableView>
 #include <QToolButton>
@@ -112,8 +113,9 @@ Tfra_VarsView::Tfra_VarsView(QWidget* parent) : QFrame(parent) {
         previous = button;
     }
 
-    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { UpdateEnabled(); });
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!inCommand_) UpdateEnabled();
+    });
     connect(list_, &QAbstractItemView::doubleClicked, this, [this] { InsertSelected(); });
     connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         UpdateEnabled();
@@ -270,7 +272,7 @@ void Tfra_VarsView::OnVarsChanged(std::uint8_t action, int index) {
         default:
             break;
     }
-    UpdateEnabled();
+    if (!inCommand_) UpdateEnabled();
 }
 
 // --- Selection and enabled state --------------------------------------------------
@@ -351,16 +353,24 @@ void Tfra_VarsView::CopySelectedValue() {
 
 void Tfra_VarsView::SetSelectedType(std::uint8_t type) {
     if (!vars_ || type > wtOutput) return;
-    for (int row : SelectedRows())
-        vars_->SetValueTypeAt(row, type);
+    {
+        QScopedValueRollback<bool> batch(inCommand_, true);
+        for (int row : SelectedRows())
+            vars_->SetValueTypeAt(row, type);
+    }
+    UpdateEnabled();
 }
 
 void Tfra_VarsView::DeleteSelected() {
     if (!vars_) return;
-    // The rows go from the first selected on; each delete moves the rest up.
-    for (int index : DeletionIndices(SelectedRows())) {
-        if (vars_->DeleteAt(index) < 0) break;
+    {
+        QScopedValueRollback<bool> batch(inCommand_, true);
+        // The rows go from the first selected on; each delete moves the rest up.
+        for (int index : DeletionIndices(SelectedRows())) {
+            if (vars_->DeleteAt(index) < 0) break;
+        }
     }
+    UpdateEnabled();
 }
 
 void Tfra_VarsView::ClearAll() {

@@ -74,6 +74,8 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     std::vector<int> SelectedRows() const;
     void SelectOnly(int row);
 
+    // While a command changes many rows, the enabled state is set once at its end.
+    bool inCommand_ = false;
     QMenu* menu_ = nullptr;
     QHash<QString, QAction*> actions_;
     // Each button does what its action does and is enabled with it.
