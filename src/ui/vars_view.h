@@ -5,7 +5,12 @@
 // (VarsViewIntf) while it lives.
 
 #include <QFrame>
+#include <QHash>
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "keypad_intf.h"
 #include "model/calc_vars_intf.h"
@@ -15,6 +20,7 @@ class QLabel;
 class QTableView;
 class QAction;
 class QMenu;
+class QToolButton;
 
 namespace quillix {
 
@@ -54,7 +60,27 @@ class Tfra_VarsView : public QFrame, public IVarsView {
 
   private:
     void UpdateEnabled();
+    void BuildCommands();
+    QWidget* BuildToolColumn();
+    QWidget* BuildBottomBar();
+    QToolButton* AddButton(const QString& hint, const QString& caption, const QIcon& icon);
+    QAction* AddAction(QMenu* menu, const QString& caption, std::function<void()> command);
+    // The set's change handler.
+    void OnVarsChanged(std::uint8_t action, int index);
+    // Stops listening to the set, when it still exists.
+    void DetachFromVars();
+    void ShowProgramName();
+    // The selected rows, ascending.
+    std::vector<int> SelectedRows() const;
+    void SelectOnly(int row);
 
+    // While a command changes many rows, the enabled state is set once at its end.
+    bool inCommand_ = false;
+    QMenu* menu_ = nullptr;
+    QHash<QString, QAction*> actions_;
+    // Each button does what its action does and is enabled with it.
+    std::vector<std::pair<QToolButton*, QAction*>> buttons_;
+    TCalcVarsEventsObject listener_;
     QLabel* title_ = nullptr;
     QTableView* list_ = nullptr;
     TVarsModel* model_ = nullptr;

@@ -1,0 +1,16 @@
+#pragma once
+// The small pictures of the variables view: the role of a variable (an arrow
+// into a bar for an input, out of a bar for an output, nothing for a normal
+// variable) and the "Remove Type" button. Drawn once, at 16 pixels.
+
+#include <QIcon>
+#include <cstdint>
+
+namespace quillix {
+
+// The icon of a role; a null icon for wtNormal (and any unknown role).
+QIcon RoleIcon(std::uint8_t type);
+// A crossed-out tag: the role taken away.
+QIcon RemoveRoleIcon();
+
+}  // namespace quillix
