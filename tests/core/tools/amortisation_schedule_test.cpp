@@ -7,6 +7,7 @@
 
 #include "common/calc_error.h"
 #include "functions/func_finance.h"
+#include "loan_inputs.h"
 #include "support/error_message.h"
 
 namespace quillix::tools {
@@ -14,14 +15,9 @@ namespace {
 
 using T = TPaymentTime;
 
-// 100,000 over 360 months at 6 % a year, PMT solved.
+// The shared loan with its payment solved.
 TTvmInputs Mortgage(T time = T::EndOfPeriod) {
-    TTvmInputs in;
-    in.N = 360;
-    in.IYR = 6;
-    in.PV = 100000;
-    in.FV = 0;
-    in.time = time;
+    TTvmInputs in = MonthlyLoan(time);
     in.PMT = *SolveTvm(in, TTvmKey::PMT);
     return in;
 }

@@ -7,21 +7,13 @@
 #include <optional>
 #include <string>
 
+#include "loan_inputs.h"
+
 namespace quillix::tools {
 namespace {
 
 using F = TPaymentFrequency;
 using T = TPaymentTime;
-
-TTvmInputs Loan(T time = T::EndOfPeriod) {
-    TTvmInputs in;
-    in.N = 360;
-    in.IYR = 6;
-    in.PV = 100000;
-    in.FV = 0;
-    in.time = time;
-    return in;
-}
 
 TTvmInputs Doubling() {
     TTvmInputs in;
@@ -43,7 +35,7 @@ TTvmInputs QuarterlySavings() {
 }
 
 TEST(TvmSolver, SolvesEachKeyFromTheOtherFour) {
-    TTvmInputs loanSolved = Loan();
+    TTvmInputs loanSolved = MonthlyLoan();
     loanSolved.PMT = -599.55052515275673L;
     struct Row {
         const char* what;
@@ -53,9 +45,9 @@ TEST(TvmSolver, SolvesEachKeyFromTheOtherFour) {
         long double tolerance;
     };
     const Row rows[] = {
-        {"monthly loan, end of period", Loan(), TTvmKey::PMT, -599.55, 0.005},
-        {"monthly loan, beginning of period", Loan(T::BeginningOfPeriod), TTvmKey::PMT, -596.57,
-         0.005},
+        {"monthly loan, end of period", MonthlyLoan(), TTvmKey::PMT, -599.55, 0.005},
+        {"monthly loan, beginning of period", MonthlyLoan(T::BeginningOfPeriod), TTvmKey::PMT,
+         -596.57, 0.005},
         {"annual rate that doubles money in 10 years", Doubling(), TTvmKey::IYR, 7.177, 0.0005},
         // (1.02^40 - 1) / 0.02 * 100
         {"quarterly savings", QuarterlySavings(), TTvmKey::FV, 6040.19832, 0.00001},
@@ -73,13 +65,13 @@ TEST(TvmSolver, SolvesEachKeyFromTheOtherFour) {
 }
 
 TEST(TvmSolver, NIsTruncatedWhereItCountsPeriodsAndTheKeyItselfIsNotRead) {
-    TTvmInputs whole = Loan();
-    TTvmInputs fraction = Loan();
+    TTvmInputs whole = MonthlyLoan();
+    TTvmInputs fraction = MonthlyLoan();
     fraction.N = 360.97L;
     fraction.PMT = std::numeric_limits<long double>::quiet_NaN();
     EXPECT_EQ(SolveTvm(fraction, TTvmKey::PMT), SolveTvm(whole, TTvmKey::PMT));
     // Solving N gives the real number of periods, not a whole one.
-    TTvmInputs shortPayment = Loan();
+    TTvmInputs shortPayment = MonthlyLoan();
     shortPayment.PMT = -700;
     const std::optional<long double> n = SolveTvm(shortPayment, TTvmKey::N);
     ASSERT_TRUE(n);
@@ -87,16 +79,16 @@ TEST(TvmSolver, NIsTruncatedWhereItCountsPeriodsAndTheKeyItselfIsNotRead) {
 }
 
 TEST(TvmSolver, FailuresGiveNothing) {
-    TTvmInputs ruinousRate = Loan();
+    TTvmInputs ruinousRate = MonthlyLoan();
     ruinousRate.IYR = -1200;  // -100 % a month
     TTvmInputs noPeriods = Doubling();
     noPeriods.N = 0.9L;
     TTvmInputs sameSigns = Doubling();
     sameSigns.FV = -2000;
-    TTvmInputs nothingPaid = Loan();
+    TTvmInputs nothingPaid = MonthlyLoan();
     nothingPaid.PV = 0;
     nothingPaid.PMT = 0;
-    TTvmInputs hugeN = Loan();
+    TTvmInputs hugeN = MonthlyLoan();
     hugeN.N = 1e30L;
     struct Row {
         const char* what;
@@ -119,7 +111,7 @@ TEST(TvmSolver, FailuresGiveNothing) {
 }
 
 TEST(TvmSolver, InPlaceWritesOnlyASuccess) {
-    TTvmInputs in = Loan();
+    TTvmInputs in = MonthlyLoan();
     in.PMT = 123;
     ASSERT_TRUE(SolveTvmInPlace(in, TTvmKey::PMT));
     EXPECT_NEAR(in.PMT, -599.55, 0.005);
