@@ -24,8 +24,8 @@ namespace {
 constexpr const char* kKeypadSection = "Keypad";
 constexpr const char* kInputModeKey = "InputMode";
 constexpr const char* kQuickVarNamesKey = "QuickVarNames";
-constexpr int kInputModeRPN = 1;
-constexpr int kInputModeALG = 2;
+// "InputMode" numbers the modes as the engine does: 1 RPN, 2 ALG.
+constexpr int kInputModeALG = kModeALG;
 // How long a key press shows its button pressed.
 constexpr int kPressShowMs = 100;
 

@@ -199,8 +199,8 @@ QAbstractButton* Tfra_KeypadFW::Button(const char* name) const {
 
 void Tfra_KeypadFW::ButtonClicked(const TKeypadButtonDef& def) {
     const std::string_view name = def.Name;
-    if (name == "bb_rpn") return WriteInputMode(1);
-    if (name == "bb_alg") return WriteInputMode(2);
+    if (name == "bb_rpn") return WriteInputMode(kModeRPN);
+    if (name == "bb_alg") return WriteInputMode(kModeALG);
     if (name == "bb_date") return DateChosen();
     if (name == "bb_vadd") return PopupAtButton(AddVariableMenu(), "bb_vadd");
     if (name == "bb_vr") return PopupAtButton(ReplaceVariableMenu(), "bb_vr");

@@ -1,3 +1,5 @@
+#include <QDialog>
+
 #include "keypad_test_support.h"
 
 namespace quillix::test {
@@ -83,7 +85,9 @@ TEST_F(KeypadVarsTest, OtherAsksForANameUntilItIsFree) {
         }
         EXPECT_EQ(records[before].Initial, "V") << row.Name;
         // Asked again, the box keeps what was typed.
-        if (row.Prompts.size() > 1) EXPECT_EQ(records[before + 1].Initial, "A") << row.Name;
+        if (row.Prompts.size() > 1) {
+            EXPECT_EQ(records[before + 1].Initial, "A") << row.Name;
+        }
         const int expectedCount = row.Added ? 2 : 1;
         EXPECT_EQ(Vars().Count(), expectedCount) << row.Name;
         if (row.Added) {
@@ -111,6 +115,19 @@ TEST_F(KeypadVarsTest, OtherTellsTheHostThatADialogIsOpen) {
     EXPECT_EQ(begun, 1);
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(keysWhileOpen);
+    EXPECT_TRUE(keypad->HotkeysRegistered());
+}
+
+// A drop-down calculator inside a modal dialog registers without regard to the
+// modal flag; its keys must come back after a box of its own.
+TEST_F(KeypadVarsTest, KeysRegisteredDespiteADialogComeBackAfterOther) {
+    QDialog dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    keypad->RegisterHotkeys(false);
+    ASSERT_TRUE(keypad->HotkeysRegistered());
+    env.Prompts().ScriptText(std::nullopt);
+    keypad->AddVariableOther();
     EXPECT_TRUE(keypad->HotkeysRegistered());
 }
 
