@@ -151,9 +151,7 @@ void TCalcProcessor::ApplyToX(std::unique_ptr<TCalcOperate> node) {
 }
 
 void TCalcProcessor::SetXTree(std::unique_ptr<TCalcOperate> node) {
-    ValueRef result = TCalcValue::New();
-    result->SetOperate(std::move(node));
-    Stack.X = std::move(result);
+    Stack.X = TCalcValue::NewComputed(std::move(node));
 }
 
 void TCalcProcessor::ClearAll() {
