@@ -14,12 +14,16 @@ void SetValueFormat(int decimals) {
         record.ValueFormat = kGeneralFormat;
     } else {
         record.ValueFormat = kFixedFormat;
-        record.ValueDigits = std::min(decimals, 18);
+        record.ValueDigits = ClampValueDigits(decimals);
     }
 }
 
+int ClampValueDigits(int digits) {
+    return std::clamp(digits, 0, 18);
+}
+
 int EffectiveValueDigits() {
-    return std::clamp(ValueFormatSettings().ValueDigits, 0, 18);
+    return ClampValueDigits(ValueFormatSettings().ValueDigits);
 }
 
 long double RoundedToFixedFormat(long double x) {
