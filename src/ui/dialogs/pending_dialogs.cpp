@@ -21,16 +21,5 @@ void RunDateCalculations(QWidget*) {}
 QWidget* CreateMemoryView(QWidget*, TCalcEngine&) {
     return nullptr;
 }
-bool RunVariableProperties(QWidget*, TCalcValueWarper&) {
-    return false;
-}
-bool RunProgramProperties(QWidget*, ICalcVars&) {
-    return false;
-}
-void RunCreateFunction(QWidget*, ICalcVars&) {}
-bool RunOptions(QWidget*) {
-    return false;
-}
-void RunAbout(QWidget*) {}
 
 }  // namespace quillix

@@ -1,0 +1,18 @@
+#pragma once
+// Opening a web address in the user's browser: the about box's link, the
+// update dialog's download page. Only http and https addresses are opened,
+// since some of them come from the network.
+
+#include <QString>
+
+namespace quillix {
+
+// The maker's web site, shown in the about box.
+inline constexpr const char* kWebSiteAddress = "https://quillix.example.org";
+
+// Asks the desktop to open the address when it is a web address
+// (IsWebAddress); true when it was handed on. Whether a browser then opened it
+// is not known here and is not reported.
+bool OpenInBrowser(const QString& address);
+
+}  // namespace quillix
