@@ -7,11 +7,26 @@
 
 namespace quillix {
 
+namespace {
+std::function<void(const QUrl&)>& InstalledOpener() {
+    static std::function<void(const QUrl&)> opener;
+    return opener;
+}
+}  // namespace
+
+void SetUrlOpener(std::function<void(const QUrl&)> opener) {
+    InstalledOpener() = std::move(opener);
+}
+
 bool OpenInBrowser(const QString& address) {
     if (!IsWebAddress(address.toStdString())) return false;
     const QUrl url(address, QUrl::StrictMode);
     if (!url.isValid()) return false;
-    QDesktopServices::openUrl(url);
+    if (const auto& opener = InstalledOpener()) {
+        opener(url);
+    } else {
+        QDesktopServices::openUrl(url);
+    }
     return true;
 }
 

@@ -4,6 +4,8 @@
 // since some of them come from the network.
 
 #include <QString>
+#include <QUrl>
+#include <functional>
 
 namespace quillix {
 
@@ -14,5 +16,9 @@ inline constexpr const char* kWebSiteAddress = "https://quillix.example.org";
 // (IsWebAddress); true when it was handed on. Whether a browser then opened it
 // is not known here and is not reported.
 bool OpenInBrowser(const QString& address);
+
+// What hands an address to the desktop: QDesktopServices unless a test
+// installed its own recorder; an empty one restores the desktop's.
+void SetUrlOpener(std::function<void(const QUrl&)> opener);
 
 }  // namespace quillix
