@@ -13,6 +13,15 @@
 #include "platform/browser.h"
 #include "platform/dialog_driver.h"
 
+// The icons are resources of a static library, registered on first use.
+static void RegisterIconResources() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(quillix);
+        return true;
+    }();
+    (void)registered;
+}
+
 namespace quillix {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
@@ -20,6 +29,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout();
     auto* icon = new QLabel(this);
+    RegisterIconResources();
     const int iconSize = fontMetrics().height() * 4;
     icon->setPixmap(QIcon(QStringLiteral(":/icons/quillix.svg")).pixmap(iconSize, iconSize));
     icon->setAlignment(Qt::AlignTop);
