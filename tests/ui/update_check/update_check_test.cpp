@@ -89,7 +89,9 @@ class UpdateCheck : public ::testing::Test {
         window.show();
         // The window is up before the request has even gone out.
         EXPECT_TRUE(window.isVisible());
-        if (server) EXPECT_EQ(server->Connections(), 0);
+        if (server) {
+            EXPECT_EQ(server->Connections(), 0);
+        }
         EXPECT_NE(check, nullptr);
         if (!check) return nullptr;
         bool done = false;
