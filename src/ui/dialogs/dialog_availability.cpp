@@ -6,6 +6,11 @@ bool DialogAvailable(TDialogKind kind) {
     // A dialog joins this list when its window is built.
     switch (kind) {
         case TDialogKind::MemoryView:
+        case TDialogKind::VariableProperties:
+        case TDialogKind::ProgramProperties:
+        case TDialogKind::CreateFunction:
+        case TDialogKind::Options:
+        case TDialogKind::About:
             return true;
         default:
             return false;

@@ -18,16 +18,5 @@ TLibraryChoice RunLibraryManager(QWidget*, TUserFuncFolder&, int) {
 void RunUnitConverter(QWidget*) {}
 void RunFinanceBox(QWidget*) {}
 void RunDateCalculations(QWidget*) {}
-bool RunVariableProperties(QWidget*, TCalcValueWarper&) {
-    return false;
-}
-bool RunProgramProperties(QWidget*, ICalcVars&) {
-    return false;
-}
-void RunCreateFunction(QWidget*, ICalcVars&) {}
-bool RunOptions(QWidget*) {
-    return false;
-}
-void RunAbout(QWidget*) {}
 
 }  // namespace quillix
