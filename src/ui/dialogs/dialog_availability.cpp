@@ -5,6 +5,8 @@ namespace quillix {
 bool DialogAvailable(TDialogKind kind) {
     // A dialog joins this list when its window is built.
     switch (kind) {
+        case TDialogKind::FunctionParam:
+            return true;
         default:
             return false;
     }
