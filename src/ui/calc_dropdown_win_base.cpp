@@ -20,7 +20,6 @@ TScreenRect ToScreenRect(const QRect& rect) {
 Tfrm_CalcDropdownWinBase::Tfrm_CalcDropdownWinBase(TCalcDropDown& field)
     : QFrame(&field, Qt::Tool | Qt::FramelessWindowHint), field_(field) {
     setFrameShape(QFrame::Box);
-    setAttribute(Qt::WA_ShowWithoutActivating, false);
 }
 
 void Tfrm_CalcDropdownWinBase::DropDown() {
