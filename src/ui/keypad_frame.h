@@ -88,9 +88,8 @@ class Tfra_KeypadFW : public QFrame {
     void PressCommand(std::uint8_t code, const TCalcCommondData* data);
     void ApplyFunction(int funcID);
     void BuildUi();
-    void ConfigChanged(class TCalcConfig& settings, const std::string& section,
-                       std::intptr_t tag, const std::variant<bool, int, std::string>& value,
-                       const std::string& key);
+    void ConfigChanged(class TCalcConfig& settings, const std::string& section, std::intptr_t tag,
+                       const std::variant<bool, int, std::string>& value, const std::string& key);
 
     std::unique_ptr<TCalcEngine> engine_;
     std::unique_ptr<TKeypadIntfs> intfs_;

@@ -1,0 +1,113 @@
+// quillix-screens OUTDIR [--scale-tag TAG] | --grab-screen FILE
+// Builds the real main window in typical states (ALG with a formula, RPN with
+// values on the stack, variables with a negative, a date and an error value,
+// each skin) and saves a PNG of each. --grab-screen saves the whole screen,
+// for a picture of the real program started beside it.
+#include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <iostream>
+
+#include "app/app_home.h"
+#include "common/date_format.h"
+#include "config/calc_config.h"
+#include "engine/keypad_keys.h"
+#include "keypad_frame.h"
+#include "main_window.h"
+#include "model/operate_binary.h"
+#include "platform/skins.h"
+#include "vars/calc_vars.h"
+#include "vars/library_call_runner.h"
+
+namespace quillix {
+namespace {
+
+void Keys(Tfra_KeypadFW& keypad, const QStringList& captions) {
+    for (const QString& caption : captions) {
+        if (const TKeypadKey* key = FindKeypadKey(caption.toStdString()))
+            keypad.ExecuteCommand(key->Code);
+    }
+}
+
+void Save(QWidget& widget, const QString& folder, const QString& name) {
+    widget.show();
+    widget.raise();
+    widget.activateWindow();
+    QTest::qWait(150);
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    if (!widget.grab().save(path)) std::cerr << "cannot write " << path.toStdString() << "\n";
+    std::cout << path.toStdString() << "\n";
+}
+
+void FillVariables(TCalcVars& vars) {
+    vars.Add("Price", TCalcValue::New(1250));
+    vars.Add("Discount", TCalcValue::New(-75.5L));
+    auto total = TCalcValue::New();
+    total->SetOperate(std::make_unique<TCalcOperatePlus>(
+        vars.GetValue("Price")->MakeReference(), vars.GetValue("Discount")->MakeReference()));
+    vars.Add("Total", std::move(total));
+    vars.Add("Due", TCalcValue::NewDate(46022));  // 31 December 2025
+    auto ratio = TCalcValue::New();
+    ratio->SetOperate(std::make_unique<TCalcOperateDivide>(vars.GetValue("Total")->MakeReference(),
+                                                           TCalcValue::New(0)));
+    vars.Add("Ratio", std::move(ratio));
+    vars.SetValueType("Price", wtInput);
+    vars.SetValueType("Total", wtOutput);
+}
+
+int Shoot(const QString& folder, const QString& tag) {
+    QTemporaryDir home;
+    SetAppHomeFolder(home.path().toStdString());
+    SetShortDateFormatter([](const CivilDate& date) { return FormatIsoDate(date); });
+    TCalcConfig settings(SettingsFilePath(home.path().toStdString()));
+    TDLogFile log(TDLogStartup{
+        home.path().toStdString(), {"quillix"}, QUILLIX_VERSION, {}, {}, std::nullopt});
+    TLibraryCallRunner runner;
+    Tfrm_main window(log);
+    Tfra_KeypadFW& keypad = window.Keypad();
+
+    Keys(keypad, {"1", "2", ".", "5", "+", "7", "*", "2", "="});
+    Save(window, folder, QStringLiteral("main-alg%1").arg(tag));
+    Keys(keypad, {"(", "4", "+", "6", ")", "/", "8"});
+    Save(window, folder, QStringLiteral("main-alg-typing%1").arg(tag));
+
+    settings.Configor().WriteInteger("Keypad", "InputMode", 1);
+    Keys(keypad, {"C", "5", "=", "7", "=", "9"});
+    Save(window, folder, QStringLiteral("main-rpn%1").arg(tag));
+    settings.Configor().WriteInteger("Keypad", "InputMode", 2);
+
+    FillVariables(window.Document());
+    Keys(keypad, {"C"});
+    Save(window, folder, QStringLiteral("main-variables%1").arg(tag));
+
+    for (const TSkinEntry& skin : ListSkins()) {
+        window.ApplySkin(skin.FileName);
+        Save(window, folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag));
+    }
+    window.Document().Clear();
+    settings.Configor().WriteBool("Main", "AlwaysOnTop", false);
+    return 0;
+}
+
+}  // namespace
+}  // namespace quillix
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments().mid(1);
+    if (args.size() == 2 && args[0] == QLatin1String("--grab-screen")) {
+        QTest::qWait(500);
+        return QGuiApplication::primaryScreen()->grabWindow(0).save(args[1]) ? 0 : 1;
+    }
+    if (args.isEmpty()) {
+        std::cerr << "usage: quillix-screens OUTDIR [TAG] | --grab-screen FILE\n";
+        return 2;
+    }
+    QDir().mkpath(args[0]);
+    return quillix::Shoot(args[0], args.size() > 1 ? args[1] : QString());
+}

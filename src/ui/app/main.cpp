@@ -1,0 +1,87 @@
+// quillix: the desktop calculator. One instance per user; the first argument
+// "Auto" starts it hidden in the notification area.
+#include <QApplication>
+#include <QLocale>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+#include "app/app_home.h"
+#include "app/single_instance.h"
+#include "app/start_options.h"
+#include "common/date_format.h"
+#include "common/home_folder.h"
+#include "config/calc_config.h"
+#include "diag/dlog_file.h"
+#include "main_window.h"
+#include "vars/library_call_runner.h"
+
+namespace {
+
+std::vector<std::string> Arguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+// The user's short date and long time formats, as the system locale has them.
+void InstallLocaleFormats() {
+    quillix::SetShortDateFormatter([](const quillix::CivilDate& date) {
+        return QLocale::system()
+            .toString(QDate(date.year, date.month, date.day), QLocale::ShortFormat)
+            .toStdString();
+    });
+    quillix::SetLongTimeFormatter([](const std::tm& time) {
+        return QLocale::system()
+            .toString(QTime(time.tm_hour, time.tm_min, time.tm_sec), QLocale::LongFormat)
+            .toStdString();
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const quillix::TStartOptions options = quillix::ParseStartOptions(Arguments(argc, argv));
+    if (!options.Error.empty()) {
+        std::cerr << "quillix: " << options.Error << "\n" << quillix::StartUsageText();
+        return 2;
+    }
+    if (options.ShowHelp) {
+        std::cout << quillix::StartUsageText();
+        return 0;
+    }
+    if (options.ShowVersion) {
+        std::cout << "quillix " << QUILLIX_VERSION << "\n";
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillix"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLIX_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillix.svg")));
+    QApplication::setDesktopFileName(QStringLiteral("quillix"));
+    // Hidden in the tray with every dialog closed, the program still runs.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    quillix::TSingleInstance instance;
+    if (!instance.Claim()) return 0;
+
+    const std::string home = quillix::ResolveHomeFolder(options.Home);
+    quillix::SetAppHomeFolder(home);
+    InstallLocaleFormats();
+    quillix::TCalcConfig settings(quillix::SettingsFilePath(home));
+    std::vector<std::string> commandLine(argv, argv + argc);
+    quillix::TDLogStartup startup;
+    startup.ModuleFolder = home;
+    startup.CommandLine = commandLine;
+    startup.Version = QUILLIX_VERSION;
+    startup.HelpEngine.Installed = true;
+    startup.HelpEngine.Version = qVersion();
+    startup.HelpEngine.FriendlyName = "Qt help window";
+    quillix::TDLogFile log(startup);
+    quillix::TLibraryCallRunner runner;
+
+    quillix::Tfrm_main window(log);
+    QObject::connect(&instance, &quillix::TSingleInstance::activateRequested, &window,
+                     &quillix::Tfrm_main::ActivateFromOutside);
+    if (!options.StartHidden) window.show();
+    return app.exec();
+}

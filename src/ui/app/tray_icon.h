@@ -1,0 +1,33 @@
+#pragma once
+// The notification-area icon of the main window: click toggles the window,
+// and its menu offers the window, the options, the tools, "My Programs"
+// (rebuilt at each opening) and "&Exit". Where the desktop has no tray, the
+// icon stays hidden and the window is reached by starting Quillix again.
+
+#include <QObject>
+
+class QMenu;
+class QSystemTrayIcon;
+
+namespace quillix {
+
+class Tfrm_main;
+
+class TTrayIcon : public QObject {
+    Q_OBJECT
+  public:
+    explicit TTrayIcon(Tfrm_main& window);
+    bool Available() const;
+    void Hide();
+    QMenu* Menu() const { return menu_; }
+    // Refills "My Programs" from the programs library.
+    void RebuildPrograms();
+
+  private:
+    Tfrm_main& window_;
+    QSystemTrayIcon* icon_ = nullptr;
+    QMenu* menu_ = nullptr;
+    QMenu* programs_ = nullptr;
+};
+
+}  // namespace quillix

@@ -1,0 +1,25 @@
+#pragma once
+// Skins: "*.skn" files holding Qt style sheets, from the home's "Skins" folder
+// and the shipped ones. Applying a skin sets the application's style sheet; a
+// file that cannot be read or parsed leaves the previous look.
+
+#include <QList>
+#include <QString>
+
+namespace quillix {
+
+struct TSkinEntry {
+    QString Caption;   // the file name without ".skn"
+    QString FileName;  // the file name alone
+};
+
+// One entry per skin file name, the home's own before the shipped ones, in
+// file-name order.
+QList<TSkinEntry> ListSkins();
+
+enum class TSkinLoad { Applied, Missing, Broken };
+
+// Applies the skin of that file name to the whole application.
+TSkinLoad ApplySkinFile(const QString& fileName);
+
+}  // namespace quillix

@@ -1,0 +1,179 @@
+#include "main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+
+#include "keypad_frame.h"
+#include "model/value_format.h"
+#include "platform/help_window.h"
+#include "support/ui_environment.h"
+#include "vars/calc_vars.h"
+#include "vars/user_libraries.h"
+
+namespace quillix::test {
+namespace {
+
+// The main window over a fresh home, with a quiet diagnostic log.
+class MainWindow : public ::testing::Test {
+  protected:
+    explicit MainWindow(const std::string& settings = {}) : env(settings) {}
+
+    TUiEnvironment env;
+    TDLogFile log{TDLogStartup{env.Home(), {"quillix"}, "0.1.0.0", {}, {}, std::nullopt}};
+    std::unique_ptr<Tfrm_main> window;
+
+    void Open() { window = std::make_unique<Tfrm_main>(log); }
+    // Makes the program a saved one, then modifies it.
+    void SavedAndModified() {
+        TCalcVars& doc = window->Document();
+        ASSERT_TRUE(doc.Add("a", TCalcValue::New(1)));
+        std::string error;
+        ASSERT_TRUE(doc.SaveNew(window->Libraries().Programs(), "Loan", &error)) << error;
+        ASSERT_TRUE(doc.Add("b", TCalcValue::New(2)));
+    }
+    bool Checked(const char* caption) { return window->Action(caption)->isChecked(); }
+};
+
+TEST_F(MainWindow, SaveIsEnabledOnlyWhileTheProgramIsModified) {
+    Open();
+    window->UpdateCommandStates();
+    EXPECT_FALSE(window->Action("&Save")->isEnabled());
+    ASSERT_TRUE(window->Document().Add("a", TCalcValue::New(1)));
+    window->UpdateCommandStates();
+    EXPECT_TRUE(window->Action("&Save")->isEnabled());
+}
+
+TEST_F(MainWindow, NewAsksAboutAModifiedProgram) {
+    Open();
+    SavedAndModified();
+    env.Prompts().ScriptAnswer(TPromptAnswer::Cancel);
+    window->NewProgram();
+    EXPECT_EQ(window->Document().Count(), 2);
+    ASSERT_EQ(env.Prompts().Records().size(), 1u);
+    EXPECT_EQ(env.Prompts().Records()[0].Caption, "Confirm");
+    EXPECT_EQ(env.Prompts().Records()[0].Text, "Save changes to program Loan?");
+
+    env.Prompts().ScriptAnswer(TPromptAnswer::Yes);
+    window->NewProgram();
+    EXPECT_EQ(window->Document().Count(), 0);
+    EXPECT_EQ(window->Document().GetName(), "New");
+    // Yes wrote both variables into the program's file.
+    std::string error;
+    ASSERT_TRUE(window->Document().Open("Loan", &error)) << error;
+    EXPECT_EQ(window->Document().Count(), 2);
+
+    ASSERT_TRUE(window->Document().Add("c", TCalcValue::New(3)));
+    env.Prompts().ScriptAnswer(TPromptAnswer::No);
+    window->NewProgram();
+    EXPECT_EQ(window->Document().Count(), 0);
+    EXPECT_TRUE(env.Prompts().ScriptUsed());
+}
+
+TEST_F(MainWindow, CancelOnCloseKeepsTheWindowAndTheProgram) {
+    Open();
+    window->show();
+    SavedAndModified();
+    env.Prompts().ScriptAnswer(TPromptAnswer::Cancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->Document().Count(), 2);
+    EXPECT_TRUE(window->Document().GetModified());
+}
+
+TEST_F(MainWindow, SignificantDigitsAndTheirCheckMarks) {
+    Open();
+    window->ChooseDigits(4);  // "3"
+    window->UpdateCommandStates();
+    EXPECT_TRUE(Checked("3"));
+    EXPECT_FALSE(Checked("Default"));
+    EXPECT_EQ(env.Settings().ReadInteger("Main", "ValueFormat", -1), 2);
+    EXPECT_EQ(env.Settings().ReadInteger("Main", "ValueDigits", -1), 3);
+
+    window->ChooseDigits(0);  // "Default" keeps the digits
+    window->UpdateCommandStates();
+    EXPECT_TRUE(Checked("Default"));
+    EXPECT_FALSE(Checked("3"));
+    EXPECT_EQ(ValueFormatSettings().ValueFormat, kGeneralFormat);
+    EXPECT_EQ(env.Settings().ReadInteger("Main", "ValueDigits", -1), 3);
+
+    window->ChooseDigits(1);  // "0"
+    EXPECT_EQ(env.Settings().ReadInteger("Main", "ValueFormat", -1), 2);
+    EXPECT_EQ(env.Settings().ReadInteger("Main", "ValueDigits", -1), 0);
+}
+
+TEST_F(MainWindow, OptionChecksFollowTheSettingsOnly) {
+    Open();
+    EXPECT_FALSE(Checked("&Always On Top"));
+    window->Action("&Always On Top")->trigger();
+    EXPECT_TRUE(Checked("&Always On Top"));
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(env.Settings().ReadBool("Main", "AlwaysOnTop", false));
+    // A write from elsewhere (the options dialog) moves the check mark too.
+    env.Settings().Configor().WriteBool("Main", "AutoSaveParam", true);
+    EXPECT_TRUE(Checked("Auto save function Parameters"));
+    env.Settings().Configor().WriteBool("Main", "ShowKeypadHint", false);
+    EXPECT_FALSE(Checked("Enable show hint of keypad buttons"));
+}
+
+TEST_F(MainWindow, SkinsMenuWithMissingAndBrokenSkins) {
+    env.HomeFolder().Write("Skins/Plain.skn", "QWidget { color: #102030; }");
+    env.HomeFolder().Write("Skins/Broken.skn", "QPushButton { color: ");
+    Open();
+    QStringList captions;
+    for (QAction* action : window->SkinsMenu()->actions())
+        captions << action->text();
+    EXPECT_TRUE(captions.contains("Plain"));
+    EXPECT_TRUE(captions.contains("Broken"));
+
+    window->ApplySkin("Plain.skn");
+    EXPECT_EQ(window->CurrentSkin(), "Plain.skn");
+    const QString plainSheet = qApp->styleSheet();
+    EXPECT_TRUE(plainSheet.contains("#102030"));
+    // A missing file changes nothing at all.
+    window->ApplySkin("Gone.skn");
+    EXPECT_EQ(window->CurrentSkin(), "Plain.skn");
+    // A broken one is chosen, but the previous look stays.
+    window->ApplySkin("Broken.skn");
+    EXPECT_EQ(window->CurrentSkin(), "Broken.skn");
+    EXPECT_EQ(qApp->styleSheet(), plainSheet);
+    for (QAction* action : window->SkinsMenu()->actions())
+        EXPECT_EQ(action->isChecked(), action->text() == "Broken") << action->text().toStdString();
+    qApp->setStyleSheet({});
+}
+
+class MainWindowMissingSkin : public MainWindow {
+  protected:
+    MainWindowMissingSkin()
+        : MainWindow("[Main]\nSkin=Nowhere.skn\nWidth=0\nHeight=300\nLeft=5\nTop=5\n") {}
+};
+
+TEST_F(MainWindowMissingSkin, KeepsTheNameAndTheDesignedPlacement) {
+    Open();
+    EXPECT_EQ(window->CurrentSkin(), "Nowhere.skn");
+    EXPECT_GT(window->width(), 0);
+    window->SaveSettings();
+    EXPECT_EQ(env.Settings().ReadString("Main", "Skin", ""), "Nowhere.skn");
+}
+
+TEST_F(MainWindow, ASecondStartShowsAHiddenWindow) {
+    Open();
+    EXPECT_FALSE(window->isVisible());
+    window->ActivateFromOutside();
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindow, F1OpensTheGuide) {
+    Open();
+    window->show();
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    ASSERT_NE(window->HelpEngine().Window(), nullptr);
+    EXPECT_EQ(window->HelpEngine().Window()->CurrentTopic(), 1000);
+    window->HelpEngine().CloseAll();
+}
+
+}  // namespace
+}  // namespace quillix::test
