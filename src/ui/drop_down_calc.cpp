@@ -1,10 +1,13 @@
 #include "drop_down_calc.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "calc_drop_down.h"
+#include "common/number_text.h"
 #include "keypad_frame.h"
 
 namespace quillix {
@@ -62,7 +65,19 @@ void Tfrm_DropDownCalc::ClearAndTakeOver() {
 }
 
 void Tfrm_DropDownCalc::PasteAndTakeOver() {
-    keypad_->PasteFromClipboard();
+    // The number editor reads no exponent; a whole number text with one (as
+    // the field itself takes it when typed) goes in as a finished value.
+    const QString text = QGuiApplication::clipboard()->text().trimmed();
+    const auto number = text.contains(QLatin1Char('e'), Qt::CaseInsensitive)
+                            ? ParseDecimal(text.toStdString())
+                            : std::nullopt;
+    if (number) {
+        TCalcCommondData data;
+        data.Value = TCalcValue::New(*number);
+        keypad_->ExecuteCommand(ccInsertValue, &data);
+    } else {
+        keypad_->PasteFromClipboard();
+    }
     TakeOverX();
 }
 

@@ -100,6 +100,21 @@ TEST(DropDownPaste, PastesTheClipboardAsANumberThroughTheCalculator) {
     EXPECT_EQ(field.Edit()->text().toStdString(), "-1234.5");
 }
 
+TEST(DropDownPaste, AnExponentPastesToo) {
+    struct Row {
+        const char* clipboard;
+        long double number;
+    };
+    const Row rows[] = {{"1e5", 100000}, {"-2.5E-3\n", -0.0025L}, {"12,345.5", 12345.5L}};
+    for (const Row& row : rows) {
+        TUiEnvironment env;
+        TCalcDropDown field;
+        QApplication::clipboard()->setText(row.clipboard);
+        QTest::keyClick(field.Edit(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(field.Value().Number(), row.number) << row.clipboard;
+    }
+}
+
 TEST(DropDownPaste, ReplacesAPickedVariableByAPlainNumber) {
     TUiEnvironment env;
     env.Vars().Add("rate", TCalcValue::New(0.05L));
