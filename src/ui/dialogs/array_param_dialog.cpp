@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -38,9 +39,10 @@ Tfrm_ArrayParam::Tfrm_ArrayParam(QWidget* parent, const QString& caption,
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     // Ten rows in view, the rest by scrolling.
-    const int rowHeight = boxes_.front()->sizeHint().height() + form->verticalSpacing();
-    scroll->setMinimumHeight(10 * rowHeight);
-    scroll->setMinimumWidth(rows->sizeHint().width() + 24);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumHeight(rows->sizeHint().height() * 10 / count);
+    scroll->setMinimumWidth(rows->sizeHint().width() +
+                            scroll->verticalScrollBar()->sizeHint().width());
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(scroll);
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -71,6 +72,7 @@ Tfrm_FunctionParam::Tfrm_FunctionParam(QWidget* parent, const TFuncDataItem& ite
     scroll_->setWidget(rowsWidget);
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* groupLayout = new QVBoxLayout(group_);
     groupLayout->addWidget(functionText_);
     groupLayout->addWidget(scroll_, 1);
@@ -159,13 +161,14 @@ void Tfrm_FunctionParam::LayOutRows() {
     }
     grid_->setRowStretch(static_cast<int>(rows_.size()), 1);
     // Up to five rows in view; the others are reached by scrolling.
-    if (!rows_.empty()) {
-        const TParamRow& first = *rows_.front();
-        const int rowHeight =
-            first.Box ? first.Box->sizeHint().height() : first.ListText->sizeHint().height();
-        const int shown = std::min<int>(kRowsInView, static_cast<int>(rows_.size()));
-        scroll_->setMinimumHeight(shown * (rowHeight + grid_->verticalSpacing()) + 6);
+    QWidget* rowsWidget = scroll_->widget();
+    const int count = static_cast<int>(rows_.size());
+    if (count > 0) {
+        const int shown = std::min(kRowsInView, count);
+        scroll_->setMinimumHeight(rowsWidget->sizeHint().height() * shown / count + 2);
     }
+    scroll_->setMinimumWidth(rowsWidget->sizeHint().width() +
+                             scroll_->verticalScrollBar()->sizeHint().width());
 }
 
 void Tfrm_FunctionParam::FillRemembered() {
