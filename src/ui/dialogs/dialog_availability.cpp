@@ -11,6 +11,7 @@ bool DialogAvailable(TDialogKind kind) {
         case TDialogKind::CreateFunction:
         case TDialogKind::Options:
         case TDialogKind::About:
+        case TDialogKind::FunctionParam:
             return true;
         default:
             return false;

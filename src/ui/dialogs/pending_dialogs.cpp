@@ -5,9 +5,6 @@
 
 namespace quillix {
 
-std::unique_ptr<TCalcOperate> RunFunctionParamDialog(QWidget*, const TFuncDataItem&, bool) {
-    return nullptr;
-}
 bool RunDateValueDialog(QWidget*, double&) {
     return false;
 }
