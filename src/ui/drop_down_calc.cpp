@@ -65,19 +65,7 @@ void Tfrm_DropDownCalc::ClearAndTakeOver() {
 }
 
 void Tfrm_DropDownCalc::PasteAndTakeOver() {
-    // The number editor reads no exponent; a whole number text with one (as
-    // the field itself takes it when typed) goes in as a finished value.
-    const QString text = QGuiApplication::clipboard()->text().trimmed();
-    const auto number = text.contains(QLatin1Char('e'), Qt::CaseInsensitive)
-                            ? ParseDecimal(text.toStdString())
-                            : std::nullopt;
-    if (number) {
-        TCalcCommondData data;
-        data.Value = TCalcValue::New(*number);
-        keypad_->ExecuteCommand(ccInsertValue, &data);
-    } else {
-        keypad_->PasteFromClipboard();
-    }
+    keypad_->PasteFromClipboard();
     TakeOverX();
 }
 

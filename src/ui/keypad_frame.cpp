@@ -184,6 +184,11 @@ void Tfra_KeypadFW::PasteFromClipboard() {
     TCalcCommondData data;
     // A copied line often ends in a line break, which is no part of the number.
     data.Text = QGuiApplication::clipboard()->text().trimmed().toStdString();
+    // A text that is no number changes nothing; say so.
+    if (!TCalcInputor::IsPastable(data.Text)) {
+        Prompts().Beep();
+        return;
+    }
     ExecuteCommand(ccPaste, &data);
 }
 

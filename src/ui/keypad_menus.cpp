@@ -26,11 +26,6 @@ QString MenuCaption(std::string_view text) {
 }
 
 // A new value whose formula is node, evaluated once.
-ValueRef ValueOfNode(std::unique_ptr<TCalcOperate> node) {
-    ValueRef value = TCalcValue::New();
-    value->SetOperate(std::move(node));
-    return value;
-}
 
 // The sub-menu of menu at path ("A/B"), created on first use.
 QMenu* SubMenuAt(QMenu* menu, std::string_view path) {
@@ -152,7 +147,7 @@ void Tfra_KeypadFW::BuildLibraryMenu(QMenu* menu, TUserFuncFolder* folder,
 
 void Tfra_KeypadFW::InsertNode(std::unique_ptr<TCalcOperate> node) {
     TCalcCommondData data;
-    data.Value = ValueOfNode(std::move(node));
+    data.Value = TCalcValue::NewComputed(std::move(node));
     ExecuteCommand(ccInsertReference, &data);
 }
 
