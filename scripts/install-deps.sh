@@ -14,6 +14,8 @@ packages=(
   libbenchmark-dev
   libpugixml-dev
 )
+# Extra packages a make target needs beyond these (make fuzz: clang).
+packages+=("$@")
 
 missing=()
 for pkg in "${packages[@]}"; do

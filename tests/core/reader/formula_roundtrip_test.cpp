@@ -349,7 +349,7 @@ TEST_F(FormulaRoundTrip, EveryWrittenTextReadsBackToItsTreeAndValue) {
     int reassociated = 0;
     int lostDigits = 0;
     for (int i = 0; i < kTrees && failures < 5; ++i) {
-        const ValueRef tree = maker.Tree(4);
+        const ValueRef tree = maker.Tree(3);
         const std::string text = tree->GetFormulaText();
         const FormulaReadResult read = Read(text);
         if (!read.ok()) {
