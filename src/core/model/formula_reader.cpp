@@ -43,17 +43,21 @@ struct PendingOperator {
 };
 
 // What is open: the whole text, a parenthesis, a call, or a list argument.
+// Kept small, as a deep text opens one per level.
 struct Frame {
-    enum Kind { kTop, kParen, kCall, kList } kind = kTop;
+    enum Kind : std::uint8_t { kTop, kParen, kCall, kList } kind = kTop;
     std::size_t offset = 0;        // where it opened
     std::size_t operatorBase = 0;  // the operators and operands below it
     std::size_t valueBase = 0;
-    // A call: a catalogue row, or a user function or program by name.
+};
+
+// An open call: a catalogue row, or a user function or program by name, with
+// its arguments so far and the elements of its open list.
+struct OpenCallData {
     const TFuncDataItem* row = nullptr;
     std::string name;
     std::optional<std::string> resultName;
     std::vector<CallArgument> args;
-    // A list: its elements so far.
     std::vector<ValueRef> elements;
 };
 
@@ -130,14 +134,15 @@ class FormulaReader {
     Expect ReadOperand() {
         if (AtEnd()) Fail(pos_, "operand expected");
         const char c = text_[pos_];
-        Frame& frame = frames_.back();
+        const Frame& frame = frames_.back();
         if (frame.kind == Frame::kCall && AtFrameStart(frame)) {
-            if (c == ')' && frame.args.empty() && !frame.resultName) {
+            const OpenCallData& call = calls_.back();
+            if (c == ')' && call.args.empty() && !call.resultName) {
                 ++pos_;
                 CloseCall();
                 return Expect::kOperator;
             }
-            if (frame.row && IsListParameter(*frame.row, frame.args.size())) {
+            if (call.row && IsListParameter(*call.row, call.args.size())) {
                 if (c != '[') Fail(pos_, "'[' expected");
                 OpenFrame(Frame::kList);
                 ++pos_;
@@ -145,7 +150,7 @@ class FormulaReader {
             }
         }
         if (frame.kind == Frame::kList && AtFrameStart(frame)) {
-            if (c == ']' && frame.elements.empty()) {
+            if (c == ']' && calls_.back().elements.empty()) {
                 ++pos_;
                 CloseList();
                 return Expect::kArgumentEnd;
@@ -282,20 +287,20 @@ class FormulaReader {
 
     Expect OpenCall(std::string_view name, std::size_t start) {
         OpenFrame(Frame::kCall);
-        Frame& frame = frames_.back();
-        frame.offset = start;
+        frames_.back().offset = start;
+        calls_.emplace_back();
+        OpenCallData& call = calls_.back();
         SkipBlanks();
         if (!AtEnd() && text_[pos_] == '\'') {
             const std::size_t close = text_.find('\'', pos_ + 1);
             if (close == std::string_view::npos) Fail(text_.size(), "closing \"'\" expected");
-            frame.resultName = std::string(text_.substr(pos_ + 1, close - pos_ - 1));
-            frame.name = LibraryName(name, start, options_.findProgram, "program");
+            call.resultName = std::string(text_.substr(pos_ + 1, close - pos_ - 1));
+            call.name = LibraryName(name, start, options_.findProgram, "program");
             pos_ = close + 1;
             return Expect::kArgumentEnd;
         }
-        frame.row = FindCatalogueName(name);
-        if (!frame.row)
-            frame.name = LibraryName(name, start, options_.findUserFunction, "function");
+        call.row = FindCatalogueName(name);
+        if (!call.row) call.name = LibraryName(name, start, options_.findUserFunction, "function");
         return Expect::kOperand;
     }
 
@@ -314,13 +319,15 @@ class FormulaReader {
     }
 
     void CloseCall() {
-        Frame call = std::move(frames_.back());
+        const std::size_t offset = frames_.back().offset;
         frames_.pop_back();
+        OpenCallData call = std::move(calls_.back());
+        calls_.pop_back();
         std::unique_ptr<TCalcOperate> node;
         if (call.row) {
             std::string failure;
             node = MakeCatalogueCall(*call.row, call.args, &failure);
-            if (!node) Fail(call.offset, failure);
+            if (!node) Fail(offset, failure);
         } else {
             node = MakeUserCall(call.name, call.resultName, call.args);
         }
@@ -328,18 +335,19 @@ class FormulaReader {
     }
 
     void CloseList() {
-        Frame list = std::move(frames_.back());
         frames_.pop_back();
+        OpenCallData& call = calls_.back();
         CallArgument argument;
         argument.isList = true;
-        argument.elements = std::move(list.elements);
-        frames_.back().args.push_back(std::move(argument));
+        argument.elements = std::move(call.elements);
+        call.elements.clear();
+        call.args.push_back(std::move(argument));
     }
 
     // --- Operators -----------------------------------------------------------
 
     Expect ReadOperator() {
-        Frame& frame = frames_.back();
+        const Frame& frame = frames_.back();
         switch (text_[pos_]) {
             case ')':
                 if (frame.kind == Frame::kList) Fail(pos_, "']' expected");
@@ -360,7 +368,7 @@ class FormulaReader {
                 ReduceFrame();
                 ++pos_;
                 if (frame.kind == Frame::kList) {
-                    frame.elements.push_back(PopValue());
+                    calls_.back().elements.push_back(PopValue());
                 } else {
                     TakeArgument();
                 }
@@ -369,7 +377,7 @@ class FormulaReader {
                 if (frame.kind != Frame::kList) FailUnexpected();
                 ReduceFrame();
                 ++pos_;
-                frame.elements.push_back(PopValue());
+                calls_.back().elements.push_back(PopValue());
                 CloseList();
                 return Expect::kArgumentEnd;
             case '%':
@@ -407,7 +415,7 @@ class FormulaReader {
     void TakeArgument() {
         CallArgument argument;
         argument.value = PopValue();
-        frames_.back().args.push_back(std::move(argument));
+        calls_.back().args.push_back(std::move(argument));
     }
 
     // a*b% is the percent node over a and b: the "*" pending below the "%" is it.
@@ -463,6 +471,7 @@ class FormulaReader {
     std::vector<ValueRef> values_;
     std::vector<PendingOperator> operators_;
     std::vector<Frame> frames_;
+    std::vector<OpenCallData> calls_;  // one per open call frame
     std::vector<TCalcValue*> oddNames_;
 };
 
