@@ -19,7 +19,7 @@
 #include "engine/keypad_keys.h"
 #include "keypad_frame.h"
 #include "main_window.h"
-#include "model/operate_binary.h"
+#include "model/formula_reader.h"
 #include "platform/skins.h"
 #include "vars/calc_vars.h"
 #include "vars/library_call_runner.h"
@@ -47,15 +47,11 @@ void Save(QWidget& widget, const QString& folder, const QString& name) {
 void FillVariables(TCalcVars& vars) {
     vars.Add("Price", TCalcValue::New(1250));
     vars.Add("Discount", TCalcValue::New(-75.5L));
-    auto total = TCalcValue::New();
-    total->SetOperate(std::make_unique<TCalcOperatePlus>(
-        vars.GetValue("Price")->MakeReference(), vars.GetValue("Discount")->MakeReference()));
-    vars.Add("Total", std::move(total));
+    FormulaReaderOptions options;
+    options.vars = &vars;
+    vars.Add("Total", ReadFormula("Price+Discount", options).value);
     vars.Add("Due", TCalcValue::NewDate(46022));  // 31 December 2025
-    auto ratio = TCalcValue::New();
-    ratio->SetOperate(std::make_unique<TCalcOperateDivide>(vars.GetValue("Total")->MakeReference(),
-                                                           TCalcValue::New(0)));
-    vars.Add("Ratio", std::move(ratio));
+    vars.Add("Ratio", ReadFormula("Total/(Price-1250)", options).value);
     vars.SetValueType("Price", wtInput);
     vars.SetValueType("Total", wtOutput);
 }
