@@ -8,16 +8,10 @@ namespace quillix {
 std::unique_ptr<TCalcOperate> RunFunctionParamDialog(QWidget*, const TFuncDataItem&, bool) {
     return nullptr;
 }
-bool RunDateValueDialog(QWidget*, double&) {
-    return false;
-}
 void RunProgramRunner(QWidget*, const std::string&, bool) {}
 TLibraryChoice RunLibraryManager(QWidget*, TUserFuncFolder&, int) {
     return {};
 }
-void RunUnitConverter(QWidget*) {}
-void RunFinanceBox(QWidget*) {}
-void RunDateCalculations(QWidget*) {}
 bool RunVariableProperties(QWidget*, TCalcValueWarper&) {
     return false;
 }

@@ -1,0 +1,57 @@
+#include "tools/finance_box.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "dialogs/dialog_launchers.h"
+#include "platform/help_request.h"
+#include "platform/help_topics.h"
+#include "tools/decimal_places_box.h"
+#include "tools/finance_pages.h"
+#include "tools/tool_fields.h"
+
+namespace quillix {
+
+Tfrm_FinanceBox::Tfrm_FinanceBox(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Finance Box"));
+    pages_ = new QTabWidget(this);
+    tvm_ = new TFinanceTvmPage(pages_);
+    rates_ = new TInterestRatesPage(pages_);
+    depreciation_ = new TDepreciationPage(pages_);
+    amortisation_ = new TAmortisationPage([this] { return tvm_->Inputs(); }, pages_);
+    pages_->addTab(tvm_, QStringLiteral("Time Value of Money"));
+    pages_->addTab(rates_, QStringLiteral("Interest Rate Conversions"));
+    pages_->addTab(depreciation_, QStringLiteral("Depreciation"));
+    pages_->addTab(amortisation_, QStringLiteral("Amortisation"));
+
+    decimalPlaces_ = new TDecimalPlacesBox(this);
+    connect(decimalPlaces_, &TDecimalPlacesBox::formatChanged, this,
+            [this] { ShowBoxValues(*this); });
+    help_ = new QPushButton(QStringLiteral("&Help"), this);
+    connect(help_, &QPushButton::clicked, this, [] { ShowHelpTopic(kHelpFinanceBox); });
+    close_ = new QPushButton(QStringLiteral("&Close"), this);
+    connect(close_, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(BuddyLabel(QStringLiteral("Decimal places:"), decimalPlaces_, this));
+    bottom->addWidget(decimalPlaces_);
+    bottom->addStretch(1);
+    bottom->addWidget(close_);
+    bottom->addWidget(help_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages_, 1);
+    layout->addLayout(bottom);
+    NoDefaultButtons(*this);
+}
+
+Tfrm_FinanceBox::~Tfrm_FinanceBox() = default;
+
+void RunFinanceBox(QWidget* parent) {
+    Tfrm_FinanceBox window(parent);
+    window.exec();
+}
+
+}  // namespace quillix
