@@ -13,7 +13,6 @@
 
 #include "calc_drop_down.h"
 #include "dialogs/dialog_launchers.h"
-#include "platform/help_request.h"
 #include "platform/help_topics.h"
 #include "tools/date_calculations.h"
 #include "tools/date_fields.h"
@@ -43,16 +42,8 @@ Tfrm_DateCalculations::Tfrm_DateCalculations(QWidget* parent) : QDialog(parent) 
 
     close_ = new QPushButton(QStringLiteral("&Close"), this);
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
-    help_ = new QPushButton(QStringLiteral("&Help"), this);
-    connect(help_, &QPushButton::clicked, this, [] { ShowHelpTopic(kHelpDateCalculations); });
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(close_);
-    bottom->addWidget(help_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pages_, 1);
-    layout->addLayout(bottom);
-    NoDefaultButtons(*this);
+    help_ = TopicHelpButton(this, kHelpDateCalculations);
+    LayOutToolWindow(*this, pages_, {}, {close_, help_});
 }
 
 QWidget* Tfrm_DateCalculations::BuildOneDatePage() {

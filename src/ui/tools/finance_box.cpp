@@ -1,13 +1,10 @@
 #include "tools/finance_box.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include "dialogs/dialog_launchers.h"
-#include "platform/help_request.h"
 #include "platform/help_topics.h"
 #include "tools/decimal_places_box.h"
 #include "tools/finance_pages.h"
@@ -30,21 +27,14 @@ Tfrm_FinanceBox::Tfrm_FinanceBox(QWidget* parent) : QDialog(parent) {
     decimalPlaces_ = new TDecimalPlacesBox(this);
     connect(decimalPlaces_, &TDecimalPlacesBox::formatChanged, this,
             [this] { ShowBoxValues(*this); });
-    help_ = new QPushButton(QStringLiteral("&Help"), this);
-    connect(help_, &QPushButton::clicked, this, [] { ShowHelpTopic(kHelpFinanceBox); });
+    help_ = TopicHelpButton(this, kHelpFinanceBox);
     close_ = new QPushButton(QStringLiteral("&Close"), this);
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(BuddyLabel(QStringLiteral("Decimal places:"), decimalPlaces_, this));
-    bottom->addWidget(decimalPlaces_);
-    bottom->addStretch(1);
-    bottom->addWidget(close_);
-    bottom->addWidget(help_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pages_, 1);
-    layout->addLayout(bottom);
-    NoDefaultButtons(*this);
+    LayOutToolWindow(
+        *this, pages_,
+        {BuddyLabel(QStringLiteral("Decimal places:"), decimalPlaces_, this), decimalPlaces_},
+        {close_, help_});
 }
 
 Tfrm_FinanceBox::~Tfrm_FinanceBox() = default;

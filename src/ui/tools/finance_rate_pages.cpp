@@ -58,6 +58,17 @@ QGridLayout* ButtonRows(const std::array<QPushButton*, N>& buttons,
     return grid;
 }
 
+// The keys on the left, the choices stacked on the right.
+void LayOutKeyPage(QWidget& page, QGridLayout* keys, std::initializer_list<QWidget*> choices) {
+    auto* column = new QVBoxLayout;
+    for (QWidget* choice : choices)
+        column->addWidget(choice);
+    column->addStretch(1);
+    auto* layout = new QHBoxLayout(&page);
+    layout->addLayout(keys, 1);
+    layout->addLayout(column);
+}
+
 }  // namespace
 
 TFinanceTvmPage::TFinanceTvmPage(QWidget* parent) : QWidget(parent) {
@@ -76,13 +87,7 @@ TFinanceTvmPage::TFinanceTvmPage(QWidget* parent) : QWidget(parent) {
                          ChoiceCaptions(tools::kPaymentTimes, tools::PaymentTimeCaption),
                          IndexOf(tools::kPaymentTimes, tools::kDefaultPaymentTime), this);
 
-    auto* choices = new QVBoxLayout;
-    choices->addWidget(frequency_);
-    choices->addWidget(paymentTime_);
-    choices->addStretch(1);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(ButtonRows(buttons_, boxes_), 1);
-    layout->addLayout(choices);
+    LayOutKeyPage(*this, ButtonRows(buttons_, boxes_), {frequency_, paymentTime_});
 }
 
 TCalcDropDown& TFinanceTvmPage::Box(TTvmKey key) const {
@@ -128,12 +133,7 @@ TInterestRatesPage::TInterestRatesPage(QWidget* parent) : QWidget(parent) {
     }
     frequency_ = FrequencyGroup(this);
 
-    auto* choices = new QVBoxLayout;
-    choices->addWidget(frequency_);
-    choices->addStretch(1);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(ButtonRows(buttons_, boxes_), 1);
-    layout->addLayout(choices);
+    LayOutKeyPage(*this, ButtonRows(buttons_, boxes_), {frequency_});
 }
 
 TCalcDropDown& TInterestRatesPage::Box(TRateKey key) const {

@@ -1,11 +1,15 @@
 #include "tools/tool_fields.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "calc_drop_down.h"
+#include "platform/help_request.h"
 
 namespace quillix {
 
@@ -35,6 +39,26 @@ QLabel* BuddyLabel(const QString& text, QWidget* field, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(field);
     return label;
+}
+
+QPushButton* TopicHelpButton(QWidget* parent, int topic) {
+    auto* button = new QPushButton(QStringLiteral("&Help"), parent);
+    QObject::connect(button, &QPushButton::clicked, button, [topic] { ShowHelpTopic(topic); });
+    return button;
+}
+
+void LayOutToolWindow(QDialog& window, QWidget* body, std::initializer_list<QWidget*> left,
+                      std::initializer_list<QWidget*> right) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : left)
+        row->addWidget(widget);
+    row->addStretch(1);
+    for (QWidget* widget : right)
+        row->addWidget(widget);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(body, 1);
+    layout->addLayout(row);
+    NoDefaultButtons(window);
 }
 
 void NoDefaultButtons(QWidget& window) {

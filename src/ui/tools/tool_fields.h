@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <stdexcept>
 
 #include "common/calc_error.h"
@@ -13,7 +14,9 @@
 #include "platform/user_prompts.h"
 
 class QComboBox;
+class QDialog;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace quillix {
@@ -32,6 +35,13 @@ QComboBox* PickList(QWidget* parent, const QStringList& items, int current,
                     const QString& accessibleName);
 // A label that names field (its buddy).
 QLabel* BuddyLabel(const QString& text, QWidget* field, QWidget* parent);
+
+// "&Help", opening the help topic of that context number.
+QPushButton* TopicHelpButton(QWidget* parent, int topic);
+// The tool window's layout: body above a row of left widgets, a stretch and
+// right widgets. No button is a default button afterwards (NoDefaultButtons).
+void LayOutToolWindow(QDialog& window, QWidget* body, std::initializer_list<QWidget*> left,
+                      std::initializer_list<QWidget*> right);
 
 // Enter in a box must not press a button by surprise: no push button of window
 // is a default button unless it is made so afterwards.

@@ -14,7 +14,6 @@
 #include "convert/custom_units.h"
 #include "convert/unit_converter.h"
 #include "dialogs/dialog_launchers.h"
-#include "platform/help_request.h"
 #include "platform/help_topics.h"
 #include "tools/custom_units_dialog.h"
 #include "tools/decimal_places_box.h"
@@ -46,7 +45,7 @@ Tfrm_unitconv::Tfrm_unitconv(QWidget* parent) : QDialog(parent), registry_(AppCo
     convert_ = new QPushButton(QStringLiteral("&Convert"), this);
     options_ = new QPushButton(QStringLiteral("&Options"), this);
     options_->setAccessibleDescription(QStringLiteral("Adds and removes custom units"));
-    help_ = new QPushButton(QStringLiteral("&Help"), this);
+    help_ = TopicHelpButton(this, kHelpUnitConverter);
     decimalPlaces_ = new TDecimalPlacesBox(this);
 
     auto* form = new QFormLayout;
@@ -76,7 +75,6 @@ Tfrm_unitconv::Tfrm_unitconv(QWidget* parent) : QDialog(parent), registry_(AppCo
 
     connect(convert_, &QPushButton::clicked, this, &Tfrm_unitconv::Convert);
     connect(options_, &QPushButton::clicked, this, &Tfrm_unitconv::OpenOptions);
-    connect(help_, &QPushButton::clicked, this, [] { ShowHelpTopic(kHelpUnitConverter); });
     connect(decimalPlaces_, &TDecimalPlacesBox::formatChanged, this,
             [this] { ShowBoxValues(*this); });
 }
