@@ -10,6 +10,12 @@ bool DialogAvailable(TDialogKind kind) {
         case TDialogKind::UnitConverter:
         case TDialogKind::FinanceBox:
         case TDialogKind::DateCalculations:
+        case TDialogKind::VariableProperties:
+        case TDialogKind::ProgramProperties:
+        case TDialogKind::CreateFunction:
+        case TDialogKind::Options:
+        case TDialogKind::About:
+        case TDialogKind::FunctionParam:
             return true;
         default:
             return false;

@@ -5,23 +5,9 @@
 
 namespace quillix {
 
-std::unique_ptr<TCalcOperate> RunFunctionParamDialog(QWidget*, const TFuncDataItem&, bool) {
-    return nullptr;
-}
 void RunProgramRunner(QWidget*, const std::string&, bool) {}
 TLibraryChoice RunLibraryManager(QWidget*, TUserFuncFolder&, int) {
     return {};
 }
-bool RunVariableProperties(QWidget*, TCalcValueWarper&) {
-    return false;
-}
-bool RunProgramProperties(QWidget*, ICalcVars&) {
-    return false;
-}
-void RunCreateFunction(QWidget*, ICalcVars&) {}
-bool RunOptions(QWidget*) {
-    return false;
-}
-void RunAbout(QWidget*) {}
 
 }  // namespace quillix
