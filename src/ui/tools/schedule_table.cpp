@@ -15,7 +15,9 @@ TScheduleTable::TScheduleTable(const QStringList& columns, const QString& access
     : QWidget(parent) {
     table_ = new QTableWidget(0, static_cast<int>(columns.size()), this);
     table_->setHorizontalHeaderLabels(columns);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Every digit in sight: the columns take their widest text, the last the rest.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);

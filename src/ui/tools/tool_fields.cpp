@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "calc_drop_down.h"
@@ -23,6 +24,9 @@ TCalcDropDown* NumberBox(QWidget* parent, const QString& accessibleName) {
     auto* box = new TCalcDropDown(parent);
     box->setAccessibleName(accessibleName);
     box->Edit()->setAccessibleName(accessibleName);
+    // Room for a number of 18 digits, whatever the scale of the screen.
+    const QFontMetrics metrics = box->Edit()->fontMetrics();
+    box->Edit()->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("-599.550525152752396")));
     return box;
 }
 
@@ -49,6 +53,7 @@ QPushButton* TopicHelpButton(QWidget* parent, int topic) {
 
 void LayOutToolWindow(QDialog& window, QWidget* body, std::initializer_list<QWidget*> left,
                       std::initializer_list<QWidget*> right) {
+    if (auto* pages = qobject_cast<QTabWidget*>(body)) pages->setUsesScrollButtons(false);
     auto* row = new QHBoxLayout;
     for (QWidget* widget : left)
         row->addWidget(widget);

@@ -28,7 +28,7 @@ class TCalcDropDown;
 // throws ECalcError with that error's message.
 long double BoxNumber(const TCalcDropDown& box);
 
-// A box named for assistive technology.
+// A box named for assistive technology, wide enough for 18 digits.
 TCalcDropDown* NumberBox(QWidget* parent, const QString& accessibleName);
 // A pick-only list of items with the item current selected.
 QComboBox* PickList(QWidget* parent, const QStringList& items, int current,
@@ -38,7 +38,8 @@ QLabel* BuddyLabel(const QString& text, QWidget* field, QWidget* parent);
 
 // "&Help", opening the help topic of that context number.
 QPushButton* TopicHelpButton(QWidget* parent, int topic);
-// The tool window's layout: body above a row of left widgets, a stretch and
+// The tool window's layout: body (all its tabs in sight, when it is a tab
+// widget) above a row of left widgets, a stretch and
 // right widgets. No button is a default button afterwards (NoDefaultButtons).
 void LayOutToolWindow(QDialog& window, QWidget* body, std::initializer_list<QWidget*> left,
                       std::initializer_list<QWidget*> right);
