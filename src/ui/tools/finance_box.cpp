@@ -35,6 +35,9 @@ Tfrm_FinanceBox::Tfrm_FinanceBox(QWidget* parent) : QDialog(parent) {
         *this, pages_,
         {BuddyLabel(QStringLiteral("Decimal places:"), decimalPlaces_, this), decimalPlaces_},
         {close_, help_});
+    // Room for the amortisation's five columns of 15-digit numbers, at any scale.
+    const QFontMetrics metrics = fontMetrics();
+    resize(metrics.averageCharWidth() * 110, metrics.height() * 30);
 }
 
 Tfrm_FinanceBox::~Tfrm_FinanceBox() = default;
