@@ -6,6 +6,10 @@ bool DialogAvailable(TDialogKind kind) {
     // A dialog joins this list when its window is built.
     switch (kind) {
         case TDialogKind::MemoryView:
+        case TDialogKind::DateValue:
+        case TDialogKind::UnitConverter:
+        case TDialogKind::FinanceBox:
+        case TDialogKind::DateCalculations:
         case TDialogKind::VariableProperties:
         case TDialogKind::ProgramProperties:
         case TDialogKind::CreateFunction:

@@ -5,15 +5,9 @@
 
 namespace quillix {
 
-bool RunDateValueDialog(QWidget*, double&) {
-    return false;
-}
 void RunProgramRunner(QWidget*, const std::string&, bool) {}
 TLibraryChoice RunLibraryManager(QWidget*, TUserFuncFolder&, int) {
     return {};
 }
-void RunUnitConverter(QWidget*) {}
-void RunFinanceBox(QWidget*) {}
-void RunDateCalculations(QWidget*) {}
 
 }  // namespace quillix
