@@ -126,7 +126,9 @@ TFormulaField::TFormulaField(QWidget* parent, TInsert insert)
     edit_->setAccessibleName(QStringLiteral("Formula"));
     edit_->setAccessibleDescription(
         QStringLiteral("Type a formula and press Enter to insert its value; Escape leaves"));
-    edit_->setClearButtonEnabled(false);
+    // Never the focus a window gives its first control on showing: the keys
+    // belong to the calculation until a click or Ctrl+L.
+    edit_->setFocusPolicy(Qt::ClickFocus);
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("lb_FormulaStatus"));

@@ -133,9 +133,11 @@ TEST_F(FormulaFieldTest, ErrorNamesTheColumn) {
 
 TEST_F(FormulaFieldTest, KeysTypeIntoTheFieldOnlyWhileItHasTheFocus) {
     Activate();
+    // Showing the window leaves the keys to the calculation.
+    EXPECT_FALSE(Edit().hasFocus());
     TypeKeys("7");
     EXPECT_EQ(Display(), "7");
-    Key(Qt::Key_L, Qt::ControlModifier);
+    QTest::mouseClick(&Edit(), Qt::LeftButton);
     ASSERT_TRUE(Edit().hasFocus());
     // E, Backspace and the operators are the field's now.
     TypeKeys("12E+3");
@@ -175,6 +177,26 @@ TEST_F(FormulaFieldTest, CompletionOffersFunctionsAndVariables) {
     TypeKeys("(9)");
     Key(Qt::Key_Return);
     EXPECT_EQ(Display(), "6");
+}
+
+TEST_F(FormulaFieldTest, EnterTakesAChosenNameAndReadsOtherwise) {
+    Activate();
+    Key(Qt::Key_L, Qt::ControlModifier);
+    TypeKeys("Sqr");
+    QAbstractItemView* list = Field().Completer()->popup();
+    ASSERT_TRUE(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(Edit().text(), "Sqrt");
+    EXPECT_TRUE(Edit().hasFocus());
+    EXPECT_EQ(env.Prompts().Beeps(), 0);
+    // With the list open but nothing chosen, Enter reads the text.
+    TypeKeys("(4)+Sq");
+    ASSERT_TRUE(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(env.Prompts().Beeps(), 1);
+    EXPECT_EQ(Field().Status()->text(), "unknown name 'Sq' at 9");
 }
 
 TEST_F(FormulaFieldTest, TheLineUnderTheFieldDescribesTheFunctionAtTheCaret) {
