@@ -17,8 +17,11 @@ void TFuncPadButton::SetFontColor(std::int32_t color) {
     if (!button_) return;
     const TPadRgb rgb = PadColorRgb(color);
     QPalette palette = button_->palette();
-    palette.setColor(QPalette::ButtonText, QColor(rgb.Red, rgb.Green, rgb.Blue));
+    const QColor textColor(rgb.Red, rgb.Green, rgb.Blue);
+    palette.setColor(QPalette::ButtonText, textColor);
     button_->setPalette(palette);
+    // A skin colours every button's text; the user's colour of this one wins.
+    button_->setStyleSheet(QStringLiteral("color: %1;").arg(textColor.name()));
 }
 
 void TFuncPadButton::SetHint(const std::string& hint) {

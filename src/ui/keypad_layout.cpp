@@ -118,6 +118,7 @@ QWidget* Tfra_KeypadFW::BuildTopBand() {
     QPalette red = mode_->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     mode_->setPalette(red);
+    mode_->setStyleSheet(QStringLiteral("color: red;"));  // whatever the skin
     layout->addWidget(mode_, 3, 0);
     layout->setColumnStretch(1, 1);
     int col = 2;

@@ -65,7 +65,9 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
     layout->addWidget(keypad_, 0);
     layout->addWidget(varsView_, 1);
     setCentralWidget(central);
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // The designed client area, or what the frames need when that is more (a larger
+    // font or scale).
+    resize(QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height()).expandedTo(sizeHint()));
 
     // The creation handler, in its order.
     hintFilter_ = new THintFilter(this);

@@ -120,6 +120,19 @@ QColor TVarsModel::ValueColor(const TCalcValue& value) {
     return QColor(0, 0, 255);
 }
 
+QColor TVarsModel::ValueColorOnDark(const TCalcValue& value) {
+    // The same three meanings, light enough to read on a dark list.
+    if (value.CVType() == cvDate) return QColor(170, 185, 255);
+    if (value.CVType() == cvError || value.GetNumber() < 0) return QColor(255, 120, 120);
+    return QColor(110, 175, 255);
+}
+
+void TVarsModel::SetDarkBase(bool dark) {
+    if (dark == darkBase_) return;
+    darkBase_ = dark;
+    if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
+}
+
 QVariant TVarsModel::data(const QModelIndex& index, int role) const {
     const TCalcValueWarper* entry = EntryAt(index.row());
     if (!entry || !index.isValid()) return {};
@@ -145,7 +158,10 @@ QVariant TVarsModel::data(const QModelIndex& index, int role) const {
             if (index.column() == kRoleColumn) return RoleName(entry->Type);
             return {};
         case Qt::ForegroundRole:
-            if (index.column() == kValueColumn && value) return ValueColor(*value);
+            if (index.column() == kValueColumn && value)
+                return darkBase_ ? ValueColorOnDark(*value) : ValueColor(*value);
+            // On a dark skin the skin's own text colour stays readable.
+            if (darkBase_) return {};
             return QColor(Qt::black);
         default:
             return {};

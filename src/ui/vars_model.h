@@ -34,6 +34,9 @@ class TVarsModel : public QAbstractTableModel {
     // The colour of the "Value" text: navy for a date, red for a negative number
     // and for an error, blue otherwise.
     static QColor ValueColor(const TCalcValue& value);
+    static QColor ValueColorOnDark(const TCalcValue& value);
+    // The list is drawn on a dark background (a dark skin): lighter colours.
+    void SetDarkBase(bool dark);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -43,6 +46,7 @@ class TVarsModel : public QAbstractTableModel {
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
   private:
+    bool darkBase_ = false;
     void RefreshRows(int first, int last);
     void RefreshAll();
     int SetCount() const;

@@ -9,7 +9,9 @@
 #include <QMenu>
 #include <QScopedValueRollback>
 #include <QStyle>
+#include <QEvent>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -439,6 +441,15 @@ bool Tfra_VarsView::GetSelectedValues(std::vector<ValueRef>& list) {
         if (entry && entry->Value) list.push_back(entry->Value->MakeReference());
     }
     return true;
+}
+
+void Tfra_VarsView::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() != QEvent::StyleChange && event->type() != QEvent::PaletteChange) return;
+    // Once the list has its new look, its colours follow its background.
+    QTimer::singleShot(0, this, [this] {
+        model_->SetDarkBase(list_->palette().color(QPalette::Base).lightness() < 128);
+    });
 }
 
 }  // namespace quillix

@@ -59,6 +59,9 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     // tests and for the enabled rules.
     QAction* Action(const QString& caption) const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void UpdateEnabled();
     void BuildCommands();

@@ -169,6 +169,8 @@ TEST_F(MainWindow, ASecondStartShowsAHiddenWindow) {
 TEST_F(MainWindow, F1OpensTheGuide) {
     Open();
     window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(window.get(), Qt::Key_F1);
     ASSERT_NE(window->HelpEngine().Window(), nullptr);
     EXPECT_EQ(window->HelpEngine().Window()->CurrentTopic(), 1000);
