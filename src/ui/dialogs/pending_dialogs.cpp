@@ -11,10 +11,6 @@ std::unique_ptr<TCalcOperate> RunFunctionParamDialog(QWidget*, const TFuncDataIt
 bool RunDateValueDialog(QWidget*, double&) {
     return false;
 }
-void RunProgramRunner(QWidget*, const std::string&, bool) {}
-TLibraryChoice RunLibraryManager(QWidget*, TUserFuncFolder&, int) {
-    return {};
-}
 void RunUnitConverter(QWidget*) {}
 void RunFinanceBox(QWidget*) {}
 void RunDateCalculations(QWidget*) {}
