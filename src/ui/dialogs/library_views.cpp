@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QScopedValueRollback>
 #include <QStyle>
+#include <memory>
 
 #include "vars/user_func_folder.h"
 
@@ -77,6 +78,7 @@ TLibraryTree::TLibraryTree(QWidget* parent) : QTreeWidget(parent) {
     setDropIndicatorShown(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDefaultDropAction(Qt::MoveAction);
+    folderIcon_ = style()->standardIcon(QStyle::SP_DirIcon);
     connect(this, &QTreeWidget::itemChanged, this,
             [this](QTreeWidgetItem* node, int) { CaptionEdited(node); });
 }
@@ -85,32 +87,36 @@ void TLibraryTree::Build(TUserFuncFolder& root) {
     QScopedValueRollback<bool> guard(updating_, true);
     clear();
     nodes_.clear();
-    QTreeWidgetItem* top = NewNode(root, nullptr);
+    // The nodes are made before the tree holds them: one insertion for the view.
+    QTreeWidgetItem* top = NewNode(root);
     top->setText(0, QStringLiteral("Root"));
     top->setData(0, kCaptionRole, top->text(0));
     top->setFlags(top->flags() & ~Qt::ItemIsEditable & ~Qt::ItemIsDragEnabled);
+    addTopLevelItem(top);
     Sort();
     top->setExpanded(true);
 }
 
-QTreeWidgetItem* TLibraryTree::NewNode(TUserFuncFolder& folder, QTreeWidgetItem* parentNode) {
-    QTreeWidgetItem* node = parentNode ? new TFolderNode(parentNode) : new TFolderNode(this);
+QTreeWidgetItem* TLibraryTree::NewNode(TUserFuncFolder& folder) {
+    auto node = std::make_unique<TFolderNode>();
     const QString caption = QString::fromStdString(folder.Name());
     node->setText(0, caption);
     node->setData(0, kCaptionRole, caption);
     node->setData(0, kAddressRole, QVariant::fromValue(AddressOf(&folder)));
-    node->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
+    node->setIcon(0, folderIcon_);
     node->setFlags(node->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled |
                    Qt::ItemIsDropEnabled);
-    nodes_[&folder] = node;
+    nodes_[&folder] = node.get();
     for (const auto& subfolder : folder.Subfolders())
-        NewNode(*subfolder, node);
-    return node;
+        node->addChild(NewNode(*subfolder));
+    return node.release();  // the caller hands it to a parent node or the tree
 }
 
 QTreeWidgetItem* TLibraryTree::AddNode(TUserFuncFolder& folder, QTreeWidgetItem* parentNode) {
     QScopedValueRollback<bool> guard(updating_, true);
-    return NewNode(folder, parentNode);
+    QTreeWidgetItem* node = NewNode(folder);
+    parentNode->addChild(node);
+    return node;
 }
 
 QTreeWidgetItem* TLibraryTree::NodeOf(const TUserFuncFolder* folder) const {

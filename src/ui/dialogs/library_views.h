@@ -67,13 +67,15 @@ class TLibraryTree : public QTreeWidget {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    QTreeWidgetItem* NewNode(TUserFuncFolder& folder, QTreeWidgetItem* parentNode);
+    // A node with the nodes of everything below it, not yet in the tree.
+    QTreeWidgetItem* NewNode(TUserFuncFolder& folder);
     void Forget(QTreeWidgetItem* node);
     void CaptionEdited(QTreeWidgetItem* node);
     std::optional<TLibraryDragged> Accepted(const QDropEvent& event) const;
 
     std::unordered_map<const TUserFuncFolder*, QTreeWidgetItem*> nodes_;
     QWidget* partner_ = nullptr;
+    QIcon folderIcon_;
     bool updating_ = false;
 };
 
