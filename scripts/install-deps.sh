@@ -20,6 +20,8 @@ packages=(
   xauth
   x11-utils
 )
+# Extra packages a make target needs beyond these (make fuzz: clang).
+packages+=("$@")
 
 missing=()
 for pkg in "${packages[@]}"; do

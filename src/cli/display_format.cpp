@@ -1,33 +1,18 @@
 #include "display_format.h"
 
-#include <algorithm>
 #include <clocale>
 
 #include "common/date_format.h"
 #include "config/calc_config.h"
-#include "config/ini_values.h"
-#include "config/settings_table.h"
+#include "model/value_format_settings.h"
 
 namespace quillix::cli {
-
-namespace {
-
-int ReadSettingInteger(const TCalcConfig& settings, TSetting setting) {
-    const TSettingDef& def = SettingDef(setting);
-    return settings.ReadInteger(def.Section, def.Key, ParseIniInteger(def.Default).value_or(0));
-}
-
-}  // namespace
 
 TValueFormatRecord ReadDisplayFormat(const std::string& home) {
     // Nothing is written through this object, so its destruction leaves the
     // file as it was.
     const TCalcConfig settings(SettingsFilePath(home));
-    TValueFormatRecord record;
-    const int format = ReadSettingInteger(settings, TSetting::MainValueFormat);
-    record.ValueFormat = format == kGeneralFormat ? kGeneralFormat : kFixedFormat;
-    record.ValueDigits = std::clamp(ReadSettingInteger(settings, TSetting::MainValueDigits), 0, 18);
-    return record;
+    return ReadValueFormat(settings.Configor());
 }
 
 void ApplyDisplayFormat(const CliContext& context) {

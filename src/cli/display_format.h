@@ -11,10 +11,8 @@
 
 namespace quillix::cli {
 
-// The format the settings file of home asks for; a missing or unreadable file,
-// or a missing key, gives the defaults. Hand-edited values read sensibly: any
-// ValueFormat other than 0 is the fixed format, ValueDigits is limited to
-// 0..18, and a value that is no integer gives the key's default.
+// The format the settings file of home asks for (ReadValueFormat); a missing
+// or unreadable file gives the defaults.
 TValueFormatRecord ReadDisplayFormat(const std::string& home);
 
 // Sets the global record: fixed with --fixed decimals when given, else as read

@@ -32,8 +32,7 @@ KeyAction ApplyFunction(std::uint8_t funcId) {
 KeyAction InsertFunction(std::uint8_t funcId) {
     return [funcId](KeysSession& session) {
         TCalcCommondData data;
-        data.Value = TCalcValue::New();
-        data.Value->SetOperate(std::make_unique<TCalcOperateMultiFunc>(funcId));
+        data.Value = TCalcValue::NewComputed(std::make_unique<TCalcOperateMultiFunc>(funcId));
         session.engine.Execute(ccInsertReference, &data);
     };
 }

@@ -10,6 +10,7 @@ int RunUnits(CliContext& context, const Arguments& args);
 int RunKeys(CliContext& context, const Arguments& args);
 int RunRun(CliContext& context, const Arguments& args);
 int RunShow(CliContext& context, const Arguments& args);
+int RunEval(CliContext& context, const Arguments& args);
 
 namespace {
 
@@ -21,6 +22,7 @@ const Subcommand kSubcommands[] = {
     {"keys", "keys [--program FILE] [--save FILE] KEY...", RunKeys},
     {"run", "run PROGRAM [NAME=VALUE | VALUE ...]", RunRun},
     {"show", "show FILE", RunShow},
+    {"eval", "eval [--program FILE] [--set NAME] [--save FILE] FORMULA", RunEval},
     {nullptr, nullptr, nullptr},
 };
 

@@ -7,8 +7,13 @@
 #include <QFrame>
 #include <QPointer>
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "config/configor.h"
 #include "engine/calc_engine.h"
 #include "keypad_intf.h"
 
@@ -19,6 +24,7 @@ class QAbstractButton;
 class QToolButton;
 class QPushButton;
 class QGridLayout;
+class QAction;
 
 namespace quillix {
 
@@ -28,6 +34,10 @@ class TUserFuncFolder;
 class TUserFuncObj;
 class TKeypadIntfs;
 class TKeypadHotkeys;
+class TCalcConfig;
+class TCalcOperate;
+class TFuncPadPanel;
+struct TKeypadButtonDef;
 
 class Tfra_KeypadFW : public QFrame {
     Q_OBJECT
@@ -80,22 +90,65 @@ class Tfra_KeypadFW : public QFrame {
     // After every refresh of the display.
     void displayChanged();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     friend class TKeypadIntfs;
+    friend class TKeypadModalScope;
     void PressCommand(std::uint8_t code, const TCalcCommondData* data);
     void ApplyFunction(int funcID);
+    // Layout (keypad_frame.cpp).
     void BuildUi();
-    void ConfigChanged(class TCalcConfig& settings, const std::string& section, std::intptr_t tag,
-                       const std::variant<bool, int, std::string>& value, const std::string& key);
+    QWidget* BuildTopBand();
+    QWidget* BuildGrid();
+    QWidget* BuildFunctionPad();
+    QWidget* BuildRightColumn();
+    QAbstractButton* MakeButton(const TKeypadButtonDef& def, QWidget* parent);
+    void ButtonClicked(const TKeypadButtonDef& def);
+    void PadButtonClicked(const QAbstractButton& button);
+    QAbstractButton* Button(const char* name) const;
+    QAbstractButton* ButtonOfCode(std::uint8_t code) const;
+    void UpdateDialogCommands();
+    // Settings.
+    void ConfigChanged(TCalcConfig& settings, const std::string& section, std::intptr_t tag,
+                       const TConfigValue& value, const std::string& key);
+    void ApplyInputMode(int inputMode);
+    void WriteInputMode(int inputMode);
+    // Menus (keypad_menus.cpp, keypad_var_menus.cpp).
+    void BuildFunctionsMenu();
+    void BuildProgramsMenu();
+    void PopupAtButton(QMenu* menu, const char* buttonName);
+    void InsertNode(std::unique_ptr<TCalcOperate> node);
+    void UserFunctionChosen(TUserFuncObj& function);
+    void ProgramChosen(TUserFuncObj& program);
+    void RunTool(void (*run)(QWidget*));
+    void DateChosen();
+    void AddVariable(const std::string& name);
+    void ReplaceVariable(const std::string& name);
+    void RecallVariable(const std::string& name);
 
     std::unique_ptr<TCalcEngine> engine_;
     std::unique_ptr<TKeypadIntfs> intfs_;
+    std::unique_ptr<TKeypadHotkeys> hotkeys_;
+    std::shared_ptr<IConfigor> settings_;  // null when the program has no settings
     std::unique_ptr<TQuickVarNames> quickNames_;
+    std::unique_ptr<TFuncPadPanel> padPanel_;
     std::unique_ptr<TFuncPadCreator> padCreator_;
-    bool hotkeysRegistered_ = false;
+
+    QLineEdit* display_ = nullptr;
+    QLabel* expression_ = nullptr;
+    QLabel* mode_ = nullptr;
+    QLabel* counter_ = nullptr;
+    QWidget* pad_ = nullptr;
+    QMenu* functionsMenu_ = nullptr;
+    QMenu* myFunctionsMenu_ = nullptr;
+    QMenu* programsMenu_ = nullptr;
+    QMenu* myProgramMenu_ = nullptr;
+    QMenu* addVariableMenu_ = nullptr;
+    QMenu* replaceVariableMenu_ = nullptr;
+    QMenu* variablesMenu_ = nullptr;
+    // The buttons that a press of their command plays, by command code.
+    std::map<std::uint8_t, QAbstractButton*> pressButtons_;
+    // Menu entries that open a dialog, disabled while that dialog is missing.
+    std::vector<std::pair<QAction*, int>> dialogActions_;
 };
 
 }  // namespace quillix

@@ -15,11 +15,12 @@
 #include "app/app_home.h"
 #include "app/tray_icon.h"
 #include "config/calc_config.h"
-#include "config/digits_menu.h"
+#include "config/digits_choice.h"
 #include "diag/hook_help_system.h"
 #include "dialogs/dialog_launchers.h"
 #include "keypad_frame.h"
 #include "model/value_format.h"
+#include "model/value_format_settings.h"
 #include "platform/help_topics.h"
 #include "platform/help_window.h"
 #include "platform/hint_filter.h"
@@ -135,13 +136,7 @@ void Tfrm_main::LoadSettings() {
 }
 
 void Tfrm_main::ReadDisplayFormatSettings() {
-    IConfigor* settings = Settings();
-    if (!settings) return;
-    TValueFormatRecord& record = ValueFormatSettings();
-    const int format = settings->ReadInteger(kMain, "ValueFormat", 0);
-    record.ValueFormat = format == kGeneralFormat ? kGeneralFormat : kFixedFormat;
-    record.ValueDigits = settings->ReadInteger(kMain, "ValueDigits", 2);
-    record.ValueDigits = EffectiveValueDigits();
+    if (IConfigor* settings = Settings()) ValueFormatSettings() = ReadValueFormat(*settings);
 }
 
 void Tfrm_main::SaveSettings() {
@@ -197,7 +192,7 @@ void Tfrm_main::RefreshValues() {
 
 void Tfrm_main::ChooseDigits(int tag) {
     const TValueFormatRecord& record = ValueFormatSettings();
-    const TDigitsChoice choice = ChooseDigitsEntry(tag, {record.ValueFormat, record.ValueDigits});
+    const TDigitsChoice choice = DigitsFromListIndex(tag, record.ValueDigits);
     ValueFormatSettings().ValueFormat = static_cast<std::uint8_t>(choice.ValueFormat);
     ValueFormatSettings().ValueDigits = choice.ValueDigits;
     if (IConfigor* settings = Settings()) {
@@ -210,7 +205,7 @@ void Tfrm_main::ChooseDigits(int tag) {
 void Tfrm_main::UpdateCommandStates() {
     saveAction_->setEnabled(vars_->GetModified());
     const TValueFormatRecord& record = ValueFormatSettings();
-    const int checked = CheckedDigitsEntry({record.ValueFormat, record.ValueDigits});
+    const int checked = DigitsListIndex(record.ValueFormat, record.ValueDigits);
     for (std::size_t tag = 0; tag < digitActions_.size(); ++tag)
         digitActions_[tag]->setChecked(static_cast<int>(tag) == checked);
 }

@@ -57,7 +57,7 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     void ToggleShown();
     // Message 1927 from a second start: restore, show and bring to front.
     void ActivateFromOutside();
-    // Re-evaluates what the Spec calls the idle updates: Save enabled, digit marks.
+    // The idle updates: Save enabled only while modified, the digit check marks.
     void UpdateCommandStates();
     // Writes the placement and display settings (the close handler does it).
     void SaveSettings();

@@ -5,7 +5,7 @@
 #include <QMenuBar>
 
 #include "config/calc_config.h"
-#include "config/digits_menu.h"
+#include "config/digits_choice.h"
 #include "dialogs/dialog_launchers.h"
 #include "keypad_frame.h"
 #include "main_window.h"
@@ -93,7 +93,7 @@ void Tfrm_main::BuildMenus() {
     }
     options->addSeparator();
     QMenu* digits = options->addMenu(QStringLiteral("Significant Digits"));
-    const auto captions = DigitsEntryCaptions();
+    const auto captions = DigitsListEntries();
     for (int tag = 0; tag < static_cast<int>(captions.size()); ++tag) {
         QAction* action = digits->addAction(QString::fromStdString(captions[tag]));
         action->setCheckable(true);

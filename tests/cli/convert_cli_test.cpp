@@ -38,6 +38,8 @@ TEST_F(ConvertCli, ConvertsAndRoundsToFifteenDigits) {
         {{"convert", "1", "LightYears", "Meters"}, "9460528404879360\n"},
         {{"convert", "1", "Millimeters", "Parsecs"}, "3.24077648838579E-20\n"},
         {{"convert", "2", "Centares", "SquareMeters", "--family", "area"}, "2\n"},
+        {{"convert", "1", "Knots", "KilometersPerHour"}, "1.852\n"},
+        {{"convert", "1", "Gibibytes", "Megabytes"}, "1073.741824\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.args[2] + " -> " + row.args[3]);
@@ -70,8 +72,8 @@ TEST_F(ConvertCli, FailuresGiveTheRegistryMessage) {
          "Incompatible conversion types [Parsnips, Miles]\n"},
         {{"convert", "1", "Miles", "Meters", "--family", "Time"},
          "Incompatible conversion types [Miles, Meters]\n"},
-        {{"convert", "1", "Miles", "Meters", "--family", "Speed"},
-         "Unknown conversion family 'Speed'\n"},
+        {{"convert", "1", "Miles", "Meters", "--family", "Flow"},
+         "Unknown conversion family 'Flow'\n"},
         {{"convert", "1", "JulianDate", "DateTime"},
          "1.000000 Julian cannot be represented as a DateTime\n"},
         {{"convert", "1e300", "Parsecs", "Micromicrons"}, "Floating point overflow\n"},
@@ -120,7 +122,9 @@ TEST_F(ConvertCli, UsesTheHomesCustomUnitsAndNormalisesTheirFile) {
     // FROM picks the first family that has it; --family picks another.
     EXPECT_EQ(Run({"convert", "1", "Meters", "Kilometers"}).out, "0.001\n");
     EXPECT_EQ(Run({"convert", "3", "meters", "METERS", "--family", "mine"}).out, "3\n");
-    EXPECT_EQ(Run({"units"}).out, "Distance\nArea\nVolume\nMass\nTemperature\nTime\nMine\n");
+    EXPECT_EQ(Run({"units"}).out,
+              "Distance\nArea\nVolume\nMass\nTemperature\nTime\n"
+              "Speed\nPressure\nEnergy\nPower\nDataSize\nMine\n");
     EXPECT_EQ(Run({"units", "Mine"}).out, "Meters\n");  // Lonely has no factor
 }
 
@@ -136,19 +140,23 @@ TEST_F(ConvertCli, NothingIsWrittenWhenThereIsNothingToWrite) {
 TEST_F(ConvertCli, ListsFamiliesAndUnits) {
     const CliRun families = Run({"units"});
     EXPECT_EQ(families.status, 0);
-    EXPECT_EQ(families.out, "Distance\nArea\nVolume\nMass\nTemperature\nTime\n");
+    EXPECT_EQ(families.out,
+              "Distance\nArea\nVolume\nMass\nTemperature\nTime\n"
+              "Speed\nPressure\nEnergy\nPower\nDataSize\n");
     EXPECT_EQ(Run({"units", "temperature"}).out, "Celsius\nKelvin\nFahrenheit\nRankine\nReaumur\n");
     const CliRun distance = Run({"units", "Distance"});
     EXPECT_EQ(std::count(distance.out.begin(), distance.out.end(), '\n'), 31);
     EXPECT_TRUE(distance.out.starts_with("Micromicrons\nAngstroms\n"));
     EXPECT_EQ(Run({"--json", "units"}).out,
-              "[\"Distance\", \"Area\", \"Volume\", \"Mass\", \"Temperature\", \"Time\"]\n");
+              "[\"Distance\", \"Area\", \"Volume\", \"Mass\", \"Temperature\", \"Time\", "
+              "\"Speed\", \"Pressure\", \"Energy\", \"Power\", \"DataSize\"]\n");
     EXPECT_EQ(Run({"--json", "units", "Temperature"}).out,
               "[\"Celsius\", \"Kelvin\", \"Fahrenheit\", \"Rankine\", \"Reaumur\"]\n");
-    const CliRun unknown = Run({"units", "Speed"});
+    EXPECT_TRUE(Run({"units", "speed"}).out.starts_with("CentimetersPerSecond\nMetersPerSecond\n"));
+    const CliRun unknown = Run({"units", "Flow"});
     EXPECT_EQ(unknown.status, 1);
     EXPECT_EQ(unknown.out, "");
-    EXPECT_EQ(unknown.err, "Unknown conversion family 'Speed'\n");
+    EXPECT_EQ(unknown.err, "Unknown conversion family 'Flow'\n");
 }
 
 }  // namespace

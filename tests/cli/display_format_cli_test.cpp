@@ -146,19 +146,22 @@ namespace {
 TEST_F(DisplayFormatCli, DatesWithoutALocaleShowTheIsoForm) {
     const char* old = std::getenv("LC_ALL");
     const std::string saved = old ? old : "";
-    ::setenv("LC_ALL", "C", 1);
-    const CliRun run = Run({"keys", "Today"});
-    if (old)
-        ::setenv("LC_ALL", saved.c_str(), 1);
-    else
-        ::unsetenv("LC_ALL");
-    ASSERT_EQ(run.status, 0) << run.err;
-    const std::string date = run.out.substr(0, run.out.find('\n'));
-    ASSERT_EQ(date.size(), 12u) << date;
-    EXPECT_EQ(date[0], '[');
-    EXPECT_EQ(date[5], '-');
-    EXPECT_EQ(date[8], '-');
-    EXPECT_EQ(date[11], ']');
+    for (const char* locale : {"C", "C.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        ::setenv("LC_ALL", locale, 1);
+        const CliRun run = Run({"keys", "Today"});
+        if (old)
+            ::setenv("LC_ALL", saved.c_str(), 1);
+        else
+            ::unsetenv("LC_ALL");
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::string date = run.out.substr(0, run.out.find('\n'));
+        ASSERT_EQ(date.size(), 12u) << date;
+        EXPECT_EQ(date[0], '[');
+        EXPECT_EQ(date[5], '-');
+        EXPECT_EQ(date[8], '-');
+        EXPECT_EQ(date[11], ']');
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -77,6 +78,23 @@ TEST_F(KeysCli, JsonShowsWhatTheKeypadAndTheMemoryViewShow) {
               "\"pending\": \"\", \"ops\": [], \"stack\": ["
               "{\"number\": \"1234\", \"kind\": 0, \"text\": \"1234\", \"formula\": \"1234\"}], "
               "\"variables\": []}\n");
+}
+
+// A name and a formula with a quote, a backslash and a control character stay
+// valid JSON strings.
+TEST_F(KeysCli, JsonEscapesNamesAndFormulas) {
+    const std::string name =
+        "a\"b\\c\x01"
+        "d";
+    const CliRun run = Run({"--json", "keys", "2", "V+:" + name, "V:" + name, "*", "3", "="});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string escaped = R"(a\"b\\c\u0001d)";
+    EXPECT_NE(run.out.find("\"expression\": \"" + escaped + "*3\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("{\"name\": \"" + escaped + "\""), std::string::npos) << run.out;
+    // No raw control character before the closing line break.
+    EXPECT_EQ(std::count_if(run.out.begin(), run.out.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 0x20; }),
+              1);
 }
 
 TEST_F(KeysCli, TodayInsertsTheFunctionAsADate) {

@@ -121,6 +121,7 @@ TEST_F(ProgramsCli, UserFunctionsAreCalledLikeBuiltIns) {
     const CliRun json = Run({"--json", "call", "Diff", "1", "2"});
     EXPECT_EQ(json.out,
               "{\"number\": \"-1\", \"kind\": 0, \"text\": \"-1\", \"formula\": \"Diff(1,2)\"}\n");
+    EXPECT_EQ(Run({"run", home.File("UserFunctions/Diff.fn"), "10", "4"}).out, "r = 6\n");
     EXPECT_EQ(Run({"call", "Nothing", "1"}).status, 2);
     EXPECT_EQ(Run({"call", "Diff", "x"}).status, 2);
 }

@@ -4,12 +4,14 @@
 #include <locale.h>
 #include <algorithm>
 #include <cerrno>
+#include <cfloat>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace quillix {
 
@@ -250,6 +252,19 @@ std::string GroupDigits(std::string_view text) {
 
 std::string FormatFloat15(double x) {
     return FormatGeneral(x, 15, 0);
+}
+
+std::string FormatFloatStored(long double x) {
+    const long double magnitude = std::fabs(x);
+    const bool outsideDouble =
+        std::isfinite(x) && x != 0 && (magnitude > DBL_MAX || magnitude < DBL_MIN);
+    if (!outsideDouble) return FormatFloat15(static_cast<double>(x));
+    for (int digits = 15;; ++digits) {
+        std::string text = FormatFloatGeneral(x, digits, 0);
+        // max_digits10 digits always read back the same, so the loop ends there.
+        if (digits >= std::numeric_limits<long double>::max_digits10 || ParseDecimal(text) == x)
+            return text;
+    }
 }
 
 std::optional<long double> ParseDecimal(std::string_view text, bool allowSpecial) {

@@ -29,6 +29,13 @@ std::string GroupDigits(std::string_view text);
 // plain for exponents -3..15, otherwise "1E20", "1E-5".
 std::string FormatFloat15(double x);
 
+// The number text of the files. A number in the normal range of a double is
+// written as FormatFloat15 writes that double, so files stay as they always
+// were; a finite number beyond that range (which the double would lose or
+// blur) gets the fewest digits, 15 to 21, that ParseDecimal reads back as the
+// same extended number. Infinities and not-a-number as in FormatFloatGeneral.
+std::string FormatFloatStored(long double x);
+
 // Reads a whole decimal text: optional sign, digits with an optional ".", an
 // optional exponent ("e" or "E", optional sign, digits). No blanks, no
 // hexadecimal. With allowSpecial, "INF", "-INF" and "NAN" (any letter case)

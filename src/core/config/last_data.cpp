@@ -1,7 +1,5 @@
 #include "config/last_data.h"
 
-#include <cfloat>
-#include <cmath>
 #include <optional>
 
 #include "common/home_folder.h"
@@ -35,16 +33,6 @@ void WriteStored(const std::string& homeFolder, std::string_view section, std::s
     if (!file.Save(&error)) throw EConfigFileError(error);
 }
 
-// The 15-digit form of the files goes through double; a finite number beyond
-// the range of double keeps its magnitude instead of becoming INF or 0.
-std::string NumberText(long double number) {
-    const long double magnitude = std::fabs(number);
-    const bool outsideDouble =
-        std::isfinite(number) && number != 0 && (magnitude > DBL_MAX || magnitude < DBL_MIN);
-    return outsideDouble ? FormatFloatGeneral(number, 15, 0)
-                         : FormatFloat15(static_cast<double>(number));
-}
-
 }  // namespace
 
 std::string LastDataFilePath(const std::string& homeFolder) {
@@ -71,7 +59,7 @@ bool ReadLastText(const std::string& homeFolder, std::string_view section, std::
 
 void WriteLastNumber(const std::string& homeFolder, std::string_view section, std::string_view key,
                      long double number) {
-    WriteStored(homeFolder, section, key, NumberText(number));
+    WriteStored(homeFolder, section, key, FormatFloatStored(number));
 }
 
 void WriteLastText(const std::string& homeFolder, std::string_view section, std::string_view key,

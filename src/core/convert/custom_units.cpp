@@ -6,6 +6,7 @@
 #include "common/home_folder.h"
 #include "common/number_text.h"
 #include "config/ini_file.h"
+#include "convert/extra_units.h"
 #include "convert/standard_units.h"
 
 namespace quillix {
@@ -111,18 +112,22 @@ TCustomUnits::TCustomUnits(TConvRegistry& registry, std::string iniPath)
 TConvType TCustomUnits::RegisterUnit(std::string_view familyName, std::string_view unitName,
                                      double factor) {
     CheckStorableNames(familyName, unitName);
+    TConvType unit = 0;
     if (const std::optional<TConvFamily> family = registry_.FindFamily(familyName)) {
-        return registry_.AddFactorUnit(*family, unitName, factor);
+        unit = registry_.AddFactorUnit(*family, unitName, factor);
+    } else {
+        // A family made for this unit goes again when the unit is refused: an
+        // empty family would be listed with nothing to convert.
+        const TConvFamily added = registry_.AddFamily(familyName);
+        try {
+            unit = registry_.AddFactorUnit(added, unitName, factor);
+        } catch (...) {
+            registry_.RemoveFamily(added);
+            throw;
+        }
     }
-    // A family made for this unit goes again when the unit is refused: an empty
-    // family would be listed with nothing to convert.
-    const TConvFamily family = registry_.AddFamily(familyName);
-    try {
-        return registry_.AddFactorUnit(family, unitName, factor);
-    } catch (...) {
-        registry_.RemoveFamily(family);
-        throw;
-    }
+    registered_.insert(unit);
+    return unit;
 }
 
 TConvType TCustomUnits::AddCustomUnit(std::string_view familyName, std::string_view unitName,
@@ -137,11 +142,11 @@ TConvType TCustomUnits::AddCustomUnit(std::string_view familyName, std::string_v
 
 void TCustomUnits::DeleteCustomUnit(std::string_view familyName, std::string_view unitName) {
     const std::optional<TConvFamily> family = registry_.FindFamily(familyName);
-    if (family && !IsStandardUnit(familyName, unitName)) {
-        if (const std::optional<TConvType> unit = registry_.FindUnit(*family, unitName)) {
-            registry_.RemoveUnit(*unit);
-            if (registry_.UnitsOf(*family).empty()) registry_.RemoveFamily(*family);
-        }
+    const std::optional<TConvType> unit =
+        family ? registry_.FindUnit(*family, unitName) : std::nullopt;
+    if (unit && registered_.erase(*unit) > 0) {
+        registry_.RemoveUnit(*unit);
+        if (registry_.UnitsOf(*family).empty()) registry_.RemoveFamily(*family);
     }
     UpdateFile(iniPath_, [&](TIniFile& ini) {
         ini.DeleteKey(kCustomTypesSection, unitName);
@@ -164,6 +169,7 @@ void TCustomUnits::LoadCustomUnits() {
 
 void RegisterAllUnits(TConvRegistry& registry, TCustomUnits& customUnits) {
     RegisterStandardFamilies(registry);
+    RegisterExtraFamilies(registry);
     customUnits.LoadCustomUnits();
 }
 

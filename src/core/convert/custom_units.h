@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "convert/conv_registry.h"
@@ -58,7 +59,10 @@ class TCustomUnits {
     TConvType AddCustomUnit(std::string_view familyName, std::string_view unitName, bool save,
                             double factor);
     // Removes the unit (and its family when that has no units left), then deletes
-    // the unit's two entries from the file. A standard unit is never removed.
+    // the unit's two entries from the file. Only a unit this object registered
+    // leaves the registry: a built-in unit never does, even when the file names a
+    // custom unit of the same name (one that was refused as a duplicate). Keep one
+    // TCustomUnits per registry, so that every custom unit can be removed.
     void DeleteCustomUnit(std::string_view familyName, std::string_view unitName);
     // Registers every unit of the file; units that fail are skipped. Writes the
     // loaded entries back in normalised form when that changes the file.
@@ -69,9 +73,11 @@ class TCustomUnits {
 
     TConvRegistry& registry_;
     std::string iniPath_;
+    std::unordered_set<TConvType> registered_;  // the units this object added
 };
 
-// Start-up: the standard families, then the custom units of customUnits' file.
+// Start-up: the standard families, the extra built-in families (extra_units.h),
+// then the custom units of customUnits' file.
 void RegisterAllUnits(TConvRegistry& registry, TCustomUnits& customUnits);
 
 }  // namespace quillix

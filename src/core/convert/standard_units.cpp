@@ -1,29 +1,12 @@
 #include "convert/standard_units.h"
 
-#include <span>
-
 #include "common/fp_checks.h"
 #include "convert/julian_date.h"
+#include "convert/unit_tables.h"
 
 namespace quillix {
 
 namespace {
-
-using UnitProc = double (*)(double);
-
-// One unit of a standard family: a factor unit, or a procedure unit when both
-// procedures are given (its factor is then unused).
-struct UnitRow {
-    const char* name;
-    double factor;
-    UnitProc toBase = nullptr;
-    UnitProc fromBase = nullptr;
-};
-
-struct FamilyTable {
-    const char* name;
-    std::span<const UnitRow> units;
-};
 
 // A result computed in double steps from x, with the overflow and invalid
 // operation faults judged from x.
@@ -209,26 +192,11 @@ constexpr FamilyTable kStandardFamilies[] = {
 }  // namespace
 
 void RegisterStandardFamilies(TConvRegistry& registry) {
-    for (const FamilyTable& table : kStandardFamilies) {
-        const TConvFamily family = registry.AddFamily(table.name);
-        for (const UnitRow& unit : table.units) {
-            if (unit.toBase) {
-                registry.AddProcUnit(family, unit.name, unit.toBase, unit.fromBase);
-            } else {
-                registry.AddFactorUnit(family, unit.name, unit.factor);
-            }
-        }
-    }
+    RegisterFamilyTables(registry, kStandardFamilies);
 }
 
 bool IsStandardUnit(std::string_view familyName, std::string_view unitName) {
-    for (const FamilyTable& table : kStandardFamilies) {
-        if (!SameConvName(table.name, familyName)) continue;
-        for (const UnitRow& unit : table.units) {
-            if (SameConvName(unit.name, unitName)) return true;
-        }
-    }
-    return false;
+    return TablesListUnit(kStandardFamilies, familyName, unitName);
 }
 
 }  // namespace quillix

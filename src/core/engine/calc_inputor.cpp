@@ -2,6 +2,7 @@
 
 #include "common/calc_error.h"
 #include "common/number_text.h"
+#include "common/text_compare.h"
 
 namespace quillix {
 
@@ -45,28 +46,48 @@ void TCalcInputor::Backspace() {
     if (IntText.empty()) IntText.push_back('0');
 }
 
-void TCalcInputor::Paste(const std::string& text) {
-    std::string integer, fraction;
+// What the display can show reads back: digits with "," grouping and one
+// ".", a "-" (which marks the number negative wherever it stands in the
+// mantissa), an exponent "E" or "e" with an optional sign, and blanks around
+// the whole. A second "." changes nothing. Any other character refuses the
+// text, so that a date, an error message or "INF" is never read as a number.
+std::optional<TCalcInputor> TCalcInputor::Read(std::string_view text) {
+    text = TrimIf(text, [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+    TCalcInputor read;
+    std::string integer;
     bool inFraction = false;
-    bool negative = false;
-    for (const char c : text) {
+    std::size_t i = 0;
+    for (; i < text.size() && text[i] != 'E' && text[i] != 'e'; ++i) {
+        const char c = text[i];
         if (c >= '0' && c <= '9') {
-            (inFraction ? fraction : integer) += c;
+            (inFraction ? read.FracText : integer) += c;
         } else if (c == '.') {
             inFraction = true;
         } else if (c == '-') {
-            negative = true;
+            read.Negative = true;
         } else if (c != ',') {
-            return;  // anything else rejects the whole text
+            return std::nullopt;
         }
     }
-    Reset();
-    IntText = integer.empty() ? "0" : integer;
-    if (!fraction.empty()) {
-        HasPoint = true;
-        FracText = fraction;
+    if (!integer.empty()) read.IntText = integer;
+    read.HasPoint = !read.FracText.empty();
+    if (i == text.size()) return read;
+    read.HasExp = true;
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) read.ExpNegative = text[i++] == '-';
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        read.ExpText += text[i];
     }
-    Negative = negative;
+    return read;
+}
+
+bool TCalcInputor::IsPastable(std::string_view text) {
+    return Read(text).has_value();
+}
+
+void TCalcInputor::Paste(std::string_view text) {
+    if (std::optional<TCalcInputor> read = Read(text)) *this = std::move(*read);
 }
 
 long double TCalcInputor::Input(std::uint8_t code, const TCalcCommondData* data) {

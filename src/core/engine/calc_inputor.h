@@ -6,7 +6,9 @@
 // processors do.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/calc_commands.h"
 
@@ -25,6 +27,11 @@ class TCalcInputor {
     long double GetValue() const;
     // The text to show: style 3 groups the integer digits.
     std::string GetText(int style) const;
+    // Whether a paste of text would be taken: every text the display shows
+    // (grouped, signed, with an exponent, blanks around it) is; a date, an
+    // error message or any other text is refused and changes nothing. A taken
+    // text may still lie beyond the extended range, which Input reports.
+    static bool IsPastable(std::string_view text);
 
     bool Negative = false;
     std::string IntText = "0";
@@ -37,7 +44,8 @@ class TCalcInputor {
   private:
     void AppendDigits(const std::string& digits);
     void Backspace();
-    void Paste(const std::string& text);
+    void Paste(std::string_view text);
+    static std::optional<TCalcInputor> Read(std::string_view text);
     bool IntegerPartIsZero() const;
 };
 

@@ -88,9 +88,10 @@ void TCalcProcessor::DoNumberInput(std::uint8_t code, const TCalcCommondData* da
         Stack.Pending = ccNone;
         return;
     }
-    // A new entry: the text is converted before the stack moves, so that a
-    // text that cannot be converted (a huge pasted number) leaves the stack
-    // and the editor as they were.
+    // A new entry: the text is read and converted before the stack moves, so
+    // that a refused paste (no number) and a text that cannot be converted (a
+    // huge pasted number) leave the stack and the editor as they were.
+    if (code == ccPaste && !TCalcInputor::IsPastable(data ? data->Text : std::string())) return;
     TCalcInputor started;
     const long double number = started.Input(code, data);
     BeginEntry();
@@ -151,9 +152,7 @@ void TCalcProcessor::ApplyToX(std::unique_ptr<TCalcOperate> node) {
 }
 
 void TCalcProcessor::SetXTree(std::unique_ptr<TCalcOperate> node) {
-    ValueRef result = TCalcValue::New();
-    result->SetOperate(std::move(node));
-    Stack.X = std::move(result);
+    Stack.X = TCalcValue::NewComputed(std::move(node));
 }
 
 void TCalcProcessor::ClearAll() {

@@ -53,8 +53,7 @@ void TCalcStack::ApplyPending() {
     if (!node || !X) return;
     node->AddOperand(Values.Pop());
     node->AddOperand(X);
-    X = TCalcValue::New();
-    X->SetOperate(std::move(node));
+    X = TCalcValue::NewComputed(std::move(node));
     Pending = ccNone;
 }
 

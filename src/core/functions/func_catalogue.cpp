@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/text_compare.h"
 #include "functions/func_angle_units.h"
 #include "functions/func_arithmetic.h"
 #include "functions/func_date.h"
@@ -110,6 +111,16 @@ int FindFuncID(std::string_view Name) {
         if (item.Name == Name) return item.FuncID;
     }
     return 0;
+}
+
+const TFuncDataItem* FindFuncByName(std::string_view Name) {
+    if (const int exact = FindFuncID(Name)) return FindFunc(exact);
+    const std::string_view trimmed =
+        TrimIf(Name, [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+    for (const TFuncDataItem& item : Table()) {
+        if (EqualsIgnoreAsciiCase(item.Name, trimmed)) return &item;
+    }
+    return nullptr;
 }
 
 std::vector<std::string> FuncCategories() {

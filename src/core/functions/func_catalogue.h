@@ -44,6 +44,9 @@ inline constexpr int FuncCount = 93;
 const TFuncDataItem* FindFunc(int FuncID);
 // The FuncID of the first row whose Name is exactly Name (case-sensitive), else 0.
 int FindFuncID(std::string_view Name);
+// The row named exactly Name, else the first row of that name trimmed of
+// blanks and without regard to letter case ("sqrt ", "PMT"); nullptr when none.
+const TFuncDataItem* FindFuncByName(std::string_view Name);
 // The seven categories in the order of their first appearance in the table.
 std::vector<std::string> FuncCategories();
 // The names of the rows of that category, in table order.

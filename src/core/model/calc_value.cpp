@@ -97,6 +97,12 @@ ValueRef TCalcValue::NewDate(double day) {
     return value;
 }
 
+ValueRef TCalcValue::NewComputed(std::unique_ptr<TCalcOperate> node) {
+    ValueRef value = New();
+    value->SetOperate(std::move(node));
+    return value;
+}
+
 TCalcValue::~TCalcValue() = default;
 
 void TCalcValue::DropRef() {

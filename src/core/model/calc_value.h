@@ -31,6 +31,9 @@ class TCalcValue {
     static ValueRef New();
     static ValueRef New(long double number, std::uint8_t kind = cvNumber);
     static ValueRef NewDate(double day);
+    // A new value computed by node: node becomes its tree and is evaluated at
+    // once (a failing evaluation makes it an error value).
+    static ValueRef NewComputed(std::unique_ptr<TCalcOperate> node);
 
     ~TCalcValue();
     TCalcValue(const TCalcValue&) = delete;

@@ -2,7 +2,6 @@
 #include "common/text_compare.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -93,10 +92,10 @@ long double NumberText(const char* attribute) {
     if (text.find('.') == std::string::npos) {
         if (const std::size_t comma = text.find(','); comma != std::string::npos) text[comma] = '.';
     }
+    // Beyond the range of a double only numbers of the extended type are
+    // written; a text beyond even that range is refused.
     const std::optional<long double> parsed = ParseDecimal(text, true);
-    if (!parsed || (std::isfinite(*parsed) && std::fabs(*parsed) > DBL_MAX)) {
-        FailConversion(kText, "Double");
-    }
+    if (!parsed) FailConversion(kText, "Double");
     return *parsed;
 }
 
@@ -164,24 +163,17 @@ NodeKind KindOf(const TCalcOperate& node) {
 
 // --- Writing ------------------------------------------------------------------
 
-double StoredDouble(long double number) {
-    if (std::isfinite(number) && std::fabs(number) > DBL_MAX) {
-        return number > 0 ? HUGE_VAL : -HUGE_VAL;
-    }
-    return static_cast<double>(number);
-}
-
 // The "Value" text. Whole numbers, the most common, skip the general formatter
 // (which writes them the same way).
 std::string StoredNumberText(long double number) {
-    const double x = StoredDouble(number);
+    const double x = static_cast<double>(number);
     if (x != 0 && std::fabs(x) < 1E15 && std::trunc(x) == x) {
         char digits[24];
         const auto written =
             std::to_chars(digits, digits + sizeof digits, static_cast<long long>(x));
         return std::string(digits, written.ptr);
     }
-    return FormatFloat15(x);
+    return FormatFloatStored(number);
 }
 
 // Appends elements in document order; the trees below the values it writes are

@@ -20,6 +20,12 @@ enum class RightParens {
     kWhenBelowFunction  // its level is lower than 10
 };
 
+// Whether the operator groups to the right ("^": 2^3^4 is 2^(3^4)). Its left
+// operand is then put in parentheses at its own level as well, so that
+// (2^3)^4 and 2^(3^4) show differently.
+template <class Rule>
+inline constexpr bool kGroupsRight = false;
+
 template <class Rule>
 class TBinaryOperate final : public TCalcOperate {
   public:
@@ -50,7 +56,9 @@ class TBinaryOperate final : public TCalcOperate {
                 rightParens = rightLevel < 10;
                 break;
         }
-        writer.RefText(left, OperandLevel(left) < Rule::kLevel);
+        const int leftLevel = OperandLevel(left);
+        writer.RefText(left,
+                       kGroupsRight<Rule> ? leftLevel <= Rule::kLevel : leftLevel < Rule::kLevel);
         writer.Text(Rule::kText);
         writer.RefText(right, rightParens);
         writer.Text(Rule::kSuffix);
@@ -102,6 +110,8 @@ QUILLIX_BINARY_RULE(DivRule, "TCalcOperateDIV", 6, "/", RightParens::kWhenNotHig
                     CheckedDivide(a, b), "");
 QUILLIX_BINARY_RULE(PowerRule, "TCalcOperatePower", 8, "^", RightParens::kWhenLower, NumberKind,
                     Power(a, b), "");
+template <>
+inline constexpr bool kGroupsRight<PowerRule> = true;
 QUILLIX_BINARY_RULE(ModRule, "TCalcOperateMod", 5, " Mod ", RightParens::kWhenNotHigher, NumberKind,
                     IntegerRemainder(a, b), "");
 QUILLIX_BINARY_RULE(SeqRule, "TCalcOperateSEQ", 2, "==", RightParens::kWhenNotHigher, NumberKind,

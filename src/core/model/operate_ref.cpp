@@ -28,6 +28,17 @@ long double TCalcOperateRef::Calculate(std::uint8_t& kind) {
     return Operand(0)->Number();
 }
 
+int TCalcOperateRef::Level() const {
+    // A chain of references to unnamed values is followed without recursion.
+    const TCalcOperate* node = this;
+    while (true) {
+        const TCalcValue* operand = node->OperandCount() > 0 ? node->Operand(0) : nullptr;
+        if (!operand || operand->IsNamed() || !operand->Operate()) return 10;
+        node = operand->Operate();
+        if (!dynamic_cast<const TCalcOperateRef*>(node)) return node->Level();
+    }
+}
+
 void TCalcOperateRef::AppendFormula(FormulaWriter& writer) const {
     writer.RefText(OperandOrNull(0));
 }

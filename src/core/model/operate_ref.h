@@ -21,6 +21,9 @@ class TCalcOperateSign final : public TCalcOperate {
 class TCalcOperateRef final : public TCalcOperate {
   public:
     const char* ClassName() const override { return "TCalcOperateRef"; }
+    // A reference to an unnamed value shows that value's formula in its place,
+    // so it takes that formula's level: (1+2)*3, not 1+2*3.
+    int Level() const override;
     long double Calculate(std::uint8_t& kind) override;
     void AppendFormula(FormulaWriter& writer) const override;
     std::unique_ptr<TCalcOperate> Clone() const override;

@@ -8,11 +8,6 @@ namespace quillix {
 
 namespace {
 
-IUserCallRunner*& InstalledRunner() {
-    static IUserCallRunner* runner = nullptr;
-    return runner;
-}
-
 std::vector<const TCalcValue*> Arguments(const TCalcOperate& node) {
     std::vector<const TCalcValue*> args;
     args.reserve(static_cast<std::size_t>(node.OperandCount()));
@@ -41,14 +36,6 @@ long double Deliver(const std::optional<UserCallResult>& result, std::uint8_t& k
 }
 
 }  // namespace
-
-IUserCallRunner* UserCallRunner() {
-    return InstalledRunner();
-}
-
-void SetUserCallRunner(IUserCallRunner* runner) {
-    InstalledRunner() = runner;
-}
 
 long double TCalcOperateUserFunc::Calculate(std::uint8_t& kind) {
     RequireOperands(OperandCount());  // a damaged tree's gap must not reach the runner

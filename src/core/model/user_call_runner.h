@@ -31,8 +31,26 @@ class IUserCallRunner {
         const std::vector<const TCalcValue*>& args) = 0;
 };
 
-// The installed runner, or null. Installing null removes it.
+// The installed runner, or null: the runner of the newest living scope, else
+// the one set with SetUserCallRunner (null removes that one).
 IUserCallRunner* UserCallRunner();
 void SetUserCallRunner(IUserCallRunner* runner);
+
+// Installs a runner for as long as the scope lives. Several calculators may
+// each hold one: when a scope ends, the runner of the newest scope still
+// living takes over (or the one outside every scope), whatever the order in
+// which the scopes end, so no scope can leave a dead or missing runner behind.
+class TUserCallRunnerScope {
+  public:
+    explicit TUserCallRunnerScope(IUserCallRunner& runner);
+    ~TUserCallRunnerScope();
+    TUserCallRunnerScope(const TUserCallRunnerScope&) = delete;
+    TUserCallRunnerScope& operator=(const TUserCallRunnerScope&) = delete;
+
+    IUserCallRunner& Runner() const { return runner_; }
+
+  private:
+    IUserCallRunner& runner_;
+};
 
 }  // namespace quillix

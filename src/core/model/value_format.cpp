@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "common/number_text.h"
 
@@ -13,19 +14,29 @@ void SetValueFormat(int decimals) {
         record.ValueFormat = kGeneralFormat;
     } else {
         record.ValueFormat = kFixedFormat;
-        record.ValueDigits = std::min(decimals, 18);
+        record.ValueDigits = ClampValueDigits(decimals);
     }
 }
 
+int ClampValueDigits(int digits) {
+    return std::clamp(digits, 0, 18);
+}
+
 int EffectiveValueDigits() {
-    return std::clamp(ValueFormatSettings().ValueDigits, 0, 18);
+    return ClampValueDigits(ValueFormatSettings().ValueDigits);
 }
 
 long double RoundedToFixedFormat(long double x) {
+    // A number beyond the double range cannot be narrowed (it would become an
+    // infinity), and it has no decimals left to round: it is taken as it is.
+    if (std::fabs(x) > std::numeric_limits<double>::max()) return x;
     const double value = static_cast<double>(x);
     const double step = std::pow(10.0, -EffectiveValueDigits());
-    const double steps = std::nearbyint(value / step);
-    return static_cast<long double>(steps * step);
+    const double rounded = std::nearbyint(value / step) * step;
+    // Near the top of the double range value / step overflows, although such a
+    // number is whole and rounding would keep it.
+    if (std::isinf(rounded) && std::isfinite(value)) return value;
+    return static_cast<long double>(rounded);
 }
 
 std::string FormatNumber(long double x) {

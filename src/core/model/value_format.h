@@ -26,7 +26,11 @@ inline TValueFormatRecord& ValueFormatSettings() {
 // Sets general format (decimals < 0) or fixed format with that many decimals (0..18).
 void SetValueFormat(int decimals);
 
-// ValueDigits limited to 0..18, whatever a settings file put there.
+// The number of decimals limited to 0..18, whatever a settings file or a
+// caller asked for.
+int ClampValueDigits(int digits);
+
+// ValueDigits limited to 0..18.
 int EffectiveValueDigits();
 
 // The number an operand contributes: x itself in general format, otherwise x as a

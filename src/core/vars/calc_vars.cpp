@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "vars/library_names.h"
-#include "vars/user_func_folder.h"
 
 namespace quillix {
 
@@ -40,23 +39,30 @@ bool TCalcVars::Open(const std::string& name, std::string* error) {
         if (error) *error = "There is no program named '" + TrimBlanks(name) + "'";
         return false;
     }
+    // The program is set before the load, so that listeners of the loaded event
+    // already see the program they are shown.
+    std::shared_ptr<const TUserFuncObjLink> previous = std::move(program_);
+    program_ = program->Link();
+    const std::string fileName = program->GetFileName();
     const unsigned clearsBefore = ClearCount();
-    if (!LoadFromFile(program->GetFileName(), error)) {
-        // A half-read document must never be saved over a program file.
+    if (!LoadFromFile(fileName, error)) {
         if (ClearCount() != clearsBefore) {
-            program_ = nullptr;
+            // A half-read document must never be saved over a program file.
+            program_.reset();
             isNew_ = true;
+        } else {
+            program_ = std::move(previous);  // the set is untouched: so is the document
         }
         return false;
     }
-    program_ = program;
     isNew_ = false;
     return true;
 }
 
 bool TCalcVars::Save(std::string* error) {
-    if (isNew_ || !program_) return true;
-    return SaveToFile(program_->GetFileName(), error);
+    const TUserFuncObj* program = GetIsNew() ? nullptr : GetProgram();
+    if (!program) return true;
+    return SaveToFile(program->GetFileName(), error);
 }
 
 bool TCalcVars::SaveUnderName(TUserFuncFolder& folder, const std::string& name,
@@ -75,7 +81,7 @@ bool TCalcVars::SaveUnderName(TUserFuncFolder& folder, const std::string& name,
             error);
         if (!program) return false;
     }
-    program_ = program;
+    program_ = program->Link();
     isNew_ = false;
     return true;
 }
@@ -93,7 +99,7 @@ bool TCalcVars::SaveAs(TUserFuncFolder& folder, const std::string& name, std::st
 }
 
 void TCalcVars::New() {
-    program_ = nullptr;
+    program_.reset();
     Clear();
     SetModified(false);
     isNew_ = true;
@@ -101,14 +107,7 @@ void TCalcVars::New() {
 }
 
 std::string TCalcVars::GetName() {
-    if (isNew_ || !program_) return "New";
-    return program_->Name();
-}
-
-void TCalcVars::ForgetProgram(const TUserFuncObj* program) {
-    if (program_ != program) return;
-    program_ = nullptr;
-    isNew_ = true;
+    return GetIsNew() ? "New" : GetProgram()->Name();
 }
 
 }  // namespace quillix

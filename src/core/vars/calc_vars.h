@@ -4,10 +4,12 @@
 // and saves to the programs library, and keeps the registrations of the
 // calculation stacks.
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "vars/calc_vars_base.h"
+#include "vars/user_func_folder.h"
 
 namespace quillix {
 
@@ -30,14 +32,15 @@ class TCalcVars final : public TCalcVarsBase, public ICalcVars {
     bool SaveNew(TUserFuncFolder& folder, const std::string& name, std::string* error) override;
     void New() override;
     bool SaveAs(TUserFuncFolder& folder, const std::string& name, std::string* error) override;
-    TUserFuncObj* GetProgram() override { return program_; }
-    bool GetIsNew() override { return isNew_; }
+    // The program's library object; none for a new document and once that object
+    // was deleted from the library (a rescan or a rename keeps it).
+    TUserFuncObj* GetProgram() override { return program_ ? program_->Object() : nullptr; }
+    // A document whose program was deleted from the library is new again: it has
+    // no file to save to.
+    bool GetIsNew() override { return isNew_ || !GetProgram(); }
     // "New" for a new document, otherwise the program's name.
     std::string GetName() override;
 
-    // The library object went away (deleted, or its library rescanned): the
-    // document stops pointing at it and becomes new.
-    void ForgetProgram(const TUserFuncObj* program);
     int StackCount() const { return static_cast<int>(stacks_.size()); }
 
   private:
@@ -45,7 +48,9 @@ class TCalcVars final : public TCalcVarsBase, public ICalcVars {
 
     std::vector<ICalcXStack*> stacks_;
     bool isNew_ = true;
-    TUserFuncObj* program_ = nullptr;
+    // Held through the library's link, never as a plain pointer: the library may
+    // free the object (delete, rescan, its own end) while the document lives.
+    std::shared_ptr<const TUserFuncObjLink> program_;
 };
 
 }  // namespace quillix

@@ -45,14 +45,6 @@ UserCallResult ResultOf(const TCalcValue& value) {
 
 }  // namespace
 
-TLibraryCallRunner::TLibraryCallRunner() {
-    SetUserCallRunner(this);
-}
-
-TLibraryCallRunner::~TLibraryCallRunner() {
-    if (UserCallRunner() == this) SetUserCallRunner(nullptr);
-}
-
 void TLibraryCallRunner::SetCacheEnabled(bool enabled) {
     cacheEnabled_ = enabled;
     if (!enabled) cache_.Clear();

@@ -20,9 +20,9 @@ class TLibraryCallRunner final : public IUserCallRunner {
   public:
     static constexpr int kMaxNesting = 64;
 
-    // Installs itself as the runner of the formula nodes; the destructor removes it.
-    TLibraryCallRunner();
-    ~TLibraryCallRunner() override;
+    // Installs itself as the runner of the formula nodes for its lifetime;
+    // when it goes, the runner installed before it (still living) is back.
+    TLibraryCallRunner() = default;
     TLibraryCallRunner(const TLibraryCallRunner&) = delete;
     TLibraryCallRunner& operator=(const TLibraryCallRunner&) = delete;
 
@@ -43,6 +43,8 @@ class TLibraryCallRunner final : public IUserCallRunner {
     int depth_ = 0;
     bool cacheEnabled_ = true;
     TParsedFileCache cache_;
+    // Last, so that the runner is uninstalled before anything else of it goes.
+    TUserCallRunnerScope installation_{*this};
 };
 
 }  // namespace quillix

@@ -269,6 +269,8 @@ void TUserFuncFolder::SortByName(List& list) {
 }
 
 void TUserFuncFolder::Scan() {
+    std::vector<HeldLink> held;
+    TakeHeldLinks(held);
     std::vector<DirectoryId> enclosing;
     for (const TUserFuncFolder* folder = parent_; folder; folder = folder->parent_) {
         struct stat info {};
@@ -276,6 +278,9 @@ void TUserFuncFolder::Scan() {
             enclosing.push_back({info.st_dev, info.st_ino});
     }
     ScanBelow(enclosing);
+    PassOnLinks(held);
+    for (const HeldLink& gone : held)
+        gone.link->object_ = nullptr;  // its file is no longer in the library
 }
 
 void TUserFuncFolder::ScanBelow(std::vector<DirectoryId>& enclosing) {

@@ -17,10 +17,28 @@ namespace quillix {
 
 class TUserFuncFolder;
 class TUserFuncFolderIntfs;
+class TUserFuncObj;
+
+// How a holder outside the library (the open program document) keeps hold of a
+// library object: the object while it lives, none once it is gone (deleted, or
+// its library destroyed). A rescan hands the link on to the new object of the
+// same file, and rename and move keep the object itself, so the holder never
+// sees a freed object and never loses its file to a rescan.
+class TUserFuncObjLink {
+  public:
+    TUserFuncObj* Object() const { return object_; }
+
+  private:
+    friend class TUserFuncObj;
+    friend class TUserFuncFolder;
+    explicit TUserFuncObjLink(TUserFuncObj* object) : object_(object) {}
+    TUserFuncObj* object_;
+};
 
 // One program or user function: a file of its folder.
 class TUserFuncObj {
   public:
+    ~TUserFuncObj();
     TUserFuncObj(const TUserFuncObj&) = delete;
     TUserFuncObj& operator=(const TUserFuncObj&) = delete;
 
@@ -38,6 +56,9 @@ class TUserFuncObj {
     // target already has an object of that name; moving into its own folder is
     // nothing to do and succeeds.
     bool MoveTo(TUserFuncFolder& target, std::string* reason = nullptr);
+    // The one link of this object (made on first use), for holders that must
+    // outlive it safely.
+    std::shared_ptr<const TUserFuncObjLink> Link();
 
   private:
     friend class TUserFuncFolder;
@@ -48,6 +69,7 @@ class TUserFuncObj {
     std::string name_;
     std::string key_;  // NameKey(name_), for lookups and ordering
     std::string extension_;
+    std::shared_ptr<TUserFuncObjLink> link_;
 };
 
 // What other subsystems reach a library root through (UserFunctionsIntf,
@@ -95,7 +117,8 @@ class TUserFuncFolder {
     // The root's interface; none for a folder that is not a root.
     IUserFuncFolder* Interface() const;
 
-    // Rebuilds Subfolders and Files from disk (every object of the subtree is new).
+    // Rebuilds Subfolders and Files from disk (every object of the subtree is new;
+    // links held elsewhere follow to the new object of their file, or go dead).
     void Scan();
 
     // This folder's files first, then each subfolder depth first; first match wins.
@@ -148,7 +171,13 @@ class TUserFuncFolder {
         ino_t inode;
     };
     TUserFuncFolder(std::string path, std::string extension, TUserFuncFolder* parent, NoScan);
+    struct HeldLink {
+        std::string fileName;
+        std::shared_ptr<TUserFuncObjLink> link;
+    };
     void ScanBelow(std::vector<DirectoryId>& enclosing);
+    void TakeHeldLinks(std::vector<HeldLink>& held);
+    void PassOnLinks(std::vector<HeldLink>& held);
     void Publish();
     void Unpublish();
     void SetName(std::string name);

@@ -14,6 +14,7 @@
 #include "config/calc_config.h"
 #include "diag/dlog_file.h"
 #include "main_window.h"
+#include "platform/update_check.h"
 #include "vars/library_call_runner.h"
 
 namespace {
@@ -83,5 +84,7 @@ int main(int argc, char** argv) {
     QObject::connect(&instance, &quillix::TSingleInstance::activateRequested, &window,
                      &quillix::Tfrm_main::ActivateFromOutside);
     if (!options.StartHidden) window.show();
+    // After the window is up, so that a slow service never delays the start.
+    quillix::StartUpdateCheck(&window);
     return app.exec();
 }

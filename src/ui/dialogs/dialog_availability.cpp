@@ -8,6 +8,12 @@ bool DialogAvailable(TDialogKind kind) {
         case TDialogKind::MemoryView:
         case TDialogKind::ProgramRunner:
         case TDialogKind::LibraryManager:
+        case TDialogKind::VariableProperties:
+        case TDialogKind::ProgramProperties:
+        case TDialogKind::CreateFunction:
+        case TDialogKind::Options:
+        case TDialogKind::About:
+        case TDialogKind::FunctionParam:
             return true;
         default:
             return false;

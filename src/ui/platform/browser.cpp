@@ -3,17 +3,30 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "config/update_reply.h"
+
 namespace quillix {
 
-bool IsWebAddress(const QString& address) {
-    const QUrl url(address.trimmed(), QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && !url.host().isEmpty() &&
-           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+namespace {
+std::function<void(const QUrl&)>& InstalledOpener() {
+    static std::function<void(const QUrl&)> opener;
+    return opener;
+}
+}  // namespace
+
+void SetUrlOpener(std::function<void(const QUrl&)> opener) {
+    InstalledOpener() = std::move(opener);
 }
 
 bool OpenInBrowser(const QString& address) {
-    if (IsWebAddress(address)) QDesktopServices::openUrl(QUrl(address.trimmed()));
+    if (!IsWebAddress(address.toStdString())) return false;
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid()) return false;
+    if (const auto& opener = InstalledOpener()) {
+        opener(url);
+    } else {
+        QDesktopServices::openUrl(url);
+    }
     return true;
 }
 

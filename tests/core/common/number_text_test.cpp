@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstdlib>
 #include <random>
@@ -69,6 +70,35 @@ TEST(FormatFloat15, FileForm) {
     EXPECT_EQ(FormatFloat15(1e-5), "1E-5");
     EXPECT_EQ(FormatFloat15(1.5e-8), "1.5E-8");
     EXPECT_EQ(FormatFloat15(123456789012345678.0), "1.23456789012346E17");
+}
+
+// Within the normal range of a double the files keep their 15-digit form;
+// beyond it a number is written so that it reads back unchanged.
+// Within the normal range of a double the files keep their 15-digit form;
+// beyond it a number is written so that it reads back unchanged.
+TEST(FormatFloatStored, KeepsNumbersBeyondADouble) {
+    struct Row {
+        long double number;
+        const char* text;
+        bool exact;  // reads back as the very number
+    };
+    const Row rows[] = {
+        {3.14159265358979323846L, "3.14159265358979", false},
+        {1E20L, "1E20", true},
+        {0, "0", true},
+        {1E4000L, "1E4000", true},
+        {-1E4000L / 3, "-3.3333333333333333333E3999", true},
+        {static_cast<long double>(DBL_MAX) * 10, "1.7976931348623157081E309", true},
+        {1E-4000L, "1E-4000", true},
+        {1E-320L, "1E-320", true},  // as a double it would keep only a few digits
+        {HUGE_VALL, "INF", true},
+        {-HUGE_VALL, "-INF", true},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(FormatFloatStored(row.number), row.text);
+        EXPECT_EQ(ParseDecimal(row.text, true) == row.number, row.exact) << row.text;
+    }
+    EXPECT_EQ(FormatFloatStored(std::nanl("")), "NAN");
 }
 
 TEST(ParseDecimal, AcceptsOnlyDecimalTexts) {

@@ -180,6 +180,24 @@ TEST_F(Engine, AFailedPasteAtTheStartOfAnEntryLeavesEverything) {
     EXPECT_EQ(ExpressionText(engine), "2+3");
 }
 
+TEST_F(Engine, ARefusedPasteAtTheStartOfAnEntryLeavesEverything) {
+    for (const char* text : {"abc", "[2024-03-05]", "INF", "1 2"}) {
+        SCOPED_TRACE(text);
+        TCalcEngine engine;
+        Press(engine, "2 +");
+        const ValueRef x = engine.Stack().X;
+        TCalcCommondData data;
+        data.Text = text;
+        engine.Execute(ccPaste, &data);
+        EXPECT_EQ(engine.Stack().X, x);
+        EXPECT_EQ(engine.Stack().Values.Count(), 0);
+        EXPECT_EQ(engine.Stack().Pending, ccPlus);
+        EXPECT_FALSE(engine.IsEntering());
+        Press(engine, "3 =");
+        EXPECT_EQ(ExpressionText(engine), "2+3");
+    }
+}
+
 TEST_F(Engine, RecalledVariables) {
     struct Row {
         const char* before;

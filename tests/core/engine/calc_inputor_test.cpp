@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
 
 #include "common/calc_error.h"
+#include "model/calc_value.h"
 
 namespace quillix {
 namespace {
@@ -96,10 +98,96 @@ TEST(Inputor, PasteAcceptsDigitsPointMinusAndCommas) {
     EXPECT_EQ(Pasted("12345678901234567890").GetText(0), "12345678901234567890");
     TCalcInputor editor = Typed({ccDigit7});
     TCalcCommondData data;
-    for (const char* rejected : {"12 345", "1e5", "+5", "abc"}) {
+    for (const char* rejected : {"12 345", "+5", "abc"}) {
         data.Text = rejected;
         editor.Input(ccPaste, &data);
         EXPECT_EQ(editor.GetText(0), "7") << rejected;
+    }
+}
+
+// Copy puts the display's text on the clipboard; pasting it back must give the
+// number the display showed, in every format the display uses.
+TEST(Inputor, PasteReadsBackEveryDisplayText) {
+    struct Row {
+        std::uint8_t format;
+        int digits;
+        long double number;
+        const char* display;  // grouped, as the keypad shows it
+        bool exact;           // the text is the number itself, not a rounding of it
+    };
+    const Row rows[] = {
+        {kGeneralFormat, 2, 0, "0", true},
+        {kGeneralFormat, 2, 1234567.5L, "1,234,567.5", true},
+        {kGeneralFormat, 2, -12.5L, "-12.5", true},
+        {kGeneralFormat, 2, 1e20L, "1E20", true},
+        {kGeneralFormat, 2, -1.5e20L, "-1.5E20", true},
+        {kGeneralFormat, 2, 1.5e-7L, "1.5E-07", true},
+        {kGeneralFormat, 0, 1.5e-7L, "1.5E-7", true},
+        {kGeneralFormat, 2, 0.0001L, "0.0001", true},
+        {kGeneralFormat, 2, 123456789012345678.0L, "123,456,789,012,345,678", true},
+        {kGeneralFormat, 2, 1.0L / 3, "0.333333333333333333", false},
+        {kGeneralFormat, 2, 1e4000L, "1E4000", true},
+        {kGeneralFormat, 2, -9.87654321e-4000L, "-9.87654321E-4000", true},
+        {kFixedFormat, 2, 1234567.5L, "1,234,567.50", true},
+        {kFixedFormat, 2, -0.5L, "-0.50", true},
+        {kFixedFormat, 2, 2.346L, "2.35", false},
+        {kFixedFormat, 0, 42, "42", true},
+        {kFixedFormat, 2, 1.5e20L, "1.5E20", true},
+        {kFixedFormat, 2, -1e4000L, "-1E4000", true},
+        {kFixedFormat, 5, 0.125L, "0.12500", true},
+    };
+    struct FormatRestorer {
+        ~FormatRestorer() { ValueFormatSettings() = TValueFormatRecord{}; }
+    } restorer;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.display);
+        ValueFormatSettings() = TValueFormatRecord{row.format, 18, row.digits};
+        ASSERT_EQ(TCalcValue::New(row.number)->FormatValue(kGroupedStyle), row.display);
+        ASSERT_TRUE(TCalcInputor::IsPastable(row.display));
+        const long double pasted = Pasted(row.display).GetValue();
+        EXPECT_EQ(TCalcValue::New(pasted)->FormatValue(kGroupedStyle), row.display);
+        if (row.exact) {
+            EXPECT_EQ(pasted, row.number);
+        }
+    }
+}
+
+TEST(Inputor, PasteTakesExponentsAndBlanksAndRefusesWhatIsNoNumber) {
+    struct Row {
+        const char* text;
+        const char* editorText;  // the editor's text afterwards; its text before for a refusal
+        long double number;
+    };
+    const Row rows[] = {
+        {"1.5e-7", "1.5E-7", 1.5e-7L},
+        {"1e5", "1E+5", 1e5L},
+        {"1E+5", "1E+5", 1e5L},
+        {" \t-1,234.5 \r\n", "-1234.5", -1234.5L},
+        {"2E", "2E+", 2},  // the editor's own text while an exponent is started
+        {"-0", "-0", 0},
+        // Refused: the editor keeps "7".
+        {"1 E5", "7", 7},
+        {"1E5E3", "7", 7},
+        {"1E5.5", "7", 7},
+        {"1E1,000", "7", 7},
+        {"1E5-", "7", 7},
+        {"1E--5", "7", 7},
+        {"INF", "7", 7},
+        {"-INF", "7", 7},
+        {"NAN", "7", 7},
+        {"Floating point division by zero", "7", 7},
+        // A date shows in brackets: number entry builds numbers, so it is refused.
+        {"[2024-03-05]", "7", 7},
+        {"[05/03/2024]", "7", 7},
+    };
+    for (const Row& row : rows) {
+        TCalcInputor editor = Typed({ccDigit7});
+        TCalcCommondData data;
+        data.Text = row.text;
+        EXPECT_EQ(editor.Input(ccPaste, &data), row.number) << row.text;
+        EXPECT_EQ(editor.GetText(0), row.editorText) << row.text;
+        EXPECT_EQ(TCalcInputor::IsPastable(row.text), row.editorText != std::string("7"))
+            << row.text;
     }
 }
 

@@ -42,6 +42,27 @@ TEST(CatalogueTest, LookupsByName) {
     EXPECT_EQ(FindFuncID("If"), 90);
 }
 
+TEST(CatalogueTest, LookupWithoutRegardToCaseOrBlanks) {
+    struct Row {
+        const char* name;
+        const char* found;  // nullptr: none
+    };
+    const Row rows[] = {
+        {"Sqrt", "Sqrt"},   {"sqrt", "Sqrt"}, {" SQRT\t", "Sqrt"},
+        {"pmt", "PMT"},     {"apr", "APR"},   {"Today", "Today"},
+        {"Sqr t", nullptr}, {"", nullptr},    {"Sqrtx", nullptr},
+    };
+    for (const Row& row : rows) {
+        const TFuncDataItem* item = FindFuncByName(row.name);
+        if (!row.found) {
+            EXPECT_EQ(item, nullptr) << row.name;
+        } else {
+            ASSERT_NE(item, nullptr) << row.name;
+            EXPECT_EQ(item->Name, row.found);
+        }
+    }
+}
+
 TEST(CatalogueTest, CategoriesInOrderOfFirstAppearance) {
     EXPECT_EQ(FuncCategories(),
               (std::vector<std::string>{"Arithmetic", "Trigonometry", "Date", "Angle Unit",

@@ -135,6 +135,7 @@ TEST(DateTest, WeekOfMonthByTheThursdayRule) {
         {44197, 5},  // Fri 2021-01-01: last week of December 2020
         {44200, 1},  // Mon 2021-01-04
         {46265, 1},  // Mon 2026-08-31
+        {45504, 1},  // Wed 2024-07-31: the week's Thursday is 1 August
     };
     for (const auto& row : rows) {
         EXPECT_EQ(CallFunc("WeekOfMonth", {row.day}), row.week) << static_cast<double>(row.day);

@@ -69,7 +69,7 @@ TEST_F(HostileXml, EveryDamageHasItsMessage) {
          ConversionErrorText("Null", "Double")},
         {EntryValued(R"(Name="X" Value="1x" IsNamed="True" CVType="0")"),
          ConversionErrorText("String", "Double")},
-        {EntryValued(R"(Name="X" Value="1E400" IsNamed="True" CVType="0")"),
+        {EntryValued(R"(Name="X" Value="1E5000" IsNamed="True" CVType="0")"),
          ConversionErrorText("String", "Double")},
         {EntryValued(R"(Name="X" Value="1" CVType="0")"), ConversionErrorText("Null", "Boolean")},
         {EntryValued(R"(Name="X" Value="1" IsNamed="Yes" CVType="0")"),

@@ -70,7 +70,8 @@ TEST_F(CalcXml, NumbersKeepFifteenSignificantDigits) {
         {0.00001L, "1E-5"},
         {HUGE_VALL, "INF"},
         {-HUGE_VALL, "-INF"},
-        {1E4000L, "INF"},  // beyond the range of a double
+        {1E4000L, "1E4000"},  // beyond the range of a double: not lost
+        {-1E4000L / 3, "-3.3333333333333333333E3999"},
     };
     for (const Row& row : rows) {
         const ValueRef value = Num(row.number);

@@ -20,7 +20,8 @@ TEST_F(FormulaText, ParenthesesFollowTheLevels) {
         {Make<TCalcOperateMinus>(Num(8), Make<TCalcOperateMinus>(Num(2), Num(1))), "8-(2-1)"},
         {Make<TCalcOperateDIV>(Num(8), Make<TCalcOperateMultis>(Num(2), Num(2))), "8/(2*2)"},
         {Make<TCalcOperatePower>(Num(2), Make<TCalcOperatePower>(Num(3), Num(2))), "2^3^2"},
-        {Make<TCalcOperatePower>(Make<TCalcOperatePower>(Num(2), Num(3)), Num(2)), "2^3^2"},
+        // "^" groups to the right, so a left operand of its level keeps parentheses.
+        {Make<TCalcOperatePower>(Make<TCalcOperatePower>(Num(2), Num(3)), Num(2)), "(2^3)^2"},
         {Make<TCalcOperateSign>(Make<TCalcOperatePlus>(Num(1), Num(2))), "-(1+2)"},
         {Make<TCalcOperatePercent>(Num(200), Num(10)), "200*10%"},
         {Make<TCalcOperateAnd>(Make<TCalcOperateLT>(Num(1), Num(2)),
@@ -47,6 +48,16 @@ TEST_F(FormulaText, NamedOperandsShowTheirNamesButKeepTheirLevel) {
     EXPECT_EQ(direct->GetFormulaText(), "(A)*3");
     EXPECT_EQ(a->GetRefText(), "A");
     EXPECT_EQ(a->GetFormulaText(), "1+2");
+}
+
+TEST_F(FormulaText, AReferenceToAnUnnamedValueTakesItsFormulasLevel) {
+    ValueRef sum = Make<TCalcOperatePlus>(Num(1), Num(2));
+    EXPECT_EQ(Make<TCalcOperateMultis>(sum->MakeReference(), Num(3))->GetFormulaText(), "(1+2)*3");
+    EXPECT_EQ(Make<TCalcOperateSign>(sum->MakeReference()->MakeReference())->GetFormulaText(),
+              "-(1+2)");
+    EXPECT_EQ(Make<TCalcOperateMultis>(Num(3), sum->MakeReference())->GetFormulaText(), "3*(1+2)");
+    ValueRef named = Var("S", Make<TCalcOperatePlus>(Num(1), Num(2)));
+    EXPECT_EQ(Make<TCalcOperateMultis>(named->MakeReference(), Num(3))->GetFormulaText(), "S*3");
 }
 
 TEST_F(FormulaText, ValuesWithoutTreeShowTheirNumber) {

@@ -199,5 +199,32 @@ TEST_F(UserNodes, ClonesKeepTheNamesAndShareTheOperands) {
     EXPECT_EQ(node.ResName, "Payment");
 }
 
+// Several calculators each install a runner for their lifetime; whatever the
+// order in which they go, the newest one still living answers, and after the
+// last one the runner outside every scope is back.
+TEST_F(UserNodes, RunnerScopesRestoreTheNewestLivingRunnerInAnyOrder) {
+    const int orders[][3] = {{2, 1, 0}, {0, 1, 2}, {1, 0, 2}, {1, 2, 0}, {0, 2, 1}, {2, 0, 1}};
+    for (const auto& order : orders) {
+        SCOPED_TRACE(::testing::PrintToString(order));
+        FakeRunner runners[3];
+        std::optional<TUserCallRunnerScope> scopes[3];
+        for (int i = 0; i < 3; ++i) {
+            runners[i].answer = UserCallResult{static_cast<long double>(i + 1), cvNumber, {}};
+            scopes[i].emplace(runners[i]);
+            EXPECT_EQ(UserCallRunner(), &runners[i]);
+        }
+        EXPECT_EQ(UserFunc("F", {})->Number(), 3);
+        for (const int ended : order) {
+            scopes[ended].reset();
+            IUserCallRunner* expected = &runner;
+            for (int i = 0; i < 3; ++i) {
+                if (scopes[i]) expected = &runners[i];
+            }
+            EXPECT_EQ(UserCallRunner(), expected);
+        }
+        EXPECT_EQ(UserFunc("F", {})->Number(), 42);
+    }
+}
+
 }  // namespace
 }  // namespace quillix::test

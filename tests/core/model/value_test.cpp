@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "model/calc_value_warper.h"
 #include "model/operate_binary.h"
@@ -23,6 +25,37 @@ TEST_F(Values, FixedFormatRoundsEveryOperand) {
     EXPECT_EQ(Num(-1234567.891L)->FormatValue(kGroupedStyle), "-1,234,567.89");
     ValueFormatSettings().ValueFormat = kGeneralFormat;
     EXPECT_EQ(Make<TCalcOperateMultis>(Num(2.346L), Num(1000))->GetNumber(), 2346);
+}
+
+// Fixed format narrows to double to round; a number beyond that range (the
+// extended type reaches 1E4932) must not turn into an infinity, neither on
+// display nor as an operand.
+TEST_F(Values, FixedFormatBeyondTheDoubleRangeShowsTheGeneralFormat) {
+    ValueFormatSettings().ValueFormat = kFixedFormat;
+    ValueFormatSettings().ValueDigits = 2;
+    struct Row {
+        long double number;
+        const char* text;
+    };
+    const Row rows[] = {
+        {1e4000L, "1E4000"},
+        {-1e4000L, "-1E4000"},
+        {1.8e308L, "1.8E308"},  // just beyond the double range
+        {std::numeric_limits<double>::max(), "1.79769313486231571E308"},
+        {0x1p1023L, "8.98846567431157954E307"},  // inside, but x / 0.01 overflows
+        {-0x1p1000L, "-1.07150860718626732E301"},
+        {1234.5L, "1,234.50"},
+    };
+    for (const Row& row : rows) {
+        const ValueRef value = Num(row.number);
+        EXPECT_EQ(value->FormatValue(kGroupedStyle), row.text);
+        EXPECT_TRUE(std::isfinite(value->GetNumber())) << row.text;
+    }
+    EXPECT_EQ(Num(1e4000L)->GetNumber(), 1e4000L);
+    EXPECT_EQ(Make<TCalcOperateMultis>(Num(1e4000L), Num(2))->FormatValue(kPlainStyle), "2E4000");
+    ValueFormatSettings().ValueDigits = 18;
+    EXPECT_EQ(Num(-1e4000L)->FormatValue(kPlainStyle), "-1E4000");
+    EXPECT_EQ(Num(0x1p1000L)->FormatValue(kPlainStyle), "1.07150860718626732E301");
 }
 
 TEST_F(Values, FormatValueByKindAndStyle) {

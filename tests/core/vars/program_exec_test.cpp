@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <time.h>
 
+#include <memory>
+
 #include "core/model/tree_builders.h"
 #include "core/vars/library_test_support.h"
 #include "model/operate_binary.h"
@@ -71,6 +73,20 @@ TEST_F(ProgramExec, ArgumentsBindByPositionAndMissingOnesKeepTheStoredNumber) {
     EXPECT_EQ(CallFunction("f", {Num(10), Num(4), Num(99)})->Number(), 6);
     EXPECT_EQ(CallFunction("f", {})->Number(), 7);
     EXPECT_EQ(CallFunction("f", {Num(1), Num(2)})->GetFormulaText(), "f(1,2)");
+}
+
+// Each calculator of the window holds its own runner; one that goes must not
+// leave the others without a runner.
+TEST_F(ProgramExec, ARunnerThatGoesLeavesTheEarlierOneInstalled) {
+    SaveDifference();
+    auto second = std::make_unique<TLibraryCallRunner>();
+    auto third = std::make_unique<TLibraryCallRunner>();
+    EXPECT_EQ(UserCallRunner(), third.get());
+    second.reset();
+    EXPECT_EQ(UserCallRunner(), third.get());
+    third.reset();
+    EXPECT_EQ(UserCallRunner(), &runner);
+    EXPECT_EQ(CallFunction("f", {Num(10), Num(4)})->Number(), 6);
 }
 
 TEST_F(ProgramExec, ArgumentsArriveAsDisplayedInFixedFormat) {

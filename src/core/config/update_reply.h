@@ -1,0 +1,36 @@
+#pragma once
+// The online update check without the network: the address asked, how the
+// service's answer is read, and which download addresses may be opened. The
+// answer is untrusted text from the network; an address is offered to the user
+// only when it is a plain http or https web address.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillix {
+
+// The product code the update service knows this program by.
+inline constexpr std::string_view kUpdateProductCode = "001";
+
+// upgradeUrl + "?PID=001&VAR=" + versionText, joined as they are (no encoding).
+std::string UpdateRequestAddress(std::string_view upgradeUrl, std::string_view versionText);
+
+// The items of a reply: separated by commas and/or blanks and control
+// characters; leading and trailing blanks of the whole text are skipped; an
+// item in double quotes may hold commas and blanks ("" inside it stands for ").
+// An empty item between two commas is kept. A NUL character ends the text.
+std::vector<std::string> SplitReplyItems(std::string_view reply);
+
+// The download address when the reply announces a new version: at least two
+// items, the first "NEW" without regard to letter case and surrounding blanks,
+// the second a web address (IsWebAddress) once trimmed. Anything else: none.
+std::optional<std::string> NewVersionAddress(std::string_view reply);
+
+// True for "http://" or "https://" (scheme in any letter case) followed by a
+// host, with no blank or control character anywhere: the only addresses handed
+// to the browser from outside the program.
+bool IsWebAddress(std::string_view address);
+
+}  // namespace quillix

@@ -1,0 +1,16 @@
+#pragma once
+// Reading back the date of a formula text: what stands between "[" and "]" when
+// a date without a tree is shown. That is the short date form in use (whatever
+// order of day, month and year it has), an ISO date, or a bare day number (the
+// form of a day outside the years 1 to 9999).
+
+#include <optional>
+#include <string_view>
+
+namespace quillix {
+
+// The day number of the text, or nothing when it is no date. A two-digit year
+// (a short date form that drops the century) means 1950 to 2049.
+std::optional<double> ReadDateText(std::string_view text);
+
+}  // namespace quillix

@@ -1,0 +1,75 @@
+#include "tools/amortisation_schedule.h"
+
+#include "common/calc_error.h"
+#include "common/fp_checks.h"
+#include "functions/numeric_rules.h"
+#include "tools/schedule_text.h"
+
+namespace quillix::tools {
+
+namespace {
+
+std::int64_t ScheduledPeriods(long double n) {
+    const std::int64_t periods = IntegerArgument(n);
+    if (periods < 1) RaiseCalcError("A schedule needs at least one period");
+    if (periods > kMaxScheduleRows) {
+        RaiseCalcError("More than " + std::to_string(kMaxScheduleRows) +
+                       " periods cannot be scheduled");
+    }
+    return periods;
+}
+
+}  // namespace
+
+TAmortisationSchedule AmortisationSchedule(const TTvmInputs& inputs) {
+    const std::int64_t periods = ScheduledPeriods(inputs.N);
+    const long double r = PeriodicRate(inputs);
+    if (!(r > -1)) RaiseCalcError("The periodic interest rate must be above -100%");
+    const bool due = inputs.time == TPaymentTime::BeginningOfPeriod;
+    const bool repayAll = inputs.FV == 0;
+
+    TAmortisationSchedule schedule;
+    schedule.rows.reserve(static_cast<std::size_t>(periods));
+    long double balance = inputs.PV;
+    for (std::int64_t period = 1; period <= periods; ++period) {
+        TAmortisationRow row;
+        row.period = period;
+        row.interest = due && period == 1 ? 0 : UnsignedZero(CheckedMultiply(-balance, r));
+        if (period == periods && repayAll) {
+            row.principal = -balance;
+            row.payment = CheckedAdd(row.interest, row.principal);
+            schedule.finalAdjustment = CheckedSubtract(row.payment, inputs.PMT);
+        } else {
+            row.payment = inputs.PMT;
+            row.principal = CheckedSubtract(row.payment, row.interest);
+        }
+        balance = CheckedAdd(balance, row.principal);
+        row.balance = balance;
+        schedule.totalPayment = CheckedAdd(schedule.totalPayment, row.payment);
+        schedule.totalInterest = CheckedAdd(schedule.totalInterest, row.interest);
+        schedule.totalPrincipal = CheckedAdd(schedule.totalPrincipal, row.principal);
+        schedule.rows.push_back(row);
+    }
+    return schedule;
+}
+
+std::array<std::string, 5> AmortisationRowCells(const TAmortisationRow& row) {
+    return {std::to_string(row.period), ScheduleNumberText(row.payment),
+            ScheduleNumberText(row.interest), ScheduleNumberText(row.principal),
+            ScheduleNumberText(row.balance)};
+}
+
+std::string AmortisationScheduleText(const TAmortisationSchedule& schedule) {
+    const auto& h = kAmortisationColumns;
+    std::string text = TabSeparatedLine({h[0], h[1], h[2], h[3], h[4]});
+    for (const TAmortisationRow& row : schedule.rows) {
+        const std::array<std::string, 5> c = AmortisationRowCells(row);
+        text += TabSeparatedLine({c[0], c[1], c[2], c[3], c[4]});
+    }
+    text += TabSeparatedLine({kAmortisationTotalCaption, ScheduleNumberText(schedule.totalPayment),
+                              ScheduleNumberText(schedule.totalInterest),
+                              ScheduleNumberText(schedule.totalPrincipal), ""});
+    return text;
+}
+
+}  // namespace quillix::tools

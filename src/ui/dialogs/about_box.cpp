@@ -1,0 +1,69 @@
+#include "dialogs/about_box.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/version_text.h"
+#include "dialogs/dialog_buttons.h"
+#include "dialogs/dialog_launchers.h"
+#include "platform/browser.h"
+#include "platform/dialog_driver.h"
+
+// The icons are resources of a static library, registered on first use.
+static void RegisterIconResources() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(quillix);
+        return true;
+    }();
+    (void)registered;
+}
+
+namespace quillix {
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About"));
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout();
+    auto* icon = new QLabel(this);
+    RegisterIconResources();
+    const int iconSize = fontMetrics().height() * 4;
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/quillix.svg")).pixmap(iconSize, iconSize));
+    icon->setAlignment(Qt::AlignTop);
+    top->addWidget(icon);
+
+    auto* lines = new QGridLayout();
+    lines->addWidget(new QLabel(QStringLiteral("Quillix Programable Calculator"), this), 0, 0, 1,
+                     2);
+    version_ = new QLabel(QStringLiteral("Version"), this);
+    version_->setText(version_->text() + QStringLiteral(":") +
+                      QString::fromStdString(VersionText(QUILLIX_VERSION)));
+    lines->addWidget(version_, 1, 0, 1, 2);
+    auto* webSiteLabel = new QLabel(QStringLiteral("WebSite:"), this);
+    webSite_ = new QLabel(QString::fromLatin1(kWebSiteAddress), this);
+    webSite_->setCursor(Qt::PointingHandCursor);
+    webSite_->setFocusPolicy(Qt::StrongFocus);
+    webSite_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    webSite_->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(kWebSiteAddress));
+    webSiteLabel->setBuddy(webSite_);
+    connect(webSite_, &QLabel::linkActivated, this,
+            [](const QString& address) { OpenInBrowser(address); });
+    lines->addWidget(webSiteLabel, 2, 0);
+    lines->addWidget(webSite_, 2, 1);
+    top->addLayout(lines, 1);
+    layout->addLayout(top);
+
+    const TDialogButtons buttons = AddDialogButtons(*this, QStringLiteral("OK"), QString());
+    ok_ = buttons.Ok;
+    layout->addWidget(buttons.Box);
+}
+
+void RunAbout(QWidget* parent) {
+    TAboutBox box(parent);
+    ExecDialog(box);
+}
+
+}  // namespace quillix

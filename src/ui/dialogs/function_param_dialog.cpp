@@ -1,0 +1,326 @@
+#include "dialogs/function_param_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+#include "app/app_home.h"
+#include "calc_drop_down.h"
+#include "common/number_text.h"
+#include "config/comma_text.h"
+#include "config/config_errors.h"
+#include "config/configor.h"
+#include "config/last_data.h"
+#include "dialogs/array_param_dialog.h"
+#include "dialogs/dialog_launchers.h"
+#include "functions/func_catalogue.h"
+#include "model/operate_func.h"
+#include "model/operate_user.h"
+#include "platform/user_prompts.h"
+#include "vars_view_intf.h"
+
+namespace quillix {
+
+namespace {
+
+constexpr int kRowsInView = 5;
+
+QString ListDisplayText(const std::vector<ValueRef>& list) {
+    std::vector<std::string> items;
+    items.reserve(list.size());
+    for (const ValueRef& value : list)
+        items.push_back(value->FormatValue(kPlainStyle));
+    return QString::fromStdString(ToCommaText(items));
+}
+
+QString RowLabelText(const TFuncParamDef& param) {
+    return QString::fromStdString(param.Name) + QStringLiteral(":  ");
+}
+
+}  // namespace
+
+struct Tfrm_FunctionParam::TParamRow {
+    const TFuncParamDef* Param = nullptr;
+    QLabel* Label = nullptr;
+    TCalcDropDown* Box = nullptr;   // plain parameter
+    QLineEdit* ListText = nullptr;  // list parameter
+    QPushButton* ListButton = nullptr;
+    int ListIndex = -1;  // 0 for the first list parameter, 1 for every later one
+};
+
+Tfrm_FunctionParam::Tfrm_FunctionParam(QWidget* parent, const TFuncDataItem& item,
+                                       bool isUserFunction)
+    : QDialog(parent), item_(item), isUserFunction_(isUserFunction) {
+    setWindowTitle(tr("Function Parameters"));
+    group_ = new QGroupBox(QString::fromStdString(item.Name));
+    functionText_ = new QLabel(QString::fromStdString(item.Description) + QLatin1Char('\n'));
+    functionText_->setWordWrap(true);
+    auto* rowsWidget = new QWidget;
+    grid_ = new QGridLayout(rowsWidget);
+    grid_->setContentsMargins(2, 2, 2, 2);
+    grid_->setVerticalSpacing(2);
+    grid_->setColumnStretch(1, 1);
+    scroll_ = new QScrollArea;
+    scroll_->setWidget(rowsWidget);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* groupLayout = new QVBoxLayout(group_);
+    groupLayout->addWidget(functionText_);
+    groupLayout->addWidget(scroll_, 1);
+
+    helpLine_ = new QLabel;
+    helpLine_->setWordWrap(true);
+    helpLine_->setAccessibleName(tr("Parameter help"));
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group_, 1);
+    layout->addWidget(helpLine_);
+    layout->addWidget(buttons);
+}
+
+Tfrm_FunctionParam::~Tfrm_FunctionParam() = default;
+
+QString Tfrm_FunctionParam::RememberSection() const {
+    return QStringLiteral("Func_") + QString::fromStdString(item_.Name);
+}
+
+bool Tfrm_FunctionParam::Prepare() {
+    if (prepared_) return nothingToAsk_;
+    prepared_ = true;
+    remember_ = ConfigorIntf ? ConfigorIntf->ReadBool("Main", "AutoSaveParam", true) : true;
+    LayOutRows();
+    if (remember_) FillRemembered();
+    const bool listTaken = TakeSelectedVariables();
+    nothingToAsk_ = listTaken && item_.Params.size() == 1;
+    return nothingToAsk_;
+}
+
+bool Tfrm_FunctionParam::Execute() {
+    if (Prepare()) {
+        if (remember_) Remember();
+        return true;
+    }
+    return exec() == QDialog::Accepted;
+}
+
+void Tfrm_FunctionParam::accept() {
+    if (remember_) Remember();
+    QDialog::accept();
+}
+
+void Tfrm_FunctionParam::LayOutRows() {
+    int listsMet = 0;
+    for (const TFuncParamDef& param : item_.Params) {
+        auto row = std::make_unique<TParamRow>();
+        row->Param = &param;
+        const int line = static_cast<int>(rows_.size());
+        row->Label = new QLabel(RowLabelText(param));
+        row->Label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid_->addWidget(row->Label, line, 0);
+        const QString name = QString::fromStdString(param.Name);
+        if (param.IsArray) {
+            row->ListIndex = listsMet++ == 0 ? 0 : 1;
+            row->ListText = new QLineEdit;
+            row->ListText->setReadOnly(true);
+            row->ListText->setMinimumWidth(186);
+            row->ListText->setAccessibleName(name);
+            row->ListText->installEventFilter(this);
+            row->ListButton = new QPushButton(QStringLiteral("..."));
+            row->ListButton->setAccessibleName(tr("Edit %1").arg(name));
+            row->Label->setBuddy(row->ListText);
+            auto* line_ = new QHBoxLayout;
+            line_->setSpacing(0);
+            line_->addWidget(row->ListText, 1);
+            line_->addWidget(row->ListButton);
+            grid_->addLayout(line_, line, 1);
+            connect(row->ListButton, &QPushButton::clicked, this,
+                    [this, r = row.get()] { EditList(*r); });
+        } else {
+            row->Box = new TCalcDropDown;
+            row->Box->SetAccessibleName(name);
+            if (param.HasDefault) row->Box->AssignNumber(param.DefaultType, param.DefaultValue);
+            row->Label->setBuddy(row->Box);
+            grid_->addWidget(row->Box, line, 1);
+            connect(row->Box, &TCalcDropDown::editEntered, this,
+                    [this, &param] { ShowHelp(param); });
+        }
+        rows_.push_back(std::move(row));
+    }
+    grid_->setRowStretch(static_cast<int>(rows_.size()), 1);
+    // Up to five rows in view; the others are reached by scrolling.
+    QWidget* rowsWidget = scroll_->widget();
+    const int count = static_cast<int>(rows_.size());
+    if (count > 0) {
+        const int shown = std::min(kRowsInView, count);
+        scroll_->setMinimumHeight(rowsWidget->sizeHint().height() * shown / count + 2);
+    }
+    scroll_->setMinimumWidth(rowsWidget->sizeHint().width() +
+                             scroll_->verticalScrollBar()->sizeHint().width());
+}
+
+void Tfrm_FunctionParam::FillRemembered() {
+    const std::string section = RememberSection().toStdString();
+    for (const auto& row : rows_) {
+        const std::string& key = row->Param->Name;
+        try {
+            if (row->Box) {
+                long double number = 0;
+                if (ReadLastNumber(AppHomeFolder(), section, key, number))
+                    row->Box->AssignNumber(row->Param->DefaultType, number);
+                continue;
+            }
+            std::string text;
+            if (!ReadLastText(AppHomeFolder(), section, key, text)) continue;
+            std::vector<ValueRef>& list = lists_[row->ListIndex];
+            list.clear();
+            bool everyItemRead = true;
+            for (const std::string& item : ParseCommaText(text)) {
+                if (const auto number = ParseDecimal(item))
+                    list.push_back(TCalcValue::New(*number));
+                else
+                    everyItemRead = false;
+            }
+            // An item that cannot be read back (a date's display text) is left
+            // out, and the text shows what the list really holds.
+            if (everyItemRead)
+                row->ListText->setText(QString::fromStdString(text));
+            else
+                ShowListText(*row);
+        } catch (const EConvertError&) {
+            // A remembered entry that is not a number: the row keeps its default.
+        }
+    }
+}
+
+bool Tfrm_FunctionParam::TakeSelectedVariables() {
+    const TParamRow* firstList = nullptr;
+    for (const auto& row : rows_)
+        if (row->ListIndex == 0) firstList = row.get();
+    if (!firstList || !VarsViewIntf) return false;
+    if (!VarsViewIntf->GetSelectedValues(lists_[0])) return false;
+    ShowListText(*firstList);
+    return true;
+}
+
+void Tfrm_FunctionParam::Remember() {
+    const std::string section = RememberSection().toStdString();
+    try {
+        for (const auto& row : rows_) {
+            const std::string& key = row->Param->Name;
+            if (row->Box)
+                WriteLastNumber(AppHomeFolder(), section, key, row->Box->Value().Number());
+            else
+                WriteLastText(AppHomeFolder(), section, key,
+                              ListDisplayText(lists_[row->ListIndex]).toStdString());
+        }
+    } catch (const std::exception& error) {
+        // The arguments still count; only remembering them failed.
+        Prompts().ShowError(this, QString::fromStdString(error.what()));
+    }
+}
+
+void Tfrm_FunctionParam::ShowListText(const TParamRow& row) {
+    row.ListText->setText(ListDisplayText(lists_[row.ListIndex]));
+}
+
+void Tfrm_FunctionParam::EditList(const TParamRow& row) {
+    Tfrm_ArrayParam dialog(this, row.Label->text(), lists_[row.ListIndex]);
+    if (dialog.Execute()) ShowListText(row);
+}
+
+void Tfrm_FunctionParam::ShowHelp(const TFuncParamDef& param) {
+    helpLine_->setText(QStringLiteral("      ") + RowLabelText(param) +
+                       QString::fromStdString(param.Description));
+}
+
+bool Tfrm_FunctionParam::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (const auto& row : rows_)
+            if (row->ListText == watched) ShowHelp(*row->Param);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+std::unique_ptr<TCalcOperate> Tfrm_FunctionParam::BuildNode() {
+    std::unique_ptr<TCalcOperate> node;
+    if (isUserFunction_) {
+        node = std::make_unique<TCalcOperateUserFunc>(item_.Name);
+    } else {
+        auto multi =
+            std::make_unique<TCalcOperateMultiFunc>(static_cast<std::uint8_t>(item_.FuncID));
+        bool hasSecondList = false;
+        for (const auto& row : rows_) {
+            if (row->ListIndex == 0) multi->EnsureArray1();
+            if (row->ListIndex == 1) hasSecondList = true;
+        }
+        if (hasSecondList) multi->EnsureArray2();
+        for (ValueRef& element : lists_[0])
+            multi->AddArray1Element(std::move(element));
+        for (ValueRef& element : lists_[1])
+            multi->AddArray2Element(std::move(element));
+        lists_[0].clear();
+        lists_[1].clear();
+        node = std::move(multi);
+    }
+    for (const auto& row : rows_)
+        if (row->Box) node->AddOperand(row->Box->Value().Clone());
+    return node;
+}
+
+const Tfrm_FunctionParam::TParamRow* Tfrm_FunctionParam::Row(const QString& name) const {
+    for (const auto& row : rows_)
+        if (QString::fromStdString(row->Param->Name) == name) return row.get();
+    return nullptr;
+}
+
+TCalcDropDown* Tfrm_FunctionParam::Box(const QString& name) const {
+    const TParamRow* row = Row(name);
+    return row ? row->Box : nullptr;
+}
+
+QLineEdit* Tfrm_FunctionParam::ListText(const QString& name) const {
+    const TParamRow* row = Row(name);
+    return row ? row->ListText : nullptr;
+}
+
+QPushButton* Tfrm_FunctionParam::ListButton(const QString& name) const {
+    const TParamRow* row = Row(name);
+    return row ? row->ListButton : nullptr;
+}
+
+QStringList Tfrm_FunctionParam::RowLabels() const {
+    QStringList labels;
+    for (const auto& row : rows_)
+        labels << row->Label->text();
+    return labels;
+}
+
+QString Tfrm_FunctionParam::FunctionText() const {
+    return functionText_->text();
+}
+
+QString Tfrm_FunctionParam::HelpLine() const {
+    return helpLine_->text();
+}
+
+std::unique_ptr<TCalcOperate> RunFunctionParamDialog(QWidget* parent, const TFuncDataItem& item,
+                                                     bool isUserFunction) {
+    Tfrm_FunctionParam dialog(parent, item, isUserFunction);
+    if (!dialog.Execute()) return nullptr;
+    return dialog.BuildNode();
+}
+
+}  // namespace quillix

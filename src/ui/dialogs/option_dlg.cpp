@@ -1,0 +1,138 @@
+#include "dialogs/option_dlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "config/comma_text.h"
+#include "config/configor.h"
+#include "config/digits_choice.h"
+#include "config/settings_table.h"
+#include "dialogs/dialog_buttons.h"
+#include "dialogs/dialog_launchers.h"
+#include "dialogs/options_pad_page.h"
+#include "dialogs/options_quick_names_page.h"
+#include "model/value_format.h"
+#include "platform/autostart_file.h"
+#include "platform/dialog_driver.h"
+#include "platform/user_prompts.h"
+
+namespace quillix {
+
+namespace {
+
+void WriteBoolSetting(IConfigor& settings, TSetting setting, bool value) {
+    const TSettingDef& def = SettingDef(setting);
+    settings.WriteBool(def.Section, def.Key, value);
+}
+
+void WriteIntegerSetting(IConfigor& settings, TSetting setting, int value) {
+    const TSettingDef& def = SettingDef(setting);
+    settings.WriteInteger(def.Section, def.Key, value);
+}
+
+}  // namespace
+
+TfrmOptionDlg::TfrmOptionDlg(IConfigor& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
+    setWindowTitle(QStringLiteral("Options"));
+    auto* layout = new QVBoxLayout(this);
+    pages_ = new QTabWidget(this);
+    pages_->addTab(BuildGeneralPage(), QStringLiteral("General"));
+    padPage_ = new TOptionsPadPage(settings, pages_);
+    pages_->addTab(padPage_, QStringLiteral("FunctionPad"));
+    quickNames_ = new TQuickNamesPage(pages_);
+    pages_->addTab(quickNames_, QStringLiteral("Quick Variable "));
+    layout->addWidget(pages_, 1);
+
+    const TDialogButtons buttons =
+        AddDialogButtons(*this, QStringLiteral("OK"), QStringLiteral("Cancel"));
+    ok_ = buttons.Ok;
+    cancel_ = buttons.Cancel;
+    layout->addWidget(buttons.Box);
+    Load();
+}
+
+QWidget* TfrmOptionDlg::BuildGeneralPage() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    autoRun_ = new QCheckBox(QStringLiteral("Auto run at OS startup"), page);
+    alwaysOnTop_ = new QCheckBox(QStringLiteral("Keep main window always on top"), page);
+    autoSaveParam_ = new QCheckBox(QStringLiteral("Auto save function Parameters"), page);
+    showKeypadHint_ = new QCheckBox(QStringLiteral("Enable show hint of keypad buttons"), page);
+    checkUpgrade_ = new QCheckBox(QStringLiteral("Check online updates on startup"), page);
+    for (QCheckBox* box : {autoRun_, alwaysOnTop_, autoSaveParam_, showKeypadHint_, checkUpgrade_})
+        layout->addWidget(box);
+
+    auto* form = new QFormLayout();
+    digits_ = new QComboBox(page);
+    for (const std::string& entry : DigitsListEntries())
+        digits_->addItem(QString::fromStdString(entry));
+    form->addRow(QStringLiteral("&Significant Digits:"), digits_);
+    layout->addLayout(form);
+    layout->addStretch(1);
+    return page;
+}
+
+void TfrmOptionDlg::Load() {
+    autoRun_->setChecked(ReadBoolSetting(settings_, TSetting::MainAutoRun));
+    alwaysOnTop_->setChecked(ReadBoolSetting(settings_, TSetting::MainAlwaysOnTop));
+    autoSaveParam_->setChecked(ReadAutoSaveParam(settings_, TAutoSaveParamReader::OptionsDialog));
+    showKeypadHint_->setChecked(
+        ReadShowKeypadHint(settings_, TShowKeypadHintReader::OptionsDialog));
+    checkUpgrade_->setChecked(ReadBoolSetting(settings_, TSetting::OnlineCheckUpgrade));
+    quickNames_->SetNames(
+        ParseCommaText(ReadTextSetting(settings_, TSetting::KeypadQuickVarNames)));
+    const TValueFormatRecord& format = ValueFormatSettings();
+    digits_->setCurrentIndex(DigitsListIndex(format.ValueFormat, format.ValueDigits));
+}
+
+bool TfrmOptionDlg::ApplyOptions() {
+    try {
+        padPage_->SaveAll();
+    } catch (const std::exception& failure) {
+        Prompts().ShowWarning(this, QString::fromUtf8(failure.what()));
+        return false;
+    }
+
+    WriteBoolSetting(settings_, TSetting::MainAutoRun, autoRun_->isChecked());
+    if (autoRun_->isChecked()) {
+        if (!WriteAutostartEntry()) {
+            Prompts().ShowWarning(this, QStringLiteral("Failed to set data for 'Calc'"));
+            return false;
+        }
+    } else {
+        RemoveAutostartEntry();
+    }
+
+    WriteBoolSetting(settings_, TSetting::MainAlwaysOnTop, alwaysOnTop_->isChecked());
+    WriteBoolSetting(settings_, TSetting::MainAutoSaveParam, autoSaveParam_->isChecked());
+
+    const TSettingDef& names = SettingDef(TSetting::KeypadQuickVarNames);
+    settings_.WriteString(names.Section, names.Key, ToCommaText(quickNames_->Names()));
+
+    TValueFormatRecord& format = ValueFormatSettings();
+    const TDigitsChoice digits = DigitsFromListIndex(digits_->currentIndex(), format.ValueDigits);
+    format.ValueFormat = static_cast<std::uint8_t>(digits.ValueFormat);
+    format.ValueDigits = digits.ValueDigits;
+    WriteIntegerSetting(settings_, TSetting::MainValueFormat, digits.ValueFormat);
+    WriteIntegerSetting(settings_, TSetting::MainValueDigits, digits.ValueDigits);
+
+    WriteBoolSetting(settings_, TSetting::MainShowKeypadHint, showKeypadHint_->isChecked());
+    WriteBoolSetting(settings_, TSetting::OnlineCheckUpgrade, checkUpgrade_->isChecked());
+    return true;
+}
+
+bool RunOptions(QWidget* parent) {
+    if (ConfigorIntf == nullptr) return false;
+    TfrmOptionDlg dialog(*ConfigorIntf, parent);
+    if (ExecDialog(dialog) != QDialog::Accepted) return false;
+    return dialog.ApplyOptions();
+}
+
+}  // namespace quillix

@@ -1,0 +1,94 @@
+#include "dialogs/variable_properties.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "dialogs/dialog_buttons.h"
+#include "dialogs/dialog_launchers.h"
+#include "model/calc_vars_intf.h"
+#include "platform/dialog_driver.h"
+
+namespace quillix {
+
+namespace {
+
+QLabel* SelectableLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+Tfrm_VariableProperties::Tfrm_VariableProperties(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Variable properties"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout();
+    name_ = SelectableLabel(this);
+    value_ = SelectableLabel(this);
+    expression_ = SelectableLabel(this);
+    form->addRow(QStringLiteral("Name:"), name_);
+    form->addRow(QStringLiteral("Value:"), value_);
+    form->addRow(QStringLiteral("Expression:"), expression_);
+    layout->addLayout(form);
+
+    auto* typeBox = new QGroupBox(QStringLiteral("Type"), this);
+    auto* typeRow = new QHBoxLayout(typeBox);
+    type_ = new QButtonGroup(this);
+    const QString roles[] = {QStringLiteral("Normal"), QStringLiteral("Input"),
+                             QStringLiteral("Output")};
+    for (int role = 0; role < 3; ++role) {
+        auto* button = new QRadioButton(roles[role], typeBox);
+        type_->addButton(button, role);
+        typeRow->addWidget(button);
+    }
+    layout->addWidget(typeBox);
+
+    auto* descriptionLabel = new QLabel(QStringLiteral("&Description:"), this);
+    description_ = new QPlainTextEdit(this);
+    description_->setTabChangesFocus(true);
+    descriptionLabel->setBuddy(description_);
+    layout->addWidget(descriptionLabel);
+    layout->addWidget(description_, 1);
+
+    const TDialogButtons buttons =
+        AddDialogButtons(*this, QStringLiteral("&OK"), QStringLiteral("&Cancel"));
+    ok_ = buttons.Ok;
+    cancel_ = buttons.Cancel;
+    layout->addWidget(buttons.Box);
+}
+
+void Tfrm_VariableProperties::SetEntry(TCalcValueWarper& entry) {
+    entry_ = &entry;
+    name_->setText(QString::fromStdString(entry.GetName()));
+    value_->setText(QString::fromStdString(entry.Value->FormatValue(kPlainStyle)));
+    expression_->setText(QString::fromStdString(entry.Value->GetFormulaText()));
+    if (QAbstractButton* button = type_->button(entry.Type)) button->setChecked(true);
+    description_->setPlainText(QString::fromStdString(entry.Description));
+}
+
+void Tfrm_VariableProperties::Apply() {
+    if (entry_ == nullptr) return;
+    const int role = type_->checkedId();
+    if (role >= wtNormal && role <= wtOutput) entry_->Type = static_cast<std::uint8_t>(role);
+    entry_->Description = description_->toPlainText().toStdString();
+    if (ICalcVars* document = CalcVarsIntf()) document->Changed(entry_);
+}
+
+bool RunVariableProperties(QWidget* parent, TCalcValueWarper& entry) {
+    Tfrm_VariableProperties dialog(parent);
+    dialog.SetEntry(entry);
+    if (ExecDialog(dialog) != QDialog::Accepted) return false;
+    dialog.Apply();
+    return true;
+}
+
+}  // namespace quillix

@@ -1,0 +1,141 @@
+#include "tools/amortisation_schedule.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "common/calc_error.h"
+#include "functions/func_finance.h"
+#include "loan_inputs.h"
+#include "support/error_message.h"
+
+namespace quillix::tools {
+namespace {
+
+using T = TPaymentTime;
+
+// The shared loan with its payment solved.
+TTvmInputs Mortgage(T time = T::EndOfPeriod) {
+    TTvmInputs in = MonthlyLoan(time);
+    in.PMT = *SolveTvm(in, TTvmKey::PMT);
+    return in;
+}
+
+std::string ScheduleError(const TTvmInputs& in) {
+    return test::MessageOf<ECalcError>([&] { AmortisationSchedule(in); }, "no error");
+}
+
+TEST(AmortisationSchedule, AMortgageEndsAtAZeroBalance) {
+    const TTvmInputs in = Mortgage();
+    const TAmortisationSchedule s = AmortisationSchedule(in);
+    ASSERT_EQ(s.rows.size(), 360u);
+    const TAmortisationRow& first = s.rows.front();
+    EXPECT_EQ(first.period, 1);
+    EXPECT_EQ(first.interest, -500);
+    EXPECT_NEAR(first.principal, -99.55, 0.005);
+    EXPECT_NEAR(first.balance, 99900.45, 0.005);
+    EXPECT_EQ(s.rows.back().period, 360);
+    EXPECT_EQ(s.rows.back().balance, 0);
+    // The solved payment needs no adjustment worth a cent.
+    EXPECT_LT(std::fabs(s.finalAdjustment), 1e-6);
+    EXPECT_NEAR(s.totalPrincipal, -100000, 1e-6);
+    EXPECT_NEAR(s.totalPayment, 360 * in.PMT, 1e-6);
+    EXPECT_NEAR(s.totalInterest, s.totalPayment - s.totalPrincipal, 1e-6);
+    EXPECT_NEAR(s.totalInterest, -115838.19, 0.005);
+}
+
+TEST(AmortisationSchedule, RowsAreThoseOfIpmtAndPpmt) {
+    for (const T time : kPaymentTimes) {
+        SCOPED_TRACE(PaymentTimeCaption(time));
+        const TTvmInputs in = Mortgage(time);
+        const TAmortisationSchedule s = AmortisationSchedule(in);
+        const long double r = PeriodicRate(in);
+        const long double t = TypeFlag(time);
+        long double worst = 0;
+        for (const TAmortisationRow& row : s.rows) {
+            const long double per = static_cast<long double>(row.period);
+            const long double ipmt = funcs::InterestPayment(r, per, in.N, in.PV, in.FV, t);
+            const long double ppmt = funcs::PeriodPayment(r, per, in.N, in.PV, in.FV, t);
+            worst = std::fmax(worst, std::fabs(row.interest - ipmt));
+            worst = std::fmax(worst, std::fabs(row.principal - ppmt));
+            EXPECT_NEAR(row.payment, in.PMT, 1e-6);
+        }
+        EXPECT_LT(worst, 1e-6);
+        EXPECT_EQ(s.rows.front().interest, time == T::BeginningOfPeriod ? -0.0L : -500);
+    }
+}
+
+TEST(AmortisationSchedule, APaymentRoundedToCentsIsMadeUpByTheLastOne) {
+    TTvmInputs in = Mortgage();
+    in.PMT = -599.55;
+    const TAmortisationSchedule s = AmortisationSchedule(in);
+    EXPECT_EQ(s.rows.back().balance, 0);
+    EXPECT_EQ(s.rows.back().payment, in.PMT + s.finalAdjustment);
+    // What 359 short payments of a twentieth of a cent leave with their interest.
+    const long double left = funcs::FutureValue(PeriodicRate(in), 360, in.PMT, in.PV, 0);
+    EXPECT_NEAR(s.finalAdjustment, left, 1e-6);
+    EXPECT_NEAR(s.finalAdjustment, -0.53, 0.005);
+}
+
+TEST(AmortisationSchedule, AFutureValueIsLeftInTheLastBalance) {
+    TTvmInputs saving;
+    saving.N = 12;
+    saving.IYR = 6;
+    saving.PV = 0;
+    saving.PMT = -100;
+    for (const T time : kPaymentTimes) {
+        SCOPED_TRACE(PaymentTimeCaption(time));
+        saving.time = time;
+        saving.FV = *SolveTvm(saving, TTvmKey::FV);
+        const TAmortisationSchedule s = AmortisationSchedule(saving);
+        const long double owedAfterLastPayment =
+            time == T::EndOfPeriod ? -saving.FV : -saving.FV / (1 + PeriodicRate(saving));
+        EXPECT_NEAR(s.rows.back().balance, owedAfterLastPayment, 1e-9);
+        EXPECT_EQ(s.finalAdjustment, 0);
+        EXPECT_EQ(s.rows.back().payment, -100);
+    }
+}
+
+TEST(AmortisationSchedule, RefusedInputs) {
+    struct Row {
+        long double n;
+        long double iyr;
+        const char* message;
+    };
+    const Row rows[] = {
+        {0.9L, 6, "A schedule needs at least one period"},
+        {-12, 6, "A schedule needs at least one period"},
+        {10001, 6, "More than 10000 periods cannot be scheduled"},
+        {1e30L, 6, kMsgInvalidOperation},
+        {12, -1200, "The periodic interest rate must be above -100%"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.message);
+        TTvmInputs in = Mortgage();
+        in.N = row.n;
+        in.IYR = row.iyr;
+        EXPECT_EQ(ScheduleError(in), row.message);
+    }
+    TTvmInputs overflowing = Mortgage();
+    overflowing.PV = 1e4930L;
+    overflowing.IYR = 1200;
+    EXPECT_EQ(ScheduleError(overflowing), kMsgOverflow);
+}
+
+TEST(AmortisationSchedule, TextPastesAsTabSeparatedLinesWithTotals) {
+    TTvmInputs in;
+    in.N = 2;
+    in.IYR = 10;
+    in.PV = 1000;
+    in.frequency = TPaymentFrequency::Annually;
+    in.PMT = *SolveTvm(in, TTvmKey::PMT);
+    EXPECT_EQ(AmortisationScheduleText(AmortisationSchedule(in)),
+              "Period\tPayment\tInterest\tPrincipal\tBalance\n"
+              "1\t-576.190476190476\t-100\t-476.190476190476\t523.809523809524\n"
+              "2\t-576.190476190476\t-52.3809523809524\t-523.809523809524\t0\n"
+              "Total\t-1152.38095238095\t-152.380952380952\t-1000\t\n");
+}
+
+}  // namespace
+}  // namespace quillix::tools

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "keypad_key_map.h"
+#include "model/calc_commands.h"
+
+namespace quillix::test {
+namespace {
+
+constexpr int kNone = -1;
+
+struct KeyRow {
+    const char* Name;
+    TKeyStroke Stroke;
+    int Expected;  // a command code, or kNone
+};
+
+TKeyStroke Digit(int digit, std::string text, bool shift = false, bool keypad = false) {
+    TKeyStroke stroke;
+    stroke.Key = TKeyName::Digit;
+    stroke.Digit = digit;
+    stroke.Text = std::move(text);
+    stroke.Shift = shift;
+    stroke.Keypad = keypad;
+    return stroke;
+}
+
+TKeyStroke Named(TKeyName key, bool shift = false, bool ctrl = false, bool alt = false) {
+    TKeyStroke stroke;
+    stroke.Key = key;
+    stroke.Shift = shift;
+    stroke.Ctrl = ctrl;
+    stroke.Alt = alt;
+    return stroke;
+}
+
+TKeyStroke Char(std::string text, bool shift = false, bool keypad = false) {
+    TKeyStroke stroke;
+    stroke.Text = std::move(text);
+    stroke.Shift = shift;
+    stroke.Keypad = keypad;
+    return stroke;
+}
+
+TKeyStroke WithMods(TKeyStroke stroke, bool ctrl, bool alt) {
+    stroke.Ctrl = ctrl;
+    stroke.Alt = alt;
+    return stroke;
+}
+
+const KeyRow kRows[] = {
+    {"main 9", Digit(9, "9"), ccDigit9},
+    {"main 0", Digit(0, "0"), ccDigit0},
+    {"keypad 7", Digit(7, "7", false, true), ccDigit7},
+    {"Shift+9 typing (", Digit(9, "(", true), ccOpenParen},
+    {"Shift+0 typing )", Digit(0, ")", true), ccCloseParen},
+    {"Shift+9 without text", Digit(9, "", true), ccOpenParen},
+    {"Shift+0 without text", Digit(0, "", true), ccCloseParen},
+    {"Shift+5 without text", Digit(5, "", true), kNone},
+    {"layout where Shift types the digit", Digit(9, "9", true), ccDigit9},
+    {"layout where Shift+9 types )", Digit(9, ")", true), ccCloseParen},
+    {"digit key typing a letter", Digit(2, "\xC3\xA9"), kNone},
+    {"E", Named(TKeyName::LetterE), ccExponent},
+    {"Shift+E", Named(TKeyName::LetterE, true), kNone},
+    {"F9", Named(TKeyName::F9), ccChangeSign},
+    {"Enter", Named(TKeyName::Enter), ccEquals},
+    {"Shift+Enter", Named(TKeyName::Enter, true), kNone},
+    {"Backspace", Named(TKeyName::Backspace), ccBackspace},
+    {"Delete", Named(TKeyName::Delete), ccClear},
+    {"Escape", Named(TKeyName::Escape), ccClear},
+    {"Ctrl+C", Named(TKeyName::LetterC, false, true), ccCopy},
+    {"Ctrl+V", Named(TKeyName::LetterV, false, true), ccPaste},
+    {"Ctrl+Shift+V", Named(TKeyName::LetterV, true, true), kNone},
+    {"C alone", Named(TKeyName::LetterC), kNone},
+    {"Ctrl+1", WithMods(Digit(1, "1"), true, false), kNone},
+    {"Alt+1 (access key)", WithMods(Digit(1, "1"), false, true), kNone},
+    {"AltGr typing ^", WithMods(Char("^"), true, true), ccPower},
+    {"AltGr+8 typing [", WithMods(Digit(8, "["), true, true), kNone},
+    {"+ (shifted on the main keyboard)", Char("+", true), ccPlus},
+    {"keypad +", Char("+", false, true), ccPlus},
+    {"-", Char("-"), ccMinus},
+    {"*", Char("*", true), ccMultiply},
+    {"/", Char("/"), ccDivide},
+    {"^", Char("^", true), ccPower},
+    {"%", Char("%", true), ccPercent},
+    {"=", Char("="), ccEquals},
+    {".", Char("."), ccDecimalPoint},
+    {"keypad decimal typing ,", Char(",", false, true), ccDecimalPoint},
+    {"main keyboard ,", Char(","), kNone},
+    {"a letter", Char("a"), kNone},
+    {"two characters", Char("++"), kNone},
+    {"nothing typed", Char(""), kNone},
+};
+
+TEST(KeypadKeyMap, EachStrokeSendsItsCommand) {
+    for (const KeyRow& row : kRows) {
+        const auto code = KeyCommand(row.Stroke);
+        const int actual = code ? int(*code) : kNone;
+        EXPECT_EQ(actual, row.Expected) << row.Name;
+    }
+}
+
+}  // namespace
+}  // namespace quillix::test
