@@ -7,9 +7,7 @@
 
 #include "dialogs/library_manager.h"
 #include "dialogs/source_view.h"
-#include "model/calc_vars_intf.h"
 #include "platform/user_prompts.h"
-#include "vars/calc_vars.h"
 #include "vars/user_func_folder.h"
 
 namespace quillix {
@@ -58,18 +56,12 @@ void Tfrm_Open::DeleteListItem() {
     if (!item || !current_) return;
     std::string reason;
     if (TUserFuncObj* file = list_->FileOf(item)) {
-        // The open program stops pointing at a file that is gone.
-        const bool open = CalcVarsIntf() && CalcVarsIntf()->GetProgram() == file;
         const bool wasSelected = selected_ == file;
         if (!current_->DeleteFile(*file, &reason)) {
             ShowReason(reason);
             return;
         }
         if (wasSelected) selected_ = nullptr;
-        if (open) {
-            if (auto* document = dynamic_cast<TCalcVars*>(CalcVarsIntf()))
-                document->ForgetProgram(document->GetProgram());
-        }
     } else if (TUserFuncFolder* folder = list_->FolderOf(item)) {
         QTreeWidgetItem* node = tree_->NodeOf(folder);
         if (!NameIsUnique(*folder, &reason) || !current_->DeleteFolder(folder->Name(), &reason)) {
