@@ -1,26 +1,32 @@
 // quillix-screens OUTDIR [--scale-tag TAG] | --grab-screen FILE
 // Builds the real main window in typical states (ALG with a formula, RPN with
 // values on the stack, variables with a negative, a date and an error value,
-// each skin) and saves a PNG of each. --grab-screen saves the whole screen,
-// for a picture of the real program started beside it.
+// each skin) and the tool windows with worked numbers, and saves a PNG of each. --grab-screen saves
+// the whole screen, for a picture of the real program started beside it.
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <iostream>
 
 #include "app/app_home.h"
+#include "calc_drop_down.h"
 #include "common/date_format.h"
 #include "config/calc_config.h"
 #include "engine/keypad_keys.h"
 #include "keypad_frame.h"
 #include "main_window.h"
-#include "model/operate_binary.h"
+#include "model/formula_reader.h"
 #include "platform/skins.h"
+#include "tools/date_calculations_window.h"
+#include "tools/finance_box.h"
+#include "tools/finance_pages.h"
+#include "tools/unit_converter_window.h"
 #include "vars/calc_vars.h"
 #include "vars/library_call_runner.h"
 
@@ -47,17 +53,45 @@ void Save(QWidget& widget, const QString& folder, const QString& name) {
 void FillVariables(TCalcVars& vars) {
     vars.Add("Price", TCalcValue::New(1250));
     vars.Add("Discount", TCalcValue::New(-75.5L));
-    auto total = TCalcValue::New();
-    total->SetOperate(std::make_unique<TCalcOperatePlus>(
-        vars.GetValue("Price")->MakeReference(), vars.GetValue("Discount")->MakeReference()));
-    vars.Add("Total", std::move(total));
+    FormulaReaderOptions options;
+    options.vars = &vars;
+    vars.Add("Total", ReadFormula("Price+Discount", options).value);
     vars.Add("Due", TCalcValue::NewDate(46022));  // 31 December 2025
-    auto ratio = TCalcValue::New();
-    ratio->SetOperate(std::make_unique<TCalcOperateDivide>(vars.GetValue("Total")->MakeReference(),
-                                                           TCalcValue::New(0)));
-    vars.Add("Ratio", std::move(ratio));
+    vars.Add("Ratio", ReadFormula("Total/(Price-1250)", options).value);
     vars.SetValueType("Price", wtInput);
     vars.SetValueType("Total", wtOutput);
+}
+
+// The tool windows, each with a worked example on its busiest page.
+void ShootTools(const QString& folder, const QString& tag) {
+    Tfrm_FinanceBox finance;
+    TFinanceTvmPage& tvm = finance.Tvm();
+    const std::pair<tools::TTvmKey, double> loan[] = {{tools::TTvmKey::N, 360},
+                                                      {tools::TTvmKey::IYR, 6},
+                                                      {tools::TTvmKey::PV, 100000},
+                                                      {tools::TTvmKey::FV, 0}};
+    for (const auto& [key, number] : loan)
+        tvm.Box(key).AssignNumber(cvNumber, number);
+    tvm.Solve(tools::TTvmKey::PMT);
+    Save(finance, folder, QStringLiteral("tool-finance-tvm%1").arg(tag));
+    finance.Amortisation().Calculate();
+    finance.Pages()->setCurrentWidget(&finance.Amortisation());
+    Save(finance, folder, QStringLiteral("tool-finance-amortisation%1").arg(tag));
+    finance.Depreciation().Cost().AssignNumber(cvNumber, 1000);
+    finance.Depreciation().Salvage().AssignNumber(cvNumber, 100);
+    finance.Depreciation().Calculate();
+    finance.Pages()->setCurrentWidget(&finance.Depreciation());
+    Save(finance, folder, QStringLiteral("tool-finance-depreciation%1").arg(tag));
+
+    Tfrm_DateCalculations dates;
+    dates.Pages()->setCurrentIndex(1);
+    dates.CountDaysBetween();
+    Save(dates, folder, QStringLiteral("tool-dates%1").arg(tag));
+
+    Tfrm_unitconv converter;
+    converter.FromBox().AssignNumber(cvNumber, 1);
+    converter.Convert();
+    Save(converter, folder, QStringLiteral("tool-converter%1").arg(tag));
 }
 
 int Shoot(const QString& folder, const QString& tag) {
@@ -89,6 +123,7 @@ int Shoot(const QString& folder, const QString& tag) {
         window.ApplySkin(skin.FileName);
         Save(window, folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag));
     }
+    ShootTools(folder, tag);
     window.Document().Clear();
     settings.Configor().WriteBool("Main", "AlwaysOnTop", false);
     return 0;

@@ -5,12 +5,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QTimer>
 
 #include "common/calc_error.h"
 #include "common/text_compare.h"
 #include "config/calc_config.h"
 #include "engine/engine_readback.h"
+#include "formula_field.h"
 #include "func_pad_buttons.h"
 #include "functions/func_pad.h"
 #include "keypad_hotkeys.h"
@@ -88,6 +90,9 @@ Tfra_KeypadFW::Tfra_KeypadFW(QWidget* parent)
     quickNames_ = settings_ ? std::make_unique<TQuickVarNames>(*settings_)
                             : std::make_unique<TQuickVarNames>();
     BuildUi();
+    hotkeys_->SetTypingField(formula_->Edit());
+    auto* toFormula = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(toFormula, &QShortcut::activated, formula_, &TFormulaField::TakeFocus);
     ApplyInputMode(settings_ ? settings_->ReadInteger(kKeypadSection, kInputModeKey, kInputModeALG)
                              : kInputModeALG);
     if (settings_) {

@@ -28,6 +28,7 @@ class QAction;
 
 namespace quillix {
 
+class TFormulaField;
 class TFuncPadCreator;
 class TQuickVarNames;
 class TUserFuncFolder;
@@ -79,6 +80,8 @@ class Tfra_KeypadFW : public QFrame {
     QMenu* AddVariableMenu();      // "V+"
     QMenu* ReplaceVariableMenu();  // "V="
     QMenu* VariablesMenu();        // "V"
+    // The formula entry under the expression line.
+    TFormulaField* FormulaField() const { return formula_; }
     // "Other..." of the "V+" menu.
     void AddVariableOther();
 
@@ -137,6 +140,7 @@ class Tfra_KeypadFW : public QFrame {
     QLabel* expression_ = nullptr;
     QLabel* mode_ = nullptr;
     QLabel* counter_ = nullptr;
+    TFormulaField* formula_ = nullptr;
     QWidget* pad_ = nullptr;
     QMenu* functionsMenu_ = nullptr;
     QMenu* myFunctionsMenu_ = nullptr;

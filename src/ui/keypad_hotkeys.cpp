@@ -42,6 +42,7 @@ bool TKeypadHotkeys::eventFilter(QObject* watched, QEvent* event) {
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
         return QObject::eventFilter(watched, event);
     if (!KeypadWindowActive()) return false;
+    if (typingField_ && typingField_->hasFocus()) return false;
     const auto code = KeyCommand(StrokeOf(*static_cast<QKeyEvent*>(event)));
     if (!code) return false;
     event->accept();

@@ -30,6 +30,8 @@ class TKeypadHotkeys final : public QObject {
     void Unregister();
     bool Registered() const { return registered_; }
     bool RespectsModal() const { return respectModal_; }
+    // While this widget has the focus, the keys type into it instead.
+    void SetTypingField(QWidget* field) { typingField_ = field; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,6 +40,7 @@ class TKeypadHotkeys final : public QObject {
     bool KeypadWindowActive() const;
 
     QPointer<QWidget> keypad_;
+    QPointer<QWidget> typingField_;
     TAct act_;
     bool registered_ = false;
     bool respectModal_ = true;

@@ -13,6 +13,7 @@
 
 #include "dialogs/dialog_launchers.h"
 #include "engine/keypad_keys.h"
+#include "formula_field.h"
 #include "func_pad_buttons.h"
 #include "functions/func_pad.h"
 #include "keypad_buttons.h"
@@ -97,6 +98,17 @@ QWidget* Tfra_KeypadFW::BuildTopBand() {
     expression_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(expression_, 1, 0, 1, 5);
 
+    formula_ = new TFormulaField(band, [this](ValueRef value) {
+        // As a function chosen from a menu: the value with its formula.
+        TCalcCommondData data;
+        data.Value = std::move(value);
+        ExecuteCommand(ccInsertReference, &data);
+    });
+    for (QWidget* part :
+         std::initializer_list<QWidget*>{formula_, formula_->Edit(), formula_->Status()})
+        MarkKeypadPart(part, 0);
+    layout->addWidget(formula_, 2, 0, 1, 5);
+
     mode_ = MakeLabel(band, QStringLiteral("ALG"), QStringLiteral("Input mode"));
     mode_->setObjectName(QStringLiteral("lb_Mode"));
     mode_->setFrameShape(QFrame::Box);
@@ -106,11 +118,11 @@ QWidget* Tfra_KeypadFW::BuildTopBand() {
     QPalette red = mode_->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     mode_->setPalette(red);
-    layout->addWidget(mode_, 2, 0);
+    layout->addWidget(mode_, 3, 0);
     layout->setColumnStretch(1, 1);
     int col = 2;
     for (const TKeypadButtonDef& def : KeypadButtons())
-        if (def.Place == TKeypadPlace::Top) layout->addWidget(MakeButton(def, band), 2, col++);
+        if (def.Place == TKeypadPlace::Top) layout->addWidget(MakeButton(def, band), 3, col++);
     return band;
 }
 

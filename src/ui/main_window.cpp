@@ -22,11 +22,13 @@
 #include "model/value_format.h"
 #include "model/value_format_settings.h"
 #include "platform/help_topics.h"
+#include "platform/help_request.h"
 #include "platform/help_window.h"
 #include "platform/hint_filter.h"
 #include "platform/shared_resources.h"
 #include "platform/skins.h"
 #include "platform/user_prompts.h"
+#include "platform/value_format_notice.h"
 #include "vars/calc_vars.h"
 #include "vars/user_libraries.h"
 #include "vars_view.h"
@@ -88,6 +90,10 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
     helpHook_->SetPopupCallback(
         [this](int context, int x, int y) { helpEngine_->ShowTextPopup({}, context, x, y); });
     documentCommands_ = std::make_unique<TDocumentCommands>(*vars_, *this);
+    SetHelpTopicHandler([this](int context) { ShowHelp(context); });
+    // The tools change the display format for the moment only; what is shown
+    // here follows all the same.
+    SetValueFormatChangedHandler([this] { RefreshValues(); });
     qApp->installEventFilter(this);
 
     auto* idle = new QTimer(this);
@@ -98,6 +104,8 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
 
 Tfrm_main::~Tfrm_main() {
     qApp->removeEventFilter(this);
+    SetHelpTopicHandler({});
+    SetValueFormatChangedHandler({});
     if (IConfigor* settings = Settings())
         settings->RemoveChangeHandler(TConfigChangeHandler::Bind<&Tfrm_main::ConfigChanged>(*this));
     helpHook_.reset();

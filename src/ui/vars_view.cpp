@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "dialogs/dialog_launchers.h"
+#include "vars_formula_edit.h"
 #include "vars_model.h"
 #include "vars_role_icons.h"
 #include "vars_view_rules.h"
@@ -148,6 +149,12 @@ void Tfra_VarsView::BuildCommands() {
     AddAction(menu_, QStringLiteral("&Up"), [this] { MoveSelectedUp(); });
     AddAction(menu_, QStringLiteral("Dow&n"), [this] { MoveSelectedDown(); });
     AddAction(menu_, QStringLiteral("Copy value to clipboard"), [this] { CopySelectedValue(); });
+    QAction* editFormula =
+        AddAction(menu_, QStringLiteral("Edit formula..."), [this] { EditFormula(); });
+    editFormula->setShortcut(QKeySequence(Qt::Key_F2));
+    editFormula->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    // The menu is hidden most of the time: the view carries the key.
+    addAction(editFormula);
     menu_->addSeparator();
     QMenu* types = menu_->addMenu(QStringLiteral("Set Value Type"));
     AddAction(types, QStringLiteral("Normal"), [this] { SetSelectedType(wtNormal); });
@@ -316,6 +323,7 @@ void Tfra_VarsView::UpdateEnabled() {
         {"Statistical", states.Statistical},
         {"Properties", states.Properties},
         {"Program Properties", states.ProgramProperties},
+        {"Edit formula...", states.EditFormula},
     };
     for (const auto& [caption, enabled] : rules) {
         if (QAction* action = Action(QString::fromLatin1(caption))) action->setEnabled(enabled);
@@ -410,6 +418,16 @@ void Tfra_VarsView::CreateFunction() {
     if (!vars_ || !DialogAvailable(TDialogKind::CreateFunction)) return;
     TModalBracket modal(keypad_);
     RunCreateFunction(this, *vars_);
+}
+
+void Tfra_VarsView::EditFormula() {
+    const std::vector<int> rows = SelectedRows();
+    if (!vars_ || rows.size() != 1) return;
+    const TCalcValueWarper* entry = model_->EntryAt(rows.front());
+    if (!entry || !entry->Value) return;
+    const std::string name = entry->Value->Name();
+    TModalBracket modal(keypad_);
+    EditVariableFormula(this, *vars_, name);
 }
 
 bool Tfra_VarsView::GetSelectedValues(std::vector<ValueRef>& list) {

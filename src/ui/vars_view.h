@@ -50,6 +50,7 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     void ShowProperties();
     void ShowProgramProperties();
     void CreateFunction();
+    void EditFormula();  // F2
 
     QTableView* List() const { return list_; }
     QLabel* Title() const { return title_; }

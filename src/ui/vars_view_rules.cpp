@@ -19,6 +19,7 @@ TVarsCommandStates VarsCommandStates(const TVarsViewFacts& facts) {
     states.Statistical = facts.HasKeypad;
     states.Properties = one && facts.PropertiesDialog;
     states.ProgramProperties = facts.ProgramPropertiesDialog;
+    states.EditFormula = one;
     return states;
 }
 

@@ -30,6 +30,7 @@ struct TVarsCommandStates {
     bool Statistical = false;
     bool Properties = false;
     bool ProgramProperties = false;
+    bool EditFormula = false;
 
     friend bool operator==(const TVarsCommandStates&, const TVarsCommandStates&) = default;
 };

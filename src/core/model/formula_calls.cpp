@@ -1,8 +1,5 @@
 #include "model/formula_calls.h"
 
-#include <unordered_map>
-
-#include "common/text_compare.h"
 #include "functions/func_catalogue.h"
 #include "model/operate_func.h"
 #include "model/operate_user.h"
@@ -10,13 +7,6 @@
 namespace quillix {
 
 namespace {
-
-std::string UpperAsciiText(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        c = UpperAscii(c);
-    return upper;
-}
 
 std::size_t RequiredCount(const TFuncDataItem& row) {
     if (!row.MultiParam) return 1;
@@ -45,18 +35,6 @@ std::string ArgumentCountFailure(const TFuncDataItem& row, std::size_t given) {
 }
 
 }  // namespace
-
-const TFuncDataItem* FindCatalogueName(std::string_view name) {
-    static const std::unordered_map<std::string, int> byUpperName = [] {
-        std::unordered_map<std::string, int> map;
-        for (int id = FuncCount; id >= 1; --id) {  // the first row of a name wins
-            if (const TFuncDataItem* row = FindFunc(id)) map[UpperAsciiText(row->Name)] = id;
-        }
-        return map;
-    }();
-    const auto found = byUpperName.find(UpperAsciiText(name));
-    return found == byUpperName.end() ? nullptr : FindFunc(found->second);
-}
 
 bool IsListParameter(const TFuncDataItem& row, std::size_t index) {
     return row.MultiParam && index < row.Params.size() && row.Params[index].IsArray;

@@ -17,9 +17,6 @@ namespace quillix {
 
 struct TFuncDataItem;
 
-// The catalogue row named so without regard to letter case, or nothing.
-const TFuncDataItem* FindCatalogueName(std::string_view name);
-
 // One argument as written: a value, or a "[...]" list of values.
 struct CallArgument {
     bool isList = false;

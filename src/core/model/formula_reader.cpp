@@ -61,12 +61,6 @@ struct OpenCallData {
     std::vector<ValueRef> elements;
 };
 
-ValueRef Evaluated(std::unique_ptr<TCalcOperate> node) {
-    ValueRef value = TCalcValue::New();
-    value->SetOperate(std::move(node));
-    return value;
-}
-
 class FormulaReader {
   public:
     FormulaReader(std::string_view text, const FormulaReaderOptions& options, int depth)
@@ -299,7 +293,7 @@ class FormulaReader {
             pos_ = close + 1;
             return Expect::kArgumentEnd;
         }
-        call.row = FindCatalogueName(name);
+        call.row = FindFuncByName(name);
         if (!call.row) call.name = LibraryName(name, start, options_.findUserFunction, "function");
         return Expect::kOperand;
     }
@@ -331,7 +325,7 @@ class FormulaReader {
         } else {
             node = MakeUserCall(call.name, call.resultName, call.args);
         }
-        values_.push_back(Evaluated(std::move(node)));
+        values_.push_back(TCalcValue::NewComputed(std::move(node)));
     }
 
     void CloseList() {
@@ -409,7 +403,7 @@ class FormulaReader {
         }
         auto node = std::make_unique<TCalcOperateSign>();
         node->AddOperand(TCalcValue::New(-content.Number()));
-        values_.back() = Evaluated(std::move(node));
+        values_.back() = TCalcValue::NewComputed(std::move(node));
     }
 
     void TakeArgument() {
@@ -432,7 +426,7 @@ class FormulaReader {
         ValueRef right = PopValue();
         node->AddOperand(PopValue());
         node->AddOperand(std::move(right));
-        values_.push_back(Evaluated(std::move(node)));
+        values_.push_back(TCalcValue::NewComputed(std::move(node)));
     }
 
     void ApplyTop() {
@@ -448,7 +442,7 @@ class FormulaReader {
             node->AddOperand(PopValue());
             node->AddOperand(std::move(right));
         }
-        values_.push_back(Evaluated(std::move(node)));
+        values_.push_back(TCalcValue::NewComputed(std::move(node)));
     }
 
     void ReduceFrame() {

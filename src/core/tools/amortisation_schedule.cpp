@@ -59,6 +59,12 @@ std::array<std::string, 5> AmortisationRowCells(const TAmortisationRow& row) {
             ScheduleNumberText(row.balance)};
 }
 
+std::array<std::string, 5> AmortisationTotalCells(const TAmortisationSchedule& schedule) {
+    return {kAmortisationTotalCaption, ScheduleNumberText(schedule.totalPayment),
+            ScheduleNumberText(schedule.totalInterest), ScheduleNumberText(schedule.totalPrincipal),
+            ""};
+}
+
 std::string AmortisationScheduleText(const TAmortisationSchedule& schedule) {
     const auto& h = kAmortisationColumns;
     std::string text = TabSeparatedLine({h[0], h[1], h[2], h[3], h[4]});
@@ -66,9 +72,8 @@ std::string AmortisationScheduleText(const TAmortisationSchedule& schedule) {
         const std::array<std::string, 5> c = AmortisationRowCells(row);
         text += TabSeparatedLine({c[0], c[1], c[2], c[3], c[4]});
     }
-    text += TabSeparatedLine({kAmortisationTotalCaption, ScheduleNumberText(schedule.totalPayment),
-                              ScheduleNumberText(schedule.totalInterest),
-                              ScheduleNumberText(schedule.totalPrincipal), ""});
+    const std::array<std::string, 5> t = AmortisationTotalCells(schedule);
+    text += TabSeparatedLine({t[0], t[1], t[2], t[3], t[4]});
     return text;
 }
 

@@ -62,6 +62,10 @@ inline constexpr const char* kAmortisationTotalCaption = "Total";
 // A row's five cells: the period as an integer, the numbers in ScheduleNumberText form.
 std::array<std::string, 5> AmortisationRowCells(const TAmortisationRow& row);
 
+// The totals line's five cells: "Total", the three sums in ScheduleNumberText
+// form and an empty balance cell.
+std::array<std::string, 5> AmortisationTotalCells(const TAmortisationSchedule& schedule);
+
 // The header line, one line per period and the totals line ("Total", the three
 // sums, an empty balance cell), tab-separated.
 std::string AmortisationScheduleText(const TAmortisationSchedule& schedule);

@@ -1,7 +1,9 @@
 // quillix: the desktop calculator. One instance per user; the first argument
 // "Auto" starts it hidden in the notification area.
 #include <QApplication>
+#include <QDate>
 #include <QLocale>
+#include <QTime>
 #include <cstdio>
 #include <iostream>
 #include <memory>

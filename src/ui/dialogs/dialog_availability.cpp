@@ -8,6 +8,10 @@ bool DialogAvailable(TDialogKind kind) {
         case TDialogKind::MemoryView:
         case TDialogKind::ProgramRunner:
         case TDialogKind::LibraryManager:
+        case TDialogKind::DateValue:
+        case TDialogKind::UnitConverter:
+        case TDialogKind::FinanceBox:
+        case TDialogKind::DateCalculations:
         case TDialogKind::VariableProperties:
         case TDialogKind::ProgramProperties:
         case TDialogKind::CreateFunction:

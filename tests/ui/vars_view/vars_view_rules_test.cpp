@@ -28,7 +28,7 @@ TEST(VarsViewRules, CommandStates) {
     noDialogs.PropertiesDialog = noDialogs.ProgramPropertiesDialog =
         noDialogs.CreateFunctionDialog = false;
     // Up, Down, Copy, SetType, Delete, Clear, CreateFunction, Statistical,
-    // Properties, ProgramProperties.
+    // Properties, ProgramProperties, EditFormula.
     const struct {
         const char* Name;
         TVarsViewFacts Facts;
@@ -36,19 +36,29 @@ TEST(VarsViewRules, CommandStates) {
     } cases[] = {
         {"nothing selected",
          facts(3, {}),
-         {false, false, false, false, false, true, true, true, false, true}},
+         {false, false, false, false, false, true, true, true, false, true, false}},
         {"first of three",
          facts(3, {0}),
-         {false, true, true, true, true, true, true, true, true, true}},
-        {"middle", facts(3, {1}), {true, true, true, true, true, true, true, true, true, true}},
-        {"last", facts(3, {2}), {true, false, true, true, true, true, true, true, true, true}},
-        {"only row", facts(1, {0}), {false, false, true, true, true, true, true, true, true, true}},
+         {false, true, true, true, true, true, true, true, true, true, true}},
+        {"middle",
+         facts(3, {1}),
+         {true, true, true, true, true, true, true, true, true, true, true}},
+        {"last",
+         facts(3, {2}),
+         {true, false, true, true, true, true, true, true, true, true, true}},
+        {"only row",
+         facts(1, {0}),
+         {false, false, true, true, true, true, true, true, true, true, true}},
         {"two rows",
          facts(3, {0, 2}),
-         {false, false, false, true, true, true, true, true, false, true}},
+         {false, false, false, true, true, true, true, true, false, true, false}},
         {"no set", noSet, {}},
-        {"no keypad", noKeypad, {true, true, true, true, true, true, true, false, true, true}},
-        {"no dialogs", noDialogs, {true, true, true, true, true, true, false, true, false, false}},
+        {"no keypad",
+         noKeypad,
+         {true, true, true, true, true, true, true, false, true, true, true}},
+        {"no dialogs",
+         noDialogs,
+         {true, true, true, true, true, true, false, true, false, false, true}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(VarsCommandStates(c.Facts), c.Expected) << c.Name;

@@ -1,0 +1,18 @@
+#pragma once
+// Reading a formula the user typed in a window: names resolve against the
+// program document, calls against the user function and program libraries.
+// Shared by the keypad's formula field and the variables view's "Edit
+// formula...".
+
+#include <QString>
+
+#include "model/formula_reader.h"
+
+namespace quillix {
+
+FormulaReadResult ReadProgramFormula(const QString& text);
+
+// The position in text (in QString units, from 0) of the reader's error.
+int ErrorPosition(const QString& text, const FormulaReadError& error);
+
+}  // namespace quillix

@@ -1,0 +1,134 @@
+// The finance box's two schedules: depreciation by year and the amortisation
+// of the time-value-of-money page's loan by period.
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "calc_drop_down.h"
+#include "tools/finance_pages.h"
+#include "tools/schedule_table.h"
+#include "tools/schedule_text.h"
+#include "tools/tool_fields.h"
+
+namespace quillix {
+namespace {
+
+template <std::size_t N>
+QStringList Columns(const std::array<const char*, N>& captions) {
+    QStringList columns;
+    for (const char* caption : captions)
+        columns.append(QString::fromUtf8(caption));
+    return columns;
+}
+
+QHBoxLayout* RightAligned(QPushButton* button) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(button);
+    return row;
+}
+
+}  // namespace
+
+TDepreciationPage::TDepreciationPage(QWidget* parent) : QWidget(parent) {
+    cost_ = NumberBox(this, QStringLiteral("Cost basis"));
+    salvage_ = NumberBox(this, QStringLiteral("Salvage value"));
+    life_ = NumberBox(this, QStringLiteral("Expected life in years"));
+    factor_ = NumberBox(this, QStringLiteral("Declining balance factor"));
+    const tools::TDepreciationInputs defaults;
+    life_->AssignNumber(cvNumber, defaults.life);
+    factor_->AssignNumber(cvNumber, defaults.factor);
+    method_ = PickList(
+        this, ChoiceCaptions(tools::kDepreciationMethods, tools::DepreciationMethodCaption),
+        IndexOf(tools::kDepreciationMethods, defaults.method),
+        QStringLiteral("Depreciation method"));
+    calculate_ = new QPushButton(QStringLiteral("Calculate"), this);
+    connect(calculate_, &QPushButton::clicked, this, &TDepreciationPage::Calculate);
+    schedule_ = new TScheduleTable(Columns(tools::kDepreciationColumns),
+                                   QStringLiteral("Depreciation schedule"), this);
+
+    auto* form = new QFormLayout;
+    form->addRow(BuddyLabel(QStringLiteral("Cost basis:"), cost_, this), cost_);
+    form->addRow(BuddyLabel(QStringLiteral("Salvage value:"), salvage_, this), salvage_);
+    form->addRow(BuddyLabel(QStringLiteral("Expected life:"), life_, this), life_);
+    form->addRow(BuddyLabel(QStringLiteral("Factor:"), factor_, this), factor_);
+    form->addRow(BuddyLabel(QStringLiteral("Method:"), method_, this), method_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(RightAligned(calculate_));
+    layout->addWidget(schedule_, 1);
+}
+
+void TDepreciationPage::Calculate() {
+    schedule_->Clear();
+    RunReportingFailure(this, [this] {
+        tools::TDepreciationInputs inputs;
+        inputs.cost = BoxNumber(*cost_);
+        inputs.salvage = BoxNumber(*salvage_);
+        inputs.life = BoxNumber(*life_);
+        inputs.factor = BoxNumber(*factor_);
+        inputs.method = ChoiceAt(tools::kDepreciationMethods, method_->currentIndex());
+        const std::vector<tools::TDepreciationRow> rows = tools::DepreciationSchedule(inputs);
+        for (const tools::TDepreciationRow& row : rows)
+            schedule_->AddRow(tools::DepreciationRowCells(row));
+        schedule_->SetCopyText(rows.empty() ? std::string()
+                                            : tools::DepreciationScheduleText(rows));
+    });
+}
+
+TAmortisationPage::TAmortisationPage(std::function<tools::TTvmInputs()> loan, QWidget* parent)
+    : QWidget(parent), loan_(std::move(loan)) {
+    auto* about = new QLabel(
+        QStringLiteral("The loan of the Time Value of Money page (N, I%YR, PV, PMT, FV and the "
+                       "payment time), period by period."),
+        this);
+    about->setWordWrap(true);
+    calculate_ = new QPushButton(QStringLiteral("Calculate"), this);
+    connect(calculate_, &QPushButton::clicked, this, &TAmortisationPage::Calculate);
+    schedule_ = new TScheduleTable(Columns(tools::kAmortisationColumns),
+                                   QStringLiteral("Amortisation schedule"), this);
+    note_ = new QLabel(this);
+    note_->setWordWrap(true);
+    note_->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(about);
+    layout->addLayout(RightAligned(calculate_));
+    layout->addWidget(schedule_, 1);
+    layout->addWidget(note_);
+}
+
+QString TAmortisationPage::AdjustmentNote() const {
+    return note_->text();
+}
+
+void TAmortisationPage::Calculate() {
+    schedule_->Clear();
+    note_->clear();
+    note_->hide();
+    RunReportingFailure(this, [this] {
+        const tools::TTvmInputs loan = loan_();
+        const tools::TAmortisationSchedule schedule = tools::AmortisationSchedule(loan);
+        for (const tools::TAmortisationRow& row : schedule.rows)
+            schedule_->AddRow(tools::AmortisationRowCells(row));
+        schedule_->AddRow(tools::AmortisationTotalCells(schedule));
+        schedule_->SetCopyText(tools::AmortisationScheduleText(schedule));
+        // A PMT rounded to cents leaves a few cents for the last payment; a
+        // solved PMT leaves only rounding noise, which is not worth a word.
+        const long double noise = 1e-9L * std::max(1.0L, std::fabs(loan.PMT));
+        if (std::fabs(schedule.finalAdjustment) > noise) {
+            note_->setText(QStringLiteral("The last payment differs from PMT by %1 so that the "
+                                          "loan ends repaid.")
+                               .arg(QString::fromStdString(
+                                   tools::ScheduleNumberText(schedule.finalAdjustment))));
+            note_->show();
+        }
+    });
+}
+
+}  // namespace quillix

@@ -1,0 +1,145 @@
+#include "tools/unit_converter_window.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/app_units.h"
+#include "calc_drop_down.h"
+#include "convert/converter_choice.h"
+#include "convert/custom_units.h"
+#include "convert/unit_converter.h"
+#include "dialogs/dialog_launchers.h"
+#include "platform/help_topics.h"
+#include "tools/custom_units_dialog.h"
+#include "tools/decimal_places_box.h"
+#include "tools/tool_fields.h"
+
+namespace quillix {
+namespace {
+
+QString Text(const std::optional<std::string>& name) {
+    return QString::fromStdString(name.value_or(std::string()));
+}
+
+// Selects the item whose data is id; none is selected when no item has it.
+void SelectById(QComboBox* list, int id) {
+    const int index = list->findData(id);
+    if (index >= 0) list->setCurrentIndex(index);
+}
+
+}  // namespace
+
+Tfrm_unitconv::Tfrm_unitconv(QWidget* parent) : QDialog(parent), registry_(AppConvRegistry()) {
+    setWindowTitle(QStringLiteral("Unit Convertor"));
+    category_ = PickList(this, {}, -1, QStringLiteral("Category"));
+    from_ = PickList(this, {}, -1, QStringLiteral("Convert from"));
+    to_ = PickList(this, {}, -1, QStringLiteral("Convert to"));
+    fromBox_ = NumberBox(this, QStringLiteral("Value to convert"));
+    toBox_ = NumberBox(this, QStringLiteral("Converted value"));
+    toBox_->Edit()->setReadOnly(true);
+    convert_ = new QPushButton(QStringLiteral("&Convert"), this);
+    options_ = new QPushButton(QStringLiteral("&Options"), this);
+    options_->setAccessibleDescription(QStringLiteral("Adds and removes custom units"));
+    help_ = TopicHelpButton(this, kHelpUnitConverter);
+    decimalPlaces_ = new TDecimalPlacesBox(this);
+
+    auto* form = new QFormLayout;
+    form->addRow(BuddyLabel(QStringLiteral("Category:"), category_, this), category_);
+    form->addRow(BuddyLabel(QStringLiteral("Convert From:"), from_, this), from_);
+    form->addRow(BuddyLabel(QStringLiteral("Convert To:"), to_, this), to_);
+    form->addRow(BuddyLabel(QStringLiteral("From:"), fromBox_, this), fromBox_);
+    form->addRow(BuddyLabel(QStringLiteral("To:"), toBox_, this), toBox_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BuddyLabel(QStringLiteral("Decimal places:"), decimalPlaces_, this));
+    buttons->addWidget(decimalPlaces_);
+    buttons->addStretch(1);
+    buttons->addWidget(convert_);
+    buttons->addWidget(options_);
+    buttons->addWidget(help_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    NoDefaultButtons(*this);
+    convert_->setDefault(true);  // Enter in "From:" converts
+
+    for (TConvFamily family : registry_.Families())
+        category_->addItem(Text(registry_.FamilyName(family)), family);
+    connect(category_, &QComboBox::currentIndexChanged, this, &Tfrm_unitconv::FillUnits);
+    SelectRemembered();
+
+    connect(convert_, &QPushButton::clicked, this, &Tfrm_unitconv::Convert);
+    connect(options_, &QPushButton::clicked, this, &Tfrm_unitconv::OpenOptions);
+    connect(decimalPlaces_, &TDecimalPlacesBox::formatChanged, this,
+            [this] { ShowBoxValues(*this); });
+}
+
+void Tfrm_unitconv::FillUnits() {
+    from_->clear();
+    to_->clear();
+    const QVariant family = category_->currentData();
+    if (!family.isValid()) return;
+    for (TConvType unit : registry_.UnitsOf(static_cast<TConvFamily>(family.toInt()))) {
+        const QString name = Text(registry_.UnitName(unit));
+        from_->addItem(name, unit);
+        to_->addItem(name, unit);
+    }
+}
+
+void Tfrm_unitconv::SelectRemembered() {
+    const TConverterChoice choice = ReadConverterChoice(AppCustomUnits().IniPath());
+    const std::optional<TConverterSelection> selection = ResolveConverterChoice(registry_, choice);
+    if (!selection) return;
+    SelectById(category_, selection->family);
+    FillUnits();  // also when the family was already the current item
+    if (selection->from) SelectById(from_, *selection->from);
+    if (selection->to) SelectById(to_, *selection->to);
+}
+
+void Tfrm_unitconv::Convert() {
+    RunReportingFailure(this, [this] {
+        const long double value = BoxNumber(*fromBox_);
+        // The family by the name shown; a family removed meanwhile keeps its id,
+        // and the conversion then reports the units as incompatible.
+        const TConvFamily family =
+            registry_.FindFamily(category_->currentText().toStdString())
+                .value_or(static_cast<TConvFamily>(category_->currentData().toInt()));
+        const long double result =
+            ConvertUnitsByName(registry_, family, from_->currentText().toStdString(),
+                               to_->currentText().toStdString(), value);
+        toBox_->AssignNumber(cvNumber, result);
+    });
+}
+
+void Tfrm_unitconv::OpenOptions() {
+    // The lists are not refilled: a new family shows at the next opening, new
+    // units of a listed family when it is chosen again.
+    Tfrm_unitconvoptions options(this);
+    options.exec();
+}
+
+void Tfrm_unitconv::RememberChoice() {
+    const TConverterChoice choice{category_->currentText().toStdString(),
+                                  from_->currentText().toStdString(),
+                                  to_->currentText().toStdString()};
+    std::string error;
+    if (!WriteConverterChoice(AppCustomUnits().IniPath(), choice, &error))
+        Prompts().ShowWarning(this, QString::fromStdString(error));
+}
+
+void Tfrm_unitconv::done(int result) {
+    RememberChoice();
+    QDialog::done(result);
+}
+
+void RunUnitConverter(QWidget* parent) {
+    Tfrm_unitconv window(parent);
+    window.exec();
+}
+
+}  // namespace quillix

@@ -1,0 +1,158 @@
+#include "tools/date_calculations_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "calc_drop_down.h"
+#include "dialogs/dialog_launchers.h"
+#include "functions/func_date.h"
+#include "platform/help_request.h"
+#include "support/ui_environment.h"
+#include "tools/date_value_dialog.h"
+
+namespace quillix::test {
+namespace {
+
+CivilDate FixedToday() {
+    return {2010, 6, 15};
+}
+
+class DateTools : public ::testing::Test {
+  protected:
+    TUiEnvironment env;
+
+    DateTools() { funcs::SetTodayClock(FixedToday); }
+    ~DateTools() override { funcs::SetTodayClock(nullptr); }
+};
+
+class DateCalculations : public DateTools {
+  protected:
+    Tfrm_DateCalculations window;
+
+    DateCalculations() { window.show(); }
+    QStringList Breakdown() const {
+        return {window.Years()->text(), window.Months()->text(), window.Days()->text()};
+    }
+};
+
+TEST_F(DateCalculations, OpensOnTodayWithADayCountOfZero) {
+    EXPECT_EQ(window.windowTitle(), "Date Calculations");
+    for (QDateEdit* field : {window.OneDate(), window.Beginning(), window.Ending()})
+        EXPECT_EQ(field->date(), QDate(2010, 6, 15));
+    EXPECT_EQ(window.DayCount().Edit()->text(), "0");
+}
+
+TEST_F(DateCalculations, OneDateFacts) {
+    const struct {
+        QDate date;
+        QStringList facts;  // day of year, week, days in month, leap year
+    } cases[] = {
+        {QDate(2024, 12, 31), {"366", "1", "31", "Yes"}},
+        {QDate(2021, 1, 1), {"1", "53", "31", "No"}},
+        {QDate(2023, 2, 15), {"46", "7", "28", "No"}},
+        {QDate(1, 1, 1), {"1", "1", "31", "No"}},
+    };
+    for (const auto& c : cases) {
+        window.OneDate()->setDate(c.date);
+        window.DateButton()->click();
+        EXPECT_EQ(QStringList({window.DayOfYear()->text(), window.WeekOfYear()->text(),
+                               window.DaysInMonth()->text(), window.LeapYear()->text()}),
+                  c.facts)
+            << c.date.toString(Qt::ISODate).toStdString();
+    }
+}
+
+TEST_F(DateCalculations, DaysBetweenDatesIsNegativeWhenTheEndComesFirst) {
+    window.Beginning()->setDate(QDate(2024, 3, 1));
+    window.Ending()->setDate(QDate(2023, 3, 1));
+    window.BetweenButton()->click();
+    EXPECT_EQ(window.DayCount().Value().Number(), -366);
+    EXPECT_EQ(window.DayCount().Edit()->text(), "-366");
+    EXPECT_EQ(Breakdown(), QStringList({"1", "0", "1"}));
+}
+
+TEST_F(DateCalculations, OneDateFromTheOtherDropsTheFractionOfTheCount) {
+    const struct {
+        bool ending;  // "Ending Date", else "Beginning Date"
+        QDate from;
+        double count;
+        QDate expected;
+        QStringList breakdown;
+    } cases[] = {
+        {true, QDate(2024, 3, 1), 10.9, QDate(2024, 3, 11), {"0", "0", "10"}},
+        {false, QDate(2024, 3, 1), 31, QDate(2024, 1, 30), {"0", "1", "0"}},
+        {true, QDate(2024, 1, 1), -400.5, QDate(2022, 11, 27), {"1", "1", "4"}},
+    };
+    for (const auto& c : cases) {
+        (c.ending ? window.Beginning() : window.Ending())->setDate(c.from);
+        window.DayCount().AssignNumber(cvNumber, c.count);
+        (c.ending ? window.EndingButton() : window.BeginningButton())->click();
+        EXPECT_EQ((c.ending ? window.Ending() : window.Beginning())->date(), c.expected);
+        EXPECT_EQ(Breakdown(), c.breakdown);
+    }
+}
+
+TEST_F(DateCalculations, ADateBeyondTheYear9999IsRefusedAndChangesNothing) {
+    env.Prompts().ExpectMessages();
+    window.Beginning()->setDate(QDate(9999, 12, 31));
+    window.Ending()->setDate(QDate(2000, 1, 1));
+    window.DayCount().AssignNumber(cvNumber, 5);
+    window.EndingButton()->click();
+    ASSERT_EQ(env.Prompts().Messages().size(), 1);
+    EXPECT_EQ(env.Prompts().Records()[0].Kind, "warning");
+    EXPECT_EQ(window.Ending()->date(), QDate(2000, 1, 1));
+    EXPECT_TRUE(window.Years()->text().isEmpty());
+}
+
+TEST_F(DateCalculations, HelpOpensTheDateTopicAndEveryLabelNamesItsField) {
+    std::vector<int> topics;
+    SetHelpTopicHandler([&](int context) { topics.push_back(context); });
+    window.HelpButton()->click();
+    SetHelpTopicHandler({});
+    EXPECT_EQ(topics, std::vector<int>{1003});
+    for (QLabel* label : window.findChildren<QLabel*>())
+        EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+}
+
+TEST_F(DateTools, TheDateValueDialogGivesTheChosenDaysNumber) {
+    Tfrm_DateValue dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Dialog");
+    EXPECT_EQ(dialog.Calendar()->selectedDate(), QDate(2010, 6, 15));
+    dialog.show();
+    dialog.Calendar()->setSelectedDate(QDate(2000, 1, 1));
+    dialog.Buttons()->button(QDialogButtonBox::Ok)->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Day(), 36526);
+}
+
+// The launcher as the keypad calls it: modal, answered by a click from a timer.
+bool RunAndPress(QDialogButtonBox::StandardButton which, QDate date, double& day) {
+    QTimer::singleShot(0, [which, date] {
+        auto* dialog = qobject_cast<Tfrm_DateValue*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->Calendar()->setSelectedDate(date);
+        dialog->Buttons()->button(which)->click();
+    });
+    return RunDateValueDialog(nullptr, day);
+}
+
+TEST_F(DateTools, TheDateValueLauncherReturnsTheDayOnlyWhenConfirmed) {
+    double day = -1;
+    EXPECT_TRUE(RunAndPress(QDialogButtonBox::Ok, QDate(2000, 1, 1), day));
+    EXPECT_EQ(day, 36526);
+    day = -1;
+    EXPECT_FALSE(RunAndPress(QDialogButtonBox::Cancel, QDate(2000, 1, 2), day));
+    EXPECT_EQ(day, -1);
+    EXPECT_TRUE(DialogAvailable(TDialogKind::DateValue));
+}
+
+}  // namespace
+}  // namespace quillix::test

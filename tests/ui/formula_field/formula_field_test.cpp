@@ -1,0 +1,232 @@
+// The keypad's formula field: what Enter inserts, what an error leaves alone,
+// where the keys go, completion and the hint of the function at the caret.
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QStringListModel>
+
+#include "formula_field.h"
+#include "keypad/keypad_test_support.h"
+#include "model/calc_commands.h"
+
+namespace quillix::test {
+namespace {
+
+class FormulaFieldTest : public KeypadTest {
+  protected:
+    TFormulaField& Field() const { return *keypad->FormulaField(); }
+    QLineEdit& Edit() const { return *Field().Edit(); }
+
+    // Keys as the window delivers them: to the focus widget, else the keypad.
+    void TypeKeys(const QString& text) const {
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClicks(target ? target : keypad.get(), text);
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : keypad.get(), key, modifiers);
+    }
+    // Ctrl+L, the text, Enter.
+    void Enter(const QString& formula) const {
+        Key(Qt::Key_L, Qt::ControlModifier);
+        ASSERT_TRUE(Edit().hasFocus());
+        TypeKeys(formula);
+        Key(Qt::Key_Return);
+    }
+    QStringList Completions(const QString& typed) {
+        Edit().clear();
+        TypeKeys(typed);
+        QStringList offered;
+        QAbstractItemModel* model = Field().Completer()->completionModel();
+        for (int row = 0; row < model->rowCount(); ++row)
+            offered << model->index(row, 0).data().toString();
+        return offered;
+    }
+};
+
+TEST_F(FormulaFieldTest, EnterInsertsTheValueWithItsFormula) {
+    Activate();
+    const struct {
+        QString Formula;
+        QString Display;
+        QString Expression;
+    } cases[] = {
+        {"PMT(0.06/12,360,100000,0)*12", "-7,194.60630183302875", "PMT(0.06/12,360,100000,0,0)*12"},
+        {"  (1+2)*3 ", "9", "(1+2)*3"},
+        {"sqrt(16)+2^3", "12", "Sqrt(16)+2^3"},
+    };
+    for (const auto& c : cases) {
+        keypad->ExecuteCommand(ccClear);
+        Enter(c.Formula);
+        EXPECT_EQ(Display(), c.Display) << c.Formula.toStdString();
+        EXPECT_EQ(Expression(), c.Expression) << c.Formula.toStdString();
+        // The keys act on the calculation again; the text stays for another try.
+        EXPECT_FALSE(Edit().hasFocus());
+        EXPECT_EQ(Edit().text(), c.Formula);
+    }
+    EXPECT_EQ(env.Prompts().Beeps(), 0);
+}
+
+TEST_F(FormulaFieldTest, TheInsertedValueContinuesTheCalculation) {
+    Activate();
+    Press("2 +");
+    Enter("3*4");
+    Press("=");
+    EXPECT_EQ(Display(), "14");
+}
+
+TEST_F(FormulaFieldTest, AddVariableStoresTheFormulaThatFollowsItsOperands) {
+    ASSERT_TRUE(env.Vars().Add("a", TCalcValue::New(3)));
+    ASSERT_TRUE(env.Vars().Add("b", TCalcValue::New(4)));
+    Activate();
+    Enter("a*b+1");
+    EXPECT_EQ(Display(), "13");
+    env.Prompts().ScriptText(QStringLiteral("c"));
+    keypad->AddVariableOther();
+    TCalcValue* c = env.Vars().GetValue("c");
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->GetFormulaText(), "a*b+1");
+    EXPECT_EQ(c->Number(), 13);
+    ASSERT_NE(env.Vars().SetValue("a", TCalcValue::New(10)), nullptr);
+    EXPECT_EQ(c->Number(), 41);
+}
+
+TEST_F(FormulaFieldTest, AnErrorBeepsAndLeavesEngineAndTextAlone) {
+    Activate();
+    Press("5 +");
+    const QString display = Display();
+    const QString expression = Expression();
+    const struct {
+        QString Formula;
+        int Caret;  // where the fault is
+    } cases[] = {
+        {"Sqrt(4)+Rat", 8},
+        {"1+*2", 2},
+        {"MyMissing(2)", 0},
+    };
+    int beeps = 0;
+    for (const auto& c : cases) {
+        Enter(c.Formula);
+        EXPECT_EQ(env.Prompts().Beeps(), ++beeps) << c.Formula.toStdString();
+        EXPECT_EQ(Display(), display);
+        EXPECT_EQ(Expression(), expression);
+        EXPECT_EQ(Edit().text(), c.Formula);
+        EXPECT_TRUE(Edit().hasFocus());
+        EXPECT_EQ(Edit().cursorPosition(), c.Caret) << c.Formula.toStdString();
+        EXPECT_TRUE(Field().Status()->isVisibleTo(keypad.get()));
+        EXPECT_FALSE(Field().Status()->text().isEmpty());
+    }
+    EXPECT_EQ(Field().Status()->text(), "unknown function 'MyMissing' at 1");
+    // Escape leaves the field and the message goes.
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(Edit().hasFocus());
+    EXPECT_FALSE(Field().Status()->isVisibleTo(keypad.get()));
+    Press("1 =");
+    EXPECT_EQ(Display(), "6");
+}
+
+TEST_F(FormulaFieldTest, ErrorNamesTheColumn) {
+    Activate();
+    Enter("Sqrt(4)+Rat");
+    EXPECT_EQ(Field().Status()->text(), "unknown name 'Rat' at 9");
+}
+
+TEST_F(FormulaFieldTest, KeysTypeIntoTheFieldOnlyWhileItHasTheFocus) {
+    Activate();
+    // Showing the window leaves the keys to the calculation.
+    EXPECT_FALSE(Edit().hasFocus());
+    TypeKeys("7");
+    EXPECT_EQ(Display(), "7");
+    QTest::mouseClick(&Edit(), Qt::LeftButton);
+    ASSERT_TRUE(Edit().hasFocus());
+    // E, Backspace and the operators are the field's now.
+    TypeKeys("12E+3");
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(Edit().text(), "12E+");
+    EXPECT_EQ(Display(), "7");
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(Edit().hasFocus());
+    EXPECT_EQ(Edit().text(), "12E+");
+    TypeKeys("3E2");
+    EXPECT_EQ(Display(), "73E+2");
+    EXPECT_EQ(Edit().text(), "12E+");
+}
+
+TEST_F(FormulaFieldTest, CtrlLSelectsTheTextToTypeOver) {
+    Activate();
+    Enter("1+1");
+    Key(Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(Edit().selectedText(), "1+1");
+    TypeKeys("4");
+    EXPECT_EQ(Edit().text(), "4");
+}
+
+TEST_F(FormulaFieldTest, CompletionOffersFunctionsAndVariables) {
+    ASSERT_TRUE(env.Vars().Add("alpha", TCalcValue::New(1)));
+    Activate();
+    Key(Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(Completions("Sq").contains("Sqrt"));
+    EXPECT_TRUE(Completions("2*sq").contains("Sqrt"));
+    EXPECT_EQ(Completions("1+alp"), QStringList({"alpha"}));
+    Completions("3+");
+    EXPECT_FALSE(Field().Completer()->popup()->isVisible());
+    // Choosing a name replaces the part typed before the caret.
+    Completions("2*sq");
+    emit Field().Completer()->activated(QStringLiteral("Sqrt"));
+    EXPECT_EQ(Edit().text(), "2*Sqrt");
+    TypeKeys("(9)");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Display(), "6");
+}
+
+TEST_F(FormulaFieldTest, EnterTakesAChosenNameAndReadsOtherwise) {
+    Activate();
+    Key(Qt::Key_L, Qt::ControlModifier);
+    TypeKeys("Sqr");
+    QAbstractItemView* list = Field().Completer()->popup();
+    ASSERT_TRUE(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(Edit().text(), "Sqrt");
+    EXPECT_TRUE(Edit().hasFocus());
+    EXPECT_EQ(env.Prompts().Beeps(), 0);
+    // With the list open but nothing chosen, Enter reads the text.
+    TypeKeys("(4)+Sq");
+    ASSERT_TRUE(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(env.Prompts().Beeps(), 1);
+    EXPECT_EQ(Field().Status()->text(), "unknown name 'Sq' at 9");
+}
+
+TEST_F(FormulaFieldTest, TheLineUnderTheFieldDescribesTheFunctionAtTheCaret) {
+    Activate();
+    Key(Qt::Key_L, Qt::ControlModifier);
+    TypeKeys("PMT(0.06/12,");
+    const QString status = Field().Status()->text();
+    EXPECT_TRUE(status.startsWith("PMT: ")) << status.toStdString();
+    EXPECT_GT(status.size(), 6);
+    Edit().clear();
+    TypeKeys("1+2");
+    EXPECT_FALSE(Field().Status()->isVisibleTo(keypad.get()));
+}
+
+TEST(FunctionAtCaret, NameOrEnclosingCall) {
+    const struct {
+        QString Text;
+        int Caret;
+        QString Function;
+    } cases[] = {
+        {"Sqrt(4)+1", 2, "Sqrt"},     {"sqrt(4)+1", 4, "Sqrt"},
+        {"PMT(0.06/12,3", 13, "PMT"}, {"PMT(Sqrt(4", 10, "Sqrt"},
+        {"PMT(Sqrt(4),", 12, "PMT"},  {"PMT (1,", 7, "PMT"},
+        {"(1+2)*3", 3, ""},           {"a*b", 1, ""},
+        {"Sqrt(4)+1", 9, ""},         {"", 0, ""},
+        {"Sqrt", 99, "Sqrt"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FunctionAtCaret(c.Text, c.Caret), c.Function) << c.Text.toStdString();
+}
+
+}  // namespace
+}  // namespace quillix::test

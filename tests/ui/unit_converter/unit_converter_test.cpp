@@ -1,0 +1,227 @@
+#include "tools/unit_converter_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "app/app_units.h"
+#include "calc_drop_down.h"
+#include "convert/converter_choice.h"
+#include "convert/custom_units.h"
+#include "platform/help_request.h"
+#include "support/ui_environment.h"
+#include "tools/custom_units_dialog.h"
+#include "tools/decimal_places_box.h"
+
+namespace quillix::test {
+namespace {
+
+class UnitConverter : public ::testing::Test {
+  protected:
+    TUiEnvironment env;
+
+    std::string IniPath() const { return CustomUnitsPath(env.Home()); }
+    static void Choose(QComboBox* list, const QString& text) {
+        const int index = list->findText(text);
+        ASSERT_GE(index, 0) << text.toStdString();
+        list->setCurrentIndex(index);
+    }
+    static void Choose(Tfrm_unitconv& window, const QString& category, const QString& from,
+                       const QString& to) {
+        Choose(window.Category(), category);
+        Choose(window.ConvertFrom(), from);
+        Choose(window.ConvertTo(), to);
+    }
+    static QStringList Items(const QComboBox* list) {
+        QStringList items;
+        for (int index = 0; index < list->count(); ++index)
+            items.append(list->itemText(index));
+        return items;
+    }
+    static QStringList Row(const QTableWidget* table, int row) {
+        return {table->item(row, 0)->text(), table->item(row, 1)->text(),
+                table->item(row, 2)->text()};
+    }
+};
+
+TEST_F(UnitConverter, FirstOpeningShowsTheFirstFamilyAndItsFirstUnit) {
+    Tfrm_unitconv window;
+    EXPECT_EQ(window.windowTitle(), "Unit Convertor");
+    EXPECT_EQ(Items(window.Category()).mid(0, 6),
+              QStringList({"Distance", "Area", "Volume", "Mass", "Temperature", "Time"}));
+    EXPECT_EQ(window.Category()->currentText(), "Distance");
+    EXPECT_EQ(window.ConvertFrom()->currentText(), "Micromicrons");
+    EXPECT_EQ(window.ConvertTo()->currentText(), "Micromicrons");
+    EXPECT_EQ(Items(window.ConvertFrom()), Items(window.ConvertTo()));
+    EXPECT_EQ(window.ConvertFrom()->count(), 31);
+    EXPECT_FALSE(window.Category()->isEditable());
+}
+
+TEST_F(UnitConverter, ConvertRoundsToFifteenSignificantDigits) {
+    const struct {
+        const char *category, *from, *to;
+        double value;
+        const char* shown;
+    } cases[] = {
+        {"Distance", "Feet", "Inches", 1, "12"},
+        {"Distance", "Miles", "Kilometers", 1, "1.609344"},
+        {"Temperature", "Celsius", "Fahrenheit", 100, "212"},
+        {"Time", "Years", "Days", 1, "365.25"},
+    };
+    Tfrm_unitconv window;
+    window.show();
+    for (const auto& c : cases) {
+        Choose(window, c.category, c.from, c.to);
+        window.FromBox().AssignNumber(cvNumber, c.value);
+        window.ConvertButton()->click();
+        EXPECT_EQ(window.ToBox().Edit()->text(), c.shown) << c.from << " to " << c.to;
+        EXPECT_EQ(window.ToBox().Value().CVType(), cvNumber);
+    }
+    EXPECT_EQ(window.ToBox().Value().Number(), 365.25L);
+}
+
+TEST_F(UnitConverter, TheChoiceIsRememberedAcrossOpeningsBesideTheCustomUnits) {
+    env.HomeFolder().Write("unitconv.ini",
+                           "[CustomTypes]\nSmoots=Distance\n[CustomFactors]\nSmoots=1.7018\n");
+    {
+        Tfrm_unitconv first;
+        first.show();
+        Choose(first, "Temperature", "Fahrenheit", "Celsius");
+        first.reject();  // Escape, the close button and the window manager all end here
+    }
+    const TConverterChoice stored = ReadConverterChoice(IniPath());
+    EXPECT_EQ(stored.category, "Temperature");
+    EXPECT_EQ(stored.from, "Fahrenheit");
+    EXPECT_EQ(stored.to, "Celsius");
+    EXPECT_EQ(ReadCustomUnitEntries(IniPath()).size(), 1u);
+
+    Tfrm_unitconv second;
+    EXPECT_EQ(second.Category()->currentText(), "Temperature");
+    EXPECT_EQ(second.ConvertFrom()->currentText(), "Fahrenheit");
+    EXPECT_EQ(second.ConvertTo()->currentText(), "Celsius");
+    Choose(second.Category(), "Distance");
+    EXPECT_EQ(second.ConvertFrom()->itemText(second.ConvertFrom()->count() - 1), "Smoots");
+}
+
+TEST_F(UnitConverter, AFailedConversionIsShownAndKeepsTheResult) {
+    env.Prompts().ExpectMessages();
+    Tfrm_unitconv window;
+    Choose(window, "Distance", "Feet", "Inches");
+    window.FromBox().AssignNumber(cvNumber, 2);
+    window.ConvertButton()->click();
+    ValueRef failed = TCalcValue::New();
+    failed->SetError("Floating point overflow");
+    window.FromBox().AssignValue(*failed);
+    window.ConvertButton()->click();
+    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Floating point overflow"});
+    EXPECT_EQ(env.Prompts().Records()[0].Kind, "warning");
+    EXPECT_EQ(window.ToBox().Edit()->text(), "24");
+}
+
+TEST_F(UnitConverter, AFactorThatIsNoNumberIsRefusedAndAddsNothing) {
+    env.Prompts().ExpectMessages();
+    Tfrm_unitconvoptions options;
+    EXPECT_EQ(options.windowTitle(), "Custom");
+    options.Category()->setEditText("Distance");
+    options.Unit()->setText("Smoots");
+    options.Factor()->setText("abc");
+    options.AddButton()->click();
+    EXPECT_EQ(env.Prompts().Messages(), QStringList{"'abc' is not a valid floating point value"});
+    EXPECT_EQ(options.Units()->rowCount(), 0);
+    EXPECT_TRUE(ReadCustomUnitEntries(IniPath()).empty());
+    const TConvRegistry& registry = AppConvRegistry();
+    EXPECT_FALSE(registry.FindUnit(*registry.FindFamily("Distance"), "Smoots"));
+}
+
+TEST_F(UnitConverter, AddAndRemoveChangeTheRegistryTheFileAndTheTable) {
+    env.Prompts().ExpectMessages();
+    Tfrm_unitconvoptions options;
+    EXPECT_EQ(options.Category()->currentText(), "Distance");
+    options.Unit()->setText("Smoots");
+    options.Factor()->setText("");
+    options.AddButton()->click();  // an empty text: nothing at all
+    EXPECT_EQ(options.Units()->rowCount(), 0);
+
+    const struct {
+        const char *category, *unit, *factor;
+    } units[] = {{"Distance", "Smoots", "1.7018"}, {"Beauty", "Millihelens", "0.001"}};
+    for (const auto& u : units) {
+        options.Category()->setEditText(u.category);
+        options.Unit()->setText(u.unit);
+        options.Factor()->setText(u.factor);
+        options.AddButton()->click();
+    }
+    ASSERT_EQ(options.Units()->rowCount(), 2);
+    EXPECT_EQ(Row(options.Units(), 1), QStringList({"Beauty", "Millihelens", "0.001"}));
+    EXPECT_EQ(ReadCustomUnitEntries(IniPath()).size(), 2u);
+
+    options.Category()->setEditText("distance");  // the same name in other letter case
+    options.Unit()->setText("SMOOTS");
+    options.Factor()->setText("2");
+    options.AddButton()->click();
+    EXPECT_EQ(env.Prompts().Messages(),
+              QStringList{"Conversion type (SMOOTS) already registered in Distance"});
+    EXPECT_EQ(options.Units()->rowCount(), 2);
+
+    TConvRegistry& registry = AppConvRegistry();
+    ASSERT_TRUE(registry.FindFamily("Beauty"));
+    options.Units()->selectRow(1);
+    options.RemoveButton()->click();
+    EXPECT_EQ(options.Units()->rowCount(), 1);
+    EXPECT_FALSE(registry.FindFamily("Beauty"));  // its only unit went
+    EXPECT_EQ(ReadCustomUnitEntries(IniPath()).size(), 1u);
+
+    Tfrm_unitconvoptions reopened;
+    ASSERT_EQ(reopened.Units()->rowCount(), 1);
+    EXPECT_EQ(Row(reopened.Units(), 0), QStringList({"Distance", "Smoots", "1.7018"}));
+}
+
+TEST_F(UnitConverter, OptionsDoNotRefillTheConverterLists) {
+    Tfrm_unitconv window;
+    window.show();
+    QTimer::singleShot(0, [] {
+        auto* options = qobject_cast<Tfrm_unitconvoptions*>(QApplication::activeModalWidget());
+        ASSERT_NE(options, nullptr);
+        for (auto [category, unit] : {std::pair{"Beauty", "Millihelens"}, {"Mass", "Slugs"}}) {
+            options->Category()->setEditText(category);
+            options->Unit()->setText(unit);
+            options->Factor()->setText("14593.9");
+            options->AddButton()->click();
+        }
+        options->reject();
+    });
+    window.OptionsButton()->click();
+    EXPECT_EQ(window.Category()->findText("Beauty"), -1);  // only at the next opening
+    Choose(window.Category(), "Mass");
+    EXPECT_EQ(window.ConvertFrom()->itemText(window.ConvertFrom()->count() - 1), "Slugs");
+    Tfrm_unitconv next;
+    EXPECT_GE(next.Category()->findText("Beauty"), 0);
+}
+
+TEST_F(UnitConverter, DecimalPlacesRedrawTheBoxesAndHelpOpensItsTopic) {
+    Tfrm_unitconv window;
+    Choose(window, "Distance", "Miles", "Kilometers");
+    window.FromBox().AssignNumber(cvNumber, 1);
+    window.ConvertButton()->click();
+    window.DecimalPlaces()->setCurrentIndex(window.DecimalPlaces()->findText("2"));
+    EXPECT_EQ(window.ToBox().Edit()->text(), "1.61");
+    EXPECT_EQ(window.FromBox().Edit()->text(), "1.00");
+    std::vector<int> topics;
+    SetHelpTopicHandler([&](int context) { topics.push_back(context); });
+    window.HelpButton()->click();
+    SetHelpTopicHandler({});
+    EXPECT_EQ(topics, std::vector<int>{1002});
+    Tfrm_unitconvoptions options;
+    for (QWidget* dialog : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&options)})
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+}
+
+}  // namespace
+}  // namespace quillix::test
