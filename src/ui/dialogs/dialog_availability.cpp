@@ -6,6 +6,8 @@ bool DialogAvailable(TDialogKind kind) {
     // A dialog joins this list when its window is built.
     switch (kind) {
         case TDialogKind::MemoryView:
+        case TDialogKind::ProgramRunner:
+        case TDialogKind::LibraryManager:
         case TDialogKind::DateValue:
         case TDialogKind::UnitConverter:
         case TDialogKind::FinanceBox:

@@ -1,0 +1,222 @@
+// The library manager's commands: new folder, delete, rename, export, import,
+// source view, and moves by drag and drop. The window changes only after the
+// library's operation succeeded, and shows the library's reason otherwise.
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <memory>
+
+#include "dialogs/library_manager.h"
+#include "dialogs/source_view.h"
+#include "platform/user_prompts.h"
+#include "vars/user_func_folder.h"
+
+namespace quillix {
+
+namespace {
+
+// The library deletes a subfolder by name; a second folder of the same name in
+// another letter case (a case-sensitive file system allows it) would be taken
+// for this one.
+bool NameIsUnique(const TUserFuncFolder& folder, std::string* reason) {
+    if (folder.Parent()->FindFolder(folder.Name()) == &folder) return true;
+    *reason = "Cannot delete '" + folder.Name() +
+              "': another folder here has the same name in another letter case";
+    return false;
+}
+
+void TakeListItem(QListWidget& list, QListWidgetItem* item) {
+    std::unique_ptr<QListWidgetItem> gone(list.takeItem(list.row(item)));
+}
+
+}  // namespace
+
+void Tfrm_Open::NewFolder() {
+    TUserFuncFolder* parent = tree_->FolderOf(tree_->currentItem());
+    if (!parent) return;
+    std::string reason;
+    TUserFuncFolder* folder = parent->CreateFolder(parent->UnusedSubfolderName(), &reason);
+    if (!folder) {
+        ShowReason(reason);
+        return;
+    }
+    QTreeWidgetItem* parentNode = tree_->NodeOf(parent);
+    tree_->AddNode(*folder, parentNode);
+    parentNode->setExpanded(true);
+    tree_->Sort();
+    RebuildList();
+    if (QListWidgetItem* item = list_->ItemOf({folder, nullptr})) {
+        list_->setCurrentItem(item);
+        list_->editItem(item);
+    }
+    UpdateCommands();
+}
+
+void Tfrm_Open::DeleteListItem() {
+    QListWidgetItem* item = list_->Selected();
+    if (!item || !current_) return;
+    std::string reason;
+    if (TUserFuncObj* file = list_->FileOf(item)) {
+        const bool wasSelected = selected_ == file;
+        if (!current_->DeleteFile(*file, &reason)) {
+            ShowReason(reason);
+            return;
+        }
+        if (wasSelected) selected_ = nullptr;
+    } else if (TUserFuncFolder* folder = list_->FolderOf(item)) {
+        QTreeWidgetItem* node = tree_->NodeOf(folder);
+        if (!NameIsUnique(*folder, &reason) || !current_->DeleteFolder(folder->Name(), &reason)) {
+            ShowReason(reason);
+            return;
+        }
+        tree_->RemoveNode(node);
+    }
+    TakeListItem(*list_, item);
+    UpdateCommands();
+}
+
+void Tfrm_Open::DeleteTreeNode() {
+    QTreeWidgetItem* node = tree_->currentItem();
+    TUserFuncFolder* folder = tree_->FolderOf(node);
+    if (!folder || folder->IsRoot()) return;
+    TUserFuncFolder* parent = folder->Parent();
+    std::string reason;
+    if (!NameIsUnique(*folder, &reason) || !parent->DeleteFolder(folder->Name(), &reason)) {
+        ShowReason(reason);
+        return;
+    }
+    // The folder is gone: its parent becomes the current folder before the node goes.
+    current_ = parent;
+    {
+        const QSignalBlocker quiet(tree_);
+        tree_->setCurrentItem(tree_->NodeOf(parent));
+        tree_->RemoveNode(node);
+    }
+    RebuildList();
+}
+
+void Tfrm_Open::RenameListItem() {
+    if (QListWidgetItem* item = list_->Selected()) list_->editItem(item);
+}
+
+void Tfrm_Open::RenameTreeNode() {
+    QTreeWidgetItem* node = tree_->currentItem();
+    if (node && node != tree_->TopNode()) tree_->editItem(node, 0);
+}
+
+bool Tfrm_Open::RenameShown(QListWidgetItem* item, const QString& caption) {
+    if (TUserFuncFolder* folder = list_->FolderOf(item)) return RenameFolder(*folder, caption);
+    TUserFuncObj* file = list_->FileOf(item);
+    if (!file) return false;
+    std::string reason;
+    if (!file->Rename(caption.toStdString(), &reason)) {
+        ShowReason(reason);
+        return false;
+    }
+    const QString name = QString::fromStdString(file->Name());
+    list_->SetCaption(item, name);
+    if (selected_ == file) nameBox_->setText(name);
+    return true;
+}
+
+bool Tfrm_Open::RenameFolder(TUserFuncFolder& folder, const QString& caption) {
+    std::string reason;
+    if (!folder.RenameFolder(caption.toStdString(), &reason)) {
+        ShowReason(reason);
+        return false;
+    }
+    const QString name = QString::fromStdString(folder.Name());
+    if (QTreeWidgetItem* node = tree_->NodeOf(&folder)) tree_->SetCaption(node, name);
+    if (QListWidgetItem* item = list_->ItemOf({&folder, nullptr})) list_->SetCaption(item, name);
+    tree_->Sort();
+    return true;
+}
+
+void Tfrm_Open::ExportFile() {
+    TUserFuncObj* file = SelectedFile();
+    if (!file) return;
+    const std::string extension = library_.Extension();
+    const std::optional<QString> path =
+        Prompts().AskSaveFile(this, QString::fromStdString(file->Name() + extension),
+                              QString::fromStdString(LibraryFileFilter(extension)));
+    if (!path) return;
+    const std::string destination = WithDefaultExtension(path->toStdString(), extension);
+    if (!file->Folder()->ExportFile(*file, destination))
+        Prompts().ShowError(this, QStringLiteral("Export error!"));
+}
+
+void Tfrm_Open::ImportFiles() {
+    if (!current_) return;
+    const QStringList paths = Prompts().AskOpenFiles(
+        this, QString::fromStdString(LibraryFileFilter(library_.Extension())));
+    if (paths.isEmpty()) return;
+    for (const QString& path : paths) {
+        if (!current_->ImportFile(path.toStdString()))
+            Prompts().ShowError(this,
+                                QStringLiteral("file '") + path + QStringLiteral("'import error!"));
+    }
+    RebuildList();
+}
+
+void Tfrm_Open::ShowSource() {
+    TUserFuncObj* file = SelectedFile();
+    if (!file) return;
+    Tfrm_sourceView view(this);
+    view.ShowFile(file->GetFileName());
+}
+
+TLibraryDragged Tfrm_Open::DraggedFrom(QListWidgetItem* item) const {
+    return {list_->FolderOf(item), list_->FileOf(item)};
+}
+
+TLibraryDragged Tfrm_Open::DraggedFrom(QTreeWidgetItem* node) const {
+    return {tree_->FolderOf(node), nullptr};
+}
+
+bool Tfrm_Open::CanDrop(const TLibraryDragged& dragged, QTreeWidgetItem* target) const {
+    const TUserFuncFolder* targetFolder = tree_->FolderOf(target);
+    if (!targetFolder) return false;
+    // Only what this window shows is followed: drag data names its item by address.
+    if (dragged.File) return list_->ItemOf({nullptr, dragged.File}) != nullptr;
+    if (!dragged.Folder || !tree_->NodeOf(dragged.Folder) || dragged.Folder->IsRoot()) return false;
+    return FolderDropAllowed(*dragged.Folder, *targetFolder);
+}
+
+void Tfrm_Open::Drop(const TLibraryDragged& dragged, QTreeWidgetItem* target) {
+    if (!CanDrop(dragged, target)) return;
+    TUserFuncFolder* targetFolder = tree_->FolderOf(target);
+    if (dragged.File)
+        DropFile(*dragged.File, *targetFolder);
+    else
+        DropFolder(*dragged.Folder, target);
+}
+
+void Tfrm_Open::DropFile(TUserFuncObj& file, TUserFuncFolder& target) {
+    std::string reason;
+    if (!file.MoveTo(target, &reason)) ShowReason(reason);
+    RebuildList();
+}
+
+void Tfrm_Open::DropFolder(TUserFuncFolder& folder, QTreeWidgetItem* target) {
+    TUserFuncFolder* from = folder.Parent();
+    std::string reason;
+    if (!folder.MoveFolder(*tree_->FolderOf(target), &reason)) {
+        ShowReason(reason);
+        return;
+    }
+    if (folder.Parent() != from) MoveFolderNode(folder, target);
+    RebuildList();
+}
+
+void Tfrm_Open::MoveFolderNode(TUserFuncFolder& folder, QTreeWidgetItem* target) {
+    // The current folder may lie in the moved subtree: its node is made anew.
+    TUserFuncFolder* keep = current_;
+    const QSignalBlocker quiet(tree_);
+    tree_->RemoveNode(tree_->NodeOf(&folder));
+    tree_->AddNode(folder, target);
+    target->setExpanded(true);
+    tree_->Sort();
+    tree_->setCurrentItem(tree_->NodeOf(keep));
+    current_ = keep;
+}
+
+}  // namespace quillix

@@ -1,0 +1,263 @@
+#include "dialogs/program_runner.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "calc_drop_down.h"
+#include "dialogs/dialog_launchers.h"
+#include "dialogs/source_view.h"
+#include "model/calc_vars_intf.h"
+#include "model/operate_user.h"
+#include "platform/user_prompts.h"
+#include "vars/library_names.h"
+#include "vars/user_func_folder.h"
+
+namespace quillix {
+
+namespace {
+
+// Every control starts at this left edge; the first row at kTop.
+constexpr int kLeft = 10;
+constexpr int kTop = 2;
+// The gap before the inputs and before the outputs.
+constexpr int kGroupGap = 10;
+constexpr int kFieldWidth = 160;
+
+const QColor kProgramDescriptionColour(0x00, 0x80, 0x00);  // green
+const QColor kEntryDescriptionColour(0x00, 0x00, 0x80);    // navy
+const QColor kOutputTextColour(0x00, 0x00, 0xFF);          // blue
+
+QLabel* PlacedLabel(QWidget* parent, const QString& text, int y) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->move(kLeft, y);
+    label->resize(label->sizeHint());
+    return label;
+}
+
+QString ReturnCaption(const QString& output) {
+    return QStringLiteral("Return ") + output;
+}
+
+const QString kVariableNamePrompt = QStringLiteral("Variable's name:");
+
+QString NameTakenPrompt(const QString& name) {
+    return QStringLiteral("Name '") + name + QStringLiteral("' have existed!!!\n") +
+           kVariableNamePrompt;
+}
+
+}  // namespace
+
+Tfrm_ProgramRun::Tfrm_ProgramRun(QWidget* parent) : QDialog(parent) {
+    exec_ = std::make_unique<TCalcProgramExec>();
+    scroll_ = new QScrollArea(this);
+    scroll_->setBackgroundRole(QPalette::Base);
+    QPalette white = scroll_->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    white.setColor(QPalette::Window, Qt::white);
+    scroll_->setPalette(white);
+    scroll_->setAutoFillBackground(true);
+
+    auto* calculate = new QPushButton(QStringLiteral("C&alculate"), this);
+    returnButton_ = new QPushButton(QStringLiteral("&Return"), this);
+    auto* source = new QPushButton(QStringLiteral("&Source view"), this);
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    calculate->setDefault(true);
+    connect(calculate, &QPushButton::clicked, this, &Tfrm_ProgramRun::Calculate);
+    connect(returnButton_, &QPushButton::clicked, this, &Tfrm_ProgramRun::ShowReturnMenu);
+    connect(source, &QPushButton::clicked, this, &Tfrm_ProgramRun::ShowSource);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    returnMenu_ = new QMenu(this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(calculate);
+    buttons->addWidget(returnButton_);
+    buttons->addWidget(source);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scroll_, 1);
+    layout->addLayout(buttons);
+    resize(420, 320);
+}
+
+Tfrm_ProgramRun::~Tfrm_ProgramRun() = default;
+
+bool Tfrm_ProgramRun::Load(const std::string& name) {
+    IUserFuncFolder* library = UserProgramsIntf();
+    const TUserFuncObj* program = library ? library->FindByName(name) : nullptr;
+    if (!program) return false;
+    std::string error;
+    if (!exec_->LoadFromFile(program->GetFileName(), &error)) {
+        Prompts().ShowError(parentWidget(), QString::fromStdString(error));
+        return false;
+    }
+    // The window keeps the name, not the library object, which the library
+    // manager may delete while a modeless runner is open.
+    programName_ = program->Name();
+    setWindowTitle(QString::fromStdString(programName_));
+    BuildFields();
+    return true;
+}
+
+void Tfrm_ProgramRun::ClearFields() {
+    inputs_.clear();
+    outputs_.clear();
+    fields_ = new QWidget;
+    fields_->setAutoFillBackground(false);
+    scroll_->setWidget(fields_);  // deletes the previous area with its fields
+}
+
+int Tfrm_ProgramRun::AddDescription(const std::string& text, const QColor& colour, int y) {
+    if (TrimBlanks(text).empty()) return y;
+    QLabel* label = PlacedLabel(fields_, QString::fromStdString(text), y);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return y + label->height();
+}
+
+void Tfrm_ProgramRun::BuildFields() {
+    ClearFields();
+    int y = AddDescription(exec_->Description(), kProgramDescriptionColour, kTop);
+    y += kGroupGap;
+    int right = 0;
+    for (TCalcValueWarper* input : exec_->Inputs()) {
+        y = AddDescription(input->Description, kEntryDescriptionColour, y);
+        const std::string name = input->GetName();
+        QLabel* label = PlacedLabel(fields_, QString::fromStdString(name + ":  "), y);
+        auto* field = new TCalcDropDown(fields_);
+        field->AssignNumber(input->Value->CVType(), input->Value->Number());
+        field->setGeometry(label->x() + label->width(), y, kFieldWidth, field->sizeHint().height());
+        label->resize(label->width(), field->height());
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        y = field->geometry().bottom() + 1;
+        right = std::max(right, field->geometry().right() + 1);
+        inputs_.push_back({name, label, field});
+    }
+    y += kGroupGap;
+    for (TCalcValueWarper* output : exec_->Outputs()) {
+        y = AddDescription(output->Description, kEntryDescriptionColour, y);
+        const std::string name = output->GetName();
+        QLabel* label = PlacedLabel(fields_, QString::fromStdString(name + " = "), y);
+        auto* field = new QLineEdit(fields_);
+        field->setReadOnly(true);
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Text, kOutputTextColour);
+        field->setPalette(palette);
+        field->setGeometry(label->x() + label->width(), y, kFieldWidth, field->sizeHint().height());
+        label->resize(label->width(), field->height());
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        y = field->geometry().bottom() + 1;
+        right = std::max(right, field->geometry().right() + 1);
+        outputs_.push_back({name, field});
+    }
+    for (QObject* child : fields_->children()) {
+        if (auto* widget = qobject_cast<QWidget*>(child))
+            right = std::max(right, widget->geometry().right() + 1);
+    }
+    fields_->resize(right + kLeft, y + kTop);
+    returnButton_->setEnabled(!outputs_.empty());
+}
+
+TCalcDropDown* Tfrm_ProgramRun::InputField(const QString& name) const {
+    const std::string wanted = name.toStdString();
+    for (const TInputRow& row : inputs_)
+        if (SameName(row.Name, wanted)) return row.Field;
+    return nullptr;
+}
+
+QLabel* Tfrm_ProgramRun::InputLabel(const QString& name) const {
+    const std::string wanted = name.toStdString();
+    for (const TInputRow& row : inputs_)
+        if (SameName(row.Name, wanted)) return row.Label;
+    return nullptr;
+}
+
+QLineEdit* Tfrm_ProgramRun::OutputField(const QString& name) const {
+    const std::string wanted = name.toStdString();
+    for (const TOutputRow& row : outputs_)
+        if (SameName(row.Name, wanted)) return row.Field;
+    return nullptr;
+}
+
+void Tfrm_ProgramRun::Calculate() {
+    for (const TInputRow& row : inputs_) {
+        // The number calculations use (rounded to the shown decimals in fixed
+        // format), as a program node passes it, so that a returned variable
+        // shows what the runner showed.
+        const TCalcValue& typed = row.Field->Value();
+        exec_->SetInput(row.Name, TCalcValue::New(typed.GetNumber(), typed.CVType()));
+    }
+    exec_->RecalcAll();
+    for (TCalcValueWarper* output : exec_->Outputs()) {
+        if (QLineEdit* field = OutputField(QString::fromStdString(output->GetName())))
+            field->setText(QString::fromStdString(output->Value->FormatValue(kPlainStyle)));
+    }
+}
+
+QMenu* Tfrm_ProgramRun::ReturnMenu() {
+    returnMenu_->clear();
+    for (const TOutputRow& row : outputs_) {
+        const QString name = QString::fromStdString(row.Name);
+        QAction* action = returnMenu_->addAction(name);
+        action->setData(name);
+        connect(action, &QAction::triggered, this, [this, name] { ReturnOutput(name); });
+    }
+    return returnMenu_;
+}
+
+void Tfrm_ProgramRun::ShowReturnMenu() {
+    ReturnMenu()->popup(QCursor::pos());
+}
+
+bool Tfrm_ProgramRun::ReturnOutput(const QString& output) {
+    ICalcVars* document = CalcVarsIntf();
+    if (!document) return false;
+    const QString caption = ReturnCaption(output);
+    QString prompt = kVariableNamePrompt;
+    QString initial = output;
+    for (;;) {
+        const std::optional<QString> answer = Prompts().AskText(this, caption, prompt, initial);
+        if (!answer) return false;
+        const std::string name = TrimBlanks(answer->toStdString());
+        if (!name.empty() && !document->Exists(name)) {
+            auto node =
+                std::make_unique<TCalcOperateUserProgram>(programName_, output.toStdString());
+            for (const TInputRow& row : inputs_)
+                node->AddOperand(row.Field->Value().Clone());
+            ValueRef value = TCalcValue::New();
+            value->SetOperate(std::move(node));  // runs the program from its file
+            return document->Add(name, std::move(value));
+        }
+        prompt = NameTakenPrompt(*answer);
+        initial = *answer;
+    }
+}
+
+void Tfrm_ProgramRun::ShowSource() {
+    Tfrm_sourceView view(this);
+    view.ShowSet(*exec_);
+}
+
+void RunProgramRunner(QWidget* parent, const std::string& name, bool modal) {
+    if (modal) {
+        Tfrm_ProgramRun runner(parent);
+        if (runner.Load(name)) runner.exec();
+        return;
+    }
+    auto runner = std::make_unique<Tfrm_ProgramRun>(parent);
+    if (!runner->Load(name)) return;
+    // A modeless runner frees itself when it is closed.
+    runner->setAttribute(Qt::WA_DeleteOnClose);
+    runner.release()->show();
+}
+
+}  // namespace quillix
