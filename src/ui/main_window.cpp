@@ -21,8 +21,8 @@
 #include "keypad_frame.h"
 #include "model/value_format.h"
 #include "model/value_format_settings.h"
-#include "platform/help_topics.h"
 #include "platform/help_request.h"
+#include "platform/help_topics.h"
 #include "platform/help_window.h"
 #include "platform/hint_filter.h"
 #include "platform/shared_resources.h"
@@ -67,7 +67,8 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
     setCentralWidget(central);
     // The designed client area, or what the frames need when that is more (a larger
     // font or scale).
-    resize(QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height()).expandedTo(sizeHint()));
+    resize(
+        QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height()).expandedTo(sizeHint()));
 
     // The creation handler, in its order.
     hintFilter_ = new THintFilter(this);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,7 +10,6 @@
 #include <QMenu>
 #include <QScopedValueRollback>
 #include <QStyle>
-#include <QEvent>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>

@@ -10,7 +10,6 @@
 
 #include "common/date_format.h"
 #include "common/home_folder.h"
-#include "common/date_format.h"
 
 namespace quillix {
 

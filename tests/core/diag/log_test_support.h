@@ -7,7 +7,6 @@
 
 #include "common/date_format.h"
 #include "diag/dlog_file.h"
-#include "common/date_format.h"
 #include "support/temp_folder.h"
 
 namespace quillix::test {

@@ -47,7 +47,7 @@ TEST_F(MemoryView, MoreValuesThanFitScrollToX0) {
     ASSERT_TRUE(env.Settings().Configor().ReadInteger("Keypad", "InputMode", 2) == 2);
     engine.SetMode(kModeRPN);
     const int visible = Frame().StackList()->rowCount();
-    for (int i = 0; i < visible + 5; ++i)
+    while (engine.Stack().Values.Count() < visible + 5)
         Keys({"7", "="});
     QTableWidget* list = Frame().StackList();
     EXPECT_EQ(list->rowCount(), visible + 5);
