@@ -11,34 +11,7 @@
 namespace quillix::test {
 namespace {
 
-class EvalCli : public CliTest {
-  protected:
-    // Interest = Principal * Rate (1000 and 0.05), saved as file.
-    void SaveLoan(const std::string& file) {
-        const CliRun run = Run({"keys",
-                                "1",
-                                "0",
-                                "0",
-                                "0",
-                                "V+:Principal",
-                                "0",
-                                ".",
-                                "0",
-                                "5",
-                                "V+:Rate",
-                                "V:Principal",
-                                "*",
-                                "V:Rate",
-                                "=",
-                                "V+:Interest",
-                                "Input:Principal",
-                                "Input:Rate",
-                                "Output:Interest",
-                                "--save",
-                                file});
-        ASSERT_EQ(run.status, 0) << run.err;
-    }
-};
+class EvalCli : public CliTest {};
 
 TEST_F(EvalCli, PrintsTheValueOfTheFormula) {
     struct Row {

@@ -10,35 +10,7 @@
 namespace quillix::test {
 namespace {
 
-class ProgramsCli : public CliTest {
-  protected:
-    // Interest = Principal * Rate, with Principal and Rate as inputs.
-    void SaveLoan(const std::string& file) {
-        const CliRun run = Run({"keys",
-                                "1",
-                                "0",
-                                "0",
-                                "0",
-                                "V+:Principal",
-                                "0",
-                                ".",
-                                "0",
-                                "5",
-                                "V+:Rate",
-                                "V:Principal",
-                                "*",
-                                "V:Rate",
-                                "=",
-                                "V+:Interest",
-                                "Input:Principal",
-                                "Input:Rate",
-                                "Output:Interest",
-                                "--save",
-                                file});
-        ASSERT_EQ(run.status, 0) << run.err;
-        ASSERT_EQ(run.out, "50\nInterest\n");
-    }
-};
+class ProgramsCli : public CliTest {};
 
 TEST_F(ProgramsCli, AProgramBuiltFromKeysRunsWithNewInputs) {
     home.MakeDir("UserPrograms/Finance");

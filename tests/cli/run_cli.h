@@ -37,6 +37,33 @@ class CliTest : public ::testing::Test {
     // The settings file of the home, as the test lays it out and as it is left.
     void WriteSettings(const std::string& text) const { home.Write(kSettingsFile, text); }
     std::string SettingsText() const { return home.Read(kSettingsFile); }
+    // Builds the loan program from keys and saves it as file: Interest =
+    // Principal * Rate (1000 and 0.05), Principal and Rate its inputs.
+    void SaveLoan(const std::string& file) const {
+        const CliRun run = Run({"keys",
+                                "1",
+                                "0",
+                                "0",
+                                "0",
+                                "V+:Principal",
+                                "0",
+                                ".",
+                                "0",
+                                "5",
+                                "V+:Rate",
+                                "V:Principal",
+                                "*",
+                                "V:Rate",
+                                "=",
+                                "V+:Interest",
+                                "Input:Principal",
+                                "Input:Rate",
+                                "Output:Interest",
+                                "--save",
+                                file});
+        ASSERT_EQ(run.status, 0) << run.err;
+        ASSERT_EQ(run.out, "50\nInterest\n");
+    }
 
     TempFolder home;
 };
