@@ -19,6 +19,8 @@
 #include "common/date_format.h"
 #include "config/calc_config.h"
 #include "engine/keypad_keys.h"
+#include "calc_drop_down.h"
+#include "dialog_launchers_all.h"
 #include "keypad_frame.h"
 #include "main_window.h"
 #include "model/formula_reader.h"
@@ -94,6 +96,68 @@ void ShootTools(const QString& folder, const QString& tag) {
     Save(converter, folder, QStringLiteral("tool-converter%1").arg(tag));
 }
 
+// Every dialog, filled from the variables of the main window's program.
+void ShootDialogs(const QString& folder, const QString& tag, Tfrm_main& window,
+                  IConfigor& settings) {
+    TCalcVars& document = window.Document();
+    std::string error;
+    document.SaveNew(window.Libraries().Programs(), "Discounts", &error);
+
+    Tfrm_FunctionParam pmt(&window, *FindFunc(74), false);
+    pmt.Prepare();
+    Save(pmt, folder, QStringLiteral("dialog-parameters-pmt%1").arg(tag));
+    std::vector<ValueRef> flows{TCalcValue::New(-1000), TCalcValue::New(300),
+                                TCalcValue::New(420), TCalcValue::New(680)};
+    Tfrm_ArrayParam array(&window, QStringLiteral("CashFlows:  "), flows);
+    Save(array, folder, QStringLiteral("dialog-array%1").arg(tag));
+
+    Tfrm_ProgramRun runner(&window);
+    if (runner.Load("Discounts")) {
+        runner.Calculate();
+        Save(runner, folder, QStringLiteral("dialog-runner%1").arg(tag));
+    }
+    Tfrm_sourceView source(&window);
+    source.Fill(document);
+    Save(source, folder, QStringLiteral("dialog-source-view%1").arg(tag));
+    Tfrm_Open manager(window.Libraries().Programs(), 3, &window);
+    Save(manager, folder, QStringLiteral("dialog-library-manager%1").arg(tag));
+    Tfrm_Open saveAs(window.Libraries().Programs(), 2, &window);
+    Save(saveAs, folder, QStringLiteral("dialog-library-save-as%1").arg(tag));
+
+    Tfrm_VariableProperties variable(&window);
+    variable.SetEntry(*document.Find("Total"));
+    Save(variable, folder, QStringLiteral("dialog-variable-properties%1").arg(tag));
+    Tfrm_programProperties program(&window);
+    program.SetDocument(document);
+    Save(program, folder, QStringLiteral("dialog-program-properties%1").arg(tag));
+    Tfrm_CreateFunction create(&window);
+    create.Init(document);
+    // The third page is reached only past the output check, which asks.
+    for (int page = 0; page < 2; ++page) {
+        create.Pages()->setCurrentIndex(page);
+        Save(create, folder, QStringLiteral("dialog-create-function-%1%2").arg(page + 1).arg(tag));
+    }
+    TfrmOptionDlg options(settings, &window);
+    for (int page = 0; page < options.Pages()->count(); ++page) {
+        options.Pages()->setCurrentIndex(page);
+        Save(options, folder, QStringLiteral("dialog-options-%1%2").arg(page + 1).arg(tag));
+    }
+    TAboutBox about(&window);
+    Save(about, folder, QStringLiteral("dialog-about%1").arg(tag));
+    Tfrm_upgrade upgrade(&window);
+    Save(upgrade, folder, QStringLiteral("dialog-upgrade%1").arg(tag));
+    const std::unique_ptr<QWidget> memory(CreateMemoryView(&window, window.Keypad().Engine()));
+    Save(*memory, folder, QStringLiteral("dialog-memory-view%1").arg(tag));
+
+    TCalcDropDown field;
+    field.AssignNumber(cvNumber, 1250);
+    field.show();
+    field.DropDownCalculator();
+    Save(field.CalcWindow(), folder, QStringLiteral("dialog-drop-down-calculator%1").arg(tag));
+    field.DropDownVariables();
+    Save(field.VarsWindow(), folder, QStringLiteral("dialog-drop-down-variables%1").arg(tag));
+}
+
 int Shoot(const QString& folder, const QString& tag) {
     QTemporaryDir home;
     SetAppHomeFolder(home.path().toStdString());
@@ -124,6 +188,7 @@ int Shoot(const QString& folder, const QString& tag) {
         Save(window, folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag));
     }
     ShootTools(folder, tag);
+    ShootDialogs(folder, tag, window, settings.Configor());
     window.Document().Clear();
     settings.Configor().WriteBool("Main", "AlwaysOnTop", false);
     return 0;

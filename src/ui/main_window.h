@@ -103,7 +103,8 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     std::unique_ptr<TDocumentCommands> documentCommands_;
     THintFilter* hintFilter_ = nullptr;
     TTrayIcon* tray_ = nullptr;
-    QWidget* memoryView_ = nullptr;
+    // Goes before the keypad whose engine it watches (members go before children).
+    std::unique_ptr<QWidget> memoryView_;
     TDLogFile& log_;
     QString currentSkin_;
     bool keypadHints_ = true;

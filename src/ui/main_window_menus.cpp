@@ -173,7 +173,7 @@ void Tfrm_main::OpenLibraryManager(bool functions) {
 }
 
 void Tfrm_main::OpenMemoryView() {
-    if (!memoryView_) memoryView_ = CreateMemoryView(this, keypad_->Engine());
+    if (!memoryView_) memoryView_.reset(CreateMemoryView(this, keypad_->Engine()));
     if (!memoryView_) return;
     memoryView_->show();
     activateWindow();

@@ -159,6 +159,13 @@ TEST_F(MainWindowMissingSkin, KeepsTheNameAndTheDesignedPlacement) {
     EXPECT_EQ(env.Settings().ReadString("Main", "Skin", ""), "Nowhere.skn");
 }
 
+TEST_F(MainWindow, TheMemoryViewGoesBeforeTheEngineItWatches) {
+    Open();
+    window->Action("&Memory View")->trigger();
+    window->Keypad().ExecuteCommand(ccDigit7);
+    window.reset();  // the sanitizer tells when the view outlives the engine
+}
+
 TEST_F(MainWindow, ASecondStartShowsAHiddenWindow) {
     Open();
     EXPECT_FALSE(window->isVisible());
