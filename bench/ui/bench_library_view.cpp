@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <memory>
 
-#include "../bench_support.h"
+#include "bench_support.h"
 #include "dialogs/library_manager.h"
 #include "vars/user_func_folder.h"
 
