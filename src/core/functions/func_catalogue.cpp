@@ -1,6 +1,8 @@
 #include "functions/func_catalogue.h"
 
 #include <algorithm>
+#include <string>
+#include <unordered_map>
 #include <utility>
 
 #include "common/text_compare.h"
@@ -113,14 +115,31 @@ int FindFuncID(std::string_view Name) {
     return 0;
 }
 
+namespace {
+
+std::string UpperAsciiText(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        c = UpperAscii(c);
+    return upper;
+}
+
+}  // namespace
+
 const TFuncDataItem* FindFuncByName(std::string_view Name) {
     if (const int exact = FindFuncID(Name)) return FindFunc(exact);
+    // The typed-formula reader asks for every name it meets: a table by the
+    // upper-case name, the first row of a name winning.
+    static const std::unordered_map<std::string, int> byUpperName = [] {
+        std::unordered_map<std::string, int> map;
+        for (const TFuncDataItem& item : Table())
+            map.emplace(UpperAsciiText(item.Name), item.FuncID);
+        return map;
+    }();
     const std::string_view trimmed =
         TrimIf(Name, [](char c) { return static_cast<unsigned char>(c) <= ' '; });
-    for (const TFuncDataItem& item : Table()) {
-        if (EqualsIgnoreAsciiCase(item.Name, trimmed)) return &item;
-    }
-    return nullptr;
+    const auto found = byUpperName.find(UpperAsciiText(trimmed));
+    return found == byUpperName.end() ? nullptr : FindFunc(found->second);
 }
 
 std::vector<std::string> FuncCategories() {
