@@ -1,6 +1,9 @@
 #include "dialogs/dialog_buttons.h"
 
+#include <QBoxLayout>
 #include <QDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace quillix {
@@ -16,6 +19,23 @@ TDialogButtons AddDialogButtons(QDialog& dialog, const QString& okCaption,
         buttons.Cancel = buttons.Box->addButton(cancelCaption, QDialogButtonBox::RejectRole);
         QObject::connect(buttons.Cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     }
+    return buttons;
+}
+
+QPlainTextEdit* AddDescriptionBox(QDialog& dialog, QBoxLayout& layout) {
+    auto* label = new QLabel(QStringLiteral("&Description:"), &dialog);
+    auto* box = new QPlainTextEdit(&dialog);
+    box->setTabChangesFocus(true);
+    label->setBuddy(box);
+    layout.addWidget(label);
+    layout.addWidget(box, 1);
+    return box;
+}
+
+TDialogButtons AddOkCancel(QDialog& dialog, QBoxLayout& layout) {
+    const TDialogButtons buttons =
+        AddDialogButtons(dialog, QStringLiteral("&OK"), QStringLiteral("&Cancel"));
+    layout.addWidget(buttons.Box);
     return buttons;
 }
 

@@ -22,18 +22,10 @@ Tfrm_programProperties::Tfrm_programProperties(QWidget* parent) : QDialog(parent
     form->addRow(QStringLiteral("Name:"), name_);
     layout->addLayout(form);
 
-    auto* descriptionLabel = new QLabel(QStringLiteral("&Description:"), this);
-    description_ = new QPlainTextEdit(this);
-    description_->setTabChangesFocus(true);
-    descriptionLabel->setBuddy(description_);
-    layout->addWidget(descriptionLabel);
-    layout->addWidget(description_, 1);
-
-    const TDialogButtons buttons =
-        AddDialogButtons(*this, QStringLiteral("&OK"), QStringLiteral("&Cancel"));
+    description_ = AddDescriptionBox(*this, *layout);
+    const TDialogButtons buttons = AddOkCancel(*this, *layout);
     ok_ = buttons.Ok;
     cancel_ = buttons.Cancel;
-    layout->addWidget(buttons.Box);
 }
 
 void Tfrm_programProperties::SetDocument(ICalcVars& document) {

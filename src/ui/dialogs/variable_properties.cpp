@@ -52,18 +52,10 @@ Tfrm_VariableProperties::Tfrm_VariableProperties(QWidget* parent) : QDialog(pare
     }
     layout->addWidget(typeBox);
 
-    auto* descriptionLabel = new QLabel(QStringLiteral("&Description:"), this);
-    description_ = new QPlainTextEdit(this);
-    description_->setTabChangesFocus(true);
-    descriptionLabel->setBuddy(description_);
-    layout->addWidget(descriptionLabel);
-    layout->addWidget(description_, 1);
-
-    const TDialogButtons buttons =
-        AddDialogButtons(*this, QStringLiteral("&OK"), QStringLiteral("&Cancel"));
+    description_ = AddDescriptionBox(*this, *layout);
+    const TDialogButtons buttons = AddOkCancel(*this, *layout);
     ok_ = buttons.Ok;
     cancel_ = buttons.Cancel;
-    layout->addWidget(buttons.Box);
 }
 
 void Tfrm_VariableProperties::SetEntry(TCalcValueWarper& entry) {
