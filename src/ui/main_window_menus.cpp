@@ -1,6 +1,7 @@
 // The menus of the main window and the commands behind them.
 #include <QAction>
 #include <QActionGroup>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -14,6 +15,7 @@
 #include "platform/user_prompts.h"
 #include "vars/calc_vars.h"
 #include "vars/user_libraries.h"
+#include "vars_view.h"
 
 namespace quillix {
 namespace {
@@ -170,6 +172,10 @@ void Tfrm_main::ShowError(const std::string& message) {
 void Tfrm_main::OpenLibraryManager(bool functions) {
     TUserFuncFolder& library = functions ? libraries_->Functions() : libraries_->Programs();
     Modal([&] { RunLibraryManager(this, library, kLibraryManager); });
+    // Deleting the open program there makes the document a new one, which
+    // raises no event of its own.
+    varsView_->Title()->setText(QString::fromStdString(vars_->GetName()));
+    UpdateCommandStates();
 }
 
 void Tfrm_main::OpenMemoryView() {
