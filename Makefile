@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Quillix: the two commands are `make run` and `make test`.
 JOBS ?= $(shell nproc)
 GENERATOR := -G Ninja

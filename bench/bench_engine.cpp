@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation engine under a million keys: commands per second for mixed
 // keys in each input mode and for a session that switches modes, and the heap
 // bytes one operator key keeps alive in a long algebraic formula.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a formula text of one megabyte: a long flat formula of every kind of
 // term, and a formula nested a hundred thousand parentheses deep.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a function node costs on top of the catalogue routine it calls: one
 // evaluation of a Sqrt, a Sin and a PMT node over typed numbers, against the
 // bare catalogue call with the same arguments.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the built-in functions: one-argument functions through the catalogue
 // beside the bare library call they wrap, the array routines per call, and the
 // Rate and IRR solvers per solve.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Change propagation through chains and lattices of values, and the memory a
 // value with a binary node costs.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the benchmark programs share: the node builder and the temporary folder
 // of the tests, and a count of the heap bytes in use. A program that reads

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program documents: saving and loading 10,000 variables next to pugixml's own
 // parse and save of the same text (goal: load within three times the parse),
 // replacing the head of a 10,000-variable chain, and calls of a user function

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cold start to a visible main window, measured from outside the process under
 # a virtual X server, beside SpeedCrunch (another Qt calculator) in the same
 # run; and the resident memory of the idle main window.

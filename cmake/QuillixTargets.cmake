@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers that give every area of the core its own library, test program and
 # benchmark program, so that an area builds and tests on its own.
 

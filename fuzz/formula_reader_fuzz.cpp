@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the formula reader: any bytes either read or fail with
 // a message and a position inside the text, and whatever reads shows a text
 // that reads back to the same text.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the real windows under a virtual X server: the program as it
 # starts, then the main window in typical states and skins (quillix-screens),
 # at 100 % and at 200 % scale.  Usage: scripts/screenshots.sh OUTDIR

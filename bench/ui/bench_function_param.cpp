@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the function parameter dialog: constructed, laid out with its
 // remembered arguments and shown, on the offscreen platform.
 #include <benchmark/benchmark.h>

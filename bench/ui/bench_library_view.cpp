@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The library manager opened on a programs library of 2,000 programs in 200
 // folders (20 folders at the top, each with 9 subfolders; 10 programs in each
 // folder): the time counted runs from creating the window until it is shown

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variables view on a program of 10,000 chained variables (V0 typed,
 // V(i) = V(i-1) + 1): a new V0 changes every row, and the time counted runs
 // until the shown view has caught up (its events processed, the visible rows

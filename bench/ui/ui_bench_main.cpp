@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of every window benchmark: a QApplication on the offscreen platform
 // (unless the caller chose another), then Google Benchmark.
 #include <benchmark/benchmark.h>

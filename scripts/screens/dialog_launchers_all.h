@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every dialog class, for the pictures.
 #include "dialogs/about_box.h"

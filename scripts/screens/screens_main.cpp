@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix-screens OUTDIR [--scale-tag TAG] | --grab-screen FILE
 // Builds the real main window in typical states (ALG with a formula, RPN with
 // values on the stack, variables with a negative, a date and an error value,

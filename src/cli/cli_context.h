@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every subcommand of quillix-cli receives: the resolved global options and
 // the output streams, plus the exit statuses of the command-line contract.

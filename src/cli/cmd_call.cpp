@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix-cli call NAME ARG...: applies a catalogue function to typed numbers.
 // The arguments become the operands and lists of the same node a formula holds,
 // inside a value, so the result, its kind, its text and its formula are exactly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix-cli convert VALUE FROM TO [--family NAME]: the unit converter on the
 // command line, with the home's custom units, rounded as the converter shows it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix-cli eval [--program FILE] [--set NAME] [--save FILE] FORMULA: reads a
 // formula text as the formula column shows it, with names resolving in the
 // program's variables, prints its value, and can store the result as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix-cli functions [CATEGORY]: the function catalogue, one row per
 // function, or the rows of one category. Text: FuncID, category, name and
 // parameters separated by tabs; JSON: every field of each catalogue row.

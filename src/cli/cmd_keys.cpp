@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix-cli keys [--program FILE] [--save FILE] KEY...: runs keypad keys
 // through a fresh engine in the input mode of the home's settings, with a
 // program document for the variable keys, then prints the value display and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix-cli run PROGRAM [NAME=VALUE | VALUE ...]: runs a stored program as the
 // program runner does and prints its outputs.
 

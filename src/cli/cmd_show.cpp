@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix-cli show FILE: the source view of a program or function file.
 
 #include <iostream>

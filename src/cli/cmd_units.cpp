@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix-cli units [FAMILY]: the conversion families, or the units of one family,
 // in registration order, with the home's custom units.
 

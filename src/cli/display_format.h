@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The display format of one quillix-cli run: --fixed N, or else the home's
 // "Main"/"ValueFormat" and "ValueDigits" settings, set into the global

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small streaming JSON writer for the --json output of quillix-cli: it places
 // the commas and escapes the strings; the caller gives the structure.

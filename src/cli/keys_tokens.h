@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tokens of quillix-cli keys: keypad captions, one-argument catalogue
 // functions, Today, paste:TEXT and the variable keys V+:NAME (add X as NAME),

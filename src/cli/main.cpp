@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix-cli: the calculator's engine, functions, programs and units on the
 // command line. Parses the global options and hands over to a subcommand.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where quillix-cli finds a program: the path of a ".prg" or ".fn" file, or a
 // name of the home's programs library (then of its functions library).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table of quillix-cli's subcommands: name, one-line usage, entry point.
 // Each subcommand lives in its own file cmd_<name>.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How quillix-cli shows a calc value: its plain display text, and the VALUE
 // object of the JSON output {"number", "kind", "text", "formula"}. Every

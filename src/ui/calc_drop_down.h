@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcDropDown: the number field of the tool windows and dialogs. It holds a
 // calc value, not text: a typed number, a reference to a variable picked from

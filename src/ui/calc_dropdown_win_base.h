@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_CalcDropdownWinBase: what the two drop-down windows of the number field
 // share. A frameless tool window that opens under its field, inside the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_DropDownCalc: the calculator drop-down of the number field, a whole
 // keypad with its own engine. It starts from the field's value and gives its X

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_DropDownVars: the variables drop-down of the number field, the program
 // document's variables with their values coloured by kind and sign. Picking

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TEditEx: the text part of the number field. Every way of pasting into it
 // (the paste keys, the context menu, the middle button, dropping text) is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TFormulaField: the keypad's one-line formula entry. Enter reads the text
 // (names against the program document, calls against the libraries) and hands

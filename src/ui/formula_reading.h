@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a formula the user typed in a window: names resolve against the
 // program document, calls against the user function and program libraries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The function pad's buttons as the pad creator sees them: IFuncPadButton over a
 // Qt button and IFuncPadPanel over the widget that holds the "sb_Func00" ..

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keypad's buttons as data: object name, caption, help context and place.
 // The command a grid button sends comes from the core's key table by caption;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfra_KeypadFW: the face of the calculator. It owns one engine, shows X and
 // its formula, and turns every button, menu choice and key of its window into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keypad's "Functions" menu as data: sub-menus by path, and per entry the
 // caption, the catalogue FuncID and how it is applied (to X as a one-argument

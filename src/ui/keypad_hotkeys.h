@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keypad's hot keys: while registered, an application event filter turns
 // the keys of the keypad's window into commands (see keypad_key_map.h), but only

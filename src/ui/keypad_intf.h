@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // IKeypad: how the other windows reach a keypad frame (the main window's, or
 // the one inside a drop-down calculator).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keypad_key_map.h"
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which command a key typed in the keypad's window sends: the digits, operators
 // and editing keys of the numeric keypad and the main keyboard, the characters

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keypad's widgets: display band, button grid, function pad and the right
 // column, laid out by layouts so that captions never clip at any scale. Widgets
 // are created in reading order, which is also the Tab order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keypad's "Functions" and "Programs" menus and what their entries do:
 // built-in functions, the user's functions and programs from the libraries, the
 // tool windows, and the date dialog of the "Date" button.

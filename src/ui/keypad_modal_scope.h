@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bracket around every dialog the keypad opens itself: the hot keys are
 // suspended and the host is told that a dialog of the keypad is open; at the end

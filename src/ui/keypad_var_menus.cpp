@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variable buttons: "V+" stores X under a new name, "V=" makes X the new
 // value of a variable, "V" recalls a variable into the calculation. Each menu is
 // rebuilt from the program document whenever it opens.

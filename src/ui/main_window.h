@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_main: the workbench. It hosts the keypad on the left and the variables
 // view beside it, owns the program document (the global variable set), the two

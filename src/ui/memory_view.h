@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The memory view: the inside of the keypad's engine while the user works,
 // the values waiting on the stack (X0 at the bottom), X with its formula,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Edit formula..." of the variables view: the variable's formula in the input
 // box; OK gives the variable the formula read from the answer, so that its

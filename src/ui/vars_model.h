@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TVarsModel: the rows of the variables view, one per entry of a variable set,
 // in the set's order (row i always shows entry i). Cells are read from the set

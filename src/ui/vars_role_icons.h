@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small pictures of the variables view: the role of a variable (an arrow
 // into a bar for an input, out of a bar for an output, nothing for a normal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfra_VarsView: the list of the program document's variables beside the
 // keypad (role, name, value, formula), kept in step with the set through its

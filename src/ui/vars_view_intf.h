@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // IVarsView: what the function parameter dialog takes from the variables view,
 // the values of the selected variables as a list argument. VarsViewIntf is set

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the variables view that need no widget: which commands are
 // enabled for a given selection, and where the entries go when several rows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix-cli call: catalogue functions applied to typed numbers, driven through
 // the executable.
 

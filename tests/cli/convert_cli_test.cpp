@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix-cli convert and units, driven through the executable.
 
 #include <gtest/gtest.h>

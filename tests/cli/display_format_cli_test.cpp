@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display format of a quillix-cli run: --fixed, or the home's settings,
 // which are only read. Driven through the executable.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix-cli eval: typed formulas through the executable, with names of a
 // program, storing the result as a variable and saving the program.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix-cli keys, driven through the executable: the keys, the starting mode
 // from the home's settings, the JSON form and the failures.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program document through the executable: a program built from keys is
 // saved, shown, run with new inputs, and used as a function.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test helpers that drive quillix-cli as a separate process: run it with given
 // arguments and capture standard output, standard error and the exit status;

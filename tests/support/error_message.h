@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message of the error of one type that an action raises, or a marker text
 // when it raises none; the areas' tests name their own markers.

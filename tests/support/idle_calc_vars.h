@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Variable sets that do nothing: every call of the interfaces returns nothing,
 // false or -1. Test doubles derive from them and override (or mock) only what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds operation trees for tests and benchmarks: a new value computed by a
 // node over given operands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh folder under the temporary folder for one test (or benchmark), removed
 // with everything in it when it ends; helpers to lay out and inspect files below

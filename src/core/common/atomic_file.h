@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole-file writes that never leave a half-written file: the content goes to a
 // temporary file in the same folder, which is then renamed over the target. If

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The failure that an evaluation raises. It travels from where a computation fails
 // to the value being evaluated, which turns it into an error value; it never

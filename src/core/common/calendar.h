@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Day numbers of the calculator's dates: whole days counted from 30 December 1899
 // (day 0) in the proleptic Gregorian calendar, so 1 January 1900 is day 2.

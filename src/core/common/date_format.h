@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's short date format (as the core shows dates) and long time format
 // (as the diagnostic log stamps its lines). The core knows no locale of its own:

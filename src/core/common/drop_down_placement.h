@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a drop-down window opens beside its field: under it, kept inside the
 // screen's available area, opening upwards when there is more room above. A

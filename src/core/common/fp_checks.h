@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Floating-point faults as the calculator reports them. The hardware status flags
 // are not relied upon (they are not kept on every machine this runs on); instead

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The home folder: where every file of the calculator lives (settings, remembered
 // parameters, custom units, the two libraries). The rule, in order: an explicit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The typing rules of the number field of the tool windows and dialogs (the
 // drop-down calculator box): which typed characters it accepts, and which of

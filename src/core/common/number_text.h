@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number texts: the general and fixed display formats, digit grouping, the
 // 15-digit form used in files, and a strict decimal reader. "." is always the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small text helpers every area uses: trimming a given set of blank characters
 // and comparing names without regard to the case of ASCII letters. Each caller

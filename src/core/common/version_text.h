@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The version shown to the user and sent to the update service: the major and
 // minor numbers of the program's four-part version, joined by ".". The build

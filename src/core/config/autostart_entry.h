@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up entry that runs the program when the user logs in: a desktop
 // entry file in the user's autostart folder whose command names the program's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcConfig: the settings of "appmain.ini" held in memory for the whole run.
 // Reads and writes made on it directly are stored without announcement; writes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/comma_text.h"
 
 #include "config/ini_values.h"

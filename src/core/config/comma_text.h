@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Comma text: a list of names or values in one line, as "Keypad"/"QuickVarNames"
 // and the remembered list arguments keep it. Items are separated by ","; an item

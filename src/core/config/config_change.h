@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a change handler of the settings store is: a routine bound to its
 // receiver, called after each announced write with the settings, the section,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The failures of the settings files that reach the user: a stored text that is
 // not a number, and a file that cannot be read or written. Their messages are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // IConfigor: the interface through which the windows read and write the
 // settings. Its writes are announced to the registered change handlers; reads

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Significant Digits:" list of the options dialog: "Default" (general
 // format) followed by "0" to "18" (fixed format with that many decimals), and

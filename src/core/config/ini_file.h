@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An INI file held in memory: "[Section]" lines followed by "Key=Value" lines.
 // Section and key names compare without regard to letter case; sections and keys

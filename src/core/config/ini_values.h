@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the settings files write and read numbers and truth values: integers in
 // decimal, read back in decimal or in hexadecimal after "0x", "0X" or "$";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "lastdata.ini" in the home folder: the last arguments typed for each function,
 // kept by the function parameter dialog. Each helper opens the file, does one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table of every key of "appmain.ini": section, key, type and default, in
 // one place. Handlers recognise a key with IsSettingKey, which compares exactly

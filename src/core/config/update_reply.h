@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The online update check without the network: the address asked, how the
 // service's answer is read, and which download addresses may be opened. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The registry of conversion families and their units. It owns every family and
 // unit object; identifiers are handed out from 1 in registration order and never

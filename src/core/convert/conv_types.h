@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The objects of the unit registry: conversion families, conversion types (units)
 // converting by a constant factor or by a pair of procedures, and the errors the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The unit converter's remembered choice: the family and the two units last
 // selected, kept as texts under "Category", "From" and "To" of section "Main" of

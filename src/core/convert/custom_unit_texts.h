@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The custom units dialog's "&Add": the three texts the user typed, turned into
 // a custom unit that is registered and written to the file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's custom units: factor units kept in the file "unitconv.ini" of the
 // home folder and registered on top of the standard families. Adding or deleting

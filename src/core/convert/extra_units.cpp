@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every factor below is exact by definition; where the exact value has more
 // digits than a double holds, the nearest double is taken (from a long literal
 // or a quotient of two exact doubles).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The built-in families beyond the six standard ones: "Speed", "Pressure",
 // "Energy", "Power" and "DataSize". They are registered right after the standard

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Astronomical Julian dates (and modified Julian dates) against the calculator's
 // day numbers, for the "JulianDate" and "ModifiedJulianDate" time units. Day 0 at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six standard conversion families ("Distance", "Area", "Volume", "Mass",
 // "Temperature", "Time") with all their units, registered in the fixed order

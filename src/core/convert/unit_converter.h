@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion the unit converter performs: two units picked by name within one
 // family, a calculator number in, and the result rounded to 15 significant digits

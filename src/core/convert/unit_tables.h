@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shape of the built-in unit tables (standard_units.cpp, extra_units.cpp)
 // and their registration: each family with its units, in the order every list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TDLogFile: the diagnostic log "HHDebug.txt". It is on only when "debug.debug"
 // exists in the module's folder (the home folder) or an argument is "/debug" or

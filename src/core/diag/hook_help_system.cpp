@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "diag/hook_help_system.h"
 #include "common/text_compare.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // THookHelpSystem: routes the application's help requests (a help context, a
 // context pop-up, the pop-up position) to the help file, through a help engine

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The header of the diagnostic log: what the machine, the program and the help
 // and browser engines are, under the labels the log has always used. It is built

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the diagnostic log: filling a pattern's "%s" and "%d" with values,
 // and the line format (time stamp, rules of "-" and "=", the "!", "-" and "="

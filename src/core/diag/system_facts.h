@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the diagnostic log's header tells about the machine, in the closest
 // Linux terms: the kernel (uname) for the operating system, the locale named by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcALGProcessor: the algebraic input mode. Operators stand between their
 // operands and apply strictly left to right as soon as the next operator, "=",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcEngine: the calculator behind one keypad. It owns the number-entry
 // editor, the calculation stack and the processor of the current input mode,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcInputor: the editor of the number being typed. It keeps the number as
 // text (integer, fraction and exponent digits with their signs), applies the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcProcessor: turns commands into changes of the calculation stack. The
 // base holds the dispatch of every command code and the operations both input

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcRPNProcessor: the reverse-Polish input mode. Operands come first; an
 // operator combines the most recently pushed value with X. Enter only ends the

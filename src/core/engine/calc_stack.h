@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcStack: the state of a calculation in progress, the current value X, the
 // values waiting as left operands, the operator waiting for its right operand

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the keypad, the memory view and quillix-cli read back from an engine
 // after a command: the display and expression lines, the mode and depth

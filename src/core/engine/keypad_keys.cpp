@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/keypad_keys.h"
 
 #include "model/calc_commands.h"

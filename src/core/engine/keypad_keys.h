@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys of the keypad's button grid by caption, with the command each one
 // sends: the table the keypad, quillix-cli and the tests share. "RPN" and "ALG"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "functions/func_angle_units.h"
 
 #include "common/fp_checks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Angle Unit" category (catalogue numbers 55 to 66): conversions between
 // cycles, degrees, grads and radians. Six go directly to or from radians; the

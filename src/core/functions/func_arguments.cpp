@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "functions/func_arguments.h"
 
 #include "common/calc_error.h"

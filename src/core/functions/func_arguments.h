@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How an array routine's three arrays are laid out from a parameter list: Args
 // takes the plain parameters in order, Array1 the list of the first array

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one-argument functions of the "Arithmetic" category (catalogue numbers 1
 // to 16). Each raises ECalcError with the calculator's fault message.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The function catalogue: one constant table of the 93 built-in functions with
 // their parameters, descriptions and help topics, and the lookups by number, name

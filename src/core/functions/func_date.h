@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Date" category (catalogue numbers 42 to 54). A date is a day number
 // counted from 30 December 1899 in the proleptic Gregorian calendar; weeks follow

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Finance" category: time value of money, the Rate and IRR solvers, net
 // present value, depreciation and the effective/nominal rate pair (catalogue

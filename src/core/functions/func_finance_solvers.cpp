@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The iterative finance routines (Rate, IRR) and the net present value of a list
 // of cash flows; declared in func_finance.h.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Logic" category (catalogue numbers 89 to 91). A number is true when it is
 // greater than 0; results are 1 for true and 0 for false, or the chosen value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The function pad: twenty buttons (four rows of five) that the user fills with
 // built-in functions. TFuncPadItem is one button's data; TFuncPadCreator loads

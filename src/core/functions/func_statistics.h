@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Statistical" category (catalogue numbers 79 to 88): each takes the one
 // list "Numbers" in Array1, converted to double precision, and accumulates in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Trigonometry" category (catalogue numbers 17 to 41): circular and
 // hyperbolic functions and their inverses in radians, with the "near" rules that

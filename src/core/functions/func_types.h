@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shapes every built-in function has: a one-argument routine, or an array
 // routine over the plain arguments and up to two lists of numbers.

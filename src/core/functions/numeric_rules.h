@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rules that the built-in functions share: how a real becomes an integer
 // argument, truth values, the "near" comparisons of the trigonometry, integer and

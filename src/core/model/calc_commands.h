@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands that reach the calculation engine: the 46 command codes, the
 // record that carries a command's operand, and the texts of the operator codes.

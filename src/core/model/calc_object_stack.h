@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcObjectStack: a last-in-first-out stack with indexed access, index 0 the
 // bottom (oldest item) and Count()-1 the top. The calculation stack keeps its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcOperate: the base of every operation-tree node. A node is the tree root
 // of exactly one value (its owner), takes values as operands (and registers as

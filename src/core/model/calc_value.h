@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcValue: the calculator's one value type, a number, a date or an error,
 // together with the operation tree that produced it. A value owns the root node

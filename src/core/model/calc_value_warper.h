@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcValueWarper: one variable as a variable set keeps it, a value with a role
 // (Normal, Input, Output) and a description.

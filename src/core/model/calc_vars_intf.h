@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The interfaces through which the rest of the system reaches a variable set:
 // ICalcVarsBase (every set: the program document, execution sets, scratch

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculation XML: the elements "ValueWarper", "CalcValue" and "Operate"
 // (with "Array1" and "Array2" for multi-argument functions) that carry

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The encoding of description texts inside the calculation XML: form-URL style,
 // byte by byte. Letters, digits and ! $ ' ( ) * - . @ _ stay, a blank becomes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calls of a formula text: a built-in function by catalogue name (any
 // letter case), a user function, or a program with its result variable. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading back the date of a formula text: what stands between "[" and "]" when
 // a date without a tree is shown. That is the short date form in use (whatever

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a formula text back into an operation tree: the inverse of the formula
 // writer. Whatever text the calculator shows for a tree reads back into a tree

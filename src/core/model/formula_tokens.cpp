@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/formula_tokens.h"
 
 #include "common/text_compare.h"

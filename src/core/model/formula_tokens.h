@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small pieces of the formula language that the reader scans: which
 // characters make a name, how a number is spelled, the operator spellings with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Formula text without recursion: a node describes its text as a sequence of
 // literal pieces and operand slots; the renderer expands the slots with an

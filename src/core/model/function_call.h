@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Binding the arguments of a call to the parameters of a function: the node
 // that applies a built-in function (described by its catalogue row) or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The binary operator nodes: arithmetic, integer remainder, the six tolerant
 // comparisons, bitwise logic and percent. Each is an instance of one class

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recreating nodes: from the class name stored in files, and from the operator
 // code the calculation stack keeps as its pending operator.

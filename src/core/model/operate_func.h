@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The nodes that apply built-in functions of the catalogue: TCalcOperateFunc
 // with one argument, TCalcOperateMultiFunc with its plain arguments as operands

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two one-operand nodes of the model: the sign change (-X) and the
 // reference, which shows a value by its name inside another formula. Both read

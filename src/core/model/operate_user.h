@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The nodes that call stored user functions and programs by name. Their
 // operands are the arguments, bound to the inputs by position; the result comes

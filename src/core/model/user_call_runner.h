@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the user-function and program nodes reach the library without the model
 // knowing it: the library side installs a runner; until one is installed (and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one global value-format record: how every number is shown and, in fixed
 // format, to what precision every operand is taken. Formatting is a function of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/value_format_settings.h"
 
 #include "config/configor.h"

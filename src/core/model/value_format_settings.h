@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The display format the settings ask for ("Main"/"ValueFormat" and
 // "ValueDigits"), read one way for every front that shows numbers.

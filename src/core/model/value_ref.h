@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ValueRef: a counted reference to a TCalcValue. Every holder of a value (a
 // calculation stack slot, a variable, an operand of a node, a dialog) keeps one;

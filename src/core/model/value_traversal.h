@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Walks over the value graph with explicit work lists instead of recursion, so
 // that a million-level tree or chain never exhausts the stack, and visits every

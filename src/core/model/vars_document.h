@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Vars document: the file form of a variable set (program and user-function
 // files hold it too). Root "Vars" with "Version" and "Description", then one

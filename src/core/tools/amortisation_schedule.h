@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A period-by-period schedule of the finance box's current N, I%YR, PV, PMT and
 // FV, so that a loan (or a savings plan) can be checked line by line.

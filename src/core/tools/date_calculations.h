@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The date calculations window's arithmetic. Dates are day numbers (day 0 = 30
 // December 1899) of the years 1 to 9999; day counts are truncated toward zero.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The finance box's depreciation schedule: one row per year of the expected life,
 // the year's depreciation by the chosen method (SLN, SYD or DDB), the running

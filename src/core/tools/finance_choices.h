@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The choices of the finance box: how often payments (or compoundings) fall in a
 // year, whether payments fall at the start or the end of each period, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/rate_conversions.h"
 
 #include "common/fp_checks.h"

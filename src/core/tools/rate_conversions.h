@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The finance box's interest-rate conversions between the nominal annual rate,
 // the effective annual rate and the periodic rate (all in percent), with m

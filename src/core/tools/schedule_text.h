@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the finance schedules share: the longest table they build, the text of a
 // number cell, and the tab-separated lines that paste straight into a spreadsheet.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The finance box's time-value-of-money keys: N, I%YR, PV, PMT and FV, each solved
 // from the other four with the finance functions. I%YR is an annual percentage;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The execution sets of stored programs and user functions: a private set that
 // a file is loaded into once, whose inputs take the caller's numbers (bound by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcVars: the global variable set, which is at the same time the current
 // program document. It is published as CalcVarsIntf while it lives, opens from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCalcVarsBase: an ordered set of named values (variables). The formula of an
 // entry only refers to entries before it, so one pass front to back brings the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The File commands of the program document (New, Open, Save, Save as, Close)
 // and the close query, with their "Save changes to program ...?" prompt. The

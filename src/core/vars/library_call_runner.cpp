@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vars/library_call_runner.h"
 
 #include <pugixml.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the stored user functions and programs that formulas call: finds them in
 // the published libraries, loads a private execution set from the file, binds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names of programs, user functions and their library folders: how they compare
 // (trimmed of blanks and without regard to letter case) and which names may become

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Parsed library files, kept while a file stays the same. A formula that calls
 // a user function or a program reads its file at every evaluation; the cache

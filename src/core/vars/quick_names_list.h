@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor of the quick variable names in the options dialog, without its
 // widgets: which text "Add" accepts, how Up and Down move a name, and which of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vars/quick_var_names.h"
 
 #include "config/comma_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TQuickVarNames: ready-made names for storing the displayed value in one click,
 // the next free X, X1, X2, ... and Y..., V... names of the program document, and

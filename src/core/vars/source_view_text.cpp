@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vars/source_view_text.h"
 
 #include "vars/calc_vars_base.h"

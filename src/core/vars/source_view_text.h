@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of the source view of a program or function file: the description,
 // an empty line, then per entry a header line (its role and description) and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The library folders of user functions (".fn") and programs (".prg"): a directory
 // tree on disk mirrored in memory as TUserFuncFolder objects holding TUserFuncObj

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The links by which an open document holds a library object: they go dead
 // with the object, and a rescan passes them on to the new object of their file.
 

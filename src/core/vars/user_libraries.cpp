@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vars/user_libraries.h"
 
 #include "common/home_folder.h"

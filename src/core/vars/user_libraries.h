@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two libraries of a home folder: "UserFunctions" (".fn") and "UserPrograms"
 // (".prg"). Creating the owner scans both trees (functions first, then programs)

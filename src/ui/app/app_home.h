@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The home folder of this run (settings, remembered parameters, custom units,
 // the libraries, the user's skins), chosen once at start; tests set their own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion registry of this run: the built-in families and the user's
 // custom units of "unitconv.ini" in the home folder, registered at first use.

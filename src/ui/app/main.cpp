@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quillix: the desktop calculator. One instance per user; the first argument
 // "Auto" starts it hidden in the notification area.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One running Quillix per user. The first start listens on a local socket
 // named after "CalcMutex01" and the user; a later start connects, sends 1927

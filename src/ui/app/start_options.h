@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the command line of the desktop program asks for: --home DIR, --help,
 // --version, "Auto" (any letter case, first argument) to start hidden in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notification-area icon of the main window: click toggles the window,
 // and its menu offers the window, the options, the tools, "My Programs"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TAboutBox: the program's name, version and web site; the site's address
 // opens in the browser when clicked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_ArrayParam: the list argument of a function parameter, one number
 // field per item ("Value1", "Value2", ...). Confirming reads the fields from

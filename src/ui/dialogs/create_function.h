@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_CreateFunction: the three-step wizard that turns the program document
 // into a user function file: name and description, the inputs and the one

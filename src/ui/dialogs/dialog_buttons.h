@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parts every small dialog ends with: a multi-line "Description:" box,
 // and the confirm and cancel buttons, their captions as each dialog names

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialogs and tool windows that the keypad, the variables view, the main
 // window and the tray open, each behind one function. A caller brackets a modal

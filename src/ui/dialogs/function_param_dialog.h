@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_FunctionParam: the arguments of a built-in function with several
 // parameters or a list parameter, or of a user function with parameters. One

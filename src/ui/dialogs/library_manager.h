@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_Open: the library manager, one modal window over either library. It
 // chooses a program to open (mode 0), the folder and name to save under (modes

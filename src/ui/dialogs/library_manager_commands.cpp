@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The library manager's commands: new folder, delete, rename, export, import,
 // source view, and moves by drag and drop. The window changes only after the
 // library's operation succeeded, and shows the library's reason otherwise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The library manager's rules that need no widget: the name check on "&Ok" in
 // the save modes, which folder drops are allowed, and the file chooser's filter

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two panes of the library manager: the folder tree (one node per folder,
 // the top node for the library root, sorted by caption without regard to

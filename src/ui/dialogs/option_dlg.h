@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TfrmOptionDlg: the user's settings in one place: start-up and window
 // options, the display digits, hints, the update check ("General"), the

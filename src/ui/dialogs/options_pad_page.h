@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "FunctionPad" page of the options dialog: a copy of the keypad's twenty
 // function pad buttons, loaded from the settings by the page's own pad

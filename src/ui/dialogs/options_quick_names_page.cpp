@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/options_quick_names_page.h"
 
 #include <QGroupBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Quick Variable " page of the options dialog: the user's favourite
 // variable names, with Add, Remove, Up and Down. The list is the dialog's own

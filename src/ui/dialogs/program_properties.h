@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_programProperties: the program document's name and its editable
 // description. The description is written only by Apply, which the caller

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_ProgramRun: a program of the library in a window of its own. Its inputs
 // are number fields, its outputs read-only fields; "C&alculate" runs the

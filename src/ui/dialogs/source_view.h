@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_sourceView: a program or function file as text, read-only and without
 // word wrap: the description in green, then per entry its role and description

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_upgrade: tells the user that a newer version exists and offers its
 // download page. Its check box writes "Online"/"CheckUpgrade" at every click,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_VariableProperties: one variable of the program document, its name,
 // value and formula shown, its role and description editable. Nothing changes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up entry on this desktop: the autostart file of the user's
 // configuration folder ($XDG_CONFIG_HOME/autostart/quillix.desktop), naming

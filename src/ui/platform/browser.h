@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening a web address in the user's browser: the about box's link, the
 // update dialog's download page. Only http and https addresses are opened,

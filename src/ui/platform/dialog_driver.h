@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the dialog launchers run a modal dialog: exec() in the application; a
 // test installs a driver that receives the dialog, fills it in and answers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Help requests of the tool windows and dialogs. A window names a topic; the
 // main window, which owns the help system, installs the handler that shows it,

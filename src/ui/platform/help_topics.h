@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help topics by context number: the guide (1000), the tool pages (1001
 // finance box, 1002 unit converter, 1003 date calculations), the keypad's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The in-app help: a window with the index of every topic and the page of the
 // chosen one, and the help engine the help hook calls (topics by context

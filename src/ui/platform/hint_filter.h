@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hint filter: tool tips of the keypad's controls (the widgets whose
 // "skinArea" property, or an ancestor's, is "Keypad") show only while the

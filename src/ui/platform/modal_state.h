@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The modal flag: true while any modal dialog of the application is open. Qt
 // knows it already (the active modal widget), so there is nothing to keep.

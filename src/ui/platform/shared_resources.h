@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the shipped read-only files (skins, help pages) are found: the home
 // folder first (the user's own), then the installed share folder, then the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Skins: "*.skn" files holding Qt style sheets, from the home's "Skins" folder
 // and the shipped ones. Applying a skin sets the application's style sheet; a

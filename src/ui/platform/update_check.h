@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The online update check at start-up: one HTTP GET of "UpgradeUrl" +
 // "?PID=001&VAR=" + the version text, run in the background so that the main

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one seam through which windows ask the user something: message boxes,
 // the one-line input box, file choosers and the beep. The application uses

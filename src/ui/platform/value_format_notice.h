@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tool window's "Decimal places:" list changes the display format of every
 // value at once, including the keypad's display and the variables view that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A titled group of radio buttons, one of which is always chosen: the finance
 // box's "Payment frequency" and "Payment time".

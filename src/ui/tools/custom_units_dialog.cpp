@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/custom_units_dialog.h"
 
 #include <QComboBox>

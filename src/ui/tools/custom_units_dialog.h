@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_unitconvoptions: the custom units dialog of the unit converter. It
 // lists the user's units of "unitconv.ini" and adds and removes them, in the

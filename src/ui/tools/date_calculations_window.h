@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_DateCalculations: the date calculations window. Page "One Date" tells
 // a date's day of the year, ISO week, days in its month and whether its year

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dates in the date tools: a calendar date field for the years 1 to 9999 and
 // the conversion between its dates and the calculator's day numbers (day 0 =

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_DateValue: picks a date on a month calendar to enter into the
 // calculator. It opens on today; "OK" or a double click confirms. The keypad

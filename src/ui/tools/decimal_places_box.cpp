@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/decimal_places_box.h"
 
 #include "model/value_format.h"

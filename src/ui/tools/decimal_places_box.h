@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Decimal places:" of the finance box and the unit converter: "Default"
 // (the general format) or "0" to "18" (fixed format with that many decimals).

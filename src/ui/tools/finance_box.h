@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_FinanceBox: the finance box, a modal tool window of four pages (time
 // value of money, interest-rate conversions, depreciation, amortisation) with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pages of the finance box: the time-value-of-money keys, the
 // interest-rate conversions, the depreciation schedule and the amortisation

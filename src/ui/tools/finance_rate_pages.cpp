@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The finance box's two pages of rates: the time-value-of-money keys and the
 // interest-rate conversions.
 #include <QGridLayout>

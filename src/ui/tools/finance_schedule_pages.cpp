@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The finance box's two schedules: depreciation by year and the amortisation
 // of the time-value-of-money page's loan by period.
 #include <QComboBox>

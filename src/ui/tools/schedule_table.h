@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A schedule of the finance box: a read-only table of text cells with a
 // "Copy" button that puts the whole schedule on the clipboard as

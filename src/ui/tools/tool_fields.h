@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tool windows share around their fields: reading a box's number,
 // building labelled boxes and pick-only lists, redrawing the boxes after a

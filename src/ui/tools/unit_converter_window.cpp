@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/unit_converter_window.h"
 
 #include <QComboBox>

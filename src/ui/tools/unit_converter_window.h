@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tfrm_unitconv: the unit converter. It converts the "From:" box's number
 // between two units of one family of the conversion registry, remembers the

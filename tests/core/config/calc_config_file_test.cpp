@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: read at start, written whole at the end of a run that
 // changed something, without losing what another process wrote meanwhile.
 

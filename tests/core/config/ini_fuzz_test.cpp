@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random input for the INI reader: it must never fail, keep every well-formed
 // key among garbage, and give a text that reads back to the same content.
 

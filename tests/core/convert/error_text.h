@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For the tests of the conversion area: the message of the EConversionError an
 // action raises, or "no error".

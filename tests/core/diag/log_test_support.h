@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tests of the diagnostic log share: fixed date and time formatters,
 // fixed machine facts, and the log file read back as its lines.

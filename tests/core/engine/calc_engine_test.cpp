@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine: listeners, mode changes, the failure of a number text, recalled
 // values and what the memory view lists.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation stack: who keeps a value alive, what Clear and ApplyPending
 // change, and the registration with the program document.
 

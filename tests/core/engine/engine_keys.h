@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test helpers for the engine: press keys written as keypad captions separated
 // by blanks ("2 + 3 =", function names such as "Sqrt", "paste:TEXT"; a number

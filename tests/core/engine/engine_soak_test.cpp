@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long random session runs to its end with the stack consistent after every
 // key; the sanitizers watch for crashes and leaks, including the deep trees a
 // long algebraic formula builds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of the worked sequences and edge cases, one row each: the keys from
 // a fresh engine, then what the value display, the expression line, the depth
 // counter and the pending operator show afterwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A long session of random keys for soak tests and benchmarks: typing,
 // operators, parentheses, functions, percent, sign, backspace, paste, recalled

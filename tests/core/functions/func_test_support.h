@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Calls catalogue functions by name, as a function node does, and reads the
 // message of the error a call raises; shared by the function tests.

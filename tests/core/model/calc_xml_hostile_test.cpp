@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged and hostile calculation XML: every failure is a load error with its
 // message, lenient spellings load, and no document (broken, absurdly deep or
 // randomly mutated) crashes the reader.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and reading values, wrappers and every node class as calculation
 // XML: attributes, numbers, named operands, lists, round trips and depth.
 

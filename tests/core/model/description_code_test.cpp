@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The description encoding of the calculation XML: which characters stay, the
 // escapes, decoding in either case, and the two decoding failures.
 

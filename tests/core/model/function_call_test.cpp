@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Binding call arguments to a function's parameters: the node the function
 // parameter dialog and the command line build for a catalogue row or a user
 // function.

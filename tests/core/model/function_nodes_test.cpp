@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The nodes that apply catalogue functions: one-argument nodes, multi-argument
 // nodes with their owned lists, and the class-name factory.
 

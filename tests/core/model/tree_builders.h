@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small builders for operation trees in tests: typed numbers, dates and named
 // values (nodes over operands come from support/node_builder.h); and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The nodes that call stored user functions and programs, with a fake library
 // runner in place of the real one.
 

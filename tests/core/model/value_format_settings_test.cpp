@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display format read from the settings, as both fronts apply it.
 
 #include "model/value_format_settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Vars document: its written form, the order in which a reader fills a
 // variable set, where failures stop, and files written atomically.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test support for the calculation XML and the Vars document: a tiny variable
 // set that is also a document sink (entries in a vector, names compared

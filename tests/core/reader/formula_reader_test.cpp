@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading formula texts: what each construct builds, the faults with their
 // positions, and texts far deeper than any stack.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the formula writer makes reads back: over random trees of every
 // node kind, reading the text of a tree gives a tree with the same text, and
 // the value the text means.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the formula reader tests share: a small variable set to resolve names
 // against, a user-call runner whose answers depend on the arguments, and the

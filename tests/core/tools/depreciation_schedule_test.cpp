@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/depreciation_schedule.h"
 
 #include <gtest/gtest.h>

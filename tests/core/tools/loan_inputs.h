@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loan the finance tests share: 100,000 over 360 months at 6 % a year, to be
 // repaid in full (FV 0), PMT left at 0 for the test to solve or set.

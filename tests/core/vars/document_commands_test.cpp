@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vars/document_commands.h"
 
 #include <gtest/gtest.h>

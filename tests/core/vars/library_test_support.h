@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the library tests share: the temporary folder a library lives in (see
 // support/temp_folder.h) and the names a library folder lists.

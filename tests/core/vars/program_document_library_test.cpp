@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open program document while the library under it changes: its program
 // may be deleted, rescanned, renamed or moved, or the whole library may end,
 // and the document must never reach a freed library object.

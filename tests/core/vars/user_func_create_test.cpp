@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Creating folders and library objects, and the roots they need.
 #include <gtest/gtest.h>
 

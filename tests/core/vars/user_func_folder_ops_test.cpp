@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deleting, renaming and moving library files and folders.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scanning a library tree, looking names up in it and publishing its root.
 #include "vars/user_func_folder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copying files into and out of a library.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The create-function wizard: how it fills its pages, the checks of each page
 // and when they run, and the function file it writes from a copy of the
 // program document.

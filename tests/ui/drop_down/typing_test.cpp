@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number field's typing rules, its Delete key and paste, as a user types.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two drop-down windows of the number field: the calculator that gives its
 // X back with the formula, and the coloured list of variables.
 #include <gtest/gtest.h>

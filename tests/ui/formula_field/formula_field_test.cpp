@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keypad's formula field: what Enter inserts, what an error leaves alone,
 // where the keys go, completion and the hint of the function at the caret.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The array parameter dialog: its boxes and the scan that stops at the first
 // empty one.
 #include <gtest/gtest.h>

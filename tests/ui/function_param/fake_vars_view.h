@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A variables view with a fixed selection, published as VarsViewIntf while it
 // lives, for the dialogs that take the selected variables as a list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arguments remembered in "lastdata.ini", and the list taken from the
 // variables selected in the variables view.
 #include <gtest/gtest.h>

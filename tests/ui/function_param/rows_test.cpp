@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter dialog's rows as laid out from catalogue rows and user
 // functions, and the node built from them.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/dialog_launchers.h"
 #include "keypad_test_support.h"
 

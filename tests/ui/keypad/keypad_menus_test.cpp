@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/text_compare.h"
 #include "dialogs/dialog_launchers.h"
 #include "functions/func_catalogue.h"

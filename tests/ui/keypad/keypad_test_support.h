@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the keypad's widget tests share: a keypad frame over a fresh
 // environment, pressing its buttons by caption, typing keys into its window,

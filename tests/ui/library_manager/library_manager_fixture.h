@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the library-manager tests share: the environment with a programs
 // library laid out on disk, a manager window over it, and short ways to reach

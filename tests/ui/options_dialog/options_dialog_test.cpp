@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog: loading every setting, the digits list, the function pad
 // editor, the quick variable names, applying in order through the announced
 // writes, Cancel writing nothing, and the autostart file.

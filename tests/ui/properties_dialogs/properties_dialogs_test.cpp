@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variable and program properties dialogs: what they show, that OK writes
 // and announces and Cancel leaves everything as it was, and that several-line
 // descriptions survive a save and an open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Programs and functions for widget tests, made with the core and written into
 // a library folder: a set of entries, its roles and descriptions, saved as a

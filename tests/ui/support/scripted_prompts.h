@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Prompts for widget tests: every question a window asks is answered from a
 // script the test wrote beforehand, and recorded. A question nobody scripted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/ui_environment.h"
 
 #include "app/app_home.h"

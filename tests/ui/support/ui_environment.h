@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a window needs around it, made fresh for one test: a temporary home
 // folder with its settings, the program document, the two libraries, the

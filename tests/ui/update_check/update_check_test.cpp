@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update check against a local HTTP server that the test runs on
 // 127.0.0.1: the request sent, which replies open the update dialog, failures
 // that stay silent, and a window that shows before any answer. Also the update

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the variables view: their enabled rules, moving with the
 // selection following, deleting, roles, inserting, the statistical entries and
 // the selected values the parameter dialog takes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the variables-view tests share: the environment, a keypad that records
 // what the view asks of it, a view shown on the program document, and short

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variables view follows the program document: rows, texts, colours, icons
 // and the title after every kind of change.
 

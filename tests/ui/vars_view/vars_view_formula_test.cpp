@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Edit formula..." of the variables view: the new formula replaces the old
 // one and dependants follow; what the set refuses or the reader cannot read is
 // shown in the box again and changes nothing.

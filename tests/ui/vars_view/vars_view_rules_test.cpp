@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The enabled rules of the variables view's commands and the order of the
 // deletes, without widgets.
 
