@@ -14,13 +14,14 @@ for tool in Xvfb xwininfo; do
   command -v "$tool" >/dev/null || { echo "startup: $tool is missing (x11-utils, xvfb)" >&2; exit 1; }
 done
 
-display=:98
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 home=$(mktemp -d)
+# Xvfb picks a free display and names it once it is ready.
+Xvfb -displayfd 5 -screen 0 1280x900x24 -nolisten tcp 5>"$home/.display" >/dev/null 2>&1 &
+xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$home"' EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb QUILLIX_INSTANCE_TAG=bench
-sleep 1
+until [ -s "$home/.display" ]; do sleep 0.1; done
+export DISPLAY=":$(cat "$home/.display")" QT_QPA_PLATFORM=xcb QUILLIX_INSTANCE_TAG=bench
+rm "$home/.display"
 
 # Milliseconds from the start of COMMAND until a viewable window named NAME.
 time_to_window() {

@@ -10,14 +10,16 @@ mkdir -p "$out"
 build=${QUILLIX_BUILD:-build/release}
 [ -x "$build/src/ui/quillix" ] || { echo "build first: make build-release" >&2; exit 1; }
 
-display=:97
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 home=$(mktemp -d)
+# Xvfb picks a free display and names it once it is ready, so several runs can
+# share the machine.
+Xvfb -displayfd 5 -screen 0 1280x900x24 -nolisten tcp 5>"$home/.display" >/dev/null 2>&1 &
+xvfb=$!
 cleanup() { kill "${app:-}" 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$home"; }
 trap cleanup EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb QUILLIX_INSTANCE_TAG=screens
-sleep 1
+until [ -s "$home/.display" ]; do sleep 0.1; done
+export DISPLAY=":$(cat "$home/.display")" QT_QPA_PLATFORM=xcb QUILLIX_INSTANCE_TAG=screens
+rm "$home/.display"
 
 # The real program as a user starts it.
 "$build/src/ui/quillix" --home "$home" &
