@@ -249,7 +249,7 @@ void Tfra_VarsView::SetVars(ICalcVars* vars) {
     vars_ = vars;
     if (vars_) vars_->AddListener(&listener_);
     model_->SetVars(vars_);
-    if (vars_ && vars_->GetProgram()) ShowProgramName();
+    if (vars_) ShowProgramName();
     UpdateEnabled();
 }
 
@@ -270,18 +270,9 @@ void Tfra_VarsView::ShowProgramName() {
 
 void Tfra_VarsView::OnVarsChanged(std::uint8_t action, int index) {
     model_->ApplyChange(action, index);
-    switch (action) {
-        case vaLoaded:
-            if (vars_->GetProgram()) ShowProgramName();
-            break;
-        case vaNewDocument:
-        case vaSavedNew:
-        case vaSavedAs:
-            ShowProgramName();
-            break;
-        default:
-            break;
-    }
+    // The title is the document's name, whatever the event: opened, saved under
+    // a name, new, or its program renamed, moved or deleted in the library.
+    ShowProgramName();
     if (!inCommand_) UpdateEnabled();
 }
 

@@ -33,6 +33,9 @@ inline constexpr std::uint8_t vaItemChanged = 7;
 inline constexpr std::uint8_t vaNewDocument = 8;
 inline constexpr std::uint8_t vaSavedNew = 9;
 inline constexpr std::uint8_t vaSavedAs = 10;
+// The program document's own program was renamed or moved in the library, went
+// away from it, or could not be opened after all: its name may have changed.
+inline constexpr std::uint8_t vaProgramChanged = 11;
 
 using TCalcValueWarperList = std::vector<std::unique_ptr<TCalcValueWarper>>;
 

@@ -193,6 +193,7 @@ bool TUserFuncObj::Rename(std::string_view newName, std::string* reason) {
         return RenameFailed(reason, from, to, code);
     SetName(std::move(name));
     TUserFuncFolder::SortByName(folder_->files_);
+    if (link_) link_->Changed();
     return true;
 }
 
@@ -210,6 +211,7 @@ bool TUserFuncObj::MoveTo(TUserFuncFolder& target, std::string* reason) {
     std::unique_ptr<TUserFuncObj> self = folder_->TakeFile(this);
     folder_ = &target;
     target.InsertFile(std::move(self));
+    if (link_) link_->Changed();
     return true;
 }
 
@@ -280,8 +282,10 @@ void TUserFuncFolder::Scan() {
     }
     ScanBelow(enclosing);
     PassOnLinks(held);
-    for (const HeldLink& gone : held)
+    for (const HeldLink& gone : held) {
         gone.link->object_ = nullptr;  // its file is no longer in the library
+        gone.link->Changed();
+    }
 }
 
 void TUserFuncFolder::ScanBelow(std::vector<DirectoryId>& enclosing) {

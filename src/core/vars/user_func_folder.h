@@ -28,12 +28,20 @@ class TUserFuncObj;
 class TUserFuncObjLink {
   public:
     TUserFuncObj* Object() const { return object_; }
+    // The holder's handler, called after the object was renamed or moved, and
+    // after it went away (Object() is none by then). One holder listens: a new
+    // handler replaces the one before. It must not change the library.
+    void SetOnChange(std::function<void()> handler) const { onChange_ = std::move(handler); }
 
   private:
     friend class TUserFuncObj;
     friend class TUserFuncFolder;
     explicit TUserFuncObjLink(TUserFuncObj* object) : object_(object) {}
+    void Changed() const {
+        if (onChange_) onChange_();
+    }
     TUserFuncObj* object_;
+    mutable std::function<void()> onChange_;
 };
 
 // One program or user function: a file of its folder.
