@@ -2,8 +2,9 @@
 #pragma once
 // The table of every key of "appmain.ini": section, key, type and default, in
 // one place. Handlers recognise a key with IsSettingKey, which compares exactly
-// (letter case included), as the handlers of the windows do. Two keys have a
-// default that depends on who reads them; they are read with their own readers.
+// (letter case included), as the handlers of the windows do. Every reader of a
+// key reads it with the one default of the table, so a check mark and the
+// dialog that shows the same setting never disagree.
 
 #include <array>
 #include <cstddef>
@@ -48,7 +49,7 @@ struct TSettingDef {
     TSettingType Type;
     std::string_view Default;  // as the file writes it
     bool PadButton;            // the section is PadSectionName(row, column)
-    bool DefaultByReader;      // read with ReadAutoSaveParam / ReadShowKeypadHint
+    bool DefaultByReader;      // no longer used: every key has the one default above
 };
 
 // "Main"/"Left" and "Top" default to the window's current position, whose design
@@ -62,9 +63,10 @@ inline constexpr std::array<TSettingDef, 21> kSettingsTable = {{
     {TSetting::MainMaximized, "Main", "Maximized", TSettingType::Integer, "0", false, false},
     {TSetting::MainSkin, "Main", "Skin", TSettingType::Text, "office2007_Remix.skn", false, false},
     {TSetting::MainAlwaysOnTop, "Main", "AlwaysOnTop", TSettingType::Boolean, "0", false, false},
-    {TSetting::MainAutoSaveParam, "Main", "AutoSaveParam", TSettingType::Boolean, "1", false, true},
+    {TSetting::MainAutoSaveParam, "Main", "AutoSaveParam", TSettingType::Boolean, "1", false,
+     false},
     {TSetting::MainShowKeypadHint, "Main", "ShowKeypadHint", TSettingType::Boolean, "1", false,
-     true},
+     false},
     {TSetting::MainValueFormat, "Main", "ValueFormat", TSettingType::Integer, "0", false, false},
     {TSetting::MainValueDigits, "Main", "ValueDigits", TSettingType::Integer, "2", false, false},
     {TSetting::MainAutoRun, "Main", "AutoRun", TSettingType::Boolean, "0", false, false},
@@ -97,17 +99,9 @@ std::string PadSectionName(int row, int column);
 // pad, any of its twenty sections).
 bool IsSettingKey(std::string_view section, std::string_view key, TSetting setting);
 
-// The defaults that differ between readers.
-enum class TAutoSaveParamReader { FunctionParamDialog, OptionsDialog, MainMenuCheck };
-enum class TShowKeypadHintReader { MainWindowHintFlag, MainMenuCheck, OptionsDialog };
-bool AutoSaveParamDefault(TAutoSaveParamReader reader);
-bool ShowKeypadHintDefault(TShowKeypadHintReader reader);
-bool ReadAutoSaveParam(const IConfigor& configor, TAutoSaveParamReader reader);
-bool ReadShowKeypadHint(const IConfigor& configor, TShowKeypadHintReader reader);
-
 // Reads a setting of the table with its default. The type must match the table
-// and the setting must not be one of the reader-dependent or pad ones (for the
-// pad use the ...PadSetting forms); otherwise std::logic_error.
+// and the setting must not be a pad one (for the pad use the ...PadSetting
+// forms); otherwise std::logic_error.
 bool ReadBoolSetting(const IConfigor& configor, TSetting setting);
 int ReadIntegerSetting(const IConfigor& configor, TSetting setting);
 std::string ReadTextSetting(const IConfigor& configor, TSetting setting);

@@ -81,7 +81,7 @@ TEST_F(OptionsDialog, CheckBoxesShowTheirSettingsWithTheirDefaults) {
         bool autoRun, onTop, autoSave, hint, upgrade;
     };
     const Row rows[] = {
-        {"", false, false, true, false, false},
+        {"", false, false, true, true, false},
         {"[Main]\nAutoRun=1\nAlwaysOnTop=1\nAutoSaveParam=0\nShowKeypadHint=1\n"
          "[Online]\nCheckUpgrade=1\n",
          true, true, false, true, true},
