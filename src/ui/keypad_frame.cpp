@@ -19,6 +19,7 @@
 #include "keypad_hotkeys.h"
 #include "keypad_modal_scope.h"
 #include "platform/user_prompts.h"
+#include "vars/document_listener.h"
 #include "vars/quick_var_names.h"
 
 namespace quillix {
@@ -103,9 +104,11 @@ Tfra_KeypadFW::Tfra_KeypadFW(QWidget* parent)
     }
     RebuildFunctionPad();
     UpdateDialogCommands();
+    documentListener_ = std::make_unique<TDocumentListener>([this](std::uint8_t) { Refresh(); });
 }
 
 Tfra_KeypadFW::~Tfra_KeypadFW() {
+    documentListener_.reset();
     padCreator_.reset();
     if (settings_)
         settings_->RemoveChangeHandler(
