@@ -17,6 +17,7 @@
 #include "config/calc_config.h"
 #include "diag/dlog_file.h"
 #include "main_window.h"
+#include "platform/locale_formats.h"
 #include "platform/update_check.h"
 #include "vars/library_call_runner.h"
 
@@ -34,8 +35,10 @@ void InstallLocaleFormats() {
             .toStdString();
     });
     quillix::SetLongTimeFormatter([](const std::tm& time) {
-        return QLocale::system()
-            .toString(QTime(time.tm_hour, time.tm_min, time.tm_sec), QLocale::LongFormat)
+        const QLocale locale = QLocale::system();
+        return locale
+            .toString(QTime(time.tm_hour, time.tm_min, time.tm_sec),
+                      quillix::LongTimeFormatWithoutZone(locale))
             .toStdString();
     });
 }
@@ -86,7 +89,7 @@ int main(int argc, char** argv) {
     quillix::Tfrm_main window(log);
     QObject::connect(&instance, &quillix::TSingleInstance::activateRequested, &window,
                      &quillix::Tfrm_main::ActivateFromOutside);
-    if (!options.StartHidden) window.show();
+    window.ShowAtStart(options.StartHidden);
     // After the window is up, so that a slow service never delays the start.
     quillix::StartUpdateCheck(&window);
     return app.exec();
