@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
 #include <QTabWidget>
@@ -19,9 +20,9 @@
 #include "calc_drop_down.h"
 #include "common/date_format.h"
 #include "config/calc_config.h"
-#include "engine/keypad_keys.h"
-#include "calc_drop_down.h"
 #include "dialog_launchers_all.h"
+#include "engine/keypad_keys.h"
+#include "formula_field.h"
 #include "keypad_frame.h"
 #include "main_window.h"
 #include "model/formula_reader.h"
@@ -107,8 +108,8 @@ void ShootDialogs(const QString& folder, const QString& tag, Tfrm_main& window,
     Tfrm_FunctionParam pmt(&window, *FindFunc(74), false);
     pmt.Prepare();
     Save(pmt, folder, QStringLiteral("dialog-parameters-pmt%1").arg(tag));
-    std::vector<ValueRef> flows{TCalcValue::New(-1000), TCalcValue::New(300),
-                                TCalcValue::New(420), TCalcValue::New(680)};
+    std::vector<ValueRef> flows{TCalcValue::New(-1000), TCalcValue::New(300), TCalcValue::New(420),
+                                TCalcValue::New(680)};
     Tfrm_ArrayParam array(&window, QStringLiteral("CashFlows:  "), flows);
     Save(array, folder, QStringLiteral("dialog-array%1").arg(tag));
 
@@ -174,6 +175,15 @@ int Shoot(const QString& folder, const QString& tag) {
     Save(window, folder, QStringLiteral("main-alg%1").arg(tag));
     Keys(keypad, {"(", "4", "+", "6", ")", "/", "8"});
     Save(window, folder, QStringLiteral("main-alg-typing%1").arg(tag));
+
+    // A formula with a fault: the line under the field, then the room it gives back.
+    TFormulaField& formula = *keypad.FormulaField();
+    formula.Edit()->setText(QStringLiteral("Sqrt(4)+Rat"));
+    formula.Submit();
+    Save(window, folder, QStringLiteral("main-formula-error%1").arg(tag));
+    formula.Escape();
+    formula.Escape();
+    Save(window, folder, QStringLiteral("main-formula-error-gone%1").arg(tag));
 
     settings.Configor().WriteInteger("Keypad", "InputMode", 1);
     Keys(keypad, {"C", "5", "=", "7", "=", "9"});

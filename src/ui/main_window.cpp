@@ -8,15 +8,18 @@
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTableView>
 #include <QTimer>
 #include <QWindow>
 
 #include "app/app_home.h"
+#include "app/start_options.h"
 #include "app/tray_icon.h"
 #include "config/calc_config.h"
 #include "config/digits_choice.h"
+#include "config/settings_table.h"
 #include "diag/hook_help_system.h"
 #include "dialogs/dialog_launchers.h"
 #include "keypad_frame.h"
@@ -137,13 +140,14 @@ void Tfrm_main::LoadSettings() {
     if (config->ReadInteger(kMain, "Maximized", 0) != 0)
         setWindowState(windowState() | Qt::WindowMaximized);
     IConfigor& settings = config->Configor();
-    ApplyAlwaysOnTop(settings.ReadBool(kMain, "AlwaysOnTop", false));
-    autoSaveParamAction_->setChecked(settings.ReadBool(kMain, "AutoSaveParam", false));
-    keypadHintAction_->setChecked(settings.ReadBool(kMain, "ShowKeypadHint", false));
+    ApplyAlwaysOnTop(ReadBoolSetting(settings, TSetting::MainAlwaysOnTop));
+    // The check marks read the settings as the options dialog does.
+    autoSaveParamAction_->setChecked(ReadBoolSetting(settings, TSetting::MainAutoSaveParam));
+    keypadHints_ = ReadBoolSetting(settings, TSetting::MainShowKeypadHint);
+    keypadHintAction_->setChecked(keypadHints_);
     currentSkin_ = QString::fromStdString(settings.ReadString(kMain, "Skin", kDefaultSkin));
     ApplySkin(currentSkin_);
     ReadDisplayFormatSettings();
-    keypadHints_ = settings.ReadBool(kMain, "ShowKeypadHint", true);
     hintFilter_->SetKeypadHints(keypadHints_);
 }
 
@@ -280,6 +284,29 @@ void Tfrm_main::changeEvent(QEvent* event) {
     }
 }
 
+bool Tfrm_main::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    // The layout has just set the window's minimum: a line that went gives
+    // back the room it took.
+    if (event->type() == QEvent::LayoutRequest) {
+        const std::optional<int> width = widthGrowth_.GiveBack(this->width(), minimumWidth());
+        const std::optional<int> height = heightGrowth_.GiveBack(this->height(), minimumHeight());
+        if (width || height) resize(width.value_or(this->width()), height.value_or(this->height()));
+    }
+    return handled;
+}
+
+void Tfrm_main::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        widthGrowth_.Forget();
+        heightGrowth_.Forget();
+        return;
+    }
+    widthGrowth_.Resized(event->oldSize().width(), event->size().width(), minimumWidth());
+    heightGrowth_.Resized(event->oldSize().height(), event->size().height(), minimumHeight());
+}
+
 void Tfrm_main::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     keypad_->AlignValueDisplay();
@@ -292,6 +319,19 @@ void Tfrm_main::ToggleShown() {
         hide();
     } else {
         showMinimized();
+    }
+}
+
+void Tfrm_main::ShowAtStart(bool startHidden) {
+    switch (StartWindow(startHidden, tray_->Available())) {
+        case TStartWindow::Shown:
+            show();
+            break;
+        case TStartWindow::HiddenInTray:
+            break;  // the icon brings it
+        case TStartWindow::Minimised:
+            showMinimized();
+            break;
     }
 }
 
@@ -308,14 +348,20 @@ void Tfrm_main::ShowHelp(int context) {
 
 bool Tfrm_main::RouteWhatsThis(QObject* watched) {
     // The control clicked in context-help mode, or the first of its parents
-    // that has a help topic.
+    // that has a help topic: its text pops up at the control's top-left corner
+    // (F1 is what opens the help window).
     for (QObject* o = watched; o; o = o->parent()) {
-        const int context = o->property("helpContext").toInt();
+        if (!o->isWidgetType()) continue;
+        auto* widget = static_cast<QWidget*>(o);
+        const int context = widget->property("helpContext").toInt();
         if (context != 0) {
-            ShowHelp(context);
+            if (!helpHook_) return true;
+            const QPoint corner = widget->mapToGlobal(QPoint(0, 0));
+            helpHook_->HelpHook(kHelpSetPopupPosition, PackedPopupPosition(corner.x(), corner.y()));
+            helpHook_->HelpHook(kHelpContextPopup, context);
             return true;
         }
-        if (o->isWidgetType() && static_cast<QWidget*>(o)->isWindow()) break;
+        if (widget->isWindow()) break;
     }
     return false;
 }
