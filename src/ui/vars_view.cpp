@@ -214,8 +214,9 @@ QWidget* Tfra_VarsView::BuildToolColumn() {
         {"Remove Type", "Normal", RemoveRoleIcon()},
     };
     for (const auto& entry : buttons) {
-        QToolButton* button = AddButton(QString::fromLatin1(entry.Hint),
-                                        QString::fromLatin1(entry.Caption), entry.Icon);
+        QToolButton* button =
+            AddButton(QString::fromLatin1(entry.Hint), QString::fromLatin1(entry.Caption),
+                      FadedWhenDisabled(entry.Icon));
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         layout->addWidget(button);
     }
