@@ -37,13 +37,13 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     top->addWidget(icon);
 
     auto* lines = new QGridLayout();
-    lines->addWidget(new QLabel(QStringLiteral("Quillix Programable Calculator"), this), 0, 0, 1,
+    lines->addWidget(new QLabel(QStringLiteral("Quillix Programmable Calculator"), this), 0, 0, 1,
                      2);
     version_ = new QLabel(QStringLiteral("Version"), this);
     version_->setText(version_->text() + QStringLiteral(":") +
                       QString::fromStdString(VersionText(QUILLIX_VERSION)));
     lines->addWidget(version_, 1, 0, 1, 2);
-    auto* webSiteLabel = new QLabel(QStringLiteral("WebSite:"), this);
+    auto* webSiteLabel = new QLabel(QStringLiteral("Website:"), this);
     webSite_ = new QLabel(QString::fromLatin1(kWebSiteAddress), this);
     webSite_->setCursor(Qt::PointingHandCursor);
     webSite_->setFocusPolicy(Qt::StrongFocus);

@@ -144,19 +144,19 @@ QString Tfrm_CreateFunction::CheckStep(int step) const {
     switch (step) {
         case Step1: {
             const std::string name = TrimBlanks(name_->text().toStdString());
-            if (name.empty()) message = QStringLiteral("Function name can't is empty!");
+            if (name.empty()) message = QStringLiteral("The function name cannot be empty.");
             IUserFuncFolder* library = UserFunctionsIntf();
             if (library && library->FindByName(name) != nullptr)
-                message = QStringLiteral("Function name is existed!");
+                message = QStringLiteral("A function of this name already exists.");
             break;
         }
         case Step2:
             if (output_->currentIndex() < 0)
-                message = QStringLiteral("Please select output parameter!");
+                message = QStringLiteral("Please select the output parameter.");
             break;
         case Step3:
             if (SelectedFolder() == nullptr)
-                message = QStringLiteral("Please select save catalog!");
+                message = QStringLiteral("Please select the folder to save the function in.");
             break;
     }
     return message;

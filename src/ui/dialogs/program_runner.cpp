@@ -50,7 +50,7 @@ QString ReturnCaption(const QString& output) {
 const QString kVariableNamePrompt = QStringLiteral("Variable's name:");
 
 QString NameTakenPrompt(const QString& name) {
-    return QStringLiteral("Name '") + name + QStringLiteral("' have existed!!!\n") +
+    return QStringLiteral("The name '") + name + QStringLiteral("' already exists.\n") +
            kVariableNamePrompt;
 }
 

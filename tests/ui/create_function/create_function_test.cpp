@@ -113,10 +113,10 @@ TEST_F(CreateFunction, NameMustBeGivenAndNewInEveryFolder) {
         const char* message;
     };
     const Row rows[] = {
-        {"", "Function name can't is empty!"},
-        {"   ", "Function name can't is empty!"},
-        {"Area", "Function name is existed!"},
-        {"  aREA ", "Function name is existed!"},
+        {"", "The function name cannot be empty."},
+        {"   ", "The function name cannot be empty."},
+        {"Area", "A function of this name already exists."},
+        {"  aREA ", "A function of this name already exists."},
     };
     for (const Row& row : rows) {
         dialog.NameEdit()->setText(QString::fromUtf8(row.name));
@@ -137,7 +137,7 @@ TEST_F(CreateFunction, OutputMustBeChosenAndPreviousSkipsTheCheck) {
     ASSERT_EQ(Page(), Tfrm_CreateFunction::Step2);
     dialog.Next();
     EXPECT_EQ(Page(), Tfrm_CreateFunction::Step2);
-    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Please select output parameter!"});
+    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Please select the output parameter."});
     dialog.Previous();
     EXPECT_EQ(Page(), Tfrm_CreateFunction::Step1);
     EXPECT_EQ(env.Prompts().Messages().size(), 1);
@@ -151,13 +151,14 @@ TEST_F(CreateFunction, DocumentWithoutOutputCannotPassStep2) {
     dialog.Next();
     dialog.Next();
     EXPECT_EQ(Page(), Tfrm_CreateFunction::Step2);
-    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Please select output parameter!"});
+    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Please select the output parameter."});
 }
 
 TEST_F(CreateFunction, CreateNeedsAFolder) {
     GoToStep3();
     dialog.Create();
-    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Please select save catalog!"});
+    EXPECT_EQ(env.Prompts().Messages(),
+              QStringList{"Please select the folder to save the function in."});
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(env.Libraries().Functions().FindByName("Volume"), nullptr);
 }
@@ -168,7 +169,7 @@ TEST_F(CreateFunction, SkippingTheOutputPageByItsTabStillNeedsAnOutput) {
     ASSERT_EQ(Page(), Tfrm_CreateFunction::Step3);
     SelectFolder(QStringLiteral("Root"));
     dialog.Create();
-    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Please select output parameter!"});
+    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Please select the output parameter."});
     EXPECT_EQ(env.Libraries().Functions().FindByName("Volume"), nullptr);
 }
 

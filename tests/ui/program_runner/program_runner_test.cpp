@@ -120,9 +120,9 @@ TEST_F(ProgramRunner, ReturnAsksAgainForATakenOrEmptyNameThenAddsAProgramNode) {
         EXPECT_EQ(record.Caption, "Return r");
     EXPECT_EQ(asked[0].Text, "Variable's name:");
     EXPECT_EQ(asked[0].Initial, "r");
-    EXPECT_EQ(asked[1].Text, "Name 'X ' have existed!!!\nVariable's name:");
+    EXPECT_EQ(asked[1].Text, "The name 'X ' already exists.\nVariable's name:");
     EXPECT_EQ(asked[1].Initial, "X ");
-    EXPECT_EQ(asked[2].Text, "Name '  ' have existed!!!\nVariable's name:");
+    EXPECT_EQ(asked[2].Text, "The name '  ' already exists.\nVariable's name:");
 
     ASSERT_EQ(env.Vars().Count(), 2);
     const TCalcValue* result = env.Vars().GetValue("Result");
