@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_launchers.h"
@@ -144,10 +145,18 @@ int TFra_MemoryView::VisibleRows() {
 }
 
 bool TFra_MemoryView::eventFilter(QObject* watched, QEvent* event) {
-    // Built while hidden, the list fitted no rows; shown or resized, it fits its own.
+    // Built while hidden, the list fitted no rows; shown or resized, it fits its
+    // own. The rebuild waits for the resizing to settle: rows coming and going
+    // move the scroll bars, which resize the list again.
     if (watched == list_->viewport() && event->type() == QEvent::Resize && engine_ &&
-        VisibleRows() != fittedRows_)
-        RebuildList(engine_->Stack(), engine_->IsEntering());
+        !refitQueued_) {
+        refitQueued_ = true;
+        QTimer::singleShot(0, this, [this] {
+            refitQueued_ = false;
+            if (engine_ && VisibleRows() != fittedRows_)
+                RebuildList(engine_->Stack(), engine_->IsEntering());
+        });
+    }
     return QFrame::eventFilter(watched, event);
 }
 

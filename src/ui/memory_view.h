@@ -54,6 +54,7 @@ class TFra_MemoryView : public QFrame {
     bool entering_ = false;
     int rebuilds_ = 0;
     int fittedRows_ = -1;  // the visible rows the list was last built for
+    bool refitQueued_ = false;
 };
 
 class TFrm_MemoryView : public QWidget {

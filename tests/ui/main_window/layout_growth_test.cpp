@@ -27,7 +27,7 @@ struct Step {
     std::optional<int> givenBack;
 };
 
-void Run(const std::vector<Step>& steps) {
+void RunSteps(const std::vector<Step>& steps) {
     TLayoutGrowth growth;
     int size = 0;
     for (const Step& step : steps) {
@@ -46,28 +46,28 @@ void Run(const std::vector<Step>& steps) {
 }
 
 TEST(LayoutGrowth, ALineThatComesAndGoes) {
-    Run({{"first size", -1, 434, 434, std::nullopt},
-         {"the line appears", 434, 447, 447, std::nullopt},
-         {"the line goes", -2, 0, 434, 434},
-         {"and nothing more", -2, 0, 434, std::nullopt}});
+    RunSteps({{"first size", -1, 434, 434, std::nullopt},
+              {"the line appears", 434, 447, 447, std::nullopt},
+              {"the line goes", -2, 0, 434, 434},
+              {"and nothing more", -2, 0, 434, std::nullopt}});
 }
 
 TEST(LayoutGrowth, TwoGrowthsGoBackToTheFirstSize) {
-    Run({{"first size", -1, 500, 400, std::nullopt},
-         {"grown", 500, 520, 520, std::nullopt},
-         {"grown again", 520, 540, 540, std::nullopt},
-         {"partly back", -2, 0, 520, 520},
-         {"all back", -2, 0, 400, 500}});
+    RunSteps({{"first size", -1, 500, 400, std::nullopt},
+              {"grown", 500, 520, 520, std::nullopt},
+              {"grown again", 520, 540, 540, std::nullopt},
+              {"partly back", -2, 0, 520, 520},
+              {"all back", -2, 0, 400, 500}});
 }
 
 TEST(LayoutGrowth, TheUsersSizeIsKept) {
-    Run({{"first size", -1, 434, 434, std::nullopt},
-         {"grown", 434, 447, 447, std::nullopt},
-         {"the user makes it taller", 447, 600, 447, std::nullopt},
-         {"the line goes", -2, 0, 434, std::nullopt}});
-    Run({{"a window larger than its minimum", -1, 600, 434, std::nullopt},
-         {"the line fits without growth", -2, 0, 447, std::nullopt},
-         {"the line goes", -2, 0, 434, std::nullopt}});
+    RunSteps({{"first size", -1, 434, 434, std::nullopt},
+              {"grown", 434, 447, 447, std::nullopt},
+              {"the user makes it taller", 447, 600, 447, std::nullopt},
+              {"the line goes", -2, 0, 434, std::nullopt}});
+    RunSteps({{"a window larger than its minimum", -1, 600, 434, std::nullopt},
+              {"the line fits without growth", -2, 0, 447, std::nullopt},
+              {"the line goes", -2, 0, 434, std::nullopt}});
 }
 
 TEST(LayoutGrowth, TheMainWindowGivesBackTheRoomOfTheFormulaMessage) {

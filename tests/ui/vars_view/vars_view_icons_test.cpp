@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tool buttons' icons look disabled while their commands are, on any skin.
+#include <QApplication>
 #include <QImage>
 #include <QToolButton>
 
