@@ -19,9 +19,8 @@
 #include "calc_drop_down.h"
 #include "common/date_format.h"
 #include "config/calc_config.h"
-#include "engine/keypad_keys.h"
-#include "calc_drop_down.h"
 #include "dialog_launchers_all.h"
+#include "engine/keypad_keys.h"
 #include "keypad_frame.h"
 #include "main_window.h"
 #include "model/formula_reader.h"
@@ -62,7 +61,29 @@ void FillVariables(TCalcVars& vars) {
     vars.Add("Due", TCalcValue::NewDate(46022));  // 31 December 2025
     vars.Add("Ratio", ReadFormula("Total/(Price-1250)", options).value);
     vars.SetValueType("Price", wtInput);
+    vars.SetValueType("Discount", wtInput);
     vars.SetValueType("Total", wtOutput);
+    vars.SetDescription("The price after the discount");
+    vars.Find("Price")->Description = "The list price";
+}
+
+// What a skin could recolour or squeeze: the program runner's page and the
+// finance box's depreciation table.
+void ShootSkinned(const QString& folder, const QString& name, Tfrm_main& window) {
+    std::string error;
+    if (!window.Libraries().Programs().FindByName("Discounts"))
+        window.Document().SaveNew(window.Libraries().Programs(), "Discounts", &error);
+    Tfrm_ProgramRun runner(&window);
+    if (runner.Load("Discounts")) {
+        runner.Calculate();
+        Save(runner, folder, name + QStringLiteral("-runner"));
+    }
+    Tfrm_FinanceBox finance;
+    finance.Depreciation().Cost().AssignNumber(cvNumber, 1000);
+    finance.Depreciation().Salvage().AssignNumber(cvNumber, 100);
+    finance.Depreciation().Calculate();
+    finance.Pages()->setCurrentWidget(&finance.Depreciation());
+    Save(finance, folder, name + QStringLiteral("-depreciation"));
 }
 
 // The tool windows, each with a worked example on its busiest page.
@@ -107,8 +128,8 @@ void ShootDialogs(const QString& folder, const QString& tag, Tfrm_main& window,
     Tfrm_FunctionParam pmt(&window, *FindFunc(74), false);
     pmt.Prepare();
     Save(pmt, folder, QStringLiteral("dialog-parameters-pmt%1").arg(tag));
-    std::vector<ValueRef> flows{TCalcValue::New(-1000), TCalcValue::New(300),
-                                TCalcValue::New(420), TCalcValue::New(680)};
+    std::vector<ValueRef> flows{TCalcValue::New(-1000), TCalcValue::New(300), TCalcValue::New(420),
+                                TCalcValue::New(680)};
     Tfrm_ArrayParam array(&window, QStringLiteral("CashFlows:  "), flows);
     Save(array, folder, QStringLiteral("dialog-array%1").arg(tag));
 
@@ -187,6 +208,7 @@ int Shoot(const QString& folder, const QString& tag) {
     for (const TSkinEntry& skin : ListSkins()) {
         window.ApplySkin(skin.FileName);
         Save(window, folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag));
+        ShootSkinned(folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag), window);
     }
     ShootTools(folder, tag);
     ShootDialogs(folder, tag, window, settings.Configor());
