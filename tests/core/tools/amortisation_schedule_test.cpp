@@ -124,14 +124,19 @@ TEST(AmortisationSchedule, RefusedInputs) {
     EXPECT_EQ(ScheduleError(overflowing), kMsgOverflow);
 }
 
-TEST(AmortisationSchedule, TextPastesAsTabSeparatedLinesWithTotals) {
+// 1,000 over two years at 10 %, with its solved payment.
+TTvmInputs TwoYearLoan() {
     TTvmInputs in;
     in.N = 2;
     in.IYR = 10;
     in.PV = 1000;
     in.frequency = TPaymentFrequency::Annually;
     in.PMT = *SolveTvm(in, TTvmKey::PMT);
-    EXPECT_EQ(AmortisationScheduleText(AmortisationSchedule(in)),
+    return in;
+}
+
+TEST(AmortisationSchedule, TextPastesAsTabSeparatedLinesWithTotals) {
+    EXPECT_EQ(AmortisationScheduleText(AmortisationSchedule(TwoYearLoan())),
               "Period\tPayment\tInterest\tPrincipal\tBalance\n"
               "1\t-576.190476190476\t-100\t-476.190476190476\t523.809523809524\n"
               "2\t-576.190476190476\t-52.3809523809524\t-523.809523809524\t0\n"
@@ -141,13 +146,7 @@ TEST(AmortisationSchedule, TextPastesAsTabSeparatedLinesWithTotals) {
 // With "Decimal places:" at k the table shows k decimals, a balance that
 // rounds to nothing without a sign.
 TEST(AmortisationSchedule, CellsFollowTheDecimalsAskedFor) {
-    TTvmInputs in;
-    in.N = 2;
-    in.IYR = 10;
-    in.PV = 1000;
-    in.frequency = TPaymentFrequency::Annually;
-    in.PMT = *SolveTvm(in, TTvmKey::PMT);
-    const TAmortisationSchedule schedule = AmortisationSchedule(in);
+    const TAmortisationSchedule schedule = AmortisationSchedule(TwoYearLoan());
     EXPECT_EQ(AmortisationScheduleText(schedule, 2),
               "Period\tPayment\tInterest\tPrincipal\tBalance\n"
               "1\t-576.19\t-100.00\t-476.19\t523.81\n"
