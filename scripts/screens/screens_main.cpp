@@ -63,7 +63,29 @@ void FillVariables(TCalcVars& vars) {
     vars.Add("Due", TCalcValue::NewDate(46022));  // 31 December 2025
     vars.Add("Ratio", ReadFormula("Total/(Price-1250)", options).value);
     vars.SetValueType("Price", wtInput);
+    vars.SetValueType("Discount", wtInput);
     vars.SetValueType("Total", wtOutput);
+    vars.SetDescription("The price after the discount");
+    vars.Find("Price")->Description = "The list price";
+}
+
+// What a skin could recolour or squeeze: the program runner's page and the
+// finance box's depreciation table.
+void ShootSkinned(const QString& folder, const QString& name, Tfrm_main& window) {
+    std::string error;
+    if (!window.Libraries().Programs().FindByName("Discounts"))
+        window.Document().SaveNew(window.Libraries().Programs(), "Discounts", &error);
+    Tfrm_ProgramRun runner(&window);
+    if (runner.Load("Discounts")) {
+        runner.Calculate();
+        Save(runner, folder, name + QStringLiteral("-runner"));
+    }
+    Tfrm_FinanceBox finance;
+    finance.Depreciation().Cost().AssignNumber(cvNumber, 1000);
+    finance.Depreciation().Salvage().AssignNumber(cvNumber, 100);
+    finance.Depreciation().Calculate();
+    finance.Pages()->setCurrentWidget(&finance.Depreciation());
+    Save(finance, folder, name + QStringLiteral("-depreciation"));
 }
 
 // The tool windows, each with a worked example on its busiest page.
@@ -197,6 +219,7 @@ int Shoot(const QString& folder, const QString& tag) {
     for (const TSkinEntry& skin : ListSkins()) {
         window.ApplySkin(skin.FileName);
         Save(window, folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag));
+        ShootSkinned(folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag), window);
     }
     ShootTools(folder, tag);
     ShootDialogs(folder, tag, window, settings.Configor());

@@ -124,10 +124,10 @@ IKeypad& Tfra_KeypadFW::Keypad() {
 void Tfra_KeypadFW::ExecuteCommand(std::uint8_t code, const TCalcCommondData* data) {
     try {
         engine_->Execute(code, data);
-    } catch (const ECalcError&) {
+    } catch (const ECalcError& error) {
         // A number text that cannot be converted: the engine kept its state and
-        // the display keeps showing it.
-        Prompts().Beep();
+        // the display keeps showing it; the message says why.
+        Prompts().ShowWarning(this, QString::fromStdString(error.what()));
         return;
     }
     Refresh();

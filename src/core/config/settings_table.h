@@ -34,6 +34,7 @@ enum class TSetting {
     KeypadQuickVarNames,
     OnlineCheckUpgrade,
     OnlineUpgradeUrl,
+    MainLibraryFileFolder,
     // The keys of the function pad's sections "sb_Func00" to "sb_Func34".
     PadItemType,
     PadFuncID,
@@ -55,7 +56,7 @@ struct TSettingDef {
 // "Main"/"Left" and "Top" default to the window's current position, whose design
 // value is given; "Width" and "Height" default to its current size, here 0: the
 // window applies a stored size only when both are greater than 0.
-inline constexpr std::array<TSettingDef, 21> kSettingsTable = {{
+inline constexpr std::array<TSettingDef, 22> kSettingsTable = {{
     {TSetting::MainLeft, "Main", "Left", TSettingType::Integer, "258", false, false},
     {TSetting::MainTop, "Main", "Top", TSettingType::Integer, "193", false, false},
     {TSetting::MainWidth, "Main", "Width", TSettingType::Integer, "0", false, false},
@@ -76,6 +77,9 @@ inline constexpr std::array<TSettingDef, 21> kSettingsTable = {{
     {TSetting::OnlineCheckUpgrade, "Online", "CheckUpgrade", TSettingType::Boolean, "0", false,
      false},
     {TSetting::OnlineUpgradeUrl, "Online", "UpgradeUrl", TSettingType::Text, "", false, false},
+    // The folder the library manager's Import and Export choosers last used.
+    {TSetting::MainLibraryFileFolder, "Main", "LibraryFileFolder", TSettingType::Text, "", false,
+     false},
     {TSetting::PadItemType, "sb_Func", "ItemType", TSettingType::Integer, "0", true, false},
     {TSetting::PadFuncID, "sb_Func", "FuncID", TSettingType::Integer, "0", true, false},
     {TSetting::PadFuncName, "sb_Func", "FuncName", TSettingType::Text, "", true, false},

@@ -17,6 +17,7 @@
 
 #include "common/atomic_file.h"
 #include "common/home_folder.h"
+#include "vars/library_disk.h"
 #include "vars/library_names.h"
 
 namespace quillix {
@@ -26,24 +27,7 @@ namespace {
 IUserFuncFolder* userFunctions = nullptr;
 IUserFuncFolder* userPrograms = nullptr;
 
-bool Fail(std::string* reason, const std::string& text) {
-    if (reason) *reason = text;
-    return false;
-}
-
-template <typename T>
-T* FailNull(std::string* reason, const std::string& text) {
-    Fail(reason, text);
-    return nullptr;
-}
-
-std::string Quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
-
-std::string SystemReason(int code) {
-    return std::strerror(code);
-}
+using namespace library_disk;
 
 bool IsFunctionsExtension(std::string_view extension) {
     return SameName(extension, ".fn");
@@ -115,10 +99,6 @@ std::unique_ptr<T> TakeOut(std::vector<std::unique_ptr<T>>& list, const T* item)
     list.erase(it);
     return taken;
 }
-
-struct DirectoryCloser {
-    void operator()(DIR* directory) const { ::closedir(directory); }
-};
 
 }  // namespace
 
@@ -400,29 +380,6 @@ TUserFuncFolder& TUserFuncFolder::AddFolder(std::unique_ptr<TUserFuncFolder> sub
 
 // ---- TUserFuncFolder: operations on disk ----
 
-bool TUserFuncFolder::DeleteFolder(std::string_view name, std::string* reason) {
-    const TUserFuncFolder* folder = FindFolder(name);
-    if (!folder)
-        return Fail(reason,
-                    "There is no folder named '" + TrimBlanks(name) + "' in " + Quoted(path_));
-    // A directory that is already gone only leaves its entry to drop.
-    if (::rmdir(folder->path_.c_str()) != 0 && errno != ENOENT)
-        return Fail(reason, "Cannot delete " + Quoted(folder->path_) + ": " + SystemReason(errno));
-    TakeSubfolder(folder);
-    return true;
-}
-
-bool TUserFuncFolder::DeleteFile(const TUserFuncObj& object, std::string* reason) {
-    const bool listed = std::any_of(files_.begin(), files_.end(),
-                                    [&object](const auto& file) { return file.get() == &object; });
-    if (!listed) return Fail(reason, "'" + object.name_ + "' is not in " + Quoted(path_));
-    const std::string fileName = object.GetFileName();
-    if (::unlink(fileName.c_str()) != 0 && errno != ENOENT)
-        return Fail(reason, "Cannot delete " + Quoted(fileName) + ": " + SystemReason(errno));
-    TakeFile(&object);
-    return true;
-}
-
 bool TUserFuncFolder::RenameFolder(std::string_view newName, std::string* reason) {
     if (!parent_) return Fail(reason, "The library root cannot be renamed");
     if (!CheckLibraryName(newName, reason)) return false;
@@ -465,11 +422,19 @@ bool TUserFuncFolder::ExportFile(const TUserFuncObj& object, const std::string& 
     return content && WriteFileAtomically(destPath, *content, reason);
 }
 
-bool TUserFuncFolder::ImportFile(const std::string& sourcePath, std::string* reason) {
+std::string TUserFuncFolder::ImportName(const std::string& sourcePath) const {
     const std::string fileName = LastComponent(sourcePath);
     const std::optional<std::string> extension = MatchingExtension(fileName, extension_);
-    const std::string name =
-        extension ? fileName.substr(0, fileName.size() - extension->size()) : fileName;
+    return extension ? fileName.substr(0, fileName.size() - extension->size()) : fileName;
+}
+
+TUserFuncObj* TUserFuncFolder::ImportReplaces(const std::string& sourcePath) {
+    const std::string name = ImportName(sourcePath);
+    return CheckLibraryName(name) ? Root().FindByName(name) : nullptr;
+}
+
+bool TUserFuncFolder::ImportFile(const std::string& sourcePath, std::string* reason) {
+    const std::string name = ImportName(sourcePath);
     if (!CheckLibraryName(name, reason)) return false;
     const std::optional<std::string> content = ReadFileForCopy(sourcePath, reason);
     if (!content) return false;

@@ -137,10 +137,18 @@ class TUserFuncFolder {
 
     // Takes the folder over as a subfolder: sets its parent and the paths below it.
     TUserFuncFolder& AddFolder(std::unique_ptr<TUserFuncFolder> subfolder);
-    // Removes the directory of the named direct subfolder; only an empty one goes.
-    bool DeleteFolder(std::string_view name, std::string* reason = nullptr);
+    // How a deleted file or empty folder leaves the disk: for good by default
+    // (RemoveFromDisk); the window moves it to the desktop's trash instead.
+    // False with *reason set when it stays; an empty reason when the user chose
+    // to keep it.
+    using PathRemover = std::function<bool(const std::string& path, std::string* reason)>;
+    // Removes the directory of the named direct subfolder; only an empty one
+    // goes. One already gone from the disk only leaves its entry to drop.
+    bool DeleteFolder(std::string_view name, std::string* reason = nullptr,
+                      const PathRemover& remove = {});
     // Deletes the object's file and the object (which must be one of Files).
-    bool DeleteFile(const TUserFuncObj& object, std::string* reason = nullptr);
+    bool DeleteFile(const TUserFuncObj& object, std::string* reason = nullptr,
+                    const PathRemover& remove = {});
     // Refused for a root, for an invalid name and for a name a sibling has.
     bool RenameFolder(std::string_view newName, std::string* reason = nullptr);
     // Moves this folder under target (of the same library). Refused for a root, for
@@ -154,6 +162,9 @@ class TUserFuncFolder {
     // the library extension). An object of that name anywhere in the library is the
     // destination; otherwise a new object in this folder. A failed copy adds nothing.
     bool ImportFile(const std::string& sourcePath, std::string* reason = nullptr);
+    // The object whose file ImportFile(sourcePath) would replace, or none when
+    // it would add a new one.
+    TUserFuncObj* ImportReplaces(const std::string& sourcePath);
 
     // Makes sure the directory exists: a root is created (with missing parents)
     // when it is missing; a missing subfolder is an error.
@@ -180,6 +191,8 @@ class TUserFuncFolder {
         ino_t inode;
     };
     TUserFuncFolder(std::string path, std::string extension, TUserFuncFolder* parent, NoScan);
+    // The library name of an imported file: its file name without the extension.
+    std::string ImportName(const std::string& sourcePath) const;
     struct HeldLink {
         std::string fileName;
         std::shared_ptr<TUserFuncObjLink> link;
@@ -230,6 +243,9 @@ class TUserFuncFolderIntfs : public IUserFuncFolder {
 // The published library roots; none while no such root exists.
 IUserFuncFolder* UserFunctionsIntf();
 IUserFuncFolder* UserProgramsIntf();
+
+// Deletes a file, or an empty directory, for good; false with *reason when it stays.
+bool RemoveFromDisk(const std::string& path, std::string* reason = nullptr);
 
 // Renames from to to unless something named to exists: 0 on success, else the
 // error number (EEXIST when to exists). Uses the kernel's no-replace rename where

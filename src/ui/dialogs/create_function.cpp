@@ -114,13 +114,15 @@ void Tfrm_CreateFunction::Init(ICalcVars& document) {
     output_->setCurrentIndex(-1);
 
     folders_->clear();
+    folders_->setCurrentItem(nullptr);
     if (IUserFuncFolder* library = UserFunctionsIntf()) {
         auto* top = new QTreeWidgetItem(folders_, QStringList(QStringLiteral("Root")));
         AddFolderNodes(top, library->GetFolder());
         top->setExpanded(true);
+        // The top folder is chosen until the user picks another, so that a
+        // library without subfolders needs no click to create into.
+        folders_->setCurrentItem(top);
     }
-    folders_->setCurrentItem(nullptr);
-    folders_->clearSelection();
 }
 
 void Tfrm_CreateFunction::AddFolderNodes(QTreeWidgetItem* node, TUserFuncFolder& folder) {
@@ -133,10 +135,9 @@ void Tfrm_CreateFunction::AddFolderNodes(QTreeWidgetItem* node, TUserFuncFolder&
 }
 
 TUserFuncFolder* Tfrm_CreateFunction::SelectedFolder() const {
-    const QList<QTreeWidgetItem*> selected = folders_->selectedItems();
-    if (selected.isEmpty()) return nullptr;
-    return reinterpret_cast<TUserFuncFolder*>(
-        selected.front()->data(0, kFolderRole).value<quintptr>());
+    const QTreeWidgetItem* node = folders_->currentItem();
+    if (!node || !node->isSelected()) return nullptr;
+    return reinterpret_cast<TUserFuncFolder*>(node->data(0, kFolderRole).value<quintptr>());
 }
 
 QString Tfrm_CreateFunction::CheckStep(int step) const {
