@@ -62,6 +62,21 @@ TEST_F(TwoFamilies, RemovingAFamilyRemovesItsUnits) {
     EXPECT_EQ(registry.FamilyOf(gram), mass);
 }
 
+TEST_F(TwoFamilies, NamesAreLookedUpInTheirOwnFamilyAndGoWithWhatIsRemoved) {
+    const TConvType massMetre = registry.AddFactorUnit(mass, "METRE", 2);  // another family
+    EXPECT_EQ(registry.FindUnit(length, "metre"), metre);
+    EXPECT_EQ(registry.FindUnit(mass, "Metre"), massMetre);
+    EXPECT_FALSE(registry.FindUnit(mass, "Metres"));
+    ASSERT_TRUE(registry.RemoveUnit(massMetre));
+    EXPECT_FALSE(registry.FindUnit(mass, "metre"));
+    EXPECT_EQ(registry.FindUnit(length, "metre"), metre);
+    ASSERT_TRUE(registry.RemoveFamily(length));
+    const TConvFamily again = registry.AddFamily("LENGTH");
+    EXPECT_EQ(registry.FindFamily("length"), again);
+    EXPECT_FALSE(registry.FindUnit(again, "Metre"));
+    EXPECT_NE(registry.AddFactorUnit(again, "Metre", 1), metre);
+}
+
 TEST_F(TwoFamilies, IncompatibleConversions) {
     EXPECT_EQ(ConversionErrorOf([&] { registry.ConvertUnits(1, metre, gram); }),
               "Incompatible conversion types [Metre, Gram]");
