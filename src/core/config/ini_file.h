@@ -45,6 +45,14 @@ class TIniFile {
 
     std::vector<std::string> Sections() const;
     std::vector<std::string> Keys(std::string_view section) const;
+    // Calls visit(key, value) for each key of the section in order, without copies.
+    template <class Visit>
+    void ForEachKey(std::string_view section, Visit visit) const {
+        if (const Section* found = FindSection(section)) {
+            for (const Entry& entry : found->entries)
+                visit(entry.key, entry.value);
+        }
+    }
     bool HasSection(std::string_view section) const;
     bool HasKey(std::string_view section, std::string_view key) const;
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
@@ -82,6 +90,8 @@ class TIniFile {
         Entry* Find(std::string_view key);
         // Adds a new key or, when it exists, leaves it alone (the first one wins).
         Entry& Add(std::string_view key, std::string_view value);
+        // Adds a new key; none when the key exists.
+        Entry* AddNew(std::string_view key, std::string_view value);
         void ReindexKeys();
     };
     Section* FindSection(std::string_view name);

@@ -38,7 +38,10 @@ std::string FoldedName(std::string_view name) {
 }  // namespace
 
 std::string TConvRegistry::UnitKey(TConvFamily family, std::string_view name) {
-    return std::to_string(family) + '\n' + FoldedName(name);
+    std::string key(1, static_cast<char>(family >> 8));
+    key += static_cast<char>(family & 0xFF);
+    key += FoldedName(name);
+    return key;
 }
 
 bool SameConvName(std::string_view a, std::string_view b) {
@@ -76,15 +79,20 @@ TConvType TConvRegistry::AddUnit(TConvFamily family, std::string_view name, Make
                                " is not registered");
     }
     std::unique_lock unitsLock(unitsLock_);
-    std::string key = UnitKey(family, name);
-    if (unitByName_.contains(key)) {
+    const auto [slot, added] = unitByName_.try_emplace(UnitKey(family, name), 0);
+    if (!added) {
         throw EConversionError("Conversion type (" + std::string(name) +
                                ") already registered in " + familyInfo->Name());
     }
-    const TConvType id = NextId(lastUnitId_, "type");
-    units_.push_back(makeUnit(id));
-    unitByName_.emplace(std::move(key), id);
-    return id;
+    try {
+        const TConvType id = NextId(lastUnitId_, "type");
+        units_.push_back(makeUnit(id));
+        slot->second = id;
+        return id;
+    } catch (...) {
+        unitByName_.erase(slot);
+        throw;
+    }
 }
 
 TConvType TConvRegistry::AddFactorUnit(TConvFamily family, std::string_view name, double factor) {
@@ -108,6 +116,11 @@ TConvType TConvRegistry::AddProcUnit(TConvFamily family, std::string_view name,
         return std::make_unique<TConvTypeProcs>(id, family, std::string(name), std::move(toBase),
                                                 std::move(fromBase));
     });
+}
+
+bool TConvRegistry::HasUnitIdsLeft() const {
+    std::shared_lock lock(unitsLock_);
+    return lastUnitId_ != std::numeric_limits<TConvType>::max();
 }
 
 bool TConvRegistry::RemoveUnit(TConvType unit) {

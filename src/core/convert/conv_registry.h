@@ -33,6 +33,9 @@ class TConvRegistry {
     TConvType AddProcUnit(TConvFamily family, std::string_view name, TConversionProc toBase,
                           TConversionProc fromBase);
 
+    // False once every unit identifier has been handed out: no unit can be added any more.
+    bool HasUnitIdsLeft() const;
+
     // False when there was no such unit / family. Removing a family removes its units.
     bool RemoveUnit(TConvType unit);
     bool RemoveFamily(TConvFamily family);

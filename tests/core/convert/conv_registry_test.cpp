@@ -140,9 +140,12 @@ TEST(ConvRegistry, IdentifiersRunOutWithAnErrorInsteadOfBeingReused) {
     const TConvFamily family = registry.AddFamily("Many");
     for (int i = 1; i <= 65535; ++i) {
         const TConvType unit = registry.AddFactorUnit(family, "U" + std::to_string(i % 3), 1);
+        EXPECT_TRUE(registry.HasUnitIdsLeft() || i == 65535);
         registry.RemoveUnit(unit);
     }
+    EXPECT_FALSE(registry.HasUnitIdsLeft());
     EXPECT_THROW(registry.AddFactorUnit(family, "Last", 1), EConversionError);
+    EXPECT_FALSE(registry.FindUnit(family, "Last"));  // the refused name is not left indexed
 }
 
 TEST(ConvRegistry, ConcurrentLookupsAndRegistrations) {
