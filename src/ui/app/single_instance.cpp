@@ -60,28 +60,25 @@ bool TSingleInstance::RunUnguarded(const QString& why) {
     return true;
 }
 
-bool TSingleInstance::Claim() {
-    if (path_.isEmpty()) return RunUnguarded(problem_);
-    const QString stranger = QStringLiteral("another user listens at \"%1\"").arg(path_);
+std::optional<bool> TSingleInstance::AskRunningInstance() {
     switch (TellRunningInstance()) {
         case TAnswer::Told:
             return false;
         case TAnswer::Stranger:
-            return RunUnguarded(stranger);
+            return RunUnguarded(QStringLiteral("another user listens at \"%1\"").arg(path_));
         case TAnswer::Nobody:
             break;
     }
+    return std::nullopt;
+}
+
+bool TSingleInstance::Claim() {
+    if (path_.isEmpty()) return RunUnguarded(problem_);
+    if (const std::optional<bool> settled = AskRunningInstance()) return *settled;
     server_ = new QLocalServer(this);
     if (!server_->listen(path_)) {
         // Two starts at once: the other one may have just begun to listen.
-        switch (TellRunningInstance()) {
-            case TAnswer::Told:
-                return false;
-            case TAnswer::Stranger:
-                return RunUnguarded(stranger);
-            case TAnswer::Nobody:
-                break;
-        }
+        if (const std::optional<bool> settled = AskRunningInstance()) return *settled;
         // Nobody answers: the socket file (or whatever has the name) was left in
         // the private folder by an instance that died.
         QLocalServer::removeServer(path_);

@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 #include "app/instance_socket.h"
 
@@ -44,6 +45,10 @@ class TSingleInstance : public QObject {
   private:
     enum class TAnswer { Told, Nobody, Stranger };
     TAnswer TellRunningInstance() const;
+    // Whether this process runs, once a listener answered: false when it was an
+    // instance of this user (told to show itself), true (unguarded) for a
+    // stranger; none when nobody answered.
+    std::optional<bool> AskRunningInstance();
     bool RunUnguarded(const QString& why);
     void ReadMessages();
 
