@@ -98,6 +98,31 @@ TEST(SingleInstance, ASecondClaimAsksTheFirstToShowItself) {
     EXPECT_EQ(activated.count(), 1);
 }
 
+TEST(SingleInstance, WhateverIsLeftAtTheNameInTheOwnFolderIsTakenOver) {
+    TempFolder folder;
+    for (const char* left : {"a regular file", "a socket nobody answers"}) {
+        const std::string path = folder.File("CalcMutex01-left");
+        if (std::string(left) == "a regular file") {
+            folder.Write("CalcMutex01-left", "x");
+        } else {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+            ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+            ::close(fd);  // bound, never listening: what a killed instance leaves
+        }
+        TSingleInstance first(TInstanceSocketPlace{path, {}});
+        EXPECT_TRUE(first.Claim()) << left;
+        EXPECT_TRUE(first.Problem().isEmpty()) << left;  // guarded, not dropped
+        EXPECT_TRUE(SomeoneListens(path)) << left;
+        QSignalSpy activated(&first, &TSingleInstance::activateRequested);
+        TSingleInstance second(TInstanceSocketPlace{path, {}});
+        EXPECT_FALSE(second.Claim()) << left;
+        EXPECT_TRUE(activated.wait(kCeilingMs)) << left;
+    }
+}
+
 TEST(SingleInstance, WithoutAPlaceItRunsUnguardedAndSaysWhy) {
     TSingleInstance instance(
         TInstanceSocketPlace{"", {"\"/tmp/quillix-0\" belongs to another user"}});
