@@ -3,6 +3,7 @@
 // What every subcommand of quillix-cli receives: the resolved global options and
 // the output streams, plus the exit statuses of the command-line contract.
 
+#include <algorithm>
 #include <iosfwd>
 #include <optional>
 #include <stdexcept>
@@ -36,5 +37,13 @@ struct CliContext {
 };
 
 using Arguments = std::vector<std::string>;
+
+// "--" ends the options (so that "-1" is a value); a subcommand without options
+// only drops the first one.
+inline Arguments WithoutOptionsEnd(Arguments args) {
+    if (const auto end = std::find(args.begin(), args.end(), "--"); end != args.end())
+        args.erase(end);
+    return args;
+}
 
 }  // namespace quillix::cli

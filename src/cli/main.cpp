@@ -27,6 +27,11 @@ std::string UsageText() {
          << "subcommands:\n";
     for (const Subcommand& sub : Subcommands())
         text << "  " << sub.usage << "\n";
+    text << "\n"
+         << "\"--\" ends the options: quillix-cli eval -- -1\n\n"
+         << "exit status: 0 success; 1 the command failed (message on stderr), and for\n"
+         << "call and eval a result that is an error value (with --json its VALUE is\n"
+         << "still printed), for run any output that is an error value; 2 usage error\n";
     return text.str();
 }
 
@@ -55,6 +60,10 @@ int Run(int argc, char** argv) {
         if (arg == "--version") {
             std::cout << "quillix-cli " << QUILLIX_VERSION << "\n";
             return kExitOk;
+        }
+        if (arg == "--") {
+            ++i;
+            break;
         }
         if (arg == "--json") {
             context.json = true;

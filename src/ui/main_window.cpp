@@ -5,6 +5,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QMenuBar>
@@ -13,10 +14,13 @@
 #include <QTableView>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
+#include <climits>
 
 #include "app/app_home.h"
 #include "app/start_options.h"
 #include "app/tray_icon.h"
+#include "common/window_placement.h"
 #include "config/calc_config.h"
 #include "config/digits_choice.h"
 #include "config/settings_table.h"
@@ -53,6 +57,30 @@ IConfigor* Settings() {
     return ConfigorIntf;
 }
 
+// The screen a kept placement lands on: the one under its middle, else the
+// primary one (a screen that was unplugged, or a hand-edited placement).
+QScreen* ScreenOf(const TScreenRect& wanted) {
+    const auto middle = [](int start, int length) {
+        return static_cast<int>(std::clamp<long long>(start + length / 2LL, INT_MIN, INT_MAX));
+    };
+    const QPoint point(middle(wanted.Left, wanted.Width), middle(wanted.Top, wanted.Height));
+    QScreen* screen = QGuiApplication::screenAt(point);
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+// The kept placement inside the available area of its screen, and not below
+// the window's usable size.
+QRect PlacementOnScreen(const TScreenRect& wanted, const QSize& minimum) {
+    TScreenRect placed = wanted;
+    if (const QScreen* screen = ScreenOf(wanted)) {
+        const QRect area = screen->availableGeometry();
+        placed =
+            ClampWindowPlacement(wanted, {area.left(), area.top(), area.width(), area.height()},
+                                 minimum.width(), minimum.height());
+    }
+    return QRect(placed.Left, placed.Top, placed.Width, placed.Height);
+}
+
 }  // namespace
 
 Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log_(log) {
@@ -79,6 +107,12 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
     qApp->installEventFilter(hintFilter_);
     BuildMenus();
     BuildSkinsMenu();
+    // Settings are saved as they change; a save that fails is told once a run.
+    if (TCalcConfig* config = CalcConfig) {
+        config->SetFailureReporter([this](const std::string& message) {
+            Prompts().ShowError(this, QString::fromStdString(message));
+        });
+    }
     LoadSettings();
     libraries_ = std::make_unique<TUserLibraries>(AppHomeFolder());
     varsView_->SetVars(vars_.get());
@@ -110,6 +144,7 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
 }
 
 Tfrm_main::~Tfrm_main() {
+    if (TCalcConfig* config = CalcConfig) config->SetFailureReporter({});
     qApp->removeEventFilter(this);
     SetHelpTopicHandler({});
     SetValueFormatChangedHandler({});
@@ -136,7 +171,8 @@ void Tfrm_main::LoadSettings() {
     const int top = config->ReadInteger(kMain, "Top", current.top());
     const int width = config->ReadInteger(kMain, "Width", current.width());
     const int height = config->ReadInteger(kMain, "Height", current.height());
-    if (width > 0 && height > 0) setGeometry(left, top, width, height);
+    if (width > 0 && height > 0)
+        setGeometry(PlacementOnScreen({left, top, width, height}, minimumSizeHint()));
     if (config->ReadInteger(kMain, "Maximized", 0) != 0)
         setWindowState(windowState() | Qt::WindowMaximized);
     IConfigor& settings = config->Configor();
@@ -212,6 +248,7 @@ void Tfrm_main::ChooseDigits(int tag) {
     ValueFormatSettings().ValueFormat = static_cast<std::uint8_t>(choice.ValueFormat);
     ValueFormatSettings().ValueDigits = choice.ValueDigits;
     if (IConfigor* settings = Settings()) {
+        const TSettingsBatch batch(settings);  // one save for the pair
         settings->WriteInteger(kMain, "ValueFormat", choice.ValueFormat);
         settings->WriteInteger(kMain, "ValueDigits", choice.ValueDigits);
     }
@@ -249,6 +286,9 @@ void Tfrm_main::ApplySkin(const QString& fileName) {
     ApplySkinFile(fileName);  // a broken file leaves the previous look
     SetSkinMenuState();
     keypad_->AlignValueDisplay();
+    // The menu's choice is kept at once, like every other setting a menu changes.
+    if (IConfigor* settings = Settings())
+        settings->WriteString(kMain, "Skin", fileName.toStdString());
 }
 
 void Tfrm_main::closeEvent(QCloseEvent* event) {
@@ -261,6 +301,8 @@ void Tfrm_main::closeEvent(QCloseEvent* event) {
     if (IConfigor* settings = Settings())
         settings->RemoveChangeHandler(TConfigChangeHandler::Bind<&Tfrm_main::ConfigChanged>(*this));
     SaveSettings();
+    // Saved here rather than at process end, so that a failure can still be shown.
+    if (TCalcConfig* config = CalcConfig) config->Flush();
     if (memoryView_) memoryView_->close();
     tray_->Hide();
     event->accept();

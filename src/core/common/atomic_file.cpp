@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/atomic_file.h"
 
+#include "common/regular_file.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,30 +62,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view content, std:
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    struct stat status {};
-    std::optional<std::string> content;
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        std::string text;
-        text.resize(static_cast<std::size_t>(status.st_size));
-        std::size_t filled = 0;
-        bool failed = false;
-        for (;;) {
-            if (filled == text.size()) text.resize(text.size() + 4096);  // the file grew
-            const ssize_t n = ::read(fd, text.data() + filled, text.size() - filled);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) failed = true;
-            if (n <= 0) break;
-            filled += static_cast<std::size_t>(n);
-        }
-        if (!failed) {
-            text.resize(filled);
-            content = std::move(text);
-        }
-    }
-    ::close(fd);
-    return content;
+    return ReadRegularFile(path);
 }
 
 }  // namespace quillix

@@ -16,7 +16,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view content,
                          std::string* error = nullptr);
 
 // Reads a whole regular file; nothing if it cannot be opened or read, or is no
-// regular file (a folder, a device).
+// regular file (a folder, a device, a FIFO: refused without waiting on it).
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 }  // namespace quillix

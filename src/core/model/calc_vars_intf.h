@@ -48,7 +48,8 @@ class ICalcVarsBase {
     virtual TCalcValue* GetValue(const std::string& name) = 0;
     virtual bool Exists(const std::string& name) = 0;
     // Appends a new entry holding value under the trimmed name; false (and nothing
-    // changes) for no value, an empty name or a name already in the set.
+    // changes) for no value, a name VariableNameProblem refuses (empty, control
+    // characters, invalid UTF-8) or a name already in the set.
     virtual bool Add(const std::string& name, ValueRef value) = 0;
     // The index the entry had, or -1.
     virtual int Delete(const std::string& name) = 0;

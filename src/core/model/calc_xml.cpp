@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/number_text.h"
+#include "common/untrusted_text.h"
 #include "model/description_code.h"
 #include "model/operate_factory.h"
 #include "model/operate_func.h"
@@ -75,8 +76,9 @@ std::string_view RequiredText(const char* text, const char* toType) {
     return text;
 }
 
+// Texts read from a file are kept as valid UTF-8.
 std::string StringText(const char* text) {
-    return std::string(RequiredText(text, "String"));
+    return ValidUtf8(RequiredText(text, "String"));
 }
 
 std::string StringAttribute(pugi::xml_node element, const char* name) {
@@ -467,7 +469,7 @@ std::string LoadDescriptionAttribute(pugi::xml_node element) {
     std::optional<std::string> text =
         DecodeDescription(RequiredText(AttributeText(element, "Description"), "String"), &error);
     if (!text) throw EXmlLoadError(error);
-    return std::move(*text);
+    return ValidUtf8(*text);
 }
 
 std::string ConversionErrorText(const char* fromType, const char* toType) {

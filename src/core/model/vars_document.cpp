@@ -5,6 +5,8 @@
 #include <pugixml.hpp>
 
 #include "common/atomic_file.h"
+#include "common/regular_file.h"
+#include "common/untrusted_text.h"
 
 namespace quillix {
 
@@ -24,9 +26,8 @@ class StringWriter final : public pugi::xml_writer {
     std::string text;
 };
 
-std::string ParseErrorText(std::string_view text, const pugi::xml_parse_result& result) {
-    const std::size_t offset =
-        std::min(text.size(), static_cast<std::size_t>(std::max<std::ptrdiff_t>(result.offset, 0)));
+std::string InvalidXmlText(std::string_view text, std::size_t offset, const char* description) {
+    offset = std::min(text.size(), offset);
     const std::string_view before = text.substr(0, offset);
     const std::size_t line =
         1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
@@ -34,7 +35,13 @@ std::string ParseErrorText(std::string_view text, const pugi::xml_parse_result& 
     const std::size_t column =
         offset - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
     return "Invalid XML at line " + std::to_string(line) + ", column " + std::to_string(column) +
-           ": " + result.description();
+           ": " + description;
+}
+
+std::string ParseErrorText(std::string_view text, const pugi::xml_parse_result& result) {
+    return InvalidXmlText(text,
+                          static_cast<std::size_t>(std::max<std::ptrdiff_t>(result.offset, 0)),
+                          result.description());
 }
 
 // An entry must carry a name of its own: the set finds, shows and replaces
@@ -44,6 +51,8 @@ void CheckEntryName(const TCalcValueWarper& entry, int entryNumber, ICalcVarsBas
     if (!entry.Value->IsNamed() || name.find_first_not_of(' ') == std::string::npos) {
         throw EXmlLoadError(UnnamedEntryText(entryNumber));
     }
+    if (const std::string problem = VariableNameProblem(name); !problem.empty())
+        throw EXmlLoadError("Entry " + std::to_string(entryNumber) + ": " + problem);
     if (vars.GetValue(name)) throw EXmlLoadError(DuplicateEntryText(name));
 }
 
@@ -76,6 +85,9 @@ bool SaveVarsDocumentFile(const std::string& path, const std::string& descriptio
 }
 
 std::unique_ptr<pugi::xml_document> ParseVarsDocumentText(std::string_view text) {
+    // The parser would cut a text short at a NUL it decoded: "a&#0;b" as "a".
+    if (const std::optional<std::size_t> at = FindNulCharacterReference(text))
+        throw EXmlLoadError(InvalidXmlText(text, *at, "character reference to NUL"));
     auto document = std::make_unique<pugi::xml_document>();
     const pugi::xml_parse_result parsed = document->load_buffer(text.data(), text.size());
     if (!parsed) throw EXmlLoadError(ParseErrorText(text, parsed));
@@ -105,16 +117,12 @@ void LoadVarsDocumentFile(const std::string& path, IVarsDocumentSink& sink) {
 }
 
 std::unique_ptr<pugi::xml_document> ParseVarsDocumentFile(const std::string& path) {
-    // pugixml parses the file in the buffer it reads it into, without a copy.
-    auto document = std::make_unique<pugi::xml_document>();
-    const pugi::xml_parse_result parsed = document->load_file(path.c_str());
-    if (parsed) return document;
-    const std::optional<std::string> text = ReadWholeFile(path);
-    if (!text || parsed.status == pugi::status_file_not_found ||
-        parsed.status == pugi::status_io_error || parsed.status == pugi::status_out_of_memory) {
-        throw EXmlLoadError("Cannot read \"" + path + "\"");
-    }
-    throw EXmlLoadError(ParseErrorText(*text, parsed));
+    // Only a regular file is opened: a FIFO under a program's name would hold
+    // the reader for good.
+    std::string error;
+    const std::optional<std::string> text = ReadRegularFile(path, &error);
+    if (!text) throw EXmlLoadError(error);
+    return ParseVarsDocumentText(*text);
 }
 
 std::string UnnamedEntryText(int entryNumber) {

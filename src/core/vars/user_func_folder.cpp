@@ -13,10 +13,13 @@
 #include <cstring>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <system_error>
 
 #include "common/atomic_file.h"
+#include "common/diag_note.h"
 #include "common/home_folder.h"
+#include "common/regular_file.h"
 #include "vars/library_disk.h"
 #include "vars/library_names.h"
 
@@ -26,6 +29,7 @@ namespace {
 
 IUserFuncFolder* userFunctions = nullptr;
 IUserFuncFolder* userPrograms = nullptr;
+std::size_t scanEntryLimit = kLibraryScanEntryLimit;
 
 using namespace library_disk;
 
@@ -70,18 +74,7 @@ bool RenameFailed(std::string* reason, const std::string& from, const std::strin
 
 // The whole content of a library or import file, refusing what is not a file.
 std::optional<std::string> ReadFileForCopy(const std::string& path, std::string* reason) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        Fail(reason, "Cannot read " + Quoted(path) + ": " + SystemReason(errno));
-        return std::nullopt;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        Fail(reason, "Cannot read " + Quoted(path) + ": " + SystemReason(EISDIR));
-        return std::nullopt;
-    }
-    std::optional<std::string> content = ReadWholeFile(path);
-    if (!content) Fail(reason, "Cannot read " + Quoted(path));
-    return content;
+    return ReadRegularFile(path, reason);
 }
 
 bool ExistsOnDisk(const std::string& path) {
@@ -251,16 +244,37 @@ void TUserFuncFolder::SortByName(List& list) {
     });
 }
 
+struct TUserFuncFolder::ScanState {
+    std::set<std::pair<dev_t, ino_t>> visited;
+    std::size_t entries = 0;
+    bool stopped = false;
+};
+
+void SetLibraryScanEntryLimit(std::size_t limit) {
+    scanEntryLimit = limit == 0 ? kLibraryScanEntryLimit : limit;
+}
+
 void TUserFuncFolder::Scan() {
     std::vector<HeldLink> held;
     TakeHeldLinks(held);
-    std::vector<DirectoryId> enclosing;
+    ScanState state;
+    // The folders above were listed already; a link back to one would list
+    // them again, without end.
     for (const TUserFuncFolder* folder = parent_; folder; folder = folder->parent_) {
         struct stat info {};
         if (::stat(folder->path_.c_str(), &info) == 0)
-            enclosing.push_back({info.st_dev, info.st_ino});
+            state.visited.insert({info.st_dev, info.st_ino});
     }
-    ScanBelow(enclosing);
+    subfolders_.clear();
+    files_.clear();
+    struct stat own {};
+    if (::stat(path_.c_str(), &own) == 0 && S_ISDIR(own.st_mode) &&
+        state.visited.insert({own.st_dev, own.st_ino}).second) {
+        ScanBelow(state);
+    }
+    if (state.stopped)
+        DiagNote("The library scan of " + Quoted(path_) + " stopped after " +
+                 std::to_string(scanEntryLimit) + " entries");
     PassOnLinks(held);
     for (const HeldLink& gone : held) {
         gone.link->object_ = nullptr;  // its file is no longer in the library
@@ -268,26 +282,25 @@ void TUserFuncFolder::Scan() {
     }
 }
 
-void TUserFuncFolder::ScanBelow(std::vector<DirectoryId>& enclosing) {
-    subfolders_.clear();
-    files_.clear();
-    struct stat own {};
-    if (::stat(path_.c_str(), &own) != 0 || !S_ISDIR(own.st_mode)) return;
-    // A link back to an enclosing folder would list that folder again, without end.
-    for (const DirectoryId& id : enclosing)
-        if (id.device == own.st_dev && id.inode == own.st_ino) return;
+void TUserFuncFolder::ScanBelow(ScanState& state) {
     const std::unique_ptr<DIR, DirectoryCloser> directory(::opendir(path_.c_str()));
     if (!directory) return;
-    enclosing.push_back({own.st_dev, own.st_ino});
     while (const dirent* entry = ::readdir(directory.get())) {
         const std::string entryName = entry->d_name;
         if (entryName == "." || entryName == "..") continue;
+        if (state.entries >= scanEntryLimit) {
+            state.stopped = true;
+            break;
+        }
+        ++state.entries;
         const std::string entryPath = JoinPath(path_, entryName);
         struct stat info {};
         if (::stat(entryPath.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
             auto subfolder = std::unique_ptr<TUserFuncFolder>(
                 new TUserFuncFolder(entryPath, extension_, this, NoScan{}));
-            subfolder->ScanBelow(enclosing);
+            // A folder reached again (through a link) is listed, but read only once.
+            if (state.visited.insert({info.st_dev, info.st_ino}).second)
+                subfolder->ScanBelow(state);
             subfolders_.push_back(std::move(subfolder));
             continue;
         }
@@ -298,7 +311,6 @@ void TUserFuncFolder::ScanBelow(std::vector<DirectoryId>& enclosing) {
         files_.push_back(
             std::unique_ptr<TUserFuncObj>(new TUserFuncObj(this, std::move(name), *extension)));
     }
-    enclosing.pop_back();
     SortByName(subfolders_);
     SortByName(files_);
 }

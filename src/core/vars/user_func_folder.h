@@ -128,6 +128,8 @@ class TUserFuncFolder {
 
     // Rebuilds Subfolders and Files from disk (every object of the subtree is new;
     // links held elsewhere follow to the new object of their file, or go dead).
+    // Each directory is read once, known by its device and inode: a link to a
+    // folder already read (or above this one) is listed as an empty folder.
     void Scan();
 
     // This folder's files first, then each subfolder depth first; first match wins.
@@ -186,10 +188,7 @@ class TUserFuncFolder {
   private:
     friend class TUserFuncObj;
     struct NoScan {};
-    struct DirectoryId {
-        dev_t device;
-        ino_t inode;
-    };
+    struct ScanState;
     TUserFuncFolder(std::string path, std::string extension, TUserFuncFolder* parent, NoScan);
     // The library name of an imported file: its file name without the extension.
     std::string ImportName(const std::string& sourcePath) const;
@@ -197,7 +196,7 @@ class TUserFuncFolder {
         std::string fileName;
         std::shared_ptr<TUserFuncObjLink> link;
     };
-    void ScanBelow(std::vector<DirectoryId>& enclosing);
+    void ScanBelow(ScanState& state);
     void TakeHeldLinks(std::vector<HeldLink>& held);
     void PassOnLinks(std::vector<HeldLink>& held);
     void Publish();
@@ -239,6 +238,12 @@ class TUserFuncFolderIntfs : public IUserFuncFolder {
   private:
     TUserFuncFolder* folder_;
 };
+
+// The names one scan reads at most (every entry of every folder counts); a scan
+// that reaches the limit stops there and says so in the diagnostic log.
+inline constexpr std::size_t kLibraryScanEntryLimit = 100000;
+// Sets the limit (tests lower it); 0 restores kLibraryScanEntryLimit.
+void SetLibraryScanEntryLimit(std::size_t limit);
 
 // The published library roots; none while no such root exists.
 IUserFuncFolder* UserFunctionsIntf();

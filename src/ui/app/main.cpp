@@ -13,6 +13,7 @@
 #include "app/single_instance.h"
 #include "app/start_options.h"
 #include "common/date_format.h"
+#include "common/diag_note.h"
 #include "common/home_folder.h"
 #include "config/calc_config.h"
 #include "diag/dlog_file.h"
@@ -68,10 +69,12 @@ int main(int argc, char** argv) {
     // Hidden in the tray with every dialog closed, the program still runs.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    quillix::TSingleInstance instance;
+    // One instance per user and home folder; the guard comes before anything
+    // is read or written (a second start would delete the first one's log).
+    const std::string home = quillix::ResolveHomeFolder(options.Home);
+    quillix::TSingleInstance instance(quillix::SingleInstancePlace(home));
     if (!instance.Claim()) return 0;
 
-    const std::string home = quillix::ResolveHomeFolder(options.Home);
     quillix::SetAppHomeFolder(home);
     InstallLocaleFormats();
     quillix::TCalcConfig settings(quillix::SettingsFilePath(home));
@@ -84,6 +87,8 @@ int main(int argc, char** argv) {
     startup.HelpEngine.Version = qVersion();
     startup.HelpEngine.FriendlyName = "Qt help window";
     quillix::TDLogFile log(startup);
+    quillix::SetDiagNoteReceiver([&log](std::string_view line) { log.LogLine(line); });
+    if (!instance.Problem().isEmpty()) quillix::DiagNote(instance.Problem().toStdString());
     quillix::TLibraryCallRunner runner;
 
     quillix::Tfrm_main window(log);
@@ -92,5 +97,7 @@ int main(int argc, char** argv) {
     window.ShowAtStart(options.StartHidden);
     // After the window is up, so that a slow service never delays the start.
     quillix::StartUpdateCheck(&window);
-    return app.exec();
+    const int status = app.exec();
+    quillix::SetDiagNoteReceiver({});
+    return status;
 }

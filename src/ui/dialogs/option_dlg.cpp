@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "config/calc_config.h"
 #include "config/comma_text.h"
 #include "config/configor.h"
 #include "config/digits_choice.h"
@@ -93,6 +94,8 @@ void TfrmOptionDlg::Load() {
 }
 
 bool TfrmOptionDlg::ApplyOptions() {
+    const TSettingsBatch batch(
+        &settings_);  // what OK applies reaches the disk at once, in one save
     try {
         padPage_->SaveAll();
     } catch (const std::exception& failure) {

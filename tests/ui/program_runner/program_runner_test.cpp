@@ -15,6 +15,7 @@
 #include "calc_drop_down.h"
 #include "dialogs/dialog_launchers.h"
 #include "model/value_format.h"
+#include "support/fifo_watch.h"
 #include "support/library_programs.h"
 #include "support/ui_environment.h"
 
@@ -262,6 +263,19 @@ TEST_F(ProgramRunner, AnUnreadableProgramFileIsReportedAndNotShown) {
     Tfrm_ProgramRun runner;
     EXPECT_FALSE(runner.Load("Broken"));
     EXPECT_EQ(env.Prompts().Messages().size(), 1);
+}
+
+TEST_F(ProgramRunner, AFifoInTheLibraryIsReportedWithoutAWait) {
+    env.HomeFolder().MakeDir("UserPrograms");
+    const TFifoWatch fifo(env.HomeFolder().File("UserPrograms/Loan.prg"));
+    ASSERT_TRUE(fifo.Made());
+    env.ReloadLibraries();
+    env.Prompts().ExpectMessages();
+    Tfrm_ProgramRun runner;
+    EXPECT_FALSE(runner.Load("Loan"));
+    EXPECT_EQ(env.Prompts().Messages(),
+              QStringList{QString::fromStdString("Cannot read \"" + fifo.Path() +
+                                                 "\": Not a regular file")});
 }
 
 TEST_F(ProgramRunner, AModelessRunnerFreesItselfWhenClosed) {
