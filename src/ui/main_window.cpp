@@ -14,6 +14,7 @@
 #include <QWindow>
 
 #include "app/app_home.h"
+#include "app/app_icon.h"
 #include "app/tray_icon.h"
 #include "config/calc_config.h"
 #include "config/digits_choice.h"
@@ -55,7 +56,7 @@ IConfigor* Settings() {
 Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log_(log) {
     setObjectName(QStringLiteral("frm_main"));
     setWindowTitle(QString::fromLatin1(kProductName));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quillix.svg")));
+    setWindowIcon(ApplicationIcon());
 
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
