@@ -115,4 +115,14 @@ inline std::vector<std::string> HelpPhrases(const std::string& help) {
     return phrases;
 }
 
+// The phrases of the help that the manual page (its source) does not say.
+inline std::vector<std::string> PhrasesTheManPageLacks(const std::string& manSource,
+                                                       const std::string& help) {
+    const std::string page = ManPagePlainText(manSource);
+    std::vector<std::string> lacking;
+    for (const std::string& phrase : HelpPhrases(help))
+        if (page.find(phrase) == std::string::npos) lacking.push_back(phrase);
+    return lacking;
+}
+
 }  // namespace quillix::test
