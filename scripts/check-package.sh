@@ -48,7 +48,7 @@ for size in 16 32 48 64 128 256; do
   icon=$pkg/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
   file "$icon" | grep -q "PNG image data, $size x $size" || fail "no ${size}x${size} icon"
 done
-for image in $(grep -o '<image>[^<]*</image>' "$metainfo" | sed 's|.*/||; s|\.png</image>||'); do
+for image in $(grep -o '<image>[^<]*</image>' "$metainfo" | sed 's|</image>||; s|.*/||; s|\.png$||'); do
   grep -q "\"$image%1\"" scripts/screens/screens_main.cpp ||
     grep -q "\$out/$image.png" scripts/screenshots.sh ||
     fail "the screenshot $image.png is not one scripts/screenshots.sh writes"
