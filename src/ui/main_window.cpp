@@ -18,6 +18,7 @@
 #include <climits>
 
 #include "app/app_home.h"
+#include "app/app_icon.h"
 #include "app/start_options.h"
 #include "app/tray_icon.h"
 #include "common/window_placement.h"
@@ -86,7 +87,7 @@ QRect PlacementOnScreen(const TScreenRect& wanted, const QSize& minimum) {
 Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log_(log) {
     setObjectName(QStringLiteral("frm_main"));
     setWindowTitle(QString::fromLatin1(kProductName));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quillix.svg")));
+    setWindowIcon(ApplicationIcon());
 
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/app_home.h"
+#include "app/app_icon.h"
 #include "app/single_instance.h"
 #include "app/start_options.h"
 #include "common/date_format.h"
@@ -64,8 +65,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillix"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLIX_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillix.svg")));
-    QApplication::setDesktopFileName(QStringLiteral("quillix"));
+    QApplication::setWindowIcon(quillix::ApplicationIcon());
+    // Names the installed desktop entry, so that the desktop shows its icon.
+    QApplication::setDesktopFileName(QStringLiteral(QUILLIX_APP_ID));
     // Hidden in the tray with every dialog closed, the program still runs.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -75,6 +77,11 @@ int main(int argc, char** argv) {
     quillix::TSingleInstance instance(quillix::SingleInstancePlace(home));
     if (!instance.Claim()) return 0;
 
+    // The first start of an installed program makes its private home; the
+    // settings start at their defaults and are written there on the way out.
+    std::string homeError;
+    if (!quillix::CreateHomeFolder(home, &homeError)) std::cerr << "quillix: " << homeError << "
+";
     quillix::SetAppHomeFolder(home);
     InstallLocaleFormats();
     quillix::TCalcConfig settings(quillix::SettingsFilePath(home));
