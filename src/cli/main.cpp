@@ -23,15 +23,18 @@ std::string UsageText() {
          << "  --fixed N    fixed display format with N decimals (0..18) for this run\n"
          << "  --json       print one JSON object instead of text\n"
          << "  --help       this text\n"
-         << "  --version    the program's version\n\n"
+         << "  --version    the program's version\n"
+         << "  --           the end of the options (quillix-cli eval -- -1)\n\n"
          << "subcommands:\n";
     for (const Subcommand& sub : Subcommands())
         text << "  " << sub.usage << "\n";
     text << "\n"
-         << "\"--\" ends the options: quillix-cli eval -- -1\n\n"
-         << "exit status: 0 success; 1 the command failed (message on stderr), and for\n"
-         << "call and eval a result that is an error value (with --json its VALUE is\n"
-         << "still printed), for run any output that is an error value; 2 usage error\n";
+         << "exit status:\n"
+         << "  0  success\n"
+         << "  1  the command failed (its message on stderr)\n"
+         << "  1  call or eval gave an error value (with --json its VALUE is still printed)\n"
+         << "  1  run gave an error value for an output\n"
+         << "  2  usage error\n";
     return text.str();
 }
 

@@ -80,9 +80,11 @@ int main(int argc, char** argv) {
     // The first start of an installed program makes its private home; the
     // settings start at their defaults and are written there on the way out.
     std::string homeError;
-    if (!quillix::CreateHomeFolder(home, &homeError)) std::cerr << "quillix: " << homeError << "
-";
-    quillix::SetAppHomeFolder(home);
+    if (!quillix::CreateHomeFolder(home, &homeError))
+        std::cerr << "quillix: " << homeError
+                  << "
+                     ";
+            quillix::SetAppHomeFolder(home);
     InstallLocaleFormats();
     quillix::TCalcConfig settings(quillix::SettingsFilePath(home));
     std::vector<std::string> commandLine(argv, argv + argc);
