@@ -32,6 +32,9 @@ enum class TSetting {
     MainAutoRun,
     KeypadInputMode,
     KeypadQuickVarNames,
+    KeypadRPNStyle,
+    MainKeepTape,
+    MainShowTape,
     OnlineCheckUpgrade,
     OnlineUpgradeUrl,
     MainLibraryFileFolder,
@@ -56,7 +59,7 @@ struct TSettingDef {
 // "Main"/"Left" and "Top" default to the window's current position, whose design
 // value is given; "Width" and "Height" default to its current size, here 0: the
 // window applies a stored size only when both are greater than 0.
-inline constexpr std::array<TSettingDef, 22> kSettingsTable = {{
+inline constexpr std::array<TSettingDef, 25> kSettingsTable = {{
     {TSetting::MainLeft, "Main", "Left", TSettingType::Integer, "258", false, false},
     {TSetting::MainTop, "Main", "Top", TSettingType::Integer, "193", false, false},
     {TSetting::MainWidth, "Main", "Width", TSettingType::Integer, "0", false, false},
@@ -74,6 +77,11 @@ inline constexpr std::array<TSettingDef, 22> kSettingsTable = {{
     {TSetting::KeypadInputMode, "Keypad", "InputMode", TSettingType::Integer, "2", false, false},
     {TSetting::KeypadQuickVarNames, "Keypad", "QuickVarNames", TSettingType::Text, "", false,
      false},
+    // How RPN works: "Classic" or "Stack" (see engine/rpn_style.h).
+    {TSetting::KeypadRPNStyle, "Keypad", "RPNStyle", TSettingType::Text, "Classic", false, false},
+    // The calculation tape is kept in the home folder between runs; its panel is shown.
+    {TSetting::MainKeepTape, "Main", "KeepTape", TSettingType::Boolean, "1", false, false},
+    {TSetting::MainShowTape, "Main", "ShowTape", TSettingType::Boolean, "0", false, false},
     {TSetting::OnlineCheckUpgrade, "Online", "CheckUpgrade", TSettingType::Boolean, "0", false,
      false},
     {TSetting::OnlineUpgradeUrl, "Online", "UpgradeUrl", TSettingType::Text, "", false, false},
