@@ -47,7 +47,7 @@ function __quillix_cli_argument_is --argument-names subcommand position
             continue
         end
         switch $token
-            case --program --save --set --family
+            case --program --save --set --family --rpn-style
                 set skip 1
             case '-[0-9.]*'
                 set count (math $count + 1)
@@ -93,7 +93,9 @@ complete -c quillix-cli -n '__fish_seen_subcommand_from keys eval' -l program -r
     -d 'A program file'
 complete -c quillix-cli -n '__fish_seen_subcommand_from keys eval' -l save -r -F \
     -d 'Save the program to this file'
+complete -c quillix-cli -n '__fish_seen_subcommand_from keys' -l rpn-style -x \
+    -a 'classic stack' -d 'Run the keys in RPN of this style'
 complete -c quillix-cli -n '__fish_seen_subcommand_from eval' -l set -x \
     -d 'Store the result as this variable'
 complete -c quillix-cli -n '__fish_seen_subcommand_from keys' \
-    -a '(__quillix_cli_query functions | string match -r "^[^\t]*\t[^\t]*\t[^\t]*\tX\$" | string split -f3 \t) Today Mod And Or Xor Not Enter BS RPN ALG'
+    -a '(__quillix_cli_query functions | string match -r "^[^\t]*\t[^\t]*\t[^\t]*\tX\$" | string split -f3 \t) Today Mod And Or Xor Not Enter BS RPN ALG swap roll drop lastx'
