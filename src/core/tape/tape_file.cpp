@@ -9,6 +9,7 @@
 #include <cstring>
 #include <optional>
 #include <pugixml.hpp>
+#include <sstream>
 
 #include "common/atomic_file.h"
 #include "common/diag_note.h"
@@ -23,14 +24,6 @@ namespace quillix {
 namespace {
 
 constexpr const char* kVersion = "1";
-
-class StringWriter final : public pugi::xml_writer {
-  public:
-    void write(const void* data, std::size_t size) override {
-        text.append(static_cast<const char*>(data), size);
-    }
-    std::string text;
-};
 
 bool Exists(const std::string& path) {
     struct stat info {};
@@ -164,9 +157,9 @@ std::string TapeFileText(const TTape& tape) {
         line.append_attribute("Shown").set_value(entry.Shown.c_str());
         line.append_attribute("Formula").set_value(entry.Formula.c_str());
     }
-    StringWriter out;
+    std::ostringstream out;
     document.save(out, "  ", pugi::format_indent, pugi::encoding_utf8);
-    return std::move(out.text);
+    return std::move(out).str();
 }
 
 bool WriteTapeFile(const std::string& path, const TTape& tape, std::string* error) {
