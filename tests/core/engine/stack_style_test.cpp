@@ -49,23 +49,19 @@ TEST_F(StackStyle, WorkedSequencesInBothStyles) {
         {"2 Enter 3 Enter Enter", {"3", "3", "M=1"}, {"3", "3", "M=3"}},
         {"2 Enter 3 Enter 4 * -", {"-10", "2-3*4", "M=0"}, {"-10", "2-3*4", "M=0"}},
         {"3 Enter 4 + 5 *", {"35", "(3+4)*5", "M=0"}, {"35", "(3+4)*5", "M=0"}},
-        {"1 Enter 2 3", {"23", "23", "M=1"}, {"23", "23", "M=1"}},
         {"1 Enter BS 2", {"2", "2", "M=1"}, {"2", "2", "M=1"}},
         {"2 Enter Sqrt 3", {"3", "3", "M=1"}, {"3", "3", "M=2"}},
         // x<->y
         {"1 Enter 2 x↔y -", {"-1", "1-2", "M=0"}, {"1", "2-1", "M=0"}},
-        {"1 Enter 2 x↔y x↔y", {"2", "2", "M=1"}, {"2", "2", "M=1"}},
         {"1 Enter 2 + 3 Enter 4 * x↔y", {"12", "3*4", "M=1"}, {"3", "1+2", "M=1"}},
         {"1 Enter 2 + 3 Enter 4 * x↔y -", {"-9", "1+2-3*4", "M=0"}, {"9", "3*4-(1+2)", "M=0"}},
         // R-down: X to the bottom, the top to X; as many turns as levels bring it back.
         {"1 Enter 2 Enter 3 R↓", {"3", "3", "M=2"}, {"2", "2", "M=2"}},
-        {"1 Enter 2 Enter 3 R↓ R↓", {"3", "3", "M=2"}, {"1", "1", "M=2"}},
         {"1 Enter 2 Enter 3 R↓ R↓ R↓", {"3", "3", "M=2"}, {"3", "3", "M=2"}},
         {"1 Enter 2 Enter 3 R↓ +", {"5", "2+3", "M=1"}, {"3", "1+2", "M=1"}},
         // Drop
         {"1 Enter 2 Drop", {"2", "2", "M=1"}, {"1", "1", "M=0"}},
         {"3 Enter 4 Enter 5 Drop Drop", {"5", "5", "M=2"}, {"3", "3", "M=0"}},
-        {"7 Enter 2 x↔y Drop", {"2", "2", "M=1"}, {"2", "2", "M=0"}},
         // LastX brings back X as it was before the last operation, with its tree.
         {"9 Sqrt LastX", {"3", "Sqrt(9)", "M=0"}, {"9", "9", "M=1"}},
         {"9 Sqrt LastX +", {"3", "Sqrt(9)", "M=0"}, {"12", "Sqrt(9)+9", "M=0"}},
@@ -80,7 +76,6 @@ TEST_F(StackStyle, WorkedSequencesInBothStyles) {
         {"5 -", {"5", "5", "M=0"}, {"-5", "0-5", "M=0"}},
         {"5 x↔y", {"5", "5", "M=0"}, {"0", "0", "M=1"}},
         {"5 Drop", {"5", "5", "M=0"}, {"0", "0", "M=0"}},
-        {"5 R↓", {"5", "5", "M=0"}, {"5", "5", "M=0"}},
         {"LastX", {"0", "0", "M=0"}, {"0", "0", "M=0"}},
         {"50 %", {"50", "50", "M=0"}, {"0", "0*50%", "M=0"}},
         {"5 Enter +/- +", {"-5", "-5", "M=0"}, {"0", "5+-5", "M=0"}},
@@ -160,20 +155,6 @@ TEST_F(StackStyle, SwitchingStylesKeepsTheCalculation) {
     ExpectShown(engine, {"8", "4+4", "M=2"});
 }
 
-TEST_F(StackStyle, TheSwappedValuesKeepTheirIdentity) {
-    TCalcEngine engine;
-    Press(InStyle(engine, TRPNStyle::Stack), "1 Enter 2 +");
-    const ValueRef sum = engine.Stack().X;
-    Press(engine, "7 x↔y");
-    EXPECT_EQ(engine.Stack().X, sum);
-    Press(engine, "R↓");
-    EXPECT_EQ(engine.Stack().Values.GetItem(0), sum);
-    // LastX is a copy: the operand inside the product stays where it is.
-    Press(engine, "R↓ Sqrt LastX");
-    EXPECT_NE(engine.Stack().X, sum);
-    EXPECT_EQ(ExpressionText(engine), "1+2");
-}
-
 TEST_F(StackStyle, StackLevelsNameTheLevelsAboveX) {
     TCalcEngine engine;
     Press(InStyle(engine, TRPNStyle::Stack), "1 Enter 2 + 3 Enter 4 Enter 5 Enter 6 Enter 7");
@@ -218,16 +199,6 @@ TEST_F(StackStyle, ALongRandomSessionKeepsTheStackWhole) {
             ASSERT_TRUE(stack.Values.GetItem(level));
     }
     EXPECT_FALSE(DisplayText(engine).empty());
-}
-
-TEST(RPNStyleSetting, ReadsTheTextOfTheSetting) {
-    EXPECT_EQ(ParseRPNStyle("Stack"), TRPNStyle::Stack);
-    EXPECT_EQ(ParseRPNStyle(" stack\t"), TRPNStyle::Stack);
-    EXPECT_EQ(ParseRPNStyle("Classic"), TRPNStyle::Classic);
-    EXPECT_EQ(ParseRPNStyle("Stacks"), TRPNStyle::Classic);
-    EXPECT_EQ(ParseRPNStyle(""), TRPNStyle::Classic);
-    EXPECT_EQ(RPNStyleText(TRPNStyle::Stack), "Stack");
-    EXPECT_EQ(RPNStyleText(TRPNStyle::Classic), "Classic");
 }
 
 }  // namespace

@@ -67,22 +67,12 @@ TEST_F(TapeKeeper, TheNextRunFindsTheTapeAndInsertsItsLines) {
     const ValueRef once = TapeLineValue(tape, 1, &document);
     EXPECT_EQ(TapeLineValue(tape, 1, &document), once);
 
-    struct Row {
-        int line;
-        const char* display;
-        const char* expression;
-    };
-    const Row rows[] = {
-        {0, "5", "2+3"},
-        {1, "21", "A+1"},  // kept from the first insert
-        {2, "Floating point division by zero", "1/0"},
-    };
-    for (const Row& row : rows) {
-        TCalcEngine engine;
-        InsertTapeLine(engine, tape, row.line, nullptr);
-        EXPECT_EQ(DisplayText(engine), row.display);
-        EXPECT_EQ(ExpressionText(engine), row.expression);
-    }
+    // In another calculation: the line's value as it was first rebuilt.
+    TCalcEngine other;
+    InsertTapeLine(other, tape, 1, nullptr);
+    EXPECT_EQ(DisplayText(other), "21");
+    InsertTapeLine(other, tape, 2, nullptr);
+    EXPECT_EQ(DisplayText(other), "Floating point division by zero");
     Session third(home.Path());
     TCalcEngine engine;
     InsertTapeLine(engine, third.tape, 1, nullptr);  // no A any more
