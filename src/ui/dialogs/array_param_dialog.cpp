@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "calc_drop_down.h"
+#include "drop_down/calc_drop_down.h"
 
 namespace quillix {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/dialog_launchers.h"
+#include "launchers.h"
 
 namespace quillix {
 

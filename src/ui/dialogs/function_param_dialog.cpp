@@ -13,18 +13,18 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
-#include "app/app_home.h"
-#include "calc_drop_down.h"
 #include "common/number_text.h"
 #include "config/comma_text.h"
 #include "config/config_errors.h"
 #include "config/configor.h"
 #include "config/last_data.h"
 #include "dialogs/array_param_dialog.h"
-#include "dialogs/dialog_launchers.h"
+#include "drop_down/calc_drop_down.h"
 #include "functions/func_catalogue.h"
+#include "launchers.h"
 #include "model/operate_func.h"
 #include "model/operate_user.h"
+#include "platform/app_home.h"
 #include "platform/user_prompts.h"
 #include "vars_view_intf.h"
 

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/text_compare.h"
-#include "dialogs/dialog_launchers.h"
+#include "launchers.h"
 #include "platform/user_prompts.h"
 #include "vars/library_names.h"
 #include "vars/user_func_folder.h"

@@ -11,9 +11,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "calc_drop_down.h"
-#include "dialogs/dialog_launchers.h"
 #include "dialogs/source_view.h"
+#include "drop_down/calc_drop_down.h"
+#include "launchers.h"
 #include "model/calc_vars_intf.h"
 #include "model/operate_user.h"
 #include "platform/user_prompts.h"

@@ -12,8 +12,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "calc_drop_down.h"
-#include "dialogs/dialog_launchers.h"
+#include "drop_down/calc_drop_down.h"
+#include "launchers.h"
 #include "platform/help_topics.h"
 #include "tools/date_calculations.h"
 #include "tools/date_fields.h"

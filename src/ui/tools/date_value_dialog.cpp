@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "common/calendar.h"
-#include "dialogs/dialog_launchers.h"
+#include "launchers.h"
 #include "tools/date_fields.h"
 
 namespace quillix {

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "dialogs/dialog_launchers.h"
+#include "launchers.h"
 #include "platform/help_topics.h"
 #include "tools/decimal_places_box.h"
 #include "tools/finance_pages.h"

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc_drop_down.h"
+#include "drop_down/calc_drop_down.h"
 #include "model/value_format.h"
 #include "tools/finance_pages.h"
 #include "tools/schedule_table.h"

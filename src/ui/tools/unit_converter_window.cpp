@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/app_units.h"
-#include "calc_drop_down.h"
 #include "convert/converter_choice.h"
 #include "convert/custom_units.h"
 #include "convert/unit_converter.h"
-#include "dialogs/dialog_launchers.h"
+#include "drop_down/calc_drop_down.h"
+#include "launchers.h"
+#include "platform/app_units.h"
 #include "platform/help_topics.h"
 #include "tools/custom_units_dialog.h"
 #include "tools/decimal_places_box.h"

@@ -12,9 +12,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "calc_drop_down.h"
-#include "dialogs/dialog_launchers.h"
+#include "drop_down/calc_drop_down.h"
 #include "functions/func_date.h"
+#include "launchers.h"
 #include "platform/help_request.h"
 #include "support/ui_environment.h"
 #include "tools/date_value_dialog.h"

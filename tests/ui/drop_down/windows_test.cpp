@@ -9,10 +9,10 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "calc_drop_down.h"
-#include "drop_down_calc.h"
-#include "drop_down_vars.h"
-#include "keypad_frame.h"
+#include "drop_down/calc_drop_down.h"
+#include "drop_down/drop_down_calc.h"
+#include "drop_down/drop_down_vars.h"
+#include "keypad/keypad_frame.h"
 #include "model/calc_operate.h"
 #include "support/ui_environment.h"
 

@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "calc_drop_down.h"
+#include "drop_down/calc_drop_down.h"
 #include "model/value_format.h"
 #include "platform/help_request.h"
 #include "platform/value_format_notice.h"

@@ -6,7 +6,7 @@
 #include <QCompleter>
 #include <QStringListModel>
 
-#include "formula_field.h"
+#include "keypad/formula_field.h"
 #include "keypad/keypad_test_support.h"
 #include "model/calc_commands.h"
 

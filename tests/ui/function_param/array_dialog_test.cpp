@@ -5,8 +5,8 @@
 
 #include <QLineEdit>
 
-#include "calc_drop_down.h"
 #include "dialogs/array_param_dialog.h"
+#include "drop_down/calc_drop_down.h"
 #include "support/ui_environment.h"
 
 namespace quillix {

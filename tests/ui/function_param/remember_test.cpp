@@ -5,9 +5,9 @@
 
 #include <QLineEdit>
 
-#include "calc_drop_down.h"
 #include "config/last_data.h"
 #include "dialogs/function_param_dialog.h"
+#include "drop_down/calc_drop_down.h"
 #include "fake_vars_view.h"
 #include "functions/func_catalogue.h"
 #include "model/operate_func.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/dialog_launchers.h"
 #include "keypad_test_support.h"
+#include "launchers.h"
 
 namespace quillix::test {
 namespace {

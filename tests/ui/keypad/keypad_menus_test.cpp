@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/text_compare.h"
-#include "dialogs/dialog_launchers.h"
 #include "functions/func_catalogue.h"
-#include "keypad_function_menu.h"
+#include "keypad/keypad_function_menu.h"
 #include "keypad_test_support.h"
+#include "launchers.h"
 #include "model/operate_binary.h"
 #include "model/operate_func.h"
 

@@ -16,8 +16,8 @@
 #include <sstream>
 #include <string>
 
-#include "keypad_buttons.h"
-#include "keypad_frame.h"
+#include "keypad/keypad_buttons.h"
+#include "keypad/keypad_frame.h"
 #include "support/ui_environment.h"
 
 namespace quillix::test {

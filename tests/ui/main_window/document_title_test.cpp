@@ -11,11 +11,11 @@
 
 #include "dialogs/library_manager.h"
 #include "dialogs/library_views.h"
-#include "main_window.h"
 #include "support/ui_environment.h"
 #include "vars/calc_vars.h"
 #include "vars/user_libraries.h"
-#include "vars_view.h"
+#include "vars_view/vars_view.h"
+#include "window/main_window.h"
 
 namespace quillix::test {
 namespace {

@@ -14,10 +14,10 @@
 
 #include "common/diag_note.h"
 #include "config/calc_config.h"
-#include "main_window.h"
 #include "platform/skin_references.h"
 #include "support/fifo_watch.h"
 #include "support/ui_environment.h"
+#include "window/main_window.h"
 
 namespace quillix::test {
 namespace {

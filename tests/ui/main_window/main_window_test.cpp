@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window.h"
+#include "window/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +11,15 @@
 #include <QTest>
 #include <QWhatsThis>
 
-#include "app/tray_icon.h"
 #include "dialogs/option_dlg.h"
-#include "keypad_frame.h"
+#include "keypad/keypad_frame.h"
 #include "model/value_format.h"
 #include "platform/help_window.h"
 #include "platform/hint_filter.h"
 #include "support/ui_environment.h"
 #include "vars/calc_vars.h"
 #include "vars/user_libraries.h"
+#include "window/tray_icon.h"
 
 namespace quillix::test {
 namespace {

@@ -15,11 +15,11 @@
 #include <functional>
 
 #include "config/settings_table.h"
-#include "dialogs/dialog_launchers.h"
 #include "dialogs/option_dlg.h"
 #include "dialogs/options_pad_page.h"
 #include "dialogs/options_quick_names_page.h"
 #include "functions/func_catalogue.h"
+#include "launchers.h"
 #include "model/value_format.h"
 #include "platform/autostart_file.h"
 #include "platform/dialog_driver.h"

@@ -11,9 +11,9 @@
 #include <functional>
 #include <vector>
 
-#include "dialogs/dialog_launchers.h"
 #include "dialogs/program_properties.h"
 #include "dialogs/variable_properties.h"
+#include "launchers.h"
 #include "model/operate_binary.h"
 #include "platform/dialog_driver.h"
 #include "support/node_builder.h"

@@ -11,10 +11,10 @@
 #include <QTableWidget>
 #include <QTimer>
 
-#include "app/app_units.h"
-#include "calc_drop_down.h"
 #include "convert/converter_choice.h"
 #include "convert/custom_units.h"
+#include "drop_down/calc_drop_down.h"
+#include "platform/app_units.h"
 #include "platform/help_request.h"
 #include "support/ui_environment.h"
 #include "tools/custom_units_dialog.h"

@@ -16,13 +16,13 @@
 #include <QWidget>
 #include <optional>
 
+#include "app/update_check.h"
 #include "config/settings_table.h"
 #include "dialogs/about_box.h"
-#include "dialogs/dialog_launchers.h"
 #include "dialogs/upgrade_dialog.h"
+#include "launchers.h"
 #include "platform/browser.h"
 #include "platform/dialog_driver.h"
-#include "platform/update_check.h"
 #include "support/ui_environment.h"
 
 namespace quillix {

@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 
-#include "dialogs/dialog_launchers.h"
+#include "launchers.h"
 #include "vars_view_fixture.h"
 
 namespace quillix::test {

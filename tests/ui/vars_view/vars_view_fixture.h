@@ -18,8 +18,8 @@
 #include "model/operate_binary.h"
 #include "support/node_builder.h"
 #include "support/ui_environment.h"
-#include "vars_model.h"
-#include "vars_view.h"
+#include "vars_view/vars_model.h"
+#include "vars_view/vars_view.h"
 
 namespace quillix::test {
 

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "vars_formula_edit.h"
+#include "vars_view/vars_formula_edit.h"
 #include "vars_view_fixture.h"
 
 namespace quillix::test {

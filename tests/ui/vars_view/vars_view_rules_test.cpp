@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "vars_view_rules.h"
+#include "vars_view/vars_view_rules.h"
 
 namespace quillix {
 namespace {
