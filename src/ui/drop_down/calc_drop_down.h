@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <cstdint>
 
+#include "drop_down/drop_down_host.h"
 #include "model/calc_value.h"
 
 class QLineEdit;
@@ -22,7 +23,7 @@ class TEditEx;
 class Tfrm_DropDownCalc;
 class Tfrm_DropDownVars;
 
-class TCalcDropDown : public QFrame {
+class TCalcDropDown : public QFrame, public IDropDownHost {
     Q_OBJECT
   public:
     explicit TCalcDropDown(QWidget* parent = nullptr);
@@ -32,7 +33,7 @@ class TCalcDropDown : public QFrame {
     void AssignNumber(std::uint8_t kind, long double number);
     // The value becomes a clone of value (number, kind and formula).
     void AssignValue(const TCalcValue& value);
-    const TCalcValue& Value() const { return *value_; }
+    const TCalcValue& Value() const override { return *value_; }
     bool IsTextEmpty() const;
     // The edit shows the value in plain style; the hint is its reference text.
     void ShowValue();
@@ -42,7 +43,8 @@ class TCalcDropDown : public QFrame {
 
     // What the drop-down windows give back: the field's value is let go and
     // value takes its place (the calculator window is not reloaded).
-    void TakeOver(ValueRef value);
+    void TakeOver(ValueRef value) override;
+    QWidget& Anchor() override { return *this; }
 
     // The two buttons: each window is created on first use, placed under the
     // field inside the screen's available area and shown.

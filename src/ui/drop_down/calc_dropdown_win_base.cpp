@@ -6,7 +6,6 @@
 #include <QScreen>
 
 #include "common/drop_down_placement.h"
-#include "drop_down/calc_drop_down.h"
 
 namespace quillix {
 
@@ -18,15 +17,16 @@ TScreenRect ToScreenRect(const QRect& rect) {
 
 }  // namespace
 
-Tfrm_CalcDropdownWinBase::Tfrm_CalcDropdownWinBase(TCalcDropDown& field)
-    : QFrame(&field, Qt::Tool | Qt::FramelessWindowHint), field_(field) {
+Tfrm_CalcDropdownWinBase::Tfrm_CalcDropdownWinBase(IDropDownHost& field)
+    : QFrame(&field.Anchor(), Qt::Tool | Qt::FramelessWindowHint), field_(field) {
     setFrameShape(QFrame::Box);
 }
 
 void Tfrm_CalcDropdownWinBase::DropDown() {
     adjustSize();
-    const QRect fieldRect(field_.mapToGlobal(QPoint(0, 0)), field_.size());
-    QScreen* screen = field_.screen() ? field_.screen() : QGuiApplication::primaryScreen();
+    const QWidget& anchor = field_.Anchor();
+    const QRect fieldRect(anchor.mapToGlobal(QPoint(0, 0)), anchor.size());
+    QScreen* screen = anchor.screen() ? anchor.screen() : QGuiApplication::primaryScreen();
     const TScreenRect place = PlaceDropDown(ToScreenRect(fieldRect), width(), height(),
                                             ToScreenRect(screen->availableGeometry()));
     setGeometry(place.Left, place.Top, place.Width, place.Height);

@@ -7,14 +7,14 @@
 
 #include <QFrame>
 
-namespace quillix {
+#include "drop_down/drop_down_host.h"
 
-class TCalcDropDown;
+namespace quillix {
 
 class Tfrm_CalcDropdownWinBase : public QFrame {
     Q_OBJECT
   public:
-    explicit Tfrm_CalcDropdownWinBase(TCalcDropDown& field);
+    explicit Tfrm_CalcDropdownWinBase(IDropDownHost& field);
 
     // Placed under the field and shown, activated.
     void DropDown();
@@ -27,13 +27,13 @@ class Tfrm_CalcDropdownWinBase : public QFrame {
     void closed();
 
   protected:
-    TCalcDropDown& Field() const { return field_; }
+    IDropDownHost& Field() const { return field_; }
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    TCalcDropDown& field_;
+    IDropDownHost& field_;
     bool autoHide_ = true;
 };
 

@@ -8,12 +8,12 @@
 #include <QVBoxLayout>
 
 #include "common/number_text.h"
-#include "drop_down/calc_drop_down.h"
 #include "keypad/keypad_frame.h"
+#include "model/calc_value.h"
 
 namespace quillix {
 
-Tfrm_DropDownCalc::Tfrm_DropDownCalc(TCalcDropDown& field) : Tfrm_CalcDropdownWinBase(field) {
+Tfrm_DropDownCalc::Tfrm_DropDownCalc(IDropDownHost& field) : Tfrm_CalcDropdownWinBase(field) {
     setAccessibleName(tr("Calculator"));
     keypad_ = new Tfra_KeypadFW(this);
     keypad_->SetFunctionPadVisible(false);

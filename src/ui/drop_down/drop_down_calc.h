@@ -16,7 +16,7 @@ class Tfra_KeypadFW;
 class Tfrm_DropDownCalc : public Tfrm_CalcDropdownWinBase {
     Q_OBJECT
   public:
-    explicit Tfrm_DropDownCalc(TCalcDropDown& field);
+    explicit Tfrm_DropDownCalc(IDropDownHost& field);
 
     Tfra_KeypadFW& Keypad() const { return *keypad_; }
     // The keypad clears and takes a clone of the field's value as X.

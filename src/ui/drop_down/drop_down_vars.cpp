@@ -6,12 +6,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "drop_down/calc_drop_down.h"
+#include "model/calc_value.h"
 #include "model/calc_vars_intf.h"
 
 namespace quillix {
 
-Tfrm_DropDownVars::Tfrm_DropDownVars(TCalcDropDown& field) : Tfrm_CalcDropdownWinBase(field) {
+Tfrm_DropDownVars::Tfrm_DropDownVars(IDropDownHost& field) : Tfrm_CalcDropdownWinBase(field) {
     setAccessibleName(tr("Variables"));
     list_ = new QTableWidget(0, 2, this);
     list_->setAccessibleName(tr("Variables"));

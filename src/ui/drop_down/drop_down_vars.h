@@ -17,7 +17,7 @@ class TCalcValue;
 class Tfrm_DropDownVars : public Tfrm_CalcDropdownWinBase {
     Q_OBJECT
   public:
-    explicit Tfrm_DropDownVars(TCalcDropDown& field);
+    explicit Tfrm_DropDownVars(IDropDownHost& field);
 
     QTableWidget* List() const { return list_; }
     // Fills the list from the program document, one row per variable in order.
