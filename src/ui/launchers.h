@@ -47,6 +47,19 @@ void RunUnitConverter(QWidget* parent);
 void RunFinanceBox(QWidget* parent);
 void RunDateCalculations(QWidget* parent);
 
+// The tool windows in the order the keypad's "Programs" menu and the tray's
+// menu list them, each with the caption of either menu.
+struct TToolWindow {
+    const char* KeypadCaption;
+    const char* TrayCaption;
+    void (*Run)(QWidget* parent);
+};
+inline constexpr TToolWindow kToolWindows[] = {
+    {"DateCalculations", "Date Calculations", &RunDateCalculations},
+    {"Finance Box", "Finance Box", &RunFinanceBox},
+    {"Unit Converter", "Unit Converter", &RunUnitConverter},
+};
+
 // The memory view window bound to an engine; owned by parent, shown modeless.
 QWidget* CreateMemoryView(QWidget* parent, TCalcEngine& engine);
 

@@ -94,20 +94,9 @@ QMenu* Tfra_KeypadFW::FunctionsMenu() {
 void Tfra_KeypadFW::BuildProgramsMenu() {
     programsMenu_ = new QMenu(this);
     programsMenu_->setObjectName(QStringLiteral("pm_programs"));
-    struct TTool {
-        const char* Caption;
-        void (*Run)(QWidget*);
-        TDialogKind Kind;
-    };
-    static const TTool kTools[] = {
-        {"DateCalculations", &RunDateCalculations, TDialogKind::DateCalculations},
-        {"Finance Box", &RunFinanceBox, TDialogKind::FinanceBox},
-        {"Unit Converter", &RunUnitConverter, TDialogKind::UnitConverter},
-    };
-    for (const TTool& tool : kTools) {
-        QAction* action = programsMenu_->addAction(QString::fromLatin1(tool.Caption));
+    for (const TToolWindow& tool : kToolWindows) {
+        QAction* action = programsMenu_->addAction(QString::fromLatin1(tool.KeypadCaption));
         connect(action, &QAction::triggered, this, [this, run = tool.Run] { RunTool(run); });
-        dialogActions_.emplace_back(action, static_cast<int>(tool.Kind));
     }
     programsMenu_->addSeparator();
     myProgramMenu_ = programsMenu_->addMenu(QStringLiteral("My Program"));

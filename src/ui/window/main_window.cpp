@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/start_options.h"
 #include "common/window_placement.h"
 #include "config/calc_config.h"
 #include "config/digits_choice.h"
@@ -120,7 +119,7 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
     varsView_->SetKeypad(&keypad_->Keypad());
     if (IConfigor* settings = Settings())
         settings->AddChangeHandler(0, TConfigChangeHandler::Bind<&Tfrm_main::ConfigChanged>(*this));
-    tray_ = new TTrayIcon(*this);
+    tray_ = new TTrayIcon(*this, {[this] { ToggleShown(); }, [this](auto run) { RunTool(run); }});
     helpEngine_ = std::make_unique<TQtHelpEngine>();
     THelpHookSetup setup;
     setup.HelpFile = (HelpFolder() + QLatin1Char('/') + QLatin1String(kHelpFileName)).toStdString();

@@ -96,6 +96,7 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     template <class Run>
     auto Modal(Run run);
     void OpenLibraryManager(bool functions);
+    void RunTool(void (*run)(QWidget*));
     void OpenMemoryView();
     void OpenOptions();
 

@@ -175,6 +175,10 @@ void Tfrm_main::OpenLibraryManager(bool functions) {
     UpdateCommandStates();
 }
 
+void Tfrm_main::RunTool(void (*run)(QWidget*)) {
+    Modal([&] { run(this); });
+}
+
 void Tfrm_main::OpenMemoryView() {
     if (!memoryView_) memoryView_.reset(CreateMemoryView(this, keypad_->Engine()));
     if (!memoryView_) return;

@@ -10,7 +10,6 @@
 #include "launchers.h"
 #include "platform/user_prompts.h"
 #include "vars/user_func_folder.h"
-#include "window/main_window.h"
 
 namespace quillix {
 namespace {
@@ -30,29 +29,18 @@ void TTrayIcon::SetTrayProbe(std::function<bool()> probe) {
     TrayProbe() = std::move(probe);
 }
 
-TTrayIcon::TTrayIcon(Tfrm_main& window) : QObject(&window), window_(window) {
+TTrayIcon::TTrayIcon(QWidget& window, TTrayActions actions)
+    : QObject(&window), window_(window), actions_(std::move(actions)) {
     menu_ = new QMenu(&window);
-    connect(menu_->addAction(QStringLiteral("Show/Hide main window")), &QAction::triggered, &window,
-            &Tfrm_main::ToggleShown);
+    connect(menu_->addAction(QStringLiteral("Show/Hide main window")), &QAction::triggered, this,
+            [this] { actions_.ToggleWindow(); });
     if (QAction* options = window.findChild<QAction*>(QStringLiteral("actOptions")))
         menu_->addAction(options);
     menu_->addSeparator();
-    const std::pair<const char*, TDialogKind> tools[] = {
-        {"Date Calculations", TDialogKind::DateCalculations},
-        {"Finance Box", TDialogKind::FinanceBox},
-        {"Unit Converter", TDialogKind::UnitConverter},
-    };
-    for (const auto& [caption, kind] : tools) {
-        QAction* action = menu_->addAction(QString::fromLatin1(caption));
-        action->setEnabled(DialogAvailable(kind));
-        connect(action, &QAction::triggered, &window, [this, kind = kind] {
-            Tfra_KeypadFW& keypad = window_.Keypad();
-            keypad.UnregisterHotkeys();
-            if (kind == TDialogKind::DateCalculations) RunDateCalculations(&window_);
-            if (kind == TDialogKind::FinanceBox) RunFinanceBox(&window_);
-            if (kind == TDialogKind::UnitConverter) RunUnitConverter(&window_);
-            keypad.RegisterHotkeys(true);
-        });
+    for (const TToolWindow& tool : kToolWindows) {
+        QAction* action = menu_->addAction(QString::fromLatin1(tool.TrayCaption));
+        connect(action, &QAction::triggered, this,
+                [this, run = tool.Run] { actions_.RunTool(run); });
     }
     programs_ = menu_->addMenu(QStringLiteral("My Programs"));
     menu_->addSeparator();
@@ -67,7 +55,7 @@ TTrayIcon::TTrayIcon(Tfrm_main& window) : QObject(&window), window_(window) {
     connect(icon_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
-                    window_.ToggleShown();
+                    actions_.ToggleWindow();
             });
     icon_->show();
 }

@@ -10,15 +10,22 @@
 
 class QMenu;
 class QSystemTrayIcon;
+class QWidget;
 
 namespace quillix {
 
-class Tfrm_main;
+// What the icon's menu asks of the window it belongs to.
+struct TTrayActions {
+    std::function<void()> ToggleWindow;
+    // Runs a tool window modal over the window, its keys suspended meanwhile.
+    std::function<void(void (*run)(QWidget* parent))> RunTool;
+};
 
 class TTrayIcon : public QObject {
     Q_OBJECT
   public:
-    explicit TTrayIcon(Tfrm_main& window);
+    // window: the main window, which holds the "actOptions" action.
+    TTrayIcon(QWidget& window, TTrayActions actions);
     bool Available() const;
     // Whether the desktop has a notification area; tests replace the question
     // (an empty one asks Qt again). Read when an icon is made.
@@ -29,7 +36,8 @@ class TTrayIcon : public QObject {
     void RebuildPrograms();
 
   private:
-    Tfrm_main& window_;
+    QWidget& window_;
+    TTrayActions actions_;
     QSystemTrayIcon* icon_ = nullptr;
     QMenu* menu_ = nullptr;
     QMenu* programs_ = nullptr;
