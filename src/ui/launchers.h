@@ -73,23 +73,4 @@ void RunCreateFunction(QWidget* parent, ICalcVars& document);
 bool RunOptions(QWidget* parent);
 void RunAbout(QWidget* parent);
 
-// Which of the dialogs above exist in this build; a caller disables the
-// command of a dialog that does not.
-enum class TDialogKind {
-    FunctionParam,
-    DateValue,
-    ProgramRunner,
-    LibraryManager,
-    UnitConverter,
-    FinanceBox,
-    DateCalculations,
-    MemoryView,
-    VariableProperties,
-    ProgramProperties,
-    CreateFunction,
-    Options,
-    About,
-};
-bool DialogAvailable(TDialogKind kind);
-
 }  // namespace quillix

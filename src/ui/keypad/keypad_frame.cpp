@@ -103,7 +103,6 @@ Tfra_KeypadFW::Tfra_KeypadFW(QWidget* parent)
         padCreator_ = std::make_unique<TFuncPadCreator>(*settings_);
     }
     RebuildFunctionPad();
-    UpdateDialogCommands();
     documentListener_ = std::make_unique<TDocumentListener>([this](std::uint8_t) { Refresh(); });
 }
 
@@ -216,7 +215,6 @@ bool Tfra_KeypadFW::HotkeysRegistered() const {
 void Tfra_KeypadFW::RebuildFunctionPad() {
     if (!padCreator_) return;
     padCreator_->Load(padPanel_.get(), false);
-    UpdateDialogCommands();
 }
 
 void Tfra_KeypadFW::ApplyInputMode(int inputMode) {

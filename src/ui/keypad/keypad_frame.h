@@ -111,7 +111,6 @@ class Tfra_KeypadFW : public QFrame {
     void PadButtonClicked(const QAbstractButton& button);
     QAbstractButton* Button(const char* name) const;
     QAbstractButton* ButtonOfCode(std::uint8_t code) const;
-    void UpdateDialogCommands();
     // Settings.
     void ConfigChanged(TCalcConfig& settings, const std::string& section, std::intptr_t tag,
                        const TConfigValue& value, const std::string& key);
@@ -155,8 +154,6 @@ class Tfra_KeypadFW : public QFrame {
     QMenu* variablesMenu_ = nullptr;
     // The buttons that a press of their command plays, by command code.
     std::map<std::uint8_t, QAbstractButton*> pressButtons_;
-    // Menu entries that open a dialog, disabled while that dialog is missing.
-    std::vector<std::pair<QAction*, int>> dialogActions_;
 };
 
 }  // namespace quillix

@@ -260,19 +260,6 @@ void Tfra_KeypadFW::PopupAtButton(QMenu* menu, const char* buttonName) {
     menu->popup(at);
 }
 
-void Tfra_KeypadFW::UpdateDialogCommands() {
-    Button("bb_date")->setEnabled(DialogAvailable(TDialogKind::DateValue));
-    for (const auto& [action, kind] : dialogActions_)
-        action->setEnabled(DialogAvailable(static_cast<TDialogKind>(kind)));
-    if (!padCreator_ || DialogAvailable(TDialogKind::FunctionParam)) return;
-    const auto& items = padCreator_->Items();
-    for (std::size_t tag = 0; tag < items.size(); ++tag) {
-        const TFuncPadClick click = padCreator_->ClickAction(static_cast<int>(tag));
-        if (click.Action == TFuncPadAction::OpenParamDialog && items[tag]->Button)
-            items[tag]->Button->SetEnabled(false);
-    }
-}
-
 void Tfra_KeypadFW::SetFunctionPadVisible(bool visible) {
     pad_->setVisible(visible);
 }

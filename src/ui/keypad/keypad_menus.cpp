@@ -64,10 +64,6 @@ void Tfra_KeypadFW::BuildFunctionsMenu() {
             if (entry.Apply) {
                 connect(action, &QAction::triggered, this,
                         [this, funcID] { ApplyFunction(funcID); });
-                const TFuncDataItem* row = FindFunc(funcID);
-                if (row && row->ParamCount >= 1)
-                    dialogActions_.emplace_back(action,
-                                                static_cast<int>(TDialogKind::FunctionParam));
             } else {
                 connect(action, &QAction::triggered, this, [this, funcID] {
                     TCalcCommondData data;
@@ -87,7 +83,6 @@ QMenu* Tfra_KeypadFW::FunctionsMenu() {
     if (!root) myFunctionsMenu_->clear();
     BuildLibraryMenu(myFunctionsMenu_, root,
                      [this](TUserFuncObj& function) { UserFunctionChosen(function); });
-    UpdateDialogCommands();
     return functionsMenu_;
 }
 
@@ -107,10 +102,6 @@ QMenu* Tfra_KeypadFW::ProgramsMenu() {
     if (!root) myProgramMenu_->clear();
     BuildLibraryMenu(myProgramMenu_, root,
                      [this](TUserFuncObj& program) { ProgramChosen(program); });
-    const bool runner = DialogAvailable(TDialogKind::ProgramRunner);
-    for (QAction* action : myProgramMenu_->findChildren<QAction*>())
-        if (!action->menu()) action->setEnabled(runner);
-    UpdateDialogCommands();
     return programsMenu_;
 }
 
@@ -148,7 +139,6 @@ void Tfra_KeypadFW::ApplyFunction(int funcID) {
     if (row->ParamCount < 1) {
         node = std::make_unique<TCalcOperateMultiFunc>(static_cast<std::uint8_t>(funcID));
     } else {
-        if (!DialogAvailable(TDialogKind::FunctionParam)) return Prompts().Beep();
         TKeypadModalScope modal(*this);
         node = RunFunctionParamDialog(this, *row, false);
     }
@@ -180,8 +170,6 @@ void Tfra_KeypadFW::UserFunctionChosen(TUserFuncObj& function) {
     if (row.ParamCount <= 0) {
         node = std::make_unique<TCalcOperateUserFunc>(name);
     } else {
-        // The parameters cannot be asked for until that dialog exists.
-        if (!DialogAvailable(TDialogKind::FunctionParam)) return Prompts().Beep();
         TKeypadModalScope modal(*this);
         node = RunFunctionParamDialog(this, row, true);
     }
@@ -189,7 +177,6 @@ void Tfra_KeypadFW::UserFunctionChosen(TUserFuncObj& function) {
 }
 
 void Tfra_KeypadFW::ProgramChosen(TUserFuncObj& program) {
-    if (!DialogAvailable(TDialogKind::ProgramRunner)) return;
     const std::string name = program.Name();
     TKeypadModalScope modal(*this);
     RunProgramRunner(this, name, true);
@@ -201,7 +188,6 @@ void Tfra_KeypadFW::RunTool(void (*run)(QWidget*)) {
 }
 
 void Tfra_KeypadFW::DateChosen() {
-    if (!DialogAvailable(TDialogKind::DateValue)) return;
     TKeypadModalScope modal(*this);
     double day = 0;
     if (!RunDateValueDialog(this, day)) return;

@@ -300,9 +300,6 @@ void Tfra_VarsView::UpdateEnabled() {
     facts.SelectedRows = SelectedRows();
     facts.HasVars = vars_ != nullptr;
     facts.HasKeypad = keypad_ != nullptr;
-    facts.PropertiesDialog = DialogAvailable(TDialogKind::VariableProperties);
-    facts.ProgramPropertiesDialog = DialogAvailable(TDialogKind::ProgramProperties);
-    facts.CreateFunctionDialog = DialogAvailable(TDialogKind::CreateFunction);
     const TVarsCommandStates states = VarsCommandStates(facts);
     const std::pair<const char*, bool> rules[] = {
         {"&Up", states.Up},
@@ -396,7 +393,7 @@ void Tfra_VarsView::ApplyStatistical(int funcID) {
 
 void Tfra_VarsView::ShowProperties() {
     const std::vector<int> rows = SelectedRows();
-    if (!vars_ || rows.size() != 1 || !DialogAvailable(TDialogKind::VariableProperties)) return;
+    if (!vars_ || rows.size() != 1) return;
     TCalcValueWarper* entry = model_->EntryAt(rows.front());
     if (!entry) return;
     TModalBracket modal(keypad_);
@@ -404,13 +401,13 @@ void Tfra_VarsView::ShowProperties() {
 }
 
 void Tfra_VarsView::ShowProgramProperties() {
-    if (!vars_ || !DialogAvailable(TDialogKind::ProgramProperties)) return;
+    if (!vars_) return;
     TModalBracket modal(keypad_);
     RunProgramProperties(this, *vars_);
 }
 
 void Tfra_VarsView::CreateFunction() {
-    if (!vars_ || !DialogAvailable(TDialogKind::CreateFunction)) return;
+    if (!vars_) return;
     TModalBracket modal(keypad_);
     RunCreateFunction(this, *vars_);
 }

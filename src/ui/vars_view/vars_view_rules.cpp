@@ -16,10 +16,10 @@ TVarsCommandStates VarsCommandStates(const TVarsViewFacts& facts) {
     states.SetType = some;
     states.Delete = some;
     states.Clear = true;
-    states.CreateFunction = facts.CreateFunctionDialog;
+    states.CreateFunction = true;
     states.Statistical = facts.HasKeypad;
-    states.Properties = one && facts.PropertiesDialog;
-    states.ProgramProperties = facts.ProgramPropertiesDialog;
+    states.Properties = one;
+    states.ProgramProperties = true;
     states.EditFormula = one;
     return states;
 }

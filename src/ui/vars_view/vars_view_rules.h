@@ -14,10 +14,6 @@ struct TVarsViewFacts {
     std::vector<int> SelectedRows;  // ascending
     bool HasVars = false;
     bool HasKeypad = false;
-    // Whether the dialogs behind the commands exist in this build.
-    bool PropertiesDialog = false;
-    bool ProgramPropertiesDialog = false;
-    bool CreateFunctionDialog = false;
 };
 
 struct TVarsCommandStates {

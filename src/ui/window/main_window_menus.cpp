@@ -62,11 +62,6 @@ void Tfrm_main::BuildMenus() {
     connect(memoryView, &QAction::triggered, this, &Tfrm_main::OpenMemoryView);
     file->addSeparator();
     connect(AddAction(file, "&Exit"), &QAction::triggered, this, &QWidget::close);
-    // Until the library manager exists, a program can be neither opened nor named.
-    const bool libraryManager = DialogAvailable(TDialogKind::LibraryManager);
-    for (QAction* action : {open, saveAs, programManager, functionManager})
-        action->setVisible(true), action->setEnabled(libraryManager);
-    memoryView->setEnabled(DialogAvailable(TDialogKind::MemoryView));
     connect(file, &QMenu::aboutToShow, this, &Tfrm_main::UpdateCommandStates);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -107,7 +102,6 @@ void Tfrm_main::BuildMenus() {
     options->addSeparator();
     QAction* optionsAction = AddAction(options, "&Options");
     optionsAction->setObjectName(QStringLiteral("actOptions"));
-    optionsAction->setEnabled(DialogAvailable(TDialogKind::Options));
     connect(optionsAction, &QAction::triggered, this, &Tfrm_main::OpenOptions);
 
     skinsMenu_ = menuBar()->addMenu(QStringLiteral("&Skins"));
@@ -121,7 +115,6 @@ void Tfrm_main::BuildMenus() {
             [] { OpenInBrowser(QString::fromLatin1(kDownloadPage)); });
     help->addSeparator();
     QAction* about = AddAction(help, "&About Quillix");
-    about->setEnabled(DialogAvailable(TDialogKind::About));
     connect(about, &QAction::triggered, this, [this] { Modal([this] { RunAbout(this); }); });
 }
 
@@ -159,7 +152,6 @@ TSaveAnswer Tfrm_main::AskSaveChanges(const std::string& question) {
 }
 
 std::optional<TProgramPick> Tfrm_main::PickProgram(int mode) {
-    if (!DialogAvailable(TDialogKind::LibraryManager)) return std::nullopt;
     const TLibraryChoice choice = RunLibraryManager(this, libraries_->Programs(), mode);
     if (!choice.Ok) return std::nullopt;
     return TProgramPick{choice.ResultName, choice.CurrentFolder};

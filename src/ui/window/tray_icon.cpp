@@ -70,13 +70,9 @@ void TTrayIcon::Hide() {
 
 void TTrayIcon::RebuildPrograms() {
     IUserFuncFolder* library = UserProgramsIntf();
-    const bool runner = DialogAvailable(TDialogKind::ProgramRunner);
-    Tfra_KeypadFW::BuildLibraryMenu(programs_, library ? &library->GetFolder() : nullptr,
-                                    [this, runner](TUserFuncObj& program) {
-                                        if (runner)
-                                            RunProgramRunner(&window_, program.Name(), false);
-                                    });
-    programs_->setEnabled(runner);
+    Tfra_KeypadFW::BuildLibraryMenu(
+        programs_, library ? &library->GetFolder() : nullptr,
+        [this](TUserFuncObj& program) { RunProgramRunner(&window_, program.Name(), false); });
 }
 
 }  // namespace quillix

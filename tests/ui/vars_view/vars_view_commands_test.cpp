@@ -212,13 +212,17 @@ TEST_F(VarsViewCommandsTest, CopiesTheValueText) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "-1.5");
 }
 
-TEST_F(VarsViewCommandsTest, DialogCommandsFollowTheDialogsOfTheBuild) {
+TEST_F(VarsViewCommandsTest, DialogCommandsNeedTheirSelection) {
     FillFive();
+    Select({});
+    EXPECT_FALSE(Enabled("Properties"));
+    EXPECT_TRUE(Enabled("Program Properties"));
+    EXPECT_TRUE(Enabled("Create function"));
+    EXPECT_TRUE(Button("Create Function")->isEnabled());
     Select({0});
-    EXPECT_EQ(Enabled("Properties"), DialogAvailable(TDialogKind::VariableProperties));
-    EXPECT_EQ(Enabled("Program Properties"), DialogAvailable(TDialogKind::ProgramProperties));
-    EXPECT_EQ(Enabled("Create function"), DialogAvailable(TDialogKind::CreateFunction));
-    EXPECT_EQ(Button("Create Function")->isEnabled(), DialogAvailable(TDialogKind::CreateFunction));
+    EXPECT_TRUE(Enabled("Properties"));
+    Select({0, 1});
+    EXPECT_FALSE(Enabled("Properties"));
 }
 
 TEST_F(VarsViewCommandsTest, WithoutASetEveryCommandIsOff) {
