@@ -17,7 +17,6 @@
 #include "keypad/formula_field.h"
 #include "keypad/func_pad_buttons.h"
 #include "keypad/keypad_hotkeys.h"
-#include "keypad/keypad_modal_scope.h"
 #include "platform/user_prompts.h"
 #include "vars/document_listener.h"
 #include "vars/quick_var_names.h"
@@ -56,6 +55,8 @@ class TKeypadIntfs final : public IKeypad {
     }
     void RegisterHotkeys(bool respectModal) override { keypad_.RegisterHotkeys(respectModal); }
     void UnregisterHotkeys() override { keypad_.UnregisterHotkeys(); }
+    bool HotkeysRegistered() const override { return keypad_.HotkeysRegistered(); }
+    bool HotkeysRespectModal() const override { return keypad_.hotkeys_->RespectsModal(); }
     void EndModal() override { emit keypad_.endModal(); }
     void BeginModal() override { emit keypad_.beginModal(); }
     void ApplyFunction(int funcID) override { keypad_.ApplyFunction(funcID); }
@@ -63,19 +64,6 @@ class TKeypadIntfs final : public IKeypad {
   private:
     Tfra_KeypadFW& keypad_;
 };
-
-TKeypadModalScope::TKeypadModalScope(Tfra_KeypadFW& keypad)
-    : keypad_(keypad),
-      wasRegistered_(keypad.HotkeysRegistered()),
-      respectModal_(keypad.hotkeys_->RespectsModal()) {
-    keypad_.UnregisterHotkeys();
-    keypad_.Keypad().BeginModal();
-}
-
-TKeypadModalScope::~TKeypadModalScope() {
-    keypad_.Keypad().EndModal();
-    if (wasRegistered_) keypad_.RegisterHotkeys(respectModal_);
-}
 
 Tfra_KeypadFW::Tfra_KeypadFW(QWidget* parent)
     : QFrame(parent), engine_(std::make_unique<TCalcEngine>(kModeALG)) {

@@ -97,7 +97,6 @@ class Tfra_KeypadFW : public QFrame {
 
   private:
     friend class TKeypadIntfs;
-    friend class TKeypadModalScope;
     void PressCommand(std::uint8_t code, const TCalcCommondData* data);
     void ApplyFunction(int funcID);
     // Layout (keypad_frame.cpp).

@@ -9,7 +9,6 @@
 #include "functions/func_catalogue.h"
 #include "keypad/keypad_frame.h"
 #include "keypad/keypad_function_menu.h"
-#include "keypad/keypad_modal_scope.h"
 #include "launchers.h"
 #include "model/operate_func.h"
 #include "model/operate_user.h"
@@ -139,7 +138,7 @@ void Tfra_KeypadFW::ApplyFunction(int funcID) {
     if (row->ParamCount < 1) {
         node = std::make_unique<TCalcOperateMultiFunc>(static_cast<std::uint8_t>(funcID));
     } else {
-        TKeypadModalScope modal(*this);
+        const TKeypadModalScope modal(&Keypad());
         node = RunFunctionParamDialog(this, *row, false);
     }
     if (node) InsertNode(std::move(node));
@@ -170,7 +169,7 @@ void Tfra_KeypadFW::UserFunctionChosen(TUserFuncObj& function) {
     if (row.ParamCount <= 0) {
         node = std::make_unique<TCalcOperateUserFunc>(name);
     } else {
-        TKeypadModalScope modal(*this);
+        const TKeypadModalScope modal(&Keypad());
         node = RunFunctionParamDialog(this, row, true);
     }
     if (node) InsertNode(std::move(node));
@@ -178,17 +177,17 @@ void Tfra_KeypadFW::UserFunctionChosen(TUserFuncObj& function) {
 
 void Tfra_KeypadFW::ProgramChosen(TUserFuncObj& program) {
     const std::string name = program.Name();
-    TKeypadModalScope modal(*this);
+    const TKeypadModalScope modal(&Keypad());
     RunProgramRunner(this, name, true);
 }
 
 void Tfra_KeypadFW::RunTool(void (*run)(QWidget*)) {
-    TKeypadModalScope modal(*this);
+    const TKeypadModalScope modal(&Keypad());
     run(this);
 }
 
 void Tfra_KeypadFW::DateChosen() {
-    TKeypadModalScope modal(*this);
+    const TKeypadModalScope modal(&Keypad());
     double day = 0;
     if (!RunDateValueDialog(this, day)) return;
     TCalcCommondData data;

@@ -5,7 +5,6 @@
 #include <QMenu>
 
 #include "keypad/keypad_frame.h"
-#include "keypad/keypad_modal_scope.h"
 #include "model/calc_vars_intf.h"
 #include "platform/user_prompts.h"
 #include "vars/quick_var_names.h"
@@ -76,7 +75,7 @@ void Tfra_KeypadFW::AddVariableOther() {
     // X as it is now, whatever happens while the box is open.
     const ValueRef x = engine_->Stack().X;
     const QString proposal = QString::fromStdString(quickNames_->NextV());
-    TKeypadModalScope modal(*this);
+    const TKeypadModalScope modal(&Keypad());
     std::optional<QString> name = Prompts().AskText(this, kInputBoxCaption, kNamePrompt, proposal);
     while (name && vars->Exists(name->toStdString()))
         name = Prompts().AskText(this, kInputBoxCaption, kNameExistsPrompt, *name);

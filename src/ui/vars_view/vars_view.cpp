@@ -40,26 +40,6 @@ constexpr TStatisticalEntry kStatistical[] = {
 constexpr int kRoleColumnWidth = 22;
 constexpr int kValueColumnWidth = 120;
 
-// Hot keys off and the host told while one of the view's dialogs is open.
-class TModalBracket {
-  public:
-    explicit TModalBracket(IKeypad* keypad) : keypad_(keypad) {
-        if (!keypad_) return;
-        keypad_->UnregisterHotkeys();
-        keypad_->BeginModal();
-    }
-    ~TModalBracket() {
-        if (!keypad_) return;
-        keypad_->EndModal();
-        keypad_->RegisterHotkeys(true);
-    }
-    TModalBracket(const TModalBracket&) = delete;
-    TModalBracket& operator=(const TModalBracket&) = delete;
-
-  private:
-    IKeypad* keypad_;
-};
-
 }  // namespace
 
 Tfra_VarsView::Tfra_VarsView(QWidget* parent) : QFrame(parent) {
@@ -396,19 +376,19 @@ void Tfra_VarsView::ShowProperties() {
     if (!vars_ || rows.size() != 1) return;
     TCalcValueWarper* entry = model_->EntryAt(rows.front());
     if (!entry) return;
-    TModalBracket modal(keypad_);
+    const TKeypadModalScope modal(keypad_);
     RunVariableProperties(this, *entry);
 }
 
 void Tfra_VarsView::ShowProgramProperties() {
     if (!vars_) return;
-    TModalBracket modal(keypad_);
+    const TKeypadModalScope modal(keypad_);
     RunProgramProperties(this, *vars_);
 }
 
 void Tfra_VarsView::CreateFunction() {
     if (!vars_) return;
-    TModalBracket modal(keypad_);
+    const TKeypadModalScope modal(keypad_);
     RunCreateFunction(this, *vars_);
 }
 
@@ -418,7 +398,7 @@ void Tfra_VarsView::EditFormula() {
     const TCalcValueWarper* entry = model_->EntryAt(rows.front());
     if (!entry || !entry->Value) return;
     const std::string name = entry->Value->Name();
-    TModalBracket modal(keypad_);
+    const TKeypadModalScope modal(keypad_);
     EditVariableFormula(this, *vars_, name);
 }
 

@@ -92,7 +92,7 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     void RefreshValues();
     void ShowHelp(int context);
     bool RouteWhatsThis(QObject* watched);
-    // Runs a modal dialog with the keypad's keys suspended around it.
+    // Runs a modal dialog inside the keypad's TKeypadModalScope.
     template <class Run>
     auto Modal(Run run);
     void OpenLibraryManager(bool functions);

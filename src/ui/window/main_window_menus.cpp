@@ -34,11 +34,7 @@ QAction* AddAction(QMenu* menu, const char* caption, const QKeySequence& shortcu
 
 template <class Run>
 auto Tfrm_main::Modal(Run run) {
-    keypad_->UnregisterHotkeys();
-    struct Restore {
-        Tfra_KeypadFW* keypad;
-        ~Restore() { keypad->RegisterHotkeys(true); }
-    } restore{keypad_};
+    const TKeypadModalScope modal(&keypad_->Keypad());
     return run();
 }
 

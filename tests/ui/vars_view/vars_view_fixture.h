@@ -32,8 +32,16 @@ class TRecordingKeypad final : public IKeypad {
     void PressCommand(std::uint8_t code, const TCalcCommondData* data) override {
         Presses.push_back({code, data ? data->Value : ValueRef()});
     }
-    void RegisterHotkeys(bool) override { Calls.push_back("RegisterHotkeys"); }
-    void UnregisterHotkeys() override { Calls.push_back("UnregisterHotkeys"); }
+    void RegisterHotkeys(bool) override {
+        Calls.push_back("RegisterHotkeys");
+        Registered = true;
+    }
+    void UnregisterHotkeys() override {
+        Calls.push_back("UnregisterHotkeys");
+        Registered = false;
+    }
+    bool HotkeysRegistered() const override { return Registered; }
+    bool HotkeysRespectModal() const override { return true; }
     void EndModal() override { Calls.push_back("EndModal"); }
     void BeginModal() override { Calls.push_back("BeginModal"); }
     void ApplyFunction(int funcID) override { Functions.push_back(funcID); }
@@ -41,6 +49,7 @@ class TRecordingKeypad final : public IKeypad {
     std::vector<TPress> Presses;
     std::vector<int> Functions;
     std::vector<std::string> Calls;
+    bool Registered = true;
 };
 
 class VarsViewTest : public ::testing::Test {

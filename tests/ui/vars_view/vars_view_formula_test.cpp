@@ -47,6 +47,22 @@ TEST_F(VarsViewFormulaTest, ReplacesTheFormulaAndDependantsRecalculate) {
                                                       "RegisterHotkeys"}));
 }
 
+// The keys come back only to a keypad that had them: a window that was not
+// active (its keys off) does not take the keys of the one that is.
+TEST_F(VarsViewFormulaTest, TheBoxLeavesTheKeysAsItFoundThem) {
+    for (const bool registered : {true, false}) {
+        keypad.Calls.clear();
+        keypad.Registered = registered;
+        Select({0});
+        env.Prompts().ScriptText(std::nullopt);
+        view->Action("Edit formula...")->trigger();
+        EXPECT_EQ(keypad.Registered, registered);
+        std::vector<std::string> expected{"UnregisterHotkeys", "BeginModal", "EndModal"};
+        if (registered) expected.push_back("RegisterHotkeys");
+        EXPECT_EQ(keypad.Calls, expected) << registered;
+    }
+}
+
 TEST_F(VarsViewFormulaTest, RefusalsAndErrorsAreAskedAgainAndChangeNothing) {
     const struct {
         const char* Name;
