@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "drop_down/calc_drop_down.h"
+#include "platform/dialog_driver.h"
 
 namespace quillix {
 
@@ -58,7 +59,7 @@ Tfrm_ArrayParam::Tfrm_ArrayParam(QWidget* parent, const QString& caption,
 }
 
 bool Tfrm_ArrayParam::Execute() {
-    return exec() == QDialog::Accepted;
+    return ExecDialog(*this) == QDialog::Accepted;
 }
 
 void Tfrm_ArrayParam::accept() {

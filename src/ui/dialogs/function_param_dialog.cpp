@@ -25,6 +25,7 @@
 #include "model/operate_func.h"
 #include "model/operate_user.h"
 #include "platform/app_home.h"
+#include "platform/dialog_driver.h"
 #include "platform/user_prompts.h"
 #include "vars_view_intf.h"
 
@@ -114,7 +115,7 @@ bool Tfrm_FunctionParam::Execute() {
         if (remember_) Remember();
         return true;
     }
-    return exec() == QDialog::Accepted;
+    return ExecDialog(*this) == QDialog::Accepted;
 }
 
 void Tfrm_FunctionParam::accept() {

@@ -14,6 +14,7 @@
 
 #include "common/text_compare.h"
 #include "launchers.h"
+#include "platform/dialog_driver.h"
 #include "platform/user_prompts.h"
 #include "vars/library_names.h"
 #include "vars/user_func_folder.h"
@@ -283,7 +284,7 @@ bool Tfrm_Open::MayReplace(const TUserFuncObj* existing) {
 }
 
 bool Tfrm_Open::Show() {
-    return exec() == QDialog::Accepted;
+    return ExecDialog(*this) == QDialog::Accepted;
 }
 
 void Tfrm_Open::ShowReason(const std::string& reason) {

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/text_compare.h"
+#include "dialogs/function_param_dialog.h"
+#include "drop_down/calc_drop_down.h"
 #include "functions/func_catalogue.h"
 #include "keypad/keypad_function_menu.h"
 #include "keypad_test_support.h"
@@ -59,13 +61,30 @@ TEST_F(KeypadTest, TheNotButtonAppliesTheSameFunctionAsTheLogicEntry) {
     EXPECT_TRUE(Expression().startsWith("Not")) << Expression().toStdString();
 }
 
-TEST_F(KeypadTest, TodayIsInsertedWithoutADialogAndHypotNeedsOne) {
+TEST_F(KeypadTest, TodayIsInsertedWithoutADialog) {
     Entry(keypad->FunctionsMenu(), {"Date", "Today"})->trigger();
     EXPECT_TRUE(env.Prompts().Records().empty());
     ASSERT_TRUE(keypad->Engine().Stack().X);
     EXPECT_EQ(keypad->Engine().Stack().X->CVType(), cvDate);
     EXPECT_EQ(Expression(), "Today()");
-    ASSERT_NE(Entry(keypad->FunctionsMenu(), {"Trigonometry", "Trigonometry", "Hypot"}), nullptr);
+}
+
+TEST_F(KeypadTest, HypotAsksItsArgumentsWithTheKeysAtRest) {
+    Activate();
+    bool keysWhileAsked = true;
+    env.Dialogs().ScriptFor<Tfrm_FunctionParam>([&](Tfrm_FunctionParam& dialog) {
+        keysWhileAsked = keypad->HotkeysRegistered();
+        dialog.Box("X")->AssignNumber(cvNumber, 3);
+        dialog.Box("Y")->AssignNumber(cvNumber, 4);
+        dialog.accept();
+        return dialog.result();
+    });
+    Entry(keypad->FunctionsMenu(), {"Trigonometry", "Trigonometry", "Hypot"})->trigger();
+    EXPECT_TRUE(env.Dialogs().ScriptUsed());
+    EXPECT_FALSE(keysWhileAsked);
+    EXPECT_TRUE(keypad->HotkeysRegistered());
+    EXPECT_EQ(Display(), "5");
+    EXPECT_EQ(Expression(), "Hypot(3,4)");
 }
 
 TEST_F(KeypadTest, ProgramsMenuOffersTheToolWindows) {

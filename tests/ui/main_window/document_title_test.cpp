@@ -3,10 +3,8 @@
 // the File commands and the library manager's rename and move.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <functional>
 
 #include "dialogs/library_manager.h"
@@ -31,24 +29,19 @@ class DocumentTitle : public ::testing::Test {
     TCalcVars& Document() const { return window->Document(); }
 
     // Answers the library manager that the next File command opens.
-    static void AnswerManager(std::function<void(Tfrm_Open&)> answer) {
-        QTimer::singleShot(0, [answer = std::move(answer)] {
-            auto* manager = qobject_cast<Tfrm_Open*>(QApplication::activeModalWidget());
-            ASSERT_NE(manager, nullptr);
-            answer(*manager);
-        });
-    }
-    static void PickProgram(const char* name) {
-        AnswerManager([name](Tfrm_Open& manager) {
+    void PickProgram(const char* name) {
+        env.Dialogs().ScriptFor<Tfrm_Open>([name](Tfrm_Open& manager) {
             QListWidgetItem* item = manager.List()->ItemNamed(QString::fromLatin1(name));
-            ASSERT_NE(item, nullptr) << name;
-            manager.DoubleClickItem(item);
+            EXPECT_NE(item, nullptr) << name;
+            if (item) manager.DoubleClickItem(item);
+            return manager.result();
         });
     }
-    static void NameProgram(const char* name) {
-        AnswerManager([name](Tfrm_Open& manager) {
+    void NameProgram(const char* name) {
+        env.Dialogs().ScriptFor<Tfrm_Open>([name](Tfrm_Open& manager) {
             manager.NameBox()->setText(QString::fromLatin1(name));
             manager.Confirm();
+            return manager.result();
         });
     }
     void SaveLoanAndStartAnew() {

@@ -22,7 +22,6 @@
 #include "dialogs/upgrade_dialog.h"
 #include "launchers.h"
 #include "platform/browser.h"
-#include "platform/dialog_driver.h"
 #include "support/ui_environment.h"
 
 namespace quillix {
@@ -74,10 +73,7 @@ class UpdateCheck : public ::testing::Test {
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
         SetUrlOpener([this](const QUrl& url) { opened.push_back(url.toString()); });
     }
-    void TearDown() override {
-        SetUrlOpener({});
-        SetDialogDriver({});
-    }
+    void TearDown() override { SetUrlOpener({}); }
     void Configure(bool check, const QString& url) {
         IConfigor& settings = env.Settings().Configor();
         settings.WriteBool("Online", "CheckUpgrade", check);
@@ -212,8 +208,7 @@ TEST_F(UpdateCheck, DownloadOpensOnlyWebAddresses) {
 
 TEST_F(UpdateCheck, AboutBoxShowsTheVersionAndOpensTheWebSite) {
     bool shown = false;
-    SetDialogDriver([&](QDialog& dialog) {
-        auto& about = dynamic_cast<TAboutBox&>(dialog);
+    env.Dialogs().ScriptFor<TAboutBox>([&](TAboutBox& about) {
         EXPECT_EQ(about.windowTitle(), "About");
         EXPECT_EQ(about.VersionLine()->text(), "Version:0.1");
         emit about.WebSiteLink()->linkActivated(QString::fromLatin1(kWebSiteAddress));
