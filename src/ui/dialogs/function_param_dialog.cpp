@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/function_param_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +18,7 @@
 #include "config/configor.h"
 #include "config/last_data.h"
 #include "dialogs/array_param_dialog.h"
+#include "dialogs/dialog_buttons.h"
 #include "drop_down/calc_drop_down.h"
 #include "functions/func_catalogue.h"
 #include "launchers.h"
@@ -82,15 +82,10 @@ Tfrm_FunctionParam::Tfrm_FunctionParam(QWidget* parent, const TFuncDataItem& ite
     helpLine_ = new QLabel;
     helpLine_->setWordWrap(true);
     helpLine_->setAccessibleName(tr("Parameter help"));
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group_, 1);
     layout->addWidget(helpLine_);
-    layout->addWidget(buttons);
+    AddOkCancel(*this, *layout);
 }
 
 Tfrm_FunctionParam::~Tfrm_FunctionParam() = default;

@@ -118,7 +118,7 @@ void Tfrm_Open::BuildWindow() {
     nameLabel_ = new QLabel(QStringLiteral("Name:"), this);
     nameBox_ = new QLineEdit(this);
     nameLabel_->setBuddy(nameBox_);
-    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
+    ok_ = new QPushButton(QStringLiteral("&OK"), this);
     cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &Tfrm_Open::Confirm);

@@ -178,8 +178,7 @@ void Tfrm_Open::ImportFiles() {
     for (const QString& path : paths) {
         if (!MayReplace(current_->ImportReplaces(path.toStdString()))) continue;
         if (!current_->ImportFile(path.toStdString()))
-            Prompts().ShowError(this,
-                                QStringLiteral("file '") + path + QStringLiteral("'import error!"));
+            Prompts().ShowError(this, QStringLiteral("Cannot import the file '%1'.").arg(path));
     }
     RebuildList();
 }

@@ -19,7 +19,7 @@ Tfrm_DropDownCalc::Tfrm_DropDownCalc(IDropDownHost& field) : Tfrm_CalcDropdownWi
     keypad_->SetFunctionPadVisible(false);
     keypad_->SetVarsButtonVisible(true);
     keypad_->SetHelpEnabled(false);
-    okButton_ = new QPushButton(tr("&Ok"), this);
+    okButton_ = new QPushButton(tr("&OK"), this);
     cancelButton_ = new QPushButton(tr("&Cancel"), this);
 
     auto* buttons = new QHBoxLayout;

@@ -2,7 +2,7 @@
 #pragma once
 // Tfrm_DropDownCalc: the calculator drop-down of the number field, a whole
 // keypad with its own engine. It starts from the field's value and gives its X
-// back, formula and all, on "&Ok"; "&Cancel" leaves the field as it was. The
+// back, formula and all, on "&OK"; "&Cancel" leaves the field as it was. The
 // field also clears and pastes through it.
 
 #include "drop_down/calc_dropdown_win_base.h"
@@ -21,7 +21,7 @@ class Tfrm_DropDownCalc : public Tfrm_CalcDropdownWinBase {
     Tfra_KeypadFW& Keypad() const { return *keypad_; }
     // The keypad clears and takes a clone of the field's value as X.
     void Load();
-    // "&Ok": "=" on the keypad, the field takes X over, the window hides.
+    // "&OK": "=" on the keypad, the field takes X over, the window hides.
     void Confirm();
     // The field's value becomes a clone of the keypad's X.
     void TakeOverX();

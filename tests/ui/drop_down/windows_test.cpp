@@ -41,7 +41,7 @@ TEST(DropDownCalc, StartsFromTheFieldAndGivesXBackWithItsFormulaOnOk) {
     ASSERT_TRUE(calc.isVisible());
     EXPECT_EQ(calc.Keypad().Engine().Stack().X->Number(), 2);
     Press(calc, {ccPlus, ccDigit0 + 3});
-    Button(calc, "&Ok")->click();
+    Button(calc, "&OK")->click();
     EXPECT_FALSE(calc.isVisible());
     EXPECT_EQ(field.Value().Number(), 5);
     EXPECT_EQ(field.Value().GetFormulaText(), "2+3");
