@@ -17,6 +17,7 @@
 #include "config/config_errors.h"
 #include "config/configor.h"
 #include "config/last_data.h"
+#include "config/settings_table.h"
 #include "dialogs/array_param_dialog.h"
 #include "dialogs/dialog_buttons.h"
 #include "drop_down/calc_drop_down.h"
@@ -97,7 +98,7 @@ QString Tfrm_FunctionParam::RememberSection() const {
 bool Tfrm_FunctionParam::Prepare() {
     if (prepared_) return nothingToAsk_;
     prepared_ = true;
-    remember_ = ConfigorIntf ? ConfigorIntf->ReadBool("Main", "AutoSaveParam", true) : true;
+    remember_ = ConfigorIntf ? ReadBoolSetting(*ConfigorIntf, TSetting::MainAutoSaveParam) : true;
     LayOutRows();
     if (remember_) FillRemembered();
     const bool listTaken = TakeSelectedVariables();

@@ -26,20 +26,6 @@
 
 namespace quillix {
 
-namespace {
-
-void WriteBoolSetting(IConfigor& settings, TSetting setting, bool value) {
-    const TSettingDef& def = SettingDef(setting);
-    settings.WriteBool(def.Section, def.Key, value);
-}
-
-void WriteIntegerSetting(IConfigor& settings, TSetting setting, int value) {
-    const TSettingDef& def = SettingDef(setting);
-    settings.WriteInteger(def.Section, def.Key, value);
-}
-
-}  // namespace
-
 TfrmOptionDlg::TfrmOptionDlg(IConfigor& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setWindowTitle(QStringLiteral("Options"));
@@ -116,8 +102,7 @@ bool TfrmOptionDlg::ApplyOptions() {
     WriteBoolSetting(settings_, TSetting::MainAlwaysOnTop, alwaysOnTop_->isChecked());
     WriteBoolSetting(settings_, TSetting::MainAutoSaveParam, autoSaveParam_->isChecked());
 
-    const TSettingDef& names = SettingDef(TSetting::KeypadQuickVarNames);
-    settings_.WriteString(names.Section, names.Key, ToCommaText(quickNames_->Names()));
+    WriteTextSetting(settings_, TSetting::KeypadQuickVarNames, ToCommaText(quickNames_->Names()));
 
     TValueFormatRecord& format = ValueFormatSettings();
     const TDigitsChoice digits = DigitsFromListIndex(digits_->currentIndex(), format.ValueDigits);

@@ -10,8 +10,8 @@
 #include <QTimer>
 
 #include "common/calc_error.h"
-#include "common/text_compare.h"
 #include "config/calc_config.h"
+#include "config/settings_table.h"
 #include "engine/engine_readback.h"
 #include "functions/func_pad.h"
 #include "keypad/formula_field.h"
@@ -24,11 +24,8 @@
 namespace quillix {
 namespace {
 
-constexpr const char* kKeypadSection = "Keypad";
-constexpr const char* kInputModeKey = "InputMode";
-constexpr const char* kQuickVarNamesKey = "QuickVarNames";
 // "InputMode" numbers the modes as the engine does: 1 RPN, 2 ALG.
-constexpr int kInputModeALG = kModeALG;
+static_assert(kInputModeAlg == kModeALG && kInputModeRpn == kModeRPN);
 // How long a key press shows its button pressed.
 constexpr int kPressShowMs = 100;
 
@@ -83,8 +80,8 @@ Tfra_KeypadFW::Tfra_KeypadFW(QWidget* parent)
     hotkeys_->SetTypingField(formula_->Edit());
     auto* toFormula = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
     connect(toFormula, &QShortcut::activated, formula_, &TFormulaField::TakeFocus);
-    ApplyInputMode(settings_ ? settings_->ReadInteger(kKeypadSection, kInputModeKey, kInputModeALG)
-                             : kInputModeALG);
+    ApplyInputMode(settings_ ? ReadIntegerSetting(*settings_, TSetting::KeypadInputMode)
+                             : kInputModeAlg);
     if (settings_) {
         settings_->AddChangeHandler(
             0, TConfigChangeHandler::Bind<&Tfra_KeypadFW::ConfigChanged>(*this));
@@ -206,28 +203,27 @@ void Tfra_KeypadFW::RebuildFunctionPad() {
 }
 
 void Tfra_KeypadFW::ApplyInputMode(int inputMode) {
-    ExecuteCommand(inputMode == kInputModeALG ? ccModeALG : ccModeRPN);
+    ExecuteCommand(inputMode == kInputModeAlg ? ccModeALG : ccModeRPN);
 }
 
 void Tfra_KeypadFW::WriteInputMode(int inputMode) {
     // The mode changes through the settings, so every keypad follows.
     if (settings_)
-        settings_->WriteInteger(kKeypadSection, kInputModeKey, inputMode);
+        WriteIntegerSetting(*settings_, TSetting::KeypadInputMode, inputMode);
     else
         ApplyInputMode(inputMode);
 }
 
 void Tfra_KeypadFW::ConfigChanged(TCalcConfig&, const std::string& section, std::intptr_t,
                                   const TConfigValue& value, const std::string& key) {
-    if (!EqualsIgnoreAsciiCase(section, kKeypadSection)) return;
-    if (EqualsIgnoreAsciiCase(key, kInputModeKey)) {
+    if (IsSettingKey(section, key, TSetting::KeypadInputMode)) {
         // Whatever form the value was written in, the stored integer decides.
-        ApplyInputMode(settings_->ReadInteger(kKeypadSection, kInputModeKey, kInputModeALG));
-    } else if (EqualsIgnoreAsciiCase(key, kQuickVarNamesKey)) {
+        ApplyInputMode(ReadIntegerSetting(*settings_, TSetting::KeypadInputMode));
+    } else if (IsSettingKey(section, key, TSetting::KeypadQuickVarNames)) {
         if (const auto* text = std::get_if<std::string>(&value))
             quickNames_->SetNames(*text);
         else
-            quickNames_->SetNames(settings_->ReadString(kKeypadSection, kQuickVarNamesKey, ""));
+            quickNames_->SetNames(ReadTextSetting(*settings_, TSetting::KeypadQuickVarNames));
     }
 }
 

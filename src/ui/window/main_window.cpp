@@ -44,8 +44,6 @@
 namespace quillix {
 namespace {
 
-constexpr const char* kMain = "Main";
-constexpr const char* kDefaultSkin = "office2007_Remix.skn";
 constexpr const char* kHelpFileName = "Calc.chm";
 // The initial client area, and the keypad's share of it.
 constexpr int kClientWidth = 587;
@@ -165,23 +163,19 @@ QAction* Tfrm_main::Action(const QString& caption) const {
 void Tfrm_main::LoadSettings() {
     TCalcConfig* config = CalcConfig;
     if (!config) return;
-    // Placement is read straight from the file object, without announcement.
     const QRect current = geometry();
-    const int left = config->ReadInteger(kMain, "Left", current.left());
-    const int top = config->ReadInteger(kMain, "Top", current.top());
-    const int width = config->ReadInteger(kMain, "Width", current.width());
-    const int height = config->ReadInteger(kMain, "Height", current.height());
-    if (width > 0 && height > 0)
-        setGeometry(PlacementOnScreen({left, top, width, height}, minimumSizeHint()));
-    if (config->ReadInteger(kMain, "Maximized", 0) != 0)
-        setWindowState(windowState() | Qt::WindowMaximized);
+    const TMainPlacement placement = ReadMainPlacement(
+        *config, {{current.left(), current.top(), current.width(), current.height()}, false});
+    if (placement.Rect.Width > 0 && placement.Rect.Height > 0)
+        setGeometry(PlacementOnScreen(placement.Rect, minimumSizeHint()));
+    if (placement.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
     IConfigor& settings = config->Configor();
     ApplyAlwaysOnTop(ReadBoolSetting(settings, TSetting::MainAlwaysOnTop));
     // The check marks read the settings as the options dialog does.
     autoSaveParamAction_->setChecked(ReadBoolSetting(settings, TSetting::MainAutoSaveParam));
     keypadHints_ = ReadBoolSetting(settings, TSetting::MainShowKeypadHint);
     keypadHintAction_->setChecked(keypadHints_);
-    currentSkin_ = QString::fromStdString(settings.ReadString(kMain, "Skin", kDefaultSkin));
+    currentSkin_ = QString::fromStdString(ReadTextSetting(settings, TSetting::MainSkin));
     ApplySkin(currentSkin_);
     ReadDisplayFormatSettings();
     hintFilter_->SetKeypadHints(keypadHints_);
@@ -194,15 +188,12 @@ void Tfrm_main::ReadDisplayFormatSettings() {
 void Tfrm_main::SaveSettings() {
     TCalcConfig* config = CalcConfig;
     if (!config) return;
-    config->WriteInteger(kMain, "Maximized", isMaximized() ? 1 : 0);
     const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-    config->WriteInteger(kMain, "Left", normal.left());
-    config->WriteInteger(kMain, "Top", normal.top());
-    config->WriteInteger(kMain, "Width", normal.width());
-    config->WriteInteger(kMain, "Height", normal.height());
+    WriteMainPlacement(
+        *config, {{normal.left(), normal.top(), normal.width(), normal.height()}, isMaximized()});
     IConfigor& settings = config->Configor();
-    settings.WriteString(kMain, "Skin", currentSkin_.toStdString());
-    settings.WriteBool(kMain, "ShowKeypadHint", keypadHints_);
+    WriteTextSetting(settings, TSetting::MainSkin, currentSkin_.toStdString());
+    WriteBoolSetting(settings, TSetting::MainShowKeypadHint, keypadHints_);
 }
 
 void Tfrm_main::ApplyAlwaysOnTop(bool onTop) {
@@ -216,19 +207,19 @@ void Tfrm_main::ApplyAlwaysOnTop(bool onTop) {
 void Tfrm_main::ConfigChanged(TCalcConfig&, const std::string& section, std::intptr_t,
                               const std::variant<bool, int, std::string>& value,
                               const std::string& key) {
-    if (section != kMain) return;
     const bool flag = std::holds_alternative<bool>(value)  ? std::get<bool>(value)
                       : std::holds_alternative<int>(value) ? std::get<int>(value) != 0
                                                            : false;
-    if (key == "AlwaysOnTop") {
+    if (IsSettingKey(section, key, TSetting::MainAlwaysOnTop)) {
         ApplyAlwaysOnTop(flag);
-    } else if (key == "ShowKeypadHint") {
+    } else if (IsSettingKey(section, key, TSetting::MainShowKeypadHint)) {
         keypadHints_ = flag;
         hintFilter_->SetKeypadHints(flag);
         keypadHintAction_->setChecked(flag);
-    } else if (key == "AutoSaveParam") {
+    } else if (IsSettingKey(section, key, TSetting::MainAutoSaveParam)) {
         autoSaveParamAction_->setChecked(flag);
-    } else if (key == "ValueFormat" || key == "ValueDigits") {
+    } else if (IsSettingKey(section, key, TSetting::MainValueFormat) ||
+               IsSettingKey(section, key, TSetting::MainValueDigits)) {
         // Whoever writes the display format (the menu, the options dialog),
         // every value on screen follows.
         ReadDisplayFormatSettings();
@@ -249,8 +240,8 @@ void Tfrm_main::ChooseDigits(int tag) {
     ValueFormatSettings().ValueDigits = choice.ValueDigits;
     if (IConfigor* settings = Settings()) {
         const TSettingsBatch batch(settings);  // one save for the pair
-        settings->WriteInteger(kMain, "ValueFormat", choice.ValueFormat);
-        settings->WriteInteger(kMain, "ValueDigits", choice.ValueDigits);
+        WriteIntegerSetting(*settings, TSetting::MainValueFormat, choice.ValueFormat);
+        WriteIntegerSetting(*settings, TSetting::MainValueDigits, choice.ValueDigits);
     }
     RefreshValues();
 }
@@ -288,7 +279,7 @@ void Tfrm_main::ApplySkin(const QString& fileName) {
     keypad_->AlignValueDisplay();
     // The menu's choice is kept at once, like every other setting a menu changes.
     if (IConfigor* settings = Settings())
-        settings->WriteString(kMain, "Skin", fileName.toStdString());
+        WriteTextSetting(*settings, TSetting::MainSkin, fileName.toStdString());
 }
 
 void Tfrm_main::closeEvent(QCloseEvent* event) {

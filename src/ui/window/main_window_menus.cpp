@@ -7,6 +7,7 @@
 
 #include "config/calc_config.h"
 #include "config/digits_choice.h"
+#include "config/settings_table.h"
 #include "keypad/keypad_frame.h"
 #include "launchers.h"
 #include "platform/browser.h"
@@ -20,7 +21,6 @@
 namespace quillix {
 namespace {
 
-constexpr const char* kMain = "Main";
 // The product's download page, opened by "Check for the Latest Update".
 constexpr const char* kDownloadPage = "https://quillix.example.org/download.html?s=prog";
 
@@ -71,17 +71,17 @@ void Tfrm_main::BuildMenus() {
     autoSaveParamAction_ = AddAction(options, "Auto-save function parameters");
     keypadHintAction_ = AddAction(options, "Show hints of keypad buttons");
     // The check marks change only through the settings-change handler.
-    const std::pair<QAction*, const char*> toggles[] = {
-        {alwaysOnTopAction_, "AlwaysOnTop"},
-        {autoSaveParamAction_, "AutoSaveParam"},
-        {keypadHintAction_, "ShowKeypadHint"},
+    const std::pair<QAction*, TSetting> toggles[] = {
+        {alwaysOnTopAction_, TSetting::MainAlwaysOnTop},
+        {autoSaveParamAction_, TSetting::MainAutoSaveParam},
+        {keypadHintAction_, TSetting::MainShowKeypadHint},
     };
-    for (const auto& [action, key] : toggles) {
+    for (const auto& [action, setting] : toggles) {
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, action = action, key = key] {
+        connect(action, &QAction::triggered, this, [action = action, setting = setting] {
             const bool wasChecked = !action->isChecked();  // Qt has toggled it already
             action->setChecked(wasChecked);
-            if (ConfigorIntf) ConfigorIntf->WriteBool(kMain, key, !wasChecked);
+            if (ConfigorIntf) WriteBoolSetting(*ConfigorIntf, setting, !wasChecked);
         });
     }
     options->addSeparator();

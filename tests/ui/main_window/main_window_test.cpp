@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QWhatsThis>
 
+#include "config/settings_table.h"
 #include "dialogs/option_dlg.h"
 #include "keypad/keypad_frame.h"
 #include "model/value_format.h"
@@ -124,6 +125,22 @@ TEST_F(MainWindow, OptionChecksFollowTheSettingsOnly) {
     EXPECT_TRUE(Checked("Auto-save function parameters"));
     env.Settings().Configor().WriteBool("Main", "ShowKeypadHint", false);
     EXPECT_FALSE(Checked("Show hints of keypad buttons"));
+}
+
+// The settings file ignores letter case, and so does every window: a key
+// written in another case is the same setting to the main window as to the
+// keypad.
+TEST_F(MainWindow, AChangedSettingCountsInAnyLetterCase) {
+    Open();
+    IConfigor& settings = env.Settings().Configor();
+    settings.WriteBool("main", "alwaysontop", true);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(Checked("&Always On Top"));
+    settings.WriteBool("MAIN", "SHOWKEYPADHINT", false);
+    EXPECT_FALSE(Checked("Show hints of keypad buttons"));
+    EXPECT_FALSE(window->HintFilter().KeypadHints());
+    settings.WriteInteger("keypad", "inputmode", kInputModeRpn);
+    EXPECT_EQ(window->Keypad().Engine().Mode(), kModeRPN);
 }
 
 TEST_F(MainWindow, SkinsMenuWithMissingAndBrokenSkins) {
