@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <stdexcept>
+#include <utility>
 
 #include "common/number_text.h"
 #include "config/comma_text.h"
@@ -23,8 +24,7 @@
 #include "drop_down/calc_drop_down.h"
 #include "functions/func_catalogue.h"
 #include "launchers.h"
-#include "model/operate_func.h"
-#include "model/operate_user.h"
+#include "model/function_call.h"
 #include "platform/app_home.h"
 #include "platform/dialog_driver.h"
 #include "platform/user_prompts.h"
@@ -253,29 +253,21 @@ bool Tfrm_FunctionParam::eventFilter(QObject* watched, QEvent* event) {
 }
 
 std::unique_ptr<TCalcOperate> Tfrm_FunctionParam::BuildNode() {
-    std::unique_ptr<TCalcOperate> node;
     if (isUserFunction_) {
-        node = std::make_unique<TCalcOperateUserFunc>(item_.Name);
-    } else {
-        auto multi =
-            std::make_unique<TCalcOperateMultiFunc>(static_cast<std::uint8_t>(item_.FuncID));
-        bool hasSecondList = false;
-        for (const auto& row : rows_) {
-            if (row->ListIndex == 0) multi->EnsureArray1();
-            if (row->ListIndex == 1) hasSecondList = true;
-        }
-        if (hasSecondList) multi->EnsureArray2();
-        for (ValueRef& element : lists_[0])
-            multi->AddArray1Element(std::move(element));
-        for (ValueRef& element : lists_[1])
-            multi->AddArray2Element(std::move(element));
-        lists_[0].clear();
-        lists_[1].clear();
-        node = std::move(multi);
+        std::vector<ValueRef> args;
+        for (const auto& row : rows_)
+            if (row->Box) args.push_back(row->Box->Value().Clone());
+        return BindUserFunctionCall(item_.Name, std::move(args));
     }
-    for (const auto& row : rows_)
-        if (row->Box) node->AddOperand(row->Box->Value().Clone());
-    return node;
+    // Each row's argument in parameter order; the lists are taken over.
+    TCallArguments args;
+    for (const auto& row : rows_) {
+        if (row->Box)
+            args.emplace_back(row->Box->Value().Clone());
+        else
+            args.emplace_back(std::exchange(lists_[row->ListIndex], {}));
+    }
+    return BindCatalogueCall(item_, std::move(args));
 }
 
 const Tfrm_FunctionParam::TParamRow* Tfrm_FunctionParam::Row(const QString& name) const {

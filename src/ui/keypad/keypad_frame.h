@@ -39,6 +39,7 @@ class TKeypadIntfs;
 class TKeypadHotkeys;
 class TCalcConfig;
 class TCalcOperate;
+struct TFuncDataItem;
 class TFuncPadPanel;
 struct TKeypadButtonDef;
 
@@ -99,6 +100,9 @@ class Tfra_KeypadFW : public QFrame {
     friend class TKeypadIntfs;
     void PressCommand(std::uint8_t code, const TCalcCommondData* data);
     void ApplyFunction(int funcID);
+    // A built-in or user function applied as FunctionUse says: to X, as a
+    // node, or through the function parameter dialog.
+    void ApplyChosenFunction(const TFuncDataItem& row, bool userFunction);
     // Layout (keypad_frame.cpp).
     void BuildUi();
     QWidget* BuildTopBand();

@@ -10,8 +10,7 @@
 #include "keypad/keypad_frame.h"
 #include "keypad/keypad_function_menu.h"
 #include "launchers.h"
-#include "model/operate_func.h"
-#include "model/operate_user.h"
+#include "model/function_call.h"
 #include "platform/user_prompts.h"
 #include "vars/calc_exec.h"
 #include "vars/user_func_folder.h"
@@ -132,16 +131,7 @@ void Tfra_KeypadFW::InsertNode(std::unique_ptr<TCalcOperate> node) {
 }
 
 void Tfra_KeypadFW::ApplyFunction(int funcID) {
-    const TFuncDataItem* row = FindFunc(funcID);
-    if (!row) return;
-    std::unique_ptr<TCalcOperate> node;
-    if (row->ParamCount < 1) {
-        node = std::make_unique<TCalcOperateMultiFunc>(static_cast<std::uint8_t>(funcID));
-    } else {
-        const TKeypadModalScope modal(&Keypad());
-        node = RunFunctionParamDialog(this, *row, false);
-    }
-    if (node) InsertNode(std::move(node));
+    if (const TFuncDataItem* row = FindFunc(funcID)) ApplyChosenFunction(*row, false);
 }
 
 void Tfra_KeypadFW::UserFunctionChosen(TUserFuncObj& function) {
@@ -159,20 +149,33 @@ void Tfra_KeypadFW::UserFunctionChosen(TUserFuncObj& function) {
     }
     TFuncDataItem row = exec.MakeFuncData();
     row.Name = name;
-    if (row.ParamCount == 1) {
-        TCalcCommondData data;
-        data.FuncName = name;
-        ExecuteCommand(ccUserFunction, &data);
-        return;
+    ApplyChosenFunction(row, true);
+}
+
+void Tfra_KeypadFW::ApplyChosenFunction(const TFuncDataItem& row, bool userFunction) {
+    switch (FunctionUse(row)) {
+        case TFunctionUse::CommandOnX: {
+            TCalcCommondData data;
+            if (userFunction)
+                data.FuncName = row.Name;
+            else
+                data.FuncID = static_cast<std::uint8_t>(row.FuncID);
+            ExecuteCommand(userFunction ? ccUserFunction : ccFunction, &data);
+            return;
+        }
+        case TFunctionUse::InsertNode:
+            if (userFunction)
+                InsertNode(BindUserFunctionCall(row.Name, {}));
+            else
+                InsertNode(BindCatalogueCall(row, {}));
+            return;
+        case TFunctionUse::AskArguments: {
+            const TKeypadModalScope modal(&Keypad());
+            if (auto node = RunFunctionParamDialog(this, row, userFunction))
+                InsertNode(std::move(node));
+            return;
+        }
     }
-    std::unique_ptr<TCalcOperate> node;
-    if (row.ParamCount <= 0) {
-        node = std::make_unique<TCalcOperateUserFunc>(name);
-    } else {
-        const TKeypadModalScope modal(&Keypad());
-        node = RunFunctionParamDialog(this, row, true);
-    }
-    if (node) InsertNode(std::move(node));
 }
 
 void Tfra_KeypadFW::ProgramChosen(TUserFuncObj& program) {
