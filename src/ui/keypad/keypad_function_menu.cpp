@@ -1,58 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keypad/keypad_function_menu.h"
 
+#include "functions/func_catalogue.h"
+
 namespace quillix {
 namespace {
 
-using E = TFuncMenuEntry;
-constexpr bool F = false;  // ccFunction to X
-constexpr bool A = true;   // ApplyFunction
+using E = std::string_view;
 
 constexpr E kAlgebraic[] = {
-    {"Abs", 4, F},   {"Ceil", 5, F},   {"Exp", 6, F}, {"Fact", 7, F},   {"Floor", 8, F},
-    {"Frac", 9, F},  {"Int", 10, F},   {"Ln", 11, F}, {"LnXP1", 12, F}, {"Log10", 13, F},
-    {"Log2", 14, F}, {"Round", 15, F}, {"Sqr", 3, F}, {"Sqrt", 1, F},   {"Trunc", 16, F},
+    "Abs",   "Ceil",  "Exp",  "Fact",  "Floor", "Frac", "Int",   "Ln",
+    "LnXP1", "Log10", "Log2", "Round", "Sqr",   "Sqrt", "Trunc",
 };
 constexpr E kAngleUnit[] = {
-    {"CycleToDeg", 55, F}, {"CycleToGrad", 56, F}, {"CycleToRad", 57, F},  {"DegToCycle", 58, F},
-    {"DegToGrad", 59, F},  {"DegToRad", 60, F},    {"GradToCycle", 61, F}, {"GradToDeg", 62, F},
-    {"GradToRad", 63, F},  {"RadToCycle", 64, F},  {"RadToDeg", 65, F},    {"RadToGrad", 66, F},
+    "CycleToDeg",  "CycleToGrad", "CycleToRad", "DegToCycle", "DegToGrad", "DegToRad",
+    "GradToCycle", "GradToDeg",   "GradToRad",  "RadToCycle", "RadToDeg",  "RadToGrad",
 };
 constexpr E kDate[] = {
-    {"Today", 42, A},      {"Day", 43, F},       {"Month", 44, F},       {"Year", 45, F},
-    {"DayOfMonth", 46, F}, {"DayOfWeek", 47, F}, {"DayOfYear", 48, F},   {"DaysInMonth", 49, F},
-    {"DaysInYear", 50, F}, {"Week", 51, F},      {"WeekOfMonth", 52, F}, {"WeekOfYear", 53, F},
-    {"IsLeapYear", 54, F},
+    "Today",       "Day",        "Month", "Year",        "DayOfMonth", "DayOfWeek",  "DayOfYear",
+    "DaysInMonth", "DaysInYear", "Week",  "WeekOfMonth", "WeekOfYear", "IsLeapYear",
 };
 constexpr E kTrigonometry[] = {
-    {"Sin", 17, F}, {"Cos", 18, F}, {"Tan", 19, F},   {"Csc", 20, F},
-    {"Sec", 21, F}, {"Cot", 22, F}, {"Hypot", 23, A},
+    "Sin", "Cos", "Tan", "Csc", "Sec", "Cot", "Hypot",
 };
 constexpr E kInverseTrigonometry[] = {
-    {"ArcSin", 24, F}, {"ArcCos", 25, F}, {"ArcTan", 26, F},
-    {"ArcCsc", 27, F}, {"ArcSec", 28, F}, {"ArcCot", 29, F},
+    "ArcSin", "ArcCos", "ArcTan", "ArcCsc", "ArcSec", "ArcCot",
 };
 constexpr E kHyperbolic[] = {
-    {"Sinh", 30, F}, {"Cosh", 31, F}, {"Tanh", 32, F},
-    {"Csch", 33, F}, {"Sech", 34, F}, {"Coth", 35, F},
+    "Sinh", "Cosh", "Tanh", "Csch", "Sech", "Coth",
 };
 constexpr E kInverseHyperbolic[] = {
-    {"ArcSinh", 36, F}, {"ArcCosh", 37, F}, {"ArcTanh", 38, F},
-    {"ArcCsch", 39, F}, {"ArcSech", 40, F}, {"ArcCoth", 41, F},
+    "ArcSinh", "ArcCosh", "ArcTanh", "ArcCsch", "ArcSech", "ArcCoth",
 };
 constexpr E kFinance[] = {
-    {"SYD", 67, A},  {"DDB", 68, A},  {"SLN", 69, A},  {{}, 0, F},     {"FV", 70, A},
-    {"IPMT", 71, A}, {"Rate", 72, A}, {"NPer", 73, A}, {"PMT", 74, A}, {"PPMT", 75, A},
-    {"PV", 76, A},   {"IRR", 77, A},  {"NPV", 78, A},  {"EFR", 92, A}, {"APR", 93, A},
+    "SYD", "DDB",  "SLN", "",    "FV",  "IPMT", "Rate", "NPer",
+    "PMT", "PPMT", "PV",  "IRR", "NPV", "EFR",  "APR",
 };
 constexpr E kStatistical[] = {
-    {"Avg", 79, A},    {"Sum", 80, A},     {"Min", 81, A}, {"Max", 82, A},  {"Norm", 83, A},
-    {"StdDev", 84, A}, {"StdDevP", 85, A}, {"Var", 86, A}, {"VarP", 87, A}, {"VarT", 88, A},
+    "Avg", "Sum", "Min", "Max", "Norm", "StdDev", "StdDevP", "Var", "VarP", "VarT",
 };
 constexpr E kLogic[] = {
-    {"Case", 91, A},
-    {"IF", 90, A},
-    {"Not", 89, F},
+    "Case",
+    "IF",
+    "Not",
 };
 
 constexpr TFuncMenuGroup kGroups[] = {
@@ -73,6 +63,10 @@ constexpr TFuncMenuGroup kGroups[] = {
 
 std::span<const TFuncMenuGroup> FunctionMenuGroups() {
     return kGroups;
+}
+
+const TFuncDataItem* MenuEntryFunction(std::string_view caption) {
+    return caption.empty() ? nullptr : FindFuncByName(caption);
 }
 
 }  // namespace quillix

@@ -52,23 +52,15 @@ void Tfra_KeypadFW::BuildFunctionsMenu() {
     functionsMenu_->setObjectName(QStringLiteral("pm_functions"));
     for (const TFuncMenuGroup& group : FunctionMenuGroups()) {
         QMenu* menu = SubMenuAt(functionsMenu_, group.Path);
-        for (const TFuncMenuEntry& entry : group.Entries) {
-            if (entry.Caption.empty()) {
+        for (const std::string_view caption : group.Entries) {
+            const TFuncDataItem* row = MenuEntryFunction(caption);
+            if (!row) {
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(MenuCaption(entry.Caption));
-            const int funcID = entry.FuncID;
-            if (entry.Apply) {
-                connect(action, &QAction::triggered, this,
-                        [this, funcID] { ApplyFunction(funcID); });
-            } else {
-                connect(action, &QAction::triggered, this, [this, funcID] {
-                    TCalcCommondData data;
-                    data.FuncID = static_cast<std::uint8_t>(funcID);
-                    ExecuteCommand(ccFunction, &data);
-                });
-            }
+            QAction* action = menu->addAction(MenuCaption(caption));
+            connect(action, &QAction::triggered, this,
+                    [this, row] { ApplyChosenFunction(*row, false); });
         }
     }
     functionsMenu_->addSeparator();

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "model/calc_value_warper.h"
 #include "model/calc_vars_intf.h"
 #include "vars_view/vars_role_icons.h"
 
@@ -15,14 +16,8 @@ QString Text(const std::string& text) {
 }
 
 QString RoleName(std::uint8_t type) {
-    switch (type) {
-        case wtInput:
-            return QStringLiteral("Input");
-        case wtOutput:
-            return QStringLiteral("Output");
-        default:
-            return QStringLiteral("Normal");
-    }
+    const std::string_view caption = RoleCaption(type);
+    return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
 }  // namespace

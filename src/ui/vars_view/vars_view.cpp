@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "functions/func_catalogue.h"
 #include "launchers.h"
 #include "vars_view/vars_formula_edit.h"
 #include "vars_view/vars_model.h"
@@ -27,15 +28,15 @@ namespace quillix {
 
 namespace {
 
-// The statistical functions of the pop-up menu, by catalogue number.
-struct TStatisticalEntry {
-    const char* Caption;
-    int FuncID;
+// The statistical functions the pop-up menu applies to the selected
+// variables: the catalogue's names in the menu's own letter case.
+constexpr std::string_view kStatisticalCaptions[] = {
+    "AVG", "Sum", "Min", "Max", "Norm", "StdDev", "StdDevP", "VAR", "VARP", "VART",
 };
-constexpr TStatisticalEntry kStatistical[] = {
-    {"AVG", 79},    {"Sum", 80},     {"Min", 81}, {"Max", 82},  {"Norm", 83},
-    {"StdDev", 84}, {"StdDevP", 85}, {"VAR", 86}, {"VARP", 87}, {"VART", 88},
-};
+
+QString Caption(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 constexpr int kRoleColumnWidth = 22;
 constexpr int kValueColumnWidth = 120;
@@ -140,9 +141,8 @@ void Tfra_VarsView::BuildCommands() {
     addAction(editFormula);
     menu_->addSeparator();
     QMenu* types = menu_->addMenu(QStringLiteral("Set Value Type"));
-    AddAction(types, QStringLiteral("Normal"), [this] { SetSelectedType(wtNormal); });
-    AddAction(types, QStringLiteral("Input"), [this] { SetSelectedType(wtInput); });
-    AddAction(types, QStringLiteral("Output"), [this] { SetSelectedType(wtOutput); });
+    for (const std::uint8_t role : kRoles)
+        AddAction(types, Caption(RoleCaption(role)), [this, role] { SetSelectedType(role); });
     actions_.insert(QStringLiteral("Set Value Type"), types->menuAction());
     AddAction(menu_, QStringLiteral("Delete"), [this] { DeleteSelected(); });
     AddAction(menu_, QStringLiteral("Clear"), [this] { ClearAll(); });
@@ -150,10 +150,9 @@ void Tfra_VarsView::BuildCommands() {
     AddAction(menu_, QStringLiteral("Create function"), [this] { CreateFunction(); });
     menu_->addSeparator();
     QMenu* statistical = menu_->addMenu(QStringLiteral("Statistical"));
-    for (const TStatisticalEntry& entry : kStatistical) {
-        const int funcID = entry.FuncID;
-        AddAction(statistical, QString::fromLatin1(entry.Caption),
-                  [this, funcID] { ApplyStatistical(funcID); });
+    for (const std::string_view caption : kStatisticalCaptions) {
+        const int funcID = FindFuncByName(caption)->FuncID;
+        AddAction(statistical, Caption(caption), [this, funcID] { ApplyStatistical(funcID); });
     }
     actions_.insert(QStringLiteral("Statistical"), statistical->menuAction());
     menu_->addSeparator();
@@ -183,20 +182,19 @@ QWidget* Tfra_VarsView::BuildToolColumn() {
     QStyle* style = this->style();
     const struct {
         const char* Hint;
-        const char* Caption;
+        std::string_view Caption;
         QIcon Icon;
     } buttons[] = {
         {"Up", "&Up", style->standardIcon(QStyle::SP_ArrowUp)},
         {"Down", "Dow&n", style->standardIcon(QStyle::SP_ArrowDown)},
         {"Delete", "Delete", style->standardIcon(QStyle::SP_TrashIcon)},
-        {"Set Input Type", "Input", RoleIcon(wtInput)},
-        {"Set Output Type", "Output", RoleIcon(wtOutput)},
-        {"Remove Type", "Normal", RemoveRoleIcon()},
+        {"Set Input Type", RoleCaption(wtInput), RoleIcon(wtInput)},
+        {"Set Output Type", RoleCaption(wtOutput), RoleIcon(wtOutput)},
+        {"Remove Type", RoleCaption(wtNormal), RemoveRoleIcon()},
     };
     for (const auto& entry : buttons) {
-        QToolButton* button =
-            AddButton(QString::fromLatin1(entry.Hint), QString::fromLatin1(entry.Caption),
-                      FadedWhenDisabled(entry.Icon));
+        QToolButton* button = AddButton(QString::fromLatin1(entry.Hint), Caption(entry.Caption),
+                                        FadedWhenDisabled(entry.Icon));
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         layout->addWidget(button);
     }
@@ -286,9 +284,7 @@ void Tfra_VarsView::UpdateEnabled() {
         {"Dow&n", states.Down},
         {"Copy value to clipboard", states.CopyValue},
         {"Set Value Type", states.SetType},
-        {"Normal", states.SetType},
-        {"Input", states.SetType},
-        {"Output", states.SetType},
+
         {"Delete", states.Delete},
         {"Clear", states.Clear},
         {"Create function", states.CreateFunction},
@@ -300,9 +296,10 @@ void Tfra_VarsView::UpdateEnabled() {
     for (const auto& [caption, enabled] : rules) {
         if (QAction* action = Action(QString::fromLatin1(caption))) action->setEnabled(enabled);
     }
-    for (const TStatisticalEntry& entry : kStatistical) {
-        Action(QString::fromLatin1(entry.Caption))->setEnabled(states.Statistical);
-    }
+    for (const std::uint8_t role : kRoles)
+        Action(Caption(RoleCaption(role)))->setEnabled(states.SetType);
+    for (const std::string_view caption : kStatisticalCaptions)
+        Action(Caption(caption))->setEnabled(states.Statistical);
     for (const auto& [button, action] : buttons_)
         button->setEnabled(action->isEnabled());
 }

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 
+#include "functions/func_catalogue.h"
 #include "launchers.h"
 #include "vars_view_fixture.h"
 
@@ -196,6 +197,11 @@ TEST_F(VarsViewCommandsTest, StatisticalEntriesApplyTheirFunctions) {
         view->Action(caption)->trigger();
     }
     EXPECT_EQ(keypad.Functions, std::vector<int>({79, 80, 81, 82, 83, 84, 85, 86, 87, 88}));
+    // Exactly the catalogue's statistical functions.
+    std::vector<int> category;
+    for (const std::string& name : FuncNamesOf("Statistical"))
+        category.push_back(FindFuncID(name));
+    EXPECT_EQ(keypad.Functions, category);
 
     Tfra_VarsView noKeypad;
     noKeypad.SetVars(&Vars());
