@@ -24,8 +24,6 @@ QString MenuCaption(std::string_view text) {
         .replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
-// A new value whose formula is node, evaluated once.
-
 // The sub-menu of menu at path ("A/B"), created on first use.
 QMenu* SubMenuAt(QMenu* menu, std::string_view path) {
     while (!path.empty()) {

@@ -123,46 +123,59 @@ QAction* Tfra_VarsView::AddAction(QMenu* menu, const QString& caption,
                                   std::function<void()> command) {
     QAction* action = menu->addAction(caption);
     connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
-    actions_.insert(caption, action);
     return action;
 }
 
+void Tfra_VarsView::Hold(TVarsCommand command, QAction* action) {
+    actions_[static_cast<std::size_t>(command)] = action;
+}
+
 void Tfra_VarsView::BuildCommands() {
+    using C = TVarsCommand;
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("varsMenu"));
-    AddAction(menu_, QStringLiteral("&Up"), [this] { MoveSelectedUp(); });
-    AddAction(menu_, QStringLiteral("Dow&n"), [this] { MoveSelectedDown(); });
-    AddAction(menu_, QStringLiteral("Copy value to clipboard"), [this] { CopySelectedValue(); });
+    Hold(C::Up, AddAction(menu_, QStringLiteral("&Up"), [this] { MoveSelectedUp(); }));
+    Hold(C::Down, AddAction(menu_, QStringLiteral("Dow&n"), [this] { MoveSelectedDown(); }));
+    Hold(C::CopyValue, AddAction(menu_, QStringLiteral("Copy value to clipboard"),
+                                 [this] { CopySelectedValue(); }));
     QAction* editFormula =
         AddAction(menu_, QStringLiteral("Edit formula..."), [this] { EditFormula(); });
     editFormula->setShortcut(QKeySequence(Qt::Key_F2));
     editFormula->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     // The menu is hidden most of the time: the view carries the key.
     addAction(editFormula);
+    Hold(C::EditFormula, editFormula);
     menu_->addSeparator();
     QMenu* types = menu_->addMenu(QStringLiteral("Set Value Type"));
-    for (const std::uint8_t role : kRoles)
-        AddAction(types, Caption(RoleCaption(role)), [this, role] { SetSelectedType(role); });
-    actions_.insert(QStringLiteral("Set Value Type"), types->menuAction());
-    AddAction(menu_, QStringLiteral("Delete"), [this] { DeleteSelected(); });
-    AddAction(menu_, QStringLiteral("Clear"), [this] { ClearAll(); });
+    Hold(C::SetType, types->menuAction());
+    const std::pair<C, std::uint8_t> roles[] = {
+        {C::SetNormal, wtNormal}, {C::SetInput, wtInput}, {C::SetOutput, wtOutput}};
+    for (const auto& [command, role] : roles)
+        Hold(command, AddAction(types, Caption(RoleCaption(role)),
+                                [this, role = role] { SetSelectedType(role); }));
+    Hold(C::Delete, AddAction(menu_, QStringLiteral("Delete"), [this] { DeleteSelected(); }));
+    Hold(C::Clear, AddAction(menu_, QStringLiteral("Clear"), [this] { ClearAll(); }));
     menu_->addSeparator();
-    AddAction(menu_, QStringLiteral("Create function"), [this] { CreateFunction(); });
+    Hold(C::CreateFunction,
+         AddAction(menu_, QStringLiteral("Create function"), [this] { CreateFunction(); }));
     menu_->addSeparator();
     QMenu* statistical = menu_->addMenu(QStringLiteral("Statistical"));
+    Hold(C::Statistical, statistical->menuAction());
     for (const std::string_view caption : kStatisticalCaptions) {
         const int funcID = FindFuncByName(caption)->FuncID;
-        AddAction(statistical, Caption(caption), [this, funcID] { ApplyStatistical(funcID); });
+        statisticalActions_.push_back(
+            AddAction(statistical, Caption(caption), [this, funcID] { ApplyStatistical(funcID); }));
     }
-    actions_.insert(QStringLiteral("Statistical"), statistical->menuAction());
     menu_->addSeparator();
-    AddAction(menu_, QStringLiteral("Properties"), [this] { ShowProperties(); });
-    AddAction(menu_, QStringLiteral("Program Properties"), [this] { ShowProgramProperties(); });
+    Hold(C::Properties,
+         AddAction(menu_, QStringLiteral("Properties"), [this] { ShowProperties(); }));
+    Hold(C::ProgramProperties, AddAction(menu_, QStringLiteral("Program Properties"),
+                                         [this] { ShowProgramProperties(); }));
 }
 
-QToolButton* Tfra_VarsView::AddButton(const QString& hint, const QString& caption,
+QToolButton* Tfra_VarsView::AddButton(const QString& hint, TVarsCommand command,
                                       const QIcon& icon) {
-    QAction* action = actions_.value(caption);
+    QAction* action = Action(command);
     auto* button = new QToolButton(this);
     button->setToolTip(hint);
     button->setAccessibleName(hint);
@@ -182,18 +195,18 @@ QWidget* Tfra_VarsView::BuildToolColumn() {
     QStyle* style = this->style();
     const struct {
         const char* Hint;
-        std::string_view Caption;
+        TVarsCommand Command;
         QIcon Icon;
     } buttons[] = {
-        {"Up", "&Up", style->standardIcon(QStyle::SP_ArrowUp)},
-        {"Down", "Dow&n", style->standardIcon(QStyle::SP_ArrowDown)},
-        {"Delete", "Delete", style->standardIcon(QStyle::SP_TrashIcon)},
-        {"Set Input Type", RoleCaption(wtInput), RoleIcon(wtInput)},
-        {"Set Output Type", RoleCaption(wtOutput), RoleIcon(wtOutput)},
-        {"Remove Type", RoleCaption(wtNormal), RemoveRoleIcon()},
+        {"Up", TVarsCommand::Up, style->standardIcon(QStyle::SP_ArrowUp)},
+        {"Down", TVarsCommand::Down, style->standardIcon(QStyle::SP_ArrowDown)},
+        {"Delete", TVarsCommand::Delete, style->standardIcon(QStyle::SP_TrashIcon)},
+        {"Set Input Type", TVarsCommand::SetInput, RoleIcon(wtInput)},
+        {"Set Output Type", TVarsCommand::SetOutput, RoleIcon(wtOutput)},
+        {"Remove Type", TVarsCommand::SetNormal, RemoveRoleIcon()},
     };
     for (const auto& entry : buttons) {
-        QToolButton* button = AddButton(QString::fromLatin1(entry.Hint), Caption(entry.Caption),
+        QToolButton* button = AddButton(QString::fromLatin1(entry.Hint), entry.Command,
                                         FadedWhenDisabled(entry.Icon));
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         layout->addWidget(button);
@@ -206,10 +219,10 @@ QWidget* Tfra_VarsView::BuildBottomBar() {
     auto* bar = new QWidget(this);
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (const auto& [hint, caption] :
-         {std::pair{"Clear", "Clear"}, std::pair{"Create Function", "Create function"}}) {
-        QToolButton* button =
-            AddButton(QString::fromLatin1(hint), QString::fromLatin1(caption), QIcon());
+    for (const auto& [hint, command] :
+         {std::pair{"Clear", TVarsCommand::Clear},
+          std::pair{"Create Function", TVarsCommand::CreateFunction}}) {
+        QToolButton* button = AddButton(QString::fromLatin1(hint), command, QIcon());
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         layout->addWidget(button);
     }
@@ -217,8 +230,8 @@ QWidget* Tfra_VarsView::BuildBottomBar() {
     return bar;
 }
 
-QAction* Tfra_VarsView::Action(const QString& caption) const {
-    return actions_.value(caption, nullptr);
+QAction* Tfra_VarsView::Action(TVarsCommand command) const {
+    return actions_[static_cast<std::size_t>(command)];
 }
 
 // --- The set and the keypad -----------------------------------------------------
@@ -279,27 +292,28 @@ void Tfra_VarsView::UpdateEnabled() {
     facts.HasVars = vars_ != nullptr;
     facts.HasKeypad = keypad_ != nullptr;
     const TVarsCommandStates states = VarsCommandStates(facts);
-    const std::pair<const char*, bool> rules[] = {
-        {"&Up", states.Up},
-        {"Dow&n", states.Down},
-        {"Copy value to clipboard", states.CopyValue},
-        {"Set Value Type", states.SetType},
-
-        {"Delete", states.Delete},
-        {"Clear", states.Clear},
-        {"Create function", states.CreateFunction},
-        {"Statistical", states.Statistical},
-        {"Properties", states.Properties},
-        {"Program Properties", states.ProgramProperties},
-        {"Edit formula...", states.EditFormula},
+    using C = TVarsCommand;
+    const std::pair<C, bool> rules[] = {
+        {C::Up, states.Up},
+        {C::Down, states.Down},
+        {C::CopyValue, states.CopyValue},
+        {C::EditFormula, states.EditFormula},
+        {C::SetType, states.SetType},
+        {C::SetNormal, states.SetType},
+        {C::SetInput, states.SetType},
+        {C::SetOutput, states.SetType},
+        {C::Delete, states.Delete},
+        {C::Clear, states.Clear},
+        {C::CreateFunction, states.CreateFunction},
+        {C::Statistical, states.Statistical},
+        {C::Properties, states.Properties},
+        {C::ProgramProperties, states.ProgramProperties},
     };
-    for (const auto& [caption, enabled] : rules) {
-        if (QAction* action = Action(QString::fromLatin1(caption))) action->setEnabled(enabled);
-    }
-    for (const std::uint8_t role : kRoles)
-        Action(Caption(RoleCaption(role)))->setEnabled(states.SetType);
-    for (const std::string_view caption : kStatisticalCaptions)
-        Action(Caption(caption))->setEnabled(states.Statistical);
+    static_assert(sizeof rules / sizeof rules[0] == kVarsCommandCount, "a rule for each command");
+    for (const auto& [command, enabled] : rules)
+        Action(command)->setEnabled(enabled);
+    for (QAction* action : statisticalActions_)
+        action->setEnabled(states.Statistical);
     for (const auto& [button, action] : buttons_)
         button->setEnabled(action->isEnabled());
 }

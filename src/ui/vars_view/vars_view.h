@@ -6,7 +6,7 @@
 // (VarsViewIntf) while it lives.
 
 #include <QFrame>
-#include <QHash>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -26,6 +26,27 @@ class QToolButton;
 namespace quillix {
 
 class TVarsModel;
+
+// The view's commands, each held as one action: the pop-up menu's entry, the
+// button that does the same, and the enabled rule of VarsCommandStates.
+enum class TVarsCommand {
+    Up,
+    Down,
+    CopyValue,
+    EditFormula,
+    SetType,  // the "Set Value Type" sub-menu
+    SetNormal,
+    SetInput,
+    SetOutput,
+    Delete,
+    Clear,
+    CreateFunction,
+    Statistical,  // the sub-menu
+    Properties,
+    ProgramProperties,
+};
+inline constexpr std::size_t kVarsCommandCount =
+    static_cast<std::size_t>(TVarsCommand::ProgramProperties) + 1;
 
 class Tfra_VarsView : public QFrame, public IVarsView {
     Q_OBJECT
@@ -56,9 +77,9 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     QTableView* List() const { return list_; }
     QLabel* Title() const { return title_; }
     TVarsModel* Model() const { return model_; }
-    // The action of a command by its menu caption ("&Up", "Delete", ...), for
-    // tests and for the enabled rules.
-    QAction* Action(const QString& caption) const;
+    QAction* Action(TVarsCommand command) const;
+    // The pop-up menu of the list.
+    QMenu* Menu() const { return menu_; }
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -68,8 +89,9 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     void BuildCommands();
     QWidget* BuildToolColumn();
     QWidget* BuildBottomBar();
-    QToolButton* AddButton(const QString& hint, const QString& caption, const QIcon& icon);
+    QToolButton* AddButton(const QString& hint, TVarsCommand command, const QIcon& icon);
     QAction* AddAction(QMenu* menu, const QString& caption, std::function<void()> command);
+    void Hold(TVarsCommand command, QAction* action);
     // The set's change handler.
     void OnVarsChanged(std::uint8_t action, int index);
     // Stops listening to the set, when it still exists.
@@ -82,7 +104,8 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     // While a command changes many rows, the enabled state is set once at its end.
     bool inCommand_ = false;
     QMenu* menu_ = nullptr;
-    QHash<QString, QAction*> actions_;
+    std::array<QAction*, kVarsCommandCount> actions_{};
+    std::vector<QAction*> statisticalActions_;
     // Each button does what its action does and is enabled with it.
     std::vector<std::pair<QToolButton*, QAction*>> buttons_;
     TCalcVarsEventsObject listener_;

@@ -117,7 +117,8 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
     varsView_->SetKeypad(&keypad_->Keypad());
     if (IConfigor* settings = Settings())
         settings->AddChangeHandler(0, TConfigChangeHandler::Bind<&Tfrm_main::ConfigChanged>(*this));
-    tray_ = new TTrayIcon(*this, {[this] { ToggleShown(); }, [this](auto run) { RunTool(run); }});
+    tray_ = new TTrayIcon(
+        *this, {[this] { ToggleShown(); }, [this](auto run) { RunTool(run); }, optionsAction_});
     helpEngine_ = std::make_unique<TQtHelpEngine>();
     THelpHookSetup setup;
     setup.HelpFile = (HelpFolder() + QLatin1Char('/') + QLatin1String(kHelpFileName)).toStdString();
@@ -152,12 +153,6 @@ Tfrm_main::~Tfrm_main() {
     // The libraries go before the document, which goes before the frames that
     // listen to it; the frames are children and go last.
     libraries_.reset();
-}
-
-QAction* Tfrm_main::Action(const QString& caption) const {
-    for (QAction* action : findChildren<QAction*>())
-        if (action->text() == caption) return action;
-    return nullptr;
 }
 
 void Tfrm_main::LoadSettings() {

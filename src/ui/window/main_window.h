@@ -45,8 +45,6 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     TQtHelpEngine& HelpEngine() const { return *helpEngine_; }
     THintFilter& HintFilter() const { return *hintFilter_; }
     const QString& CurrentSkin() const { return currentSkin_; }
-    // The action of a menu entry by its caption ("&Save", "5", ...), for tests.
-    QAction* Action(const QString& caption) const;
     QMenu* SkinsMenu() const { return skinsMenu_; }
 
     // The commands of the menus.
@@ -124,6 +122,7 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     QAction* alwaysOnTopAction_ = nullptr;
     QAction* autoSaveParamAction_ = nullptr;
     QAction* keypadHintAction_ = nullptr;
+    QAction* optionsAction_ = nullptr;  // shared with the tray's menu
     // What a passing message line made the window grow by, to give back.
     TLayoutGrowth widthGrowth_;
     TLayoutGrowth heightGrowth_;

@@ -96,9 +96,9 @@ void Tfrm_main::BuildMenus() {
     }
     connect(digits, &QMenu::aboutToShow, this, &Tfrm_main::UpdateCommandStates);
     options->addSeparator();
-    QAction* optionsAction = AddAction(options, "&Options");
-    optionsAction->setObjectName(QStringLiteral("actOptions"));
-    connect(optionsAction, &QAction::triggered, this, &Tfrm_main::OpenOptions);
+    optionsAction_ = AddAction(options, "&Options");
+    optionsAction_->setObjectName(QStringLiteral("actOptions"));
+    connect(optionsAction_, &QAction::triggered, this, &Tfrm_main::OpenOptions);
 
     skinsMenu_ = menuBar()->addMenu(QStringLiteral("&Skins"));
 

@@ -34,8 +34,7 @@ TTrayIcon::TTrayIcon(QWidget& window, TTrayActions actions)
     menu_ = new QMenu(&window);
     connect(menu_->addAction(QStringLiteral("Show/Hide main window")), &QAction::triggered, this,
             [this] { actions_.ToggleWindow(); });
-    if (QAction* options = window.findChild<QAction*>(QStringLiteral("actOptions")))
-        menu_->addAction(options);
+    if (actions_.Options) menu_->addAction(actions_.Options);
     menu_->addSeparator();
     for (const TToolWindow& tool : kToolWindows) {
         QAction* action = menu_->addAction(QString::fromLatin1(tool.TrayCaption));

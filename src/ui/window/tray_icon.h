@@ -8,6 +8,7 @@
 #include <QObject>
 #include <functional>
 
+class QAction;
 class QMenu;
 class QSystemTrayIcon;
 class QWidget;
@@ -19,12 +20,13 @@ struct TTrayActions {
     std::function<void()> ToggleWindow;
     // Runs a tool window modal over the window, its keys suspended meanwhile.
     std::function<void(void (*run)(QWidget* parent))> RunTool;
+    // The window's "&Options" entry, offered in the icon's menu as well.
+    QAction* Options = nullptr;
 };
 
 class TTrayIcon : public QObject {
     Q_OBJECT
   public:
-    // window: the main window, which holds the "actOptions" action.
     TTrayIcon(QWidget& window, TTrayActions actions);
     bool Available() const;
     // Whether the desktop has a notification area; tests replace the question

@@ -9,6 +9,7 @@
 
 #include "dialogs/library_manager.h"
 #include "dialogs/library_views.h"
+#include "menu_entry.h"
 #include "support/ui_environment.h"
 #include "vars/calc_vars.h"
 #include "vars/user_libraries.h"
@@ -85,7 +86,7 @@ TEST_F(DocumentTitle, SaveSaveAsNewAndClose) {
     PickProgram("Loan");
     window->OpenProgram();
     ASSERT_EQ(Title(), "Loan");
-    window->Action("&Close")->trigger();
+    MenuEntry(*window, "&Close")->trigger();
     EXPECT_EQ(Title(), "New");
 }
 

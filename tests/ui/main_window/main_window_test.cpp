@@ -14,6 +14,7 @@
 #include "config/settings_table.h"
 #include "dialogs/option_dlg.h"
 #include "keypad/keypad_frame.h"
+#include "menu_entry.h"
 #include "model/value_format.h"
 #include "platform/help_window.h"
 #include "platform/hint_filter.h"
@@ -43,16 +44,16 @@ class MainWindow : public ::testing::Test {
         ASSERT_TRUE(doc.SaveNew(window->Libraries().Programs(), "Loan", &error)) << error;
         ASSERT_TRUE(doc.Add("b", TCalcValue::New(2)));
     }
-    bool Checked(const char* caption) { return window->Action(caption)->isChecked(); }
+    bool Checked(const char* caption) { return MenuEntry(*window, caption)->isChecked(); }
 };
 
 TEST_F(MainWindow, SaveIsEnabledOnlyWhileTheProgramIsModified) {
     Open();
     window->UpdateCommandStates();
-    EXPECT_FALSE(window->Action("&Save")->isEnabled());
+    EXPECT_FALSE(MenuEntry(*window, "&Save")->isEnabled());
     ASSERT_TRUE(window->Document().Add("a", TCalcValue::New(1)));
     window->UpdateCommandStates();
-    EXPECT_TRUE(window->Action("&Save")->isEnabled());
+    EXPECT_TRUE(MenuEntry(*window, "&Save")->isEnabled());
 }
 
 TEST_F(MainWindow, NewAsksAboutAModifiedProgram) {
@@ -116,7 +117,7 @@ TEST_F(MainWindow, SignificantDigitsAndTheirCheckMarks) {
 TEST_F(MainWindow, OptionChecksFollowTheSettingsOnly) {
     Open();
     EXPECT_FALSE(Checked("&Always On Top"));
-    window->Action("&Always On Top")->trigger();
+    MenuEntry(*window, "&Always On Top")->trigger();
     EXPECT_TRUE(Checked("&Always On Top"));
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(env.Settings().ReadBool("Main", "AlwaysOnTop", false));
@@ -185,7 +186,7 @@ TEST_F(MainWindowMissingSkin, KeepsTheNameAndTheDesignedPlacement) {
 
 TEST_F(MainWindow, TheMemoryViewGoesBeforeTheEngineItWatches) {
     Open();
-    window->Action("&Memory View")->trigger();
+    MenuEntry(*window, "&Memory View")->trigger();
     window->Keypad().ExecuteCommand(ccDigit7);
     window.reset();  // the sanitizer tells when the view outlives the engine
 }
@@ -242,7 +243,7 @@ TEST_F(MainWindow, OnAFirstStartTheCheckMarksAgreeWithTheOptionsDialog) {
     EXPECT_EQ(Checked("Show hints of keypad buttons"), options.ShowKeypadHint()->isChecked());
     EXPECT_TRUE(window->HintFilter().KeypadHints());
     // The menu entry switches the setting and its mark together.
-    window->Action("Show hints of keypad buttons")->trigger();
+    MenuEntry(*window, "Show hints of keypad buttons")->trigger();
     EXPECT_FALSE(Checked("Show hints of keypad buttons"));
     EXPECT_FALSE(env.Settings().ReadBool("Main", "ShowKeypadHint", true));
     EXPECT_FALSE(window->HintFilter().KeypadHints());
@@ -280,7 +281,7 @@ TEST_F(MainWindow, MenuCaptionsAreSpelledRight) {
     Open();
     for (const char* caption : {"Check for the Latest Update", "Auto-save function parameters",
                                 "Show hints of keypad buttons"})
-        EXPECT_NE(window->Action(caption), nullptr) << caption;
+        EXPECT_NE(MenuEntry(*window, caption), nullptr) << caption;
     QStringList tray;
     for (QAction* action : window->findChild<TTrayIcon*>()->Menu()->actions())
         tray << action->text();

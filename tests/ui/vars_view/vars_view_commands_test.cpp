@@ -38,7 +38,7 @@ TEST_F(VarsViewCommandsTest, MenuCaptionsAndSeparatorsInOrder) {
                            "Set Value Type", "Delete", "Clear", "-", "Create function", "-",
                            "Statistical", "-", "Properties", "Program Properties"}));
     QStringList types;
-    for (QAction* action : view->Action("Set Value Type")->menu()->actions())
+    for (QAction* action : Entry("Set Value Type")->menu()->actions())
         types << action->text();
     EXPECT_EQ(types, QStringList({"Normal", "Input", "Output"}));
 }
@@ -101,10 +101,10 @@ TEST_F(VarsViewCommandsTest, MovingTakesTheSelectionAlong) {
     Button("Up")->click();
     EXPECT_EQ(Names(), QStringList({"a", "c", "b", "d", "e"}));
     EXPECT_EQ(SelectedRows(), std::vector<int>{1});
-    view->Action("Dow&n")->trigger();
+    Entry("Dow&n")->trigger();
     EXPECT_EQ(Names(), QStringList({"a", "b", "c", "d", "e"}));
     EXPECT_EQ(SelectedRows(), std::vector<int>{2});
-    view->Action("Dow&n")->trigger();
+    Entry("Dow&n")->trigger();
     EXPECT_EQ(Names(), QStringList({"a", "b", "d", "c", "e"}));
     EXPECT_EQ(SelectedRows(), std::vector<int>{3});
     ExpectRowsFollowSet();
@@ -114,7 +114,7 @@ TEST_F(VarsViewCommandsTest, RefusedMoveChangesNothing) {
     FillFive();
     // d uses b: b cannot go below d, nor d above b.
     Select({3});
-    view->Action("&Up")->trigger();
+    Entry("&Up")->trigger();
     ASSERT_EQ(Names(), QStringList({"a", "b", "d", "c", "e"}));
     EXPECT_EQ(SelectedRows(), std::vector<int>{2});
     view->MoveSelectedUp();
@@ -172,7 +172,7 @@ TEST_F(VarsViewCommandsTest, RoleCommandsSetEverySelectedRow) {
         }
     }
     Select({1});
-    view->Action("Output")->trigger();
+    Entry("Output")->trigger();
     EXPECT_EQ(Vars().GetItems()[1]->Type, wtOutput);
 }
 
@@ -194,7 +194,7 @@ TEST_F(VarsViewCommandsTest, StatisticalEntriesApplyTheirFunctions) {
                               "StdDev", "StdDevP", "VAR", "VARP", "VART"};
     for (const char* caption : captions) {
         ASSERT_TRUE(Enabled(caption)) << caption;
-        view->Action(caption)->trigger();
+        Entry(caption)->trigger();
     }
     EXPECT_EQ(keypad.Functions, std::vector<int>({79, 80, 81, 82, 83, 84, 85, 86, 87, 88}));
     // Exactly the catalogue's statistical functions.
@@ -205,7 +205,7 @@ TEST_F(VarsViewCommandsTest, StatisticalEntriesApplyTheirFunctions) {
 
     Tfra_VarsView noKeypad;
     noKeypad.SetVars(&Vars());
-    EXPECT_FALSE(noKeypad.Action("Statistical")->isEnabled());
+    EXPECT_FALSE(noKeypad.Action(TVarsCommand::Statistical)->isEnabled());
     noKeypad.ApplyStatistical(79);
     EXPECT_EQ(keypad.Functions.size(), 10u);
 }
@@ -214,7 +214,7 @@ TEST_F(VarsViewCommandsTest, CopiesTheValueText) {
     FillFive();
     ASSERT_TRUE(Vars().SetValue("a", TCalcValue::New(-1.5L)));
     Select({0});
-    view->Action("Copy value to clipboard")->trigger();
+    Entry("Copy value to clipboard")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "-1.5");
 }
 

@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QMenu>
 #include <QTableView>
 #include <QToolButton>
 #include <memory>
@@ -102,8 +104,16 @@ class VarsViewTest : public ::testing::Test {
         std::sort(rows.begin(), rows.end());
         return rows;
     }
+    // The pop-up menu's entry of that caption, as the user reads it.
+    QAction* Entry(const char* caption) const {
+        for (QAction* action : view->Menu()->findChildren<QAction*>())
+            if (action->text() == QLatin1String(caption)) return action;
+        ADD_FAILURE() << "no entry " << caption;
+        return nullptr;
+    }
     bool Enabled(const char* caption) {
-        return view->Action(QString::fromLatin1(caption))->isEnabled();
+        QAction* action = Entry(caption);
+        return action && action->isEnabled();
     }
     QToolButton* Button(const QString& hint) {
         for (QToolButton* button : view->findChildren<QToolButton*>()) {

@@ -34,7 +34,7 @@ TEST_F(VarsViewFormulaTest, ReplacesTheFormulaAndDependantsRecalculate) {
     Select({0});
     ASSERT_TRUE(Enabled("Edit formula..."));
     env.Prompts().ScriptText(QStringLiteral("5*3+Sqrt(16)"));
-    view->Action("Edit formula...")->trigger();
+    Entry("Edit formula...")->trigger();
     EXPECT_TRUE(env.Prompts().ScriptUsed());
     EXPECT_EQ(Asked(0).Caption, kEditFormulaCaption);
     EXPECT_EQ(Asked(0).Initial, "2");
@@ -55,7 +55,7 @@ TEST_F(VarsViewFormulaTest, TheBoxLeavesTheKeysAsItFoundThem) {
         keypad.Registered = registered;
         Select({0});
         env.Prompts().ScriptText(std::nullopt);
-        view->Action("Edit formula...")->trigger();
+        Entry("Edit formula...")->trigger();
         EXPECT_EQ(keypad.Registered, registered);
         std::vector<std::string> expected{"UnregisterHotkeys", "BeginModal", "EndModal"};
         if (registered) expected.push_back("RegisterHotkeys");
