@@ -9,32 +9,18 @@
 #include <QStringListModel>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "functions/func_catalogue.h"
 #include "keypad/formula_reading.h"
 #include "model/calc_vars_intf.h"
+#include "model/formula_names.h"
 #include "platform/user_prompts.h"
 #include "vars/user_func_folder.h"
 
 namespace quillix {
 namespace {
-
-bool IsNameChar(QChar c) {
-    return c.isLetterOrNumber() || c == QLatin1Char('_');
-}
-
-// Where the name that ends at position end starts.
-int NameStart(const QString& text, int end) {
-    int start = end;
-    while (start > 0 && IsNameChar(text[start - 1]))
-        --start;
-    return start;
-}
-
-const TFuncDataItem* CatalogueFunction(const QString& name) {
-    if (name.isEmpty() || !name[0].isLetter()) return nullptr;
-    return FindFuncByName(name.toStdString());
-}
 
 void AddLibraryNames(const TUserFuncFolder& folder, QStringList& names) {
     for (const auto& subfolder : folder.Subfolders())
@@ -43,38 +29,18 @@ void AddLibraryNames(const TUserFuncFolder& folder, QStringList& names) {
         names << QString::fromStdString(object->Name());
 }
 
+// The name the caret stands in or right after, in positions of the text.
+std::optional<std::pair<int, int>> NameAtCaret(const QString& text, int caret) {
+    const std::optional<TNameSpan> span = NameAt(text.toStdString(), Utf8Offset(text, caret));
+    if (!span) return std::nullopt;
+    return std::pair{TextPosition(text, span->Start), TextPosition(text, span->End)};
+}
+
 }  // namespace
 
 QString FunctionAtCaret(const QString& text, int caret) {
     caret = std::clamp(caret, 0, static_cast<int>(text.size()));
-    int end = caret;
-    while (end < text.size() && IsNameChar(text[end]))
-        ++end;
-    const int start = NameStart(text, caret);
-    if (const TFuncDataItem* row = CatalogueFunction(text.mid(start, end - start)))
-        return QString::fromStdString(row->Name);
-    // Inside a call: the nearest open parenthesis or bracket that a function
-    // name stands before.
-    int depth = 0;
-    for (int i = caret - 1; i >= 0; --i) {
-        const QChar c = text[i];
-        if (c == QLatin1Char(')') || c == QLatin1Char(']')) {
-            ++depth;
-        } else if (c == QLatin1Char('(') || c == QLatin1Char('[')) {
-            if (depth > 0) {
-                --depth;
-                continue;
-            }
-            int nameEnd = i;
-            while (nameEnd > 0 && text[nameEnd - 1].isSpace())
-                --nameEnd;
-            const int nameStart = NameStart(text, nameEnd);
-            if (const TFuncDataItem* row =
-                    CatalogueFunction(text.mid(nameStart, nameEnd - nameStart)))
-                return QString::fromStdString(row->Name);
-        }
-    }
-    return {};
+    return QString::fromStdString(FunctionAtOffset(text.toStdString(), Utf8Offset(text, caret)));
 }
 
 // The edit: Enter and Escape belong to the field, except while the completion
@@ -212,9 +178,9 @@ void TFormulaField::TextEdited() {
     ShowHint();
     const QString text = edit_->text();
     const int caret = edit_->cursorPosition();
-    const int start = NameStart(text, caret);
-    const QString prefix = text.mid(start, caret - start);
-    if (prefix.isEmpty() || !prefix[0].isLetter()) {
+    const auto name = NameAtCaret(text, caret);
+    const QString prefix = name ? text.mid(name->first, caret - name->first) : QString();
+    if (prefix.isEmpty()) {
         completer_->popup()->hide();
         return;
     }
@@ -232,7 +198,8 @@ void TFormulaField::TextEdited() {
 void TFormulaField::Complete(const QString& name) {
     const QString text = edit_->text();
     const int caret = edit_->cursorPosition();
-    const int start = NameStart(text, caret);
+    const auto typed = NameAtCaret(text, caret);
+    const int start = typed ? typed->first : caret;
     edit_->setSelection(start, caret - start);
     edit_->insert(name);
 }

@@ -59,8 +59,7 @@ class TFormulaField final : public QWidget {
     bool error_ = false;
 };
 
-// The catalogue function the caret is at: the name it stands in or right after,
-// else the call whose parentheses hold it; empty when none.
+// FunctionAtOffset (model/formula_names.h) at a caret position of the text.
 QString FunctionAtCaret(const QString& text, int caret);
 
 }  // namespace quillix

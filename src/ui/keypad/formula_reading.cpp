@@ -30,9 +30,17 @@ FormulaReadResult ReadProgramFormula(const QString& text) {
 }
 
 int ErrorPosition(const QString& text, const FormulaReadError& error) {
+    return TextPosition(text, error.offset);
+}
+
+std::size_t Utf8Offset(const QString& text, int position) {
+    return static_cast<std::size_t>(text.left(position).toUtf8().size());
+}
+
+int TextPosition(const QString& text, std::size_t utf8Offset) {
     // The reader counts bytes of UTF-8; the edit counts UTF-16 units.
     const QByteArray utf8 = text.toUtf8();
-    const auto offset = static_cast<qsizetype>(std::min<std::size_t>(error.offset, utf8.size()));
+    const auto offset = static_cast<qsizetype>(std::min<std::size_t>(utf8Offset, utf8.size()));
     return static_cast<int>(QString::fromUtf8(utf8.left(offset)).size());
 }
 

@@ -16,4 +16,9 @@ FormulaReadResult ReadProgramFormula(const QString& text);
 // The position in text (in QString units, from 0) of the reader's error.
 int ErrorPosition(const QString& text, const FormulaReadError& error);
 
+// Positions of the edit (QString units) and offsets of the reader (UTF-8
+// bytes) of the same text, either way.
+std::size_t Utf8Offset(const QString& text, int position);
+int TextPosition(const QString& text, std::size_t utf8Offset);
+
 }  // namespace quillix
