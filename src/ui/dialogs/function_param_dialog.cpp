@@ -10,14 +10,13 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
-#include <stdexcept>
+#include <exception>
+#include <optional>
 #include <utility>
 
-#include "common/number_text.h"
 #include "config/comma_text.h"
-#include "config/config_errors.h"
 #include "config/configor.h"
-#include "config/last_data.h"
+#include "config/remembered_arguments.h"
 #include "config/settings_table.h"
 #include "dialogs/array_param_dialog.h"
 #include "dialogs/dialog_buttons.h"
@@ -36,12 +35,13 @@ namespace {
 
 constexpr int kRowsInView = 5;
 
-QString ListDisplayText(const std::vector<ValueRef>& list) {
+// The items of a list as the row shows them.
+std::vector<std::string> ShownItems(const std::vector<ValueRef>& list) {
     std::vector<std::string> items;
     items.reserve(list.size());
     for (const ValueRef& value : list)
         items.push_back(value->FormatValue(kPlainStyle));
-    return QString::fromStdString(ToCommaText(items));
+    return items;
 }
 
 QString RowLabelText(const TFuncParamDef& param) {
@@ -92,7 +92,7 @@ Tfrm_FunctionParam::Tfrm_FunctionParam(QWidget* parent, const TFuncDataItem& ite
 Tfrm_FunctionParam::~Tfrm_FunctionParam() = default;
 
 QString Tfrm_FunctionParam::RememberSection() const {
-    return QStringLiteral("Func_") + QString::fromStdString(item_.Name);
+    return QString::fromStdString(RememberedSection(item_.Name));
 }
 
 bool Tfrm_FunctionParam::Prepare() {
@@ -170,36 +170,25 @@ void Tfrm_FunctionParam::LayOutRows() {
 }
 
 void Tfrm_FunctionParam::FillRemembered() {
-    const std::string section = RememberSection().toStdString();
     for (const auto& row : rows_) {
-        const std::string& key = row->Param->Name;
-        try {
-            if (row->Box) {
-                long double number = 0;
-                if (ReadLastNumber(AppHomeFolder(), section, key, number))
-                    row->Box->AssignNumber(row->Param->DefaultType, number);
-                continue;
-            }
-            std::string text;
-            if (!ReadLastText(AppHomeFolder(), section, key, text)) continue;
-            std::vector<ValueRef>& list = lists_[row->ListIndex];
-            list.clear();
-            bool everyItemRead = true;
-            for (const std::string& item : ParseCommaText(text)) {
-                if (const auto number = ParseDecimal(item))
-                    list.push_back(TCalcValue::New(*number));
-                else
-                    everyItemRead = false;
-            }
-            // An item that cannot be read back (a date's display text) is left
-            // out, and the text shows what the list really holds.
-            if (everyItemRead)
-                row->ListText->setText(QString::fromStdString(text));
-            else
-                ShowListText(*row);
-        } catch (const EConvertError&) {
-            // A remembered entry that is not a number: the row keeps its default.
+        const std::string& param = row->Param->Name;
+        if (row->Box) {
+            if (const auto number = RememberedNumber(AppHomeFolder(), item_.Name, param))
+                row->Box->AssignNumber(row->Param->DefaultType, *number);
+            continue;
         }
+        const std::optional<TRememberedList> remembered =
+            RememberedList(AppHomeFolder(), item_.Name, param);
+        if (!remembered) continue;
+        std::vector<ValueRef>& list = lists_[row->ListIndex];
+        list.clear();
+        for (const long double number : remembered->Numbers)
+            list.push_back(TCalcValue::New(number));
+        // Items left out (a date's display text): the text shows what the list holds.
+        if (remembered->Complete)
+            row->ListText->setText(QString::fromStdString(remembered->Text));
+        else
+            ShowListText(*row);
     }
 }
 
@@ -214,15 +203,14 @@ bool Tfrm_FunctionParam::TakeSelectedVariables() {
 }
 
 void Tfrm_FunctionParam::Remember() {
-    const std::string section = RememberSection().toStdString();
     try {
         for (const auto& row : rows_) {
-            const std::string& key = row->Param->Name;
+            const std::string& param = row->Param->Name;
             if (row->Box)
-                WriteLastNumber(AppHomeFolder(), section, key, row->Box->Value().Number());
+                RememberNumber(AppHomeFolder(), item_.Name, param, row->Box->Value().Number());
             else
-                WriteLastText(AppHomeFolder(), section, key,
-                              ListDisplayText(lists_[row->ListIndex]).toStdString());
+                RememberList(AppHomeFolder(), item_.Name, param,
+                             ShownItems(lists_[row->ListIndex]));
         }
     } catch (const std::exception& error) {
         // The arguments still count; only remembering them failed.
@@ -231,7 +219,7 @@ void Tfrm_FunctionParam::Remember() {
 }
 
 void Tfrm_FunctionParam::ShowListText(const TParamRow& row) {
-    row.ListText->setText(ListDisplayText(lists_[row.ListIndex]));
+    row.ListText->setText(QString::fromStdString(ToCommaText(ShownItems(lists_[row.ListIndex]))));
 }
 
 void Tfrm_FunctionParam::EditList(const TParamRow& row) {

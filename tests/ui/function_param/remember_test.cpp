@@ -74,7 +74,9 @@ TEST(FunctionParamRemember, NothingWhenSwitchedOffOrCancelled) {
     }
 }
 
-TEST(FunctionParamRemember, EntriesThatAreNoNumbersAreLeftOut) {
+// What reads back is the core's rule (remembered_arguments_test); the rows
+// show it: a number that is none keeps the default, a list shows its numbers.
+TEST(FunctionParamRemember, RowsShowWhatReadsBack) {
     TUiEnvironment env;
     test::WriteFile(env.Home() + "/lastdata.ini",
                     "[Func_NPV]\nRate=abc\nCashFlows=\"1\",[2023-03-15],3\nType=1\n");
