@@ -10,7 +10,7 @@
 #include "drop_down/drop_down_calc.h"
 #include "drop_down/drop_down_vars.h"
 #include "drop_down/edit_ex.h"
-#include "model/calc_operate.h"
+#include "model/value_field_rules.h"
 #include "platform/user_prompts.h"
 
 namespace quillix {
@@ -207,13 +207,12 @@ TFieldKey FieldKeyOf(const QKeyEvent& event) {
 }  // namespace
 
 void TCalcDropDown::StartPlainNumber() {
-    if (value_->CVType() != cvNumber) {
-        value_ = TCalcValue::New();
+    TTypedOver typed = TypingOver(value_);
+    value_ = std::move(typed.Value);
+    if (typed.ClearText) {
         updating_ = true;
         edit_->setText(QString());
         updating_ = false;
-    } else if (value_->Operate()) {
-        value_ = value_->CopyNumber();
     }
     UpdateHint();
 }

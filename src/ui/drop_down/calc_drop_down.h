@@ -78,7 +78,7 @@ class TCalcDropDown : public QFrame, public IDropDownHost {
     void ReloadCalculator();
     // The typing filter; true when the key was dealt with here.
     bool FilterKey(class QKeyEvent* event);
-    // A date or an error gives way to an empty number, a formula to its number.
+    // The value as TypingOver leaves it.
     void StartPlainNumber();
     void TextEdited(const QString& text);
     void UpdateHint();

@@ -8,6 +8,7 @@
 
 #include "model/calc_value.h"
 #include "model/calc_vars_intf.h"
+#include "platform/value_tone_colors.h"
 
 namespace quillix {
 
@@ -35,11 +36,6 @@ Tfrm_DropDownVars::Tfrm_DropDownVars(IDropDownHost& field) : Tfrm_CalcDropdownWi
     connect(list_, &QTableWidget::cellDoubleClicked, this, [this] { PickSelected(); });
 }
 
-QColor Tfrm_DropDownVars::ValueColor(const TCalcValue& value) {
-    if (value.CVType() == cvDate) return QColor(0, 0, 128);
-    return value.Number() >= 0 ? QColor(0, 0, 255) : QColor(255, 0, 0);
-}
-
 void Tfrm_DropDownVars::Fill() {
     list_->clearContents();
     ICalcVars* vars = CalcVarsIntf();
@@ -50,7 +46,7 @@ void Tfrm_DropDownVars::Fill() {
         list_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(entry.GetName())));
         auto* value =
             new QTableWidgetItem(QString::fromStdString(entry.Value->FormatValue(kPlainStyle)));
-        value->setForeground(ValueColor(*entry.Value));
+        value->setForeground(ToneColor(ValueTone(*entry.Value)));
         list_->setItem(row, 1, value);
     }
 }

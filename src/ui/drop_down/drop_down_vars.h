@@ -4,15 +4,11 @@
 // document's variables with their values coloured by kind and sign. Picking
 // one (double-click or Enter) makes the field refer to that variable.
 
-#include <QColor>
-
 #include "drop_down/calc_dropdown_win_base.h"
 
 class QTableWidget;
 
 namespace quillix {
-
-class TCalcValue;
 
 class Tfrm_DropDownVars : public Tfrm_CalcDropdownWinBase {
     Q_OBJECT
@@ -25,10 +21,6 @@ class Tfrm_DropDownVars : public Tfrm_CalcDropdownWinBase {
     // The field's value becomes a reference to the selected variable's value;
     // the window hides (with no row selected it only hides).
     void PickSelected();
-
-    // The colour of a value in the "Value" column: navy for a date, blue for
-    // zero or more, red below zero.
-    static QColor ValueColor(const TCalcValue& value);
 
   protected:
     void showEvent(QShowEvent* event) override;

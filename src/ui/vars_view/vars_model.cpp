@@ -5,6 +5,7 @@
 
 #include "model/calc_value_warper.h"
 #include "model/calc_vars_intf.h"
+#include "platform/value_tone_colors.h"
 #include "vars_view/vars_role_icons.h"
 
 namespace quillix {
@@ -110,19 +111,6 @@ int TVarsModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kColumnCount;
 }
 
-QColor TVarsModel::ValueColor(const TCalcValue& value) {
-    if (value.CVType() == cvDate) return QColor(0, 0, 128);
-    if (value.CVType() == cvError || value.GetNumber() < 0) return QColor(255, 0, 0);
-    return QColor(0, 0, 255);
-}
-
-QColor TVarsModel::ValueColorOnDark(const TCalcValue& value) {
-    // The same three meanings, light enough to read on a dark list.
-    if (value.CVType() == cvDate) return QColor(170, 185, 255);
-    if (value.CVType() == cvError || value.GetNumber() < 0) return QColor(255, 120, 120);
-    return QColor(110, 175, 255);
-}
-
 void TVarsModel::SetDarkBase(bool dark) {
     if (dark == darkBase_) return;
     darkBase_ = dark;
@@ -155,7 +143,7 @@ QVariant TVarsModel::data(const QModelIndex& index, int role) const {
             return {};
         case Qt::ForegroundRole:
             if (index.column() == kValueColumn && value)
-                return darkBase_ ? ValueColorOnDark(*value) : ValueColor(*value);
+                return ToneColor(ValueTone(*value), darkBase_);
             // On a dark skin the skin's own text colour stays readable.
             if (darkBase_) return {};
             return QColor(Qt::black);

@@ -6,13 +6,11 @@
 // a set of ten thousand variables costs nothing until its rows are on screen.
 
 #include <QAbstractTableModel>
-#include <QColor>
 #include <cstdint>
 
 namespace quillix {
 
 class ICalcVarsBase;
-class TCalcValue;
 class TCalcValueWarper;
 
 class TVarsModel : public QAbstractTableModel {
@@ -32,11 +30,8 @@ class TVarsModel : public QAbstractTableModel {
     // Empties the rows and fills them again from the set.
     void Rebuild();
 
-    // The colour of the "Value" text: navy for a date, red for a negative number
-    // and for an error, blue otherwise.
-    static QColor ValueColor(const TCalcValue& value);
-    static QColor ValueColorOnDark(const TCalcValue& value);
-    // The list is drawn on a dark background (a dark skin): lighter colours.
+    // The "Value" text is drawn in the colour of its tone (ToneColor); on a dark
+    // background (a dark skin) in the lighter ones.
     void SetDarkBase(bool dark);
 
     int rowCount(const QModelIndex& parent = {}) const override;
