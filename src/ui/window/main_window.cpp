@@ -48,8 +48,6 @@ constexpr const char* kHelpFileName = "Calc.chm";
 // The initial client area, and the keypad's share of it.
 constexpr int kClientWidth = 587;
 constexpr int kClientHeight = 345;
-// The idle updates (Save enabled, digit marks) run this often at most.
-constexpr int kIdleUpdateMs = 300;
 
 IConfigor* Settings() {
     return ConfigorIntf;
@@ -136,13 +134,18 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
     SetValueFormatChangedHandler([this] { RefreshValues(); });
     qApp->installEventFilter(this);
 
-    auto* idle = new QTimer(this);
-    connect(idle, &QTimer::timeout, this, &Tfrm_main::UpdateCommandStates);
-    idle->start(kIdleUpdateMs);
+    // Save follows the document: every change it announces, and every dialog
+    // over the keypad (the program's properties change it without a word).
+    documentEvents_.OnChange = [this](std::uint8_t, int, TCalcValueWarper*, const std::string&) {
+        UpdateCommandStates();
+    };
+    vars_->AddListener(&documentEvents_);
+    connect(keypad_, &Tfra_KeypadFW::endModal, this, &Tfrm_main::UpdateCommandStates);
     UpdateCommandStates();
 }
 
 Tfrm_main::~Tfrm_main() {
+    vars_->RemoveListener(&documentEvents_);
     if (TCalcConfig* config = CalcConfig) config->SetFailureReporter({});
     qApp->removeEventFilter(this);
     SetHelpTopicHandler({});

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "diag/dlog_file.h"
+#include "model/calc_value_warper.h"
 #include "vars/document_commands.h"
 #include "window/layout_growth.h"
 
@@ -60,7 +61,7 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     // The first appearance: shown, or with "Auto" hidden in the notification
     // area, or minimised where there is none.
     void ShowAtStart(bool startHidden);
-    // The idle updates: Save enabled only while modified, the digit check marks.
+    // Save enabled only while the program is modified, the digit check marks.
     void UpdateCommandStates();
     // Writes the placement and display settings (the close handler does it).
     void SaveSettings();
@@ -107,6 +108,7 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     std::unique_ptr<TQtHelpEngine> helpEngine_;
     std::unique_ptr<THookHelpSystem> helpHook_;
     std::unique_ptr<TDocumentCommands> documentCommands_;
+    TCalcVarsEventsObject documentEvents_;
     THintFilter* hintFilter_ = nullptr;
     TTrayIcon* tray_ = nullptr;
     // Goes before the keypad whose engine it watches (members go before children).

@@ -8,11 +8,13 @@
 #include <QCheckBox>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QWhatsThis>
 
 #include "config/settings_table.h"
 #include "dialogs/option_dlg.h"
+#include "dialogs/program_properties.h"
 #include "keypad/keypad_frame.h"
 #include "menu_entry.h"
 #include "model/value_format.h"
@@ -47,13 +49,26 @@ class MainWindow : public ::testing::Test {
     bool Checked(const char* caption) { return MenuEntry(*window, caption)->isChecked(); }
 };
 
+// Save follows the document at once, however it changes: a variable added, the
+// program saved, its description edited in the properties dialog.
 TEST_F(MainWindow, SaveIsEnabledOnlyWhileTheProgramIsModified) {
     Open();
-    window->UpdateCommandStates();
-    EXPECT_FALSE(MenuEntry(*window, "&Save")->isEnabled());
+    QAction* save = MenuEntry(*window, "&Save");
+    EXPECT_FALSE(save->isEnabled());
     ASSERT_TRUE(window->Document().Add("a", TCalcValue::New(1)));
-    window->UpdateCommandStates();
-    EXPECT_TRUE(MenuEntry(*window, "&Save")->isEnabled());
+    EXPECT_TRUE(save->isEnabled());
+    std::string error;
+    ASSERT_TRUE(window->Document().SaveNew(window->Libraries().Programs(), "Loan", &error))
+        << error;
+    EXPECT_FALSE(save->isEnabled());
+    env.Dialogs().ScriptFor<Tfrm_programProperties>([](Tfrm_programProperties& dialog) {
+        dialog.Description()->setPlainText(QStringLiteral("Monthly"));
+        dialog.accept();
+        return dialog.result();
+    });
+    window->VarsView().ShowProgramProperties();
+    EXPECT_TRUE(env.Dialogs().ScriptUsed());
+    EXPECT_TRUE(save->isEnabled());
 }
 
 TEST_F(MainWindow, NewAsksAboutAModifiedProgram) {
@@ -96,14 +111,12 @@ TEST_F(MainWindow, CancelOnCloseKeepsTheWindowAndTheProgram) {
 TEST_F(MainWindow, SignificantDigitsAndTheirCheckMarks) {
     Open();
     window->ChooseDigits(4);  // "3"
-    window->UpdateCommandStates();
     EXPECT_TRUE(Checked("3"));
     EXPECT_FALSE(Checked("Default"));
     EXPECT_EQ(env.Settings().ReadInteger("Main", "ValueFormat", -1), 2);
     EXPECT_EQ(env.Settings().ReadInteger("Main", "ValueDigits", -1), 3);
 
     window->ChooseDigits(0);  // "Default" keeps the digits
-    window->UpdateCommandStates();
     EXPECT_TRUE(Checked("Default"));
     EXPECT_FALSE(Checked("3"));
     EXPECT_EQ(ValueFormatSettings().ValueFormat, kGeneralFormat);
