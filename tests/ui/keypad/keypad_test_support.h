@@ -22,6 +22,10 @@
 
 namespace quillix::test {
 
+// The longest a test waits for something that happens by itself: generous,
+// so that a loaded machine never fails a test that would pass.
+inline constexpr int kCeilingMs = 60000;
+
 class KeypadTest : public ::testing::Test {
   protected:
     explicit KeypadTest(const std::string& settings = {})
