@@ -39,8 +39,13 @@ QMenu* SubMenuAt(QMenu* menu, std::string_view path) {
     return menu;
 }
 
-TUserFuncFolder* LibraryRoot(IUserFuncFolder* library) {
-    return library ? &library->GetFolder() : nullptr;
+// Fills menu from the library afresh. The entries of a library that has gone
+// would point at freed objects, so they go with it.
+void FillFromLibrary(QMenu* menu, IUserFuncFolder* library,
+                     const std::function<void(TUserFuncObj&)>& onChoose) {
+    TUserFuncFolder* root = library ? &library->GetFolder() : nullptr;
+    if (!root) menu->clear();
+    Tfra_KeypadFW::BuildLibraryMenu(menu, root, onChoose);
 }
 
 }  // namespace
@@ -66,11 +71,8 @@ void Tfra_KeypadFW::BuildFunctionsMenu() {
 }
 
 QMenu* Tfra_KeypadFW::FunctionsMenu() {
-    TUserFuncFolder* root = LibraryRoot(UserFunctionsIntf());
-    // Entries of a library that has gone would point at freed objects.
-    if (!root) myFunctionsMenu_->clear();
-    BuildLibraryMenu(myFunctionsMenu_, root,
-                     [this](TUserFuncObj& function) { UserFunctionChosen(function); });
+    FillFromLibrary(myFunctionsMenu_, UserFunctionsIntf(),
+                    [this](TUserFuncObj& function) { UserFunctionChosen(function); });
     return functionsMenu_;
 }
 
@@ -86,10 +88,8 @@ void Tfra_KeypadFW::BuildProgramsMenu() {
 }
 
 QMenu* Tfra_KeypadFW::ProgramsMenu() {
-    TUserFuncFolder* root = LibraryRoot(UserProgramsIntf());
-    if (!root) myProgramMenu_->clear();
-    BuildLibraryMenu(myProgramMenu_, root,
-                     [this](TUserFuncObj& program) { ProgramChosen(program); });
+    FillFromLibrary(myProgramMenu_, UserProgramsIntf(),
+                    [this](TUserFuncObj& program) { ProgramChosen(program); });
     return programsMenu_;
 }
 

@@ -114,24 +114,21 @@ void Tfrm_main::BuildMenus() {
     connect(about, &QAction::triggered, this, [this] { Modal([this] { RunAbout(this); }); });
 }
 
+// The document's events keep Save's state after each of these.
 void Tfrm_main::NewProgram() {
     Modal([this] { documentCommands_->NewDocument(); });
-    UpdateCommandStates();
 }
 
 void Tfrm_main::OpenProgram() {
     Modal([this] { documentCommands_->OpenDocument(); });
-    UpdateCommandStates();
 }
 
 void Tfrm_main::SaveProgram() {
     Modal([this] { documentCommands_->SaveDocument(); });
-    UpdateCommandStates();
 }
 
 void Tfrm_main::SaveProgramAs() {
     Modal([this] { documentCommands_->SaveDocumentAs(); });
-    UpdateCommandStates();
 }
 
 TSaveAnswer Tfrm_main::AskSaveChanges(const std::string& question) {
@@ -160,7 +157,6 @@ void Tfrm_main::ShowError(const std::string& message) {
 void Tfrm_main::OpenLibraryManager(bool functions) {
     TUserFuncFolder& library = functions ? libraries_->Functions() : libraries_->Programs();
     Modal([&] { RunLibraryManager(this, library, kLibraryManager); });
-    UpdateCommandStates();
 }
 
 void Tfrm_main::RunTool(void (*run)(QWidget*)) {
