@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialogs and tool windows that the keypad, the variables view, the main
-// window and the tray open, each behind one function. A caller brackets a modal
-// one with its keypad's UnregisterHotkeys / BeginModal and EndModal /
-// RegisterHotkeys; the functions themselves only show the window.
+// window and the tray open, each behind one function, so that the lower layers
+// open them without including them. A caller brackets a modal one with its
+// keypad's TKeypadModalScope; the functions themselves only run the window
+// (modal ones through ExecDialog).
 
 #include <memory>
 #include <string>
