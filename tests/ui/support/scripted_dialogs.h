@@ -34,8 +34,8 @@ class TScriptedDialogs {
     void ScriptFor(Answer answer) {
         Script([answer = std::move(answer)](QDialog& shown) -> int {
             auto* dialog = dynamic_cast<Dialog*>(&shown);
-            EXPECT_NE(dialog, nullptr) << "another dialog came: \""
-                                       << shown.windowTitle().toStdString() << "\"";
+            EXPECT_NE(dialog, nullptr)
+                << "another dialog came: \"" << shown.windowTitle().toStdString() << "\"";
             return dialog ? answer(*dialog) : static_cast<int>(QDialog::Rejected);
         });
     }
