@@ -14,7 +14,6 @@
 #include "common/calc_error.h"
 #include "common/text_compare.h"
 #include "config/calc_config.h"
-#include "config/ini_values.h"
 #include "config/settings_table.h"
 #include "engine/calc_engine.h"
 #include "engine/engine_readback.h"
@@ -38,12 +37,8 @@ struct StartingState {
 
 StartingState ReadStartingState(const std::string& home) {
     const TCalcConfig settings(SettingsFilePath(home));
-    const TSettingDef& modeDef = SettingDef(TSetting::KeypadInputMode);
-    const int mode = settings.ReadInteger(modeDef.Section, modeDef.Key,
-                                          ParseIniInteger(modeDef.Default).value_or(kInputModeAlg));
-    const TSettingDef& styleDef = SettingDef(TSetting::KeypadRPNStyle);
-    const std::string style =
-        settings.ReadString(styleDef.Section, styleDef.Key, std::string(styleDef.Default));
+    const int mode = ReadIntegerSetting(settings.Configor(), TSetting::KeypadInputMode);
+    const std::string style = ReadTextSetting(settings.Configor(), TSetting::KeypadRPNStyle);
     return {mode == kInputModeAlg ? kModeALG : kModeRPN, ParseRPNStyle(style)};
 }
 
