@@ -2,9 +2,13 @@
 #include "model/vars_document.h"
 
 #include <algorithm>
+#include <limits>
 #include <pugixml.hpp>
 
 #include "common/atomic_file.h"
+#include "model/plain_xml.h"
+#include "model/xml_pull_reader.h"
+#include "model/xml_text_writer.h"
 
 namespace quillix {
 
@@ -15,14 +19,6 @@ namespace {
 // cost the square of their depth.
 constexpr int kMaxIndentedDepth = 64;
 constexpr const char* kIndent = "  ";
-
-class StringWriter final : public pugi::xml_writer {
-  public:
-    void write(const void* data, std::size_t size) override {
-        text.append(static_cast<const char*>(data), size);
-    }
-    std::string text;
-};
 
 std::string ParseErrorText(std::string_view text, const pugi::xml_parse_result& result) {
     const std::size_t offset =
@@ -39,35 +35,65 @@ std::string ParseErrorText(std::string_view text, const pugi::xml_parse_result& 
 
 // An entry must carry a name of its own: the set finds, shows and replaces
 // variables by name, and later formulas refer to them by it.
-void CheckEntryName(const TCalcValueWarper& entry, int entryNumber, ICalcVarsBase& vars) {
+void CheckEntryName(const TCalcValueWarper& entry, int entryNumber) {
     const std::string& name = entry.GetName();
     if (!entry.Value->IsNamed() || name.find_first_not_of(' ') == std::string::npos) {
         throw EXmlLoadError(UnnamedEntryText(entryNumber));
     }
-    if (vars.GetValue(name)) throw EXmlLoadError(DuplicateEntryText(name));
+}
+
+// A document of plain XML into sink.
+void ReadPlainVarsDocument(XmlPullReader& in, IVarsDocumentSink& sink) {
+    if (in.Next() != XmlPullReader::Event::kStart) throw EXmlNotPlain();
+    sink.Clear();
+    sink.SetDescription(ReadDescriptionAttribute(in));
+    ICalcVarsBase& vars = sink.VarsForNames();
+    int entryNumber = 0;
+    XmlPullReader::Event event;
+    while ((event = in.Next()) == XmlPullReader::Event::kStart) {
+        std::unique_ptr<TCalcValueWarper> entry = ReadValueWarper(in, &vars);
+        CheckEntryName(*entry, ++entryNumber);
+        const std::string name = entry->GetName();
+        if (!sink.Append(std::move(entry))) throw EXmlLoadError(DuplicateEntryText(name));
+    }
+    if (event != XmlPullReader::Event::kEnd) throw EXmlNotPlain();
+}
+
+// The document written with that indent; false, with the text unfinished, as
+// soon as an element lies deeper than maxLevel.
+bool WriteVarsDocumentText(const std::string& description, const TCalcValueWarperList& entries,
+                           std::string_view indent, int maxLevel, std::string& text) {
+    XmlTextWriter out(text, indent);
+    out.Declaration();
+    out.StartElement("Vars", 0);
+    out.PlainAttribute("Version", "1.0");
+    WriteDescriptionAttribute(out, description);
+    bool any = false;
+    for (const std::unique_ptr<TCalcValueWarper>& entry : entries) {
+        if (!entry || !entry->Value) continue;
+        if (!any) out.EndStartTag();
+        any = true;
+        if (WriteValueWarperText(*entry, out, 1, maxLevel) > maxLevel) return false;
+    }
+    if (any) {
+        out.EndElement("Vars", 0);
+    } else {
+        out.EndEmptyElement();
+    }
+    return true;
 }
 
 }  // namespace
 
 std::string BuildVarsDocumentText(const std::string& description,
                                   const TCalcValueWarperList& entries) {
-    pugi::xml_document document;
-    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
-    declaration.append_attribute("version").set_value("1.0");
-    declaration.append_attribute("encoding").set_value("UTF-8");
-    pugi::xml_node root = document.append_child("Vars");
-    root.append_attribute("Version").set_value("1.0");
-    SaveDescriptionAttribute(root, description);
-    int depth = 0;
-    for (const std::unique_ptr<TCalcValueWarper>& entry : entries) {
-        int entryDepth = 0;
-        if (entry && entry->Value) SaveValueWarperToXML(*entry, root, &entryDepth);
-        depth = std::max(depth, 1 + entryDepth);
-    }
-    StringWriter out;
-    const char* indent = depth <= kMaxIndentedDepth ? kIndent : "";
-    document.save(out, indent, pugi::format_indent, pugi::encoding_utf8);
-    return std::move(out.text);
+    std::string text;
+    text.reserve(1024 + entries.size() * 256);
+    if (WriteVarsDocumentText(description, entries, kIndent, kMaxIndentedDepth - 1, text))
+        return text;
+    text.clear();
+    WriteVarsDocumentText(description, entries, "", std::numeric_limits<int>::max(), text);
+    return text;
 }
 
 bool SaveVarsDocumentFile(const std::string& path, const std::string& description,
@@ -78,43 +104,59 @@ bool SaveVarsDocumentFile(const std::string& path, const std::string& descriptio
 std::unique_ptr<pugi::xml_document> ParseVarsDocumentText(std::string_view text) {
     auto document = std::make_unique<pugi::xml_document>();
     const pugi::xml_parse_result parsed = document->load_buffer(text.data(), text.size());
-    if (!parsed) throw EXmlLoadError(ParseErrorText(text, parsed));
+    if (!parsed) throw EXmlSyntaxError(ParseErrorText(text, parsed));
     return document;
 }
 
 void ReadVarsDocument(const pugi::xml_document& document, IVarsDocumentSink& sink) {
     const pugi::xml_node root = document.document_element();
-    sink.Clear();
-    sink.SetDescription(LoadDescriptionAttribute(root));
-    ICalcVarsBase& vars = sink.VarsForNames();
-    int entryNumber = 0;
-    for (pugi::xml_node child : root.children()) {
-        if (child.type() != pugi::node_element) continue;
-        std::unique_ptr<TCalcValueWarper> entry = LoadValueWarperFromXML(child, &vars);
-        CheckEntryName(*entry, ++entryNumber, vars);
-        sink.Append(std::move(entry));
+    if (!root) {
+        sink.Clear();
+        sink.SetDescription(LoadDescriptionAttribute(root));  // fails: there is none
     }
+    const std::string text = PlainXmlOf(root);
+    XmlPullReader in(text);
+    ReadPlainVarsDocument(in, sink);
 }
 
+// Plain XML, which is what this program writes, is read straight from the
+// text once the whole of it was found plain; anything else goes through
+// pugixml, which reads it (or gives the message for a text that is not XML)
+// before the sink is touched.
 void ReadVarsDocumentText(std::string_view text, IVarsDocumentSink& sink) {
+    if (XmlPullReader::IsPlain(text)) {
+        XmlPullReader in(text);
+        return ReadPlainVarsDocument(in, sink);
+    }
+    ReadVarsDocument(*ParseVarsDocumentText(text), sink);
+}
+
+// A fault found in the document stands only when the whole text is plain XML;
+// otherwise the text is read again through pugixml (the sink starts over with
+// its Clear), so that the message is the one ReadVarsDocumentText gives.
+void ReadVarsDocumentTextOnce(std::string_view text, IVarsDocumentSink& sink) {
+    try {
+        XmlPullReader in(text);
+        return ReadPlainVarsDocument(in, sink);
+    } catch (const EXmlNotPlain&) {
+    } catch (const EXmlLoadError&) {
+        if (XmlPullReader::IsPlain(text)) throw;
+    }
     ReadVarsDocument(*ParseVarsDocumentText(text), sink);
 }
 
 void LoadVarsDocumentFile(const std::string& path, IVarsDocumentSink& sink) {
-    ReadVarsDocument(*ParseVarsDocumentFile(path), sink);
+    ReadVarsDocumentText(ReadVarsDocumentFile(path), sink);
+}
+
+std::string ReadVarsDocumentFile(const std::string& path) {
+    std::optional<std::string> text = ReadWholeFile(path);
+    if (!text) throw EXmlSyntaxError("Cannot read \"" + path + "\"");
+    return std::move(*text);
 }
 
 std::unique_ptr<pugi::xml_document> ParseVarsDocumentFile(const std::string& path) {
-    // pugixml parses the file in the buffer it reads it into, without a copy.
-    auto document = std::make_unique<pugi::xml_document>();
-    const pugi::xml_parse_result parsed = document->load_file(path.c_str());
-    if (parsed) return document;
-    const std::optional<std::string> text = ReadWholeFile(path);
-    if (!text || parsed.status == pugi::status_file_not_found ||
-        parsed.status == pugi::status_io_error || parsed.status == pugi::status_out_of_memory) {
-        throw EXmlLoadError("Cannot read \"" + path + "\"");
-    }
-    throw EXmlLoadError(ParseErrorText(*text, parsed));
+    return ParseVarsDocumentText(ReadVarsDocumentFile(path));
 }
 
 std::string UnnamedEntryText(int entryNumber) {
