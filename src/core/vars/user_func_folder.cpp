@@ -269,7 +269,16 @@ void TUserFuncFolder::SortByName(List& list) {
     });
 }
 
+namespace {
+std::uint64_t libraryScans = 0;
+}  // namespace
+
+std::uint64_t LibraryScanCount() {
+    return libraryScans;
+}
+
 void TUserFuncFolder::Scan() {
+    ++libraryScans;
     std::vector<HeldLink> held;
     TakeHeldLinks(held);
     std::vector<DirectoryId> enclosing;
