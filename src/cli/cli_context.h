@@ -3,8 +3,8 @@
 // What every subcommand of quillix-cli receives: the resolved global options and
 // the output streams, plus the exit statuses of the command-line contract.
 
-#include <iosfwd>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -36,5 +36,14 @@ struct CliContext {
 };
 
 using Arguments = std::vector<std::string>;
+
+// A file the command had to write and could not (the custom units' file, which
+// reading normalises): the message goes to stderr, and the command fails even
+// though its result was printed.
+inline int StatusAfterFileWrite(CliContext& context, const std::string& fileError, int status) {
+    if (fileError.empty()) return status;
+    *context.err << fileError << "\n";
+    return kExitFailed;
+}
 
 }  // namespace quillix::cli

@@ -55,16 +55,19 @@ void WriteEntries(TIniFile& ini, std::string_view familyName, std::string_view u
 }
 
 // Reads the file, lets change alter it, and saves it only when the content
-// changed. A file that exists but cannot be read is left alone: saving over it
-// would lose what it holds. Write errors are ignored, as the registry change
-// stands either way, and the atomic save leaves the old file whole.
+// changed; the message of the failure, or empty. A file that exists but
+// cannot be read is left alone: saving over it would lose what it holds. The
+// registry change stands either way, and the atomic save leaves the old file
+// whole.
 template <typename Change>
-void UpdateFile(const std::string& path, Change change) {
+std::string UpdateFile(const std::string& path, Change change) {
     TIniFile ini(path);
-    if (!ini.Load()) return;
+    if (!ini.Load()) return "Cannot read \"" + path + "\"";
     const std::string before = ini.Serialize();
     change(ini);
-    if (ini.Serialize() != before) ini.Save();
+    std::string error;
+    if (ini.Serialize() != before && !ini.Save(&error)) return error;
+    return {};
 }
 
 }  // namespace
@@ -134,9 +137,10 @@ TConvType TCustomUnits::RegisterUnit(std::string_view familyName, std::string_vi
 TConvType TCustomUnits::AddCustomUnit(std::string_view familyName, std::string_view unitName,
                                       bool save, double factor) {
     const TConvType unit = RegisterUnit(familyName, unitName, factor);
+    fileError_.clear();
     if (save) {
-        UpdateFile(iniPath_,
-                   [&](TIniFile& ini) { WriteEntries(ini, familyName, unitName, factor); });
+        fileError_ = UpdateFile(
+            iniPath_, [&](TIniFile& ini) { WriteEntries(ini, familyName, unitName, factor); });
     }
     return unit;
 }
@@ -149,14 +153,14 @@ void TCustomUnits::DeleteCustomUnit(std::string_view familyName, std::string_vie
         registry_.RemoveUnit(*unit);
         if (registry_.UnitsOf(*family).empty()) registry_.RemoveFamily(*family);
     }
-    UpdateFile(iniPath_, [&](TIniFile& ini) {
+    fileError_ = UpdateFile(iniPath_, [&](TIniFile& ini) {
         ini.DeleteKey(kCustomTypesSection, unitName);
         ini.DeleteKey(kCustomFactorsSection, unitName);
     });
 }
 
 void TCustomUnits::LoadCustomUnits() {
-    UpdateFile(iniPath_, [&](TIniFile& ini) {
+    fileError_ = UpdateFile(iniPath_, [&](TIniFile& ini) {
         for (const TCustomUnitEntry& entry : ReadCustomUnitEntries(ini)) {
             try {
                 RegisterUnit(entry.familyName, entry.unitName, entry.factor);

@@ -56,7 +56,9 @@ void ReadPlainVarsDocument(XmlPullReader& in, IVarsDocumentSink& sink) {
         const std::string name = entry->GetName();
         if (!sink.Append(std::move(entry))) throw EXmlLoadError(DuplicateEntryText(name));
     }
-    if (event != XmlPullReader::Event::kEnd) throw EXmlNotPlain();
+    // Only blanks may follow the root.
+    if (event != XmlPullReader::Event::kEnd || in.Next() != XmlPullReader::Event::kDone)
+        throw EXmlNotPlain();
 }
 
 // The document written with that indent; false, with the text unfinished, as
