@@ -185,11 +185,16 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
         std::size_t filled = 0;
         bool failed = false;
         for (;;) {
-            if (filled == text.size()) text.resize(text.size() + 4096);  // the file grew
-            const ssize_t n = ::read(fd, text.data() + filled, text.size() - filled);
+            // Past the size the file had, the end is found with a small read: the
+            // text grows only when the file did.
+            char more[4096];
+            const bool full = filled == text.size();
+            const ssize_t n = full ? ::read(fd, more, sizeof more)
+                                   : ::read(fd, text.data() + filled, text.size() - filled);
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) failed = true;
             if (n <= 0) break;
+            if (full) text.append(more, static_cast<std::size_t>(n));
             filled += static_cast<std::size_t>(n);
         }
         if (!failed) {
