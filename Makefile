@@ -8,7 +8,7 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:de
                  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
                  LSAN_OPTIONS=report_objects=0:suppressions=$(CURDIR)/tests/ui/lsan.supp
 
-.PHONY: deps run test bench fuzz fuzz-smoke build-release build-asan format clean screenshots
+.PHONY: deps run test bench fuzz fuzz-smoke build-release build-asan format clean screenshots package
 
 deps:
 	./scripts/install-deps.sh
@@ -34,6 +34,11 @@ bench: build-release
 
 screenshots: build-release
 	./scripts/screenshots.sh build/screenshots
+
+# The Debian package of the release build: build/release/quillix_VERSION_ARCH.deb.
+package: build-release
+	./scripts/install-deps.sh dpkg-dev file
+	cd $(RELEASE_DIR) && cpack -G DEB
 
 # The libFuzzer targets (clang): `make fuzz` runs each for FUZZ_SECONDS on its
 # corpus, `make fuzz-smoke` for 30 seconds each (the run CI makes).

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
 #include <QTabWidget>
@@ -19,9 +20,9 @@
 #include "calc_drop_down.h"
 #include "common/date_format.h"
 #include "config/calc_config.h"
-#include "engine/keypad_keys.h"
-#include "calc_drop_down.h"
 #include "dialog_launchers_all.h"
+#include "engine/keypad_keys.h"
+#include "formula_field.h"
 #include "keypad_frame.h"
 #include "main_window.h"
 #include "model/formula_reader.h"
@@ -62,7 +63,29 @@ void FillVariables(TCalcVars& vars) {
     vars.Add("Due", TCalcValue::NewDate(46022));  // 31 December 2025
     vars.Add("Ratio", ReadFormula("Total/(Price-1250)", options).value);
     vars.SetValueType("Price", wtInput);
+    vars.SetValueType("Discount", wtInput);
     vars.SetValueType("Total", wtOutput);
+    vars.SetDescription("The price after the discount");
+    vars.Find("Price")->Description = "The list price";
+}
+
+// What a skin could recolour or squeeze: the program runner's page and the
+// finance box's depreciation table.
+void ShootSkinned(const QString& folder, const QString& name, Tfrm_main& window) {
+    std::string error;
+    if (!window.Libraries().Programs().FindByName("Discounts"))
+        window.Document().SaveNew(window.Libraries().Programs(), "Discounts", &error);
+    Tfrm_ProgramRun runner(&window);
+    if (runner.Load("Discounts")) {
+        runner.Calculate();
+        Save(runner, folder, name + QStringLiteral("-runner"));
+    }
+    Tfrm_FinanceBox finance;
+    finance.Depreciation().Cost().AssignNumber(cvNumber, 1000);
+    finance.Depreciation().Salvage().AssignNumber(cvNumber, 100);
+    finance.Depreciation().Calculate();
+    finance.Pages()->setCurrentWidget(&finance.Depreciation());
+    Save(finance, folder, name + QStringLiteral("-depreciation"));
 }
 
 // The tool windows, each with a worked example on its busiest page.
@@ -107,8 +130,8 @@ void ShootDialogs(const QString& folder, const QString& tag, Tfrm_main& window,
     Tfrm_FunctionParam pmt(&window, *FindFunc(74), false);
     pmt.Prepare();
     Save(pmt, folder, QStringLiteral("dialog-parameters-pmt%1").arg(tag));
-    std::vector<ValueRef> flows{TCalcValue::New(-1000), TCalcValue::New(300),
-                                TCalcValue::New(420), TCalcValue::New(680)};
+    std::vector<ValueRef> flows{TCalcValue::New(-1000), TCalcValue::New(300), TCalcValue::New(420),
+                                TCalcValue::New(680)};
     Tfrm_ArrayParam array(&window, QStringLiteral("CashFlows:  "), flows);
     Save(array, folder, QStringLiteral("dialog-array%1").arg(tag));
 
@@ -175,6 +198,15 @@ int Shoot(const QString& folder, const QString& tag) {
     Keys(keypad, {"(", "4", "+", "6", ")", "/", "8"});
     Save(window, folder, QStringLiteral("main-alg-typing%1").arg(tag));
 
+    // A formula with a fault: the line under the field, then the room it gives back.
+    TFormulaField& formula = *keypad.FormulaField();
+    formula.Edit()->setText(QStringLiteral("Sqrt(4)+Rat"));
+    formula.Submit();
+    Save(window, folder, QStringLiteral("main-formula-error%1").arg(tag));
+    formula.Escape();
+    formula.Escape();
+    Save(window, folder, QStringLiteral("main-formula-error-gone%1").arg(tag));
+
     settings.Configor().WriteInteger("Keypad", "InputMode", 1);
     Keys(keypad, {"C", "5", "=", "7", "=", "9"});
     Save(window, folder, QStringLiteral("main-rpn%1").arg(tag));
@@ -187,6 +219,7 @@ int Shoot(const QString& folder, const QString& tag) {
     for (const TSkinEntry& skin : ListSkins()) {
         window.ApplySkin(skin.FileName);
         Save(window, folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag));
+        ShootSkinned(folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag), window);
     }
     ShootTools(folder, tag);
     ShootDialogs(folder, tag, window, settings.Configor());

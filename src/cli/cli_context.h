@@ -3,6 +3,7 @@
 // What every subcommand of quillix-cli receives: the resolved global options and
 // the output streams, plus the exit statuses of the command-line contract.
 
+#include <algorithm>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -44,6 +45,14 @@ inline int StatusAfterFileWrite(CliContext& context, const std::string& fileErro
     if (fileError.empty()) return status;
     *context.err << fileError << "\n";
     return kExitFailed;
+}
+
+// "--" ends the options (so that "-1" is a value); a subcommand without options
+// only drops the first one.
+inline Arguments WithoutOptionsEnd(Arguments args) {
+    if (const auto end = std::find(args.begin(), args.end(), "--"); end != args.end())
+        args.erase(end);
+    return args;
 }
 
 }  // namespace quillix::cli

@@ -108,17 +108,17 @@ ValueRef CallOtherFunction(const CliContext& context, const std::string& name,
 }  // namespace
 
 int RunCall(CliContext& context, const Arguments& args) {
-    if (args.empty()) throw UsageError("usage: call NAME ARG...");
-    const std::string& name = args[0];
-    const Arguments callArgs(args.begin() + 1, args.end());
+    const Arguments rest = WithoutOptionsEnd(args);  // "call Sqrt -- -1"
+    if (rest.empty()) throw UsageError("usage: call NAME ARG...");
+    const std::string& name = rest[0];
+    const Arguments callArgs(rest.begin() + 1, rest.end());
     ValueRef result;
     if (const TFuncDataItem* row = FindFuncByName(name)) {
         result = CallCatalogueFunction(*row, callArgs);
     } else {
         result = CallOtherFunction(context, name, callArgs);
     }
-    PrintValueResult(context, *result);
-    return kExitOk;
+    return PrintValueResult(context, *result);
 }
 
 }  // namespace quillix::cli

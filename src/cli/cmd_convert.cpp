@@ -28,8 +28,13 @@ struct ConvertRequest {
 ConvertRequest ParseConvertArguments(const Arguments& args) {
     ConvertRequest request;
     std::vector<std::string> positional;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--family") {
+        if (optionsEnded) {
+            positional.push_back(args[i]);
+        } else if (args[i] == "--") {
+            optionsEnded = true;
+        } else if (args[i] == "--family") {
             if (i + 1 >= args.size()) throw UsageError("--family needs a family name");
             request.family = args[++i];
         } else if (args[i].starts_with("--")) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli_context.h"
+#include "common/untrusted_text.h"
 #include "model/formula_reader.h"
 #include "program_source.h"
 #include "value_json.h"
@@ -28,28 +29,33 @@ struct EvalOptions {
 };
 
 // The options stand before or after the formula; a formula may itself start
-// with "-" ("-5+3"), so only "--" words are taken as options.
+// with "-" ("-5+3"), so only "--" words are taken as options, and "--" ends
+// them ("eval -- --5").
 EvalOptions ParseEvalArguments(const Arguments& args) {
     EvalOptions options;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--program" || arg == "--set" || arg == "--save") {
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (optionsEnded || !arg.starts_with("--")) {
+            if (options.formula)
+                throw UsageError("eval takes one FORMULA (quote it), not also '" + arg + "'");
+            options.formula = arg;
+        } else if (arg == "--program" || arg == "--set" || arg == "--save") {
             if (i + 1 >= args.size()) throw UsageError(arg + " needs a value");
             const std::string& value = args[++i];
             if (arg == "--program") {
                 options.program = value;
             } else if (arg == "--set") {
-                if (TrimBlanks(value).empty()) throw UsageError("--set needs a variable name");
+                if (const std::string problem = VariableNameProblem(value); !problem.empty())
+                    throw UsageError("--set: " + problem);
                 options.setName = value;
             } else {
                 options.saveFile = value;
             }
-        } else if (arg.starts_with("--")) {
-            throw UsageError("unknown option '" + arg + "'");
-        } else if (options.formula) {
-            throw UsageError("eval takes one FORMULA (quote it), not also '" + arg + "'");
         } else {
-            options.formula = arg;
+            throw UsageError("unknown option '" + arg + "'");
         }
     }
     if (!options.formula)
@@ -70,7 +76,8 @@ FormulaNameLookup LibraryLookup(TUserFuncFolder& library) {
 TCalcValue& StoreResult(TCalcVars& document, const std::string& name, ValueRef result) {
     if (!document.Find(name)) {
         TCalcValue& value = *result;
-        document.Add(name, std::move(result));
+        if (!document.Add(name, std::move(result)))
+            throw CommandFailed("the result cannot be stored as '" + VisibleText(name) + "'");
         return value;
     }
     TCalcValue* stored = document.SetValue(name, std::move(result));
@@ -106,8 +113,9 @@ int RunEval(CliContext& context, const Arguments& args) {
     if (!options.saveFile.empty() && !document.SaveToFile(options.saveFile, &error)) {
         throw CommandFailed(error);
     }
-    PrintValueResult(context, *shown);
-    return kExitOk;
+    // An error value still goes into the program (its formula may work with
+    // other inputs), but the run reports it as a failure.
+    return PrintValueResult(context, *shown);
 }
 
 }  // namespace quillix::cli

@@ -43,13 +43,18 @@ struct KeysOptions {
     std::vector<KeyAction> actions;
 };
 
-// Options may stand anywhere among the keys; every token is checked before any
-// key runs.
+// Options may stand anywhere among the keys, until "--" ends them; every token
+// is checked before any key runs.
 KeysOptions ParseKeysArguments(const Arguments& args) {
     KeysOptions options;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& token = args[i];
-        if (token == "--program" || token == "--save") {
+        if (!optionsEnded && token == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && (token == "--program" || token == "--save")) {
             if (i + 1 >= args.size()) throw UsageError(token + " needs a file");
             (token == "--program" ? options.programFile : options.saveFile) = args[++i];
             continue;

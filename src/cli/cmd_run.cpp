@@ -6,6 +6,7 @@
 
 #include "cli_context.h"
 #include "common/number_text.h"
+#include "common/untrusted_text.h"
 #include "json_writer.h"
 #include "program_source.h"
 #include "value_json.h"
@@ -47,7 +48,11 @@ void BindInputs(TCalcProgramExec& program, const Arguments& bindings) {
     }
 }
 
-void PrintOutputs(const CliContext& context, const TCalcProgramExec& program) {
+// Every output is printed; the run has failed when any of them is an error value.
+int PrintOutputs(const CliContext& context, const TCalcProgramExec& program) {
+    bool anyError = false;
+    for (const TCalcValueWarper* output : program.Outputs())
+        anyError = anyError || output->Value->CVType() == cvError;
     if (context.json) {
         JsonWriter json;
         json.BeginObject().Key("outputs").BeginArray();
@@ -58,27 +63,30 @@ void PrintOutputs(const CliContext& context, const TCalcProgramExec& program) {
         }
         json.EndArray().EndObject();
         *context.out << json.Text() << "\n";
-        return;
+    } else {
+        // One line per output, whatever a name or text holds.
+        for (const TCalcValueWarper* output : program.Outputs()) {
+            *context.out << VisibleText(output->GetName()) << " = "
+                         << VisibleText(ValuePlainText(*output->Value)) << "\n";
+        }
     }
-    for (const TCalcValueWarper* output : program.Outputs()) {
-        *context.out << output->GetName() << " = " << ValuePlainText(*output->Value) << "\n";
-    }
+    return anyError ? kExitFailed : kExitOk;
 }
 
 }  // namespace
 
 int RunRun(CliContext& context, const Arguments& args) {
-    if (args.empty()) throw UsageError("usage: run PROGRAM [NAME=VALUE | VALUE ...]");
+    const Arguments rest = WithoutOptionsEnd(args);
+    if (rest.empty()) throw UsageError("usage: run PROGRAM [NAME=VALUE | VALUE ...]");
     TUserLibraries libraries(context.home);
     TLibraryCallRunner runner;
-    const std::string file = ProgramFile(context, args[0]);
+    const std::string file = ProgramFile(context, rest[0]);
     TCalcProgramExec program;
     std::string error;
     if (!program.LoadFromFile(file, &error)) throw CommandFailed(error);
-    BindInputs(program, Arguments(args.begin() + 1, args.end()));
+    BindInputs(program, Arguments(rest.begin() + 1, rest.end()));
     program.RecalcAll();
-    PrintOutputs(context, program);
-    return kExitOk;
+    return PrintOutputs(context, program);
 }
 
 }  // namespace quillix::cli

@@ -3,35 +3,44 @@
 
 #include <cstdio>
 
+#include "common/untrusted_text.h"
+
 namespace quillix::cli {
 
+namespace {
+
+std::string UnicodeEscape(unsigned code) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "\\u%04x", code);
+    return buffer;
+}
+
+}  // namespace
+
 std::string JsonQuote(std::string_view text) {
+    // Always valid UTF-8 (an invalid sequence becomes U+FFFD), and every control
+    // character escaped: C0, DEL and C1 (U+0080-U+009F, "\xC2\x80"-"\xC2\x9F").
+    const std::string valid = ValidUtf8(text);
     std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char buffer[8];
-                    std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(c));
-                    out += buffer;
-                } else {
-                    out += c;
-                }
+    for (std::size_t i = 0; i < valid.size(); ++i) {
+        const auto c = static_cast<unsigned char>(valid[i]);
+        const auto next = i + 1 < valid.size() ? static_cast<unsigned char>(valid[i + 1]) : 0u;
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c < 0x20 || c == 0x7f) {
+            out += UnicodeEscape(c);
+        } else if (c == 0xC2 && next >= 0x80 && next < 0xA0) {
+            out += UnicodeEscape(next);
+            ++i;
+        } else {
+            out += static_cast<char>(c);
         }
     }
     return out + "\"";

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys_tokens.h"
 
+#include "common/untrusted_text.h"
+
 #include <memory>
 #include <span>
 #include <string_view>
@@ -64,8 +66,10 @@ KeyAction AddVariable(std::string name) {
     return [name = std::move(name)](KeysSession& session) {
         const ValueRef x = session.engine.Stack().X;
         if (!session.document.Add(name, x)) {
-            RaiseCalcError("Cannot add the variable '" + TrimBlanks(name) +
-                           "': the name is empty or exists already");
+            const std::string problem = VariableNameProblem(name);
+            RaiseCalcError(!problem.empty() ? problem
+                                            : "Cannot add the variable '" + TrimBlanks(name) +
+                                                  "': the name exists already");
         }
         session.engine.Execute(ccReferenceX);
     };

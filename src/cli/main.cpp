@@ -23,10 +23,18 @@ std::string UsageText() {
          << "  --fixed N    fixed display format with N decimals (0..18) for this run\n"
          << "  --json       print one JSON object instead of text\n"
          << "  --help       this text\n"
-         << "  --version    the program's version\n\n"
+         << "  --version    the program's version\n"
+         << "  --           the end of the options (quillix-cli eval -- -1)\n\n"
          << "subcommands:\n";
     for (const Subcommand& sub : Subcommands())
         text << "  " << sub.usage << "\n";
+    text << "\n"
+         << "exit status:\n"
+         << "  0  success\n"
+         << "  1  the command failed (its message on stderr)\n"
+         << "  1  call or eval gave an error value (with --json its VALUE is still printed)\n"
+         << "  1  run gave an error value for an output\n"
+         << "  2  usage error\n";
     return text.str();
 }
 
@@ -55,6 +63,10 @@ int Run(int argc, char** argv) {
         if (arg == "--version") {
             std::cout << "quillix-cli " << QUILLIX_VERSION << "\n";
             return kExitOk;
+        }
+        if (arg == "--") {
+            ++i;
+            break;
         }
         if (arg == "--json") {
             context.json = true;

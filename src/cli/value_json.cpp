@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "common/untrusted_text.h"
 #include "model/calc_value.h"
 
 namespace quillix::cli {
@@ -33,14 +34,19 @@ void WriteValueJson(JsonWriter& json, const TCalcValue& value) {
         .EndObject();
 }
 
-void PrintValueResult(const CliContext& context, const TCalcValue& value) {
+int PrintValueResult(const CliContext& context, const TCalcValue& value) {
+    const bool failed = value.CVType() == cvError;
     if (context.json) {
         JsonWriter json;
         WriteValueJson(json, value);
         *context.out << json.Text() << "\n";
-    } else {
-        *context.out << ValuePlainText(value) << "\n";
+    } else if (!failed) {
+        *context.out << VisibleText(ValuePlainText(value)) << "\n";
     }
+    // An error value is no result a script may take for a number.
+    if (!failed) return kExitOk;
+    *context.err << VisibleText(ValuePlainText(value)) << "\n";
+    return kExitFailed;
 }
 
 }  // namespace quillix::cli

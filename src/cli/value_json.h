@@ -28,7 +28,9 @@ std::string ValuePlainText(const TCalcValue& value);
 void WriteValueJson(JsonWriter& json, const TCalcValue& value);
 
 // Prints a subcommand's one result: its VALUE object with --json, else its
-// plain display text; one line either way.
-void PrintValueResult(const CliContext& context, const TCalcValue& value);
+// plain display text; one line either way. An error value is a failure: its
+// message goes to stderr (with --json the VALUE is printed all the same), and
+// the exit status is kExitFailed; otherwise kExitOk.
+int PrintValueResult(const CliContext& context, const TCalcValue& value);
 
 }  // namespace quillix::cli

@@ -178,29 +178,59 @@ bool TCalcDropDown::eventFilter(QObject* watched, QEvent* event) {
     return QFrame::eventFilter(watched, event);
 }
 
+namespace {
+
+// Keys that change the edit's text without typing a character into it.
+constexpr QKeySequence::StandardKey kEditingShortcuts[] = {
+    QKeySequence::Cut,
+    QKeySequence::Undo,
+    QKeySequence::Redo,
+    QKeySequence::Backspace,
+    QKeySequence::DeleteEndOfLine,
+    QKeySequence::DeleteStartOfWord,
+    QKeySequence::DeleteEndOfWord,
+    QKeySequence::DeleteCompleteLine,
+};
+
+TFieldKey FieldKeyOf(const QKeyEvent& event) {
+    for (const QKeySequence::StandardKey shortcut : kEditingShortcuts)
+        if (event.matches(shortcut)) return TFieldKey::EditingKey;
+    if (event.key() == Qt::Key_Backspace) return TFieldKey::EditingKey;
+    // Any other shortcut (copy, select-all, a dialog's own keys) and every key
+    // without a character (navigation) leaves the text alone.
+    if (event.text().isEmpty() ||
+        (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return TFieldKey::PassingKey;
+    return FieldKeyOfChar(event.text().toUcs4().value(0));
+}
+
+}  // namespace
+
+void TCalcDropDown::StartPlainNumber() {
+    if (value_->CVType() != cvNumber) {
+        value_ = TCalcValue::New();
+        updating_ = true;
+        edit_->setText(QString());
+        updating_ = false;
+    } else if (value_->Operate()) {
+        value_ = value_->CopyNumber();
+    }
+    UpdateHint();
+}
+
 bool TCalcDropDown::FilterKey(QKeyEvent* event) {
     if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
         ClearThroughCalculator();
         return true;
     }
     // Paste keys are the edit's own business (it asks the field to paste).
-    const QString text = event->text();
-    if (text.isEmpty() || event->matches(QKeySequence::Paste)) return false;
-    const char32_t ch = text.toUcs4().value(0);
-    if (ch == U'\r' || ch == U'\n') return false;  // Enter belongs to the dialog
-    if (IsNumberEditingChar(ch)) {
-        // Typing over a computed or picked value starts a plain number.
-        if (value_->CVType() != cvNumber) {
-            value_ = TCalcValue::New();
-            updating_ = true;
-            edit_->clear();
-            updating_ = false;
-            UpdateHint();
-        } else if (value_->Operate()) {
-            value_ = value_->CopyNumber();
-            UpdateHint();
-        }
-    }
+    if (event->matches(QKeySequence::Paste)) return false;
+    const TFieldKey key = FieldKeyOf(*event);
+    if (key == TFieldKey::PassingKey) return false;
+    const char32_t ch = key == TFieldKey::Character ? event->text().toUcs4().value(0) : 0;
+    // Changing the text of a computed or picked value starts a plain number.
+    if (KeyStartsPlainNumber(key, ch)) StartPlainNumber();
+    if (key == TFieldKey::EditingKey) return false;
     const std::u32string current = edit_->text().toStdU32String();
     if (value_->CVType() != cvNumber || !NumberFieldAcceptsChar(current, ch)) {
         Prompts().Beep();
@@ -211,8 +241,14 @@ bool TCalcDropDown::FilterKey(QKeyEvent* event) {
 
 void TCalcDropDown::TextEdited(const QString& text) {
     if (updating_) return;
-    const auto number = NumberFieldTextValue(text.toStdString());
-    if (!number) return;
+    const std::string typed = text.toStdString();
+    const auto number = NumberFieldTextValue(typed);
+    if (!number) {
+        // The characters stay, as in the keypad; the next edit converts again.
+        if (const auto problem = NumberFieldConversionProblem(typed))
+            Prompts().ShowWarning(this, QString::fromStdString(*problem));
+        return;
+    }
     value_->SetNumber(*number);
     UpdateHint();
     emit valueChanged();

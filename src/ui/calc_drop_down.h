@@ -4,7 +4,9 @@
 // calc value, not text: a typed number, a reference to a variable picked from
 // a drop-down list, or a value computed on a drop-down calculator with its
 // formula. Typing is filtered to number characters (others beep), and the
-// paste and Delete keys go through the calculator.
+// paste and Delete keys go through the calculator. Only keys that change the
+// text turn a date or a formula into a plain number: Tab, Enter, Escape, copy,
+// select-all and navigation leave the value as it is.
 
 #include <QFrame>
 #include <cstdint>
@@ -74,6 +76,8 @@ class TCalcDropDown : public QFrame {
     void ReloadCalculator();
     // The typing filter; true when the key was dealt with here.
     bool FilterKey(class QKeyEvent* event);
+    // A date or an error gives way to an empty number, a formula to its number.
+    void StartPlainNumber();
     void TextEdited(const QString& text);
     void UpdateHint();
 

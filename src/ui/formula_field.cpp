@@ -103,7 +103,7 @@ class TFormulaLine final : public QLineEdit {
             return;
         }
         if (key == Qt::Key_Escape) {
-            field_.Leave();
+            field_.Escape();
             event->accept();
             return;
         }
@@ -126,7 +126,8 @@ TFormulaField::TFormulaField(QWidget* parent, TInsert insert)
     edit_->setPlaceholderText(QStringLiteral("Formula (Ctrl+L)"));
     edit_->setAccessibleName(QStringLiteral("Formula"));
     edit_->setAccessibleDescription(
-        QStringLiteral("Type a formula and press Enter to insert its value; Escape leaves"));
+        QStringLiteral("Type a formula and press Enter to insert its value; Escape empties "
+                       "the field, a second Escape leaves it"));
     // Never the focus a window gives its first control on showing: the keys
     // belong to the calculation until a click or Ctrl+L.
     edit_->setFocusPolicy(Qt::ClickFocus);
@@ -192,6 +193,18 @@ void TFormulaField::Leave() {
     error_ = false;
     ShowStatus({}, false);
     edit_->clearFocus();
+}
+
+void TFormulaField::Escape() {
+    if (edit_->text().isEmpty()) {
+        Leave();
+        return;
+    }
+    // Undoable like any edit: Ctrl+Z brings the text back.
+    edit_->selectAll();
+    edit_->del();
+    error_ = false;
+    ShowStatus({}, false);
 }
 
 void TFormulaField::TextEdited() {

@@ -3,9 +3,9 @@
 // TFormulaField: the keypad's one-line formula entry. Enter reads the text
 // (names against the program document, calls against the libraries) and hands
 // the value to the keypad; a text that is no formula beeps, keeps the text,
-// puts the caret at the fault and shows why under the field. Escape leaves
-// the field. Function and variable names complete as they are typed, and the
-// line under the field describes the catalogue function at the caret.
+// puts the caret at the fault and shows why under the field. Escape empties
+// the field, a second one leaves it. Function and variable names complete as they are typed, and
+// the line under the field describes the catalogue function at the caret.
 
 #include <QWidget>
 #include <functional>
@@ -37,7 +37,10 @@ class TFormulaField final : public QWidget {
     void TakeFocus();
     // Enter: reads the text; true when the value went to the keypad.
     bool Submit();
-    // Escape: the focus leaves the field, the error goes.
+    // Escape: empties the field; in an empty field the focus leaves it. The
+    // calculation is never touched.
+    void Escape();
+    // The focus leaves the field, the error goes.
     void Leave();
 
   private:

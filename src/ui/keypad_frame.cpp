@@ -19,6 +19,7 @@
 #include "keypad_hotkeys.h"
 #include "keypad_modal_scope.h"
 #include "platform/user_prompts.h"
+#include "vars/document_listener.h"
 #include "vars/quick_var_names.h"
 
 namespace quillix {
@@ -103,9 +104,11 @@ Tfra_KeypadFW::Tfra_KeypadFW(QWidget* parent)
     }
     RebuildFunctionPad();
     UpdateDialogCommands();
+    documentListener_ = std::make_unique<TDocumentListener>([this](std::uint8_t) { Refresh(); });
 }
 
 Tfra_KeypadFW::~Tfra_KeypadFW() {
+    documentListener_.reset();
     padCreator_.reset();
     if (settings_)
         settings_->RemoveChangeHandler(
@@ -121,10 +124,10 @@ IKeypad& Tfra_KeypadFW::Keypad() {
 void Tfra_KeypadFW::ExecuteCommand(std::uint8_t code, const TCalcCommondData* data) {
     try {
         engine_->Execute(code, data);
-    } catch (const ECalcError&) {
+    } catch (const ECalcError& error) {
         // A number text that cannot be converted: the engine kept its state and
-        // the display keeps showing it.
-        Prompts().Beep();
+        // the display keeps showing it; the message says why.
+        Prompts().ShowWarning(this, QString::fromStdString(error.what()));
         return;
     }
     Refresh();

@@ -29,6 +29,7 @@ class QAction;
 
 namespace quillix {
 
+class TDocumentListener;
 class TFormulaField;
 class TFuncPadCreator;
 class TQuickVarNames;
@@ -136,6 +137,8 @@ class Tfra_KeypadFW : public QFrame {
     std::unique_ptr<TQuickVarNames> quickNames_;
     std::unique_ptr<TFuncPadPanel> padPanel_;
     std::unique_ptr<TFuncPadCreator> padCreator_;
+    // X may be a variable of the document: a change there changes the display.
+    std::unique_ptr<TDocumentListener> documentListener_;
 
     QLineEdit* display_ = nullptr;
     QLabel* expression_ = nullptr;

@@ -116,10 +116,10 @@ QWidget* Tfra_KeypadFW::BuildTopBand() {
     QFont bold = mode_->font();
     bold.setBold(true);
     mode_->setFont(bold);
+    // Red; a skin chooses the red that reads on its background (QLabel#lb_Mode).
     QPalette red = mode_->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
+    red.setColor(QPalette::WindowText, QColor(0xc0, 0, 0));
     mode_->setPalette(red);
-    mode_->setStyleSheet(QStringLiteral("color: red;"));  // whatever the skin
     layout->addWidget(mode_, 3, 0);
     layout->setColumnStretch(1, 1);
     int col = 2;

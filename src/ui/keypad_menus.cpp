@@ -102,7 +102,7 @@ void Tfra_KeypadFW::BuildProgramsMenu() {
     static const TTool kTools[] = {
         {"DateCalculations", &RunDateCalculations, TDialogKind::DateCalculations},
         {"Finance Box", &RunFinanceBox, TDialogKind::FinanceBox},
-        {"Unit Convertor", &RunUnitConverter, TDialogKind::UnitConverter},
+        {"Unit Converter", &RunUnitConverter, TDialogKind::UnitConverter},
     };
     for (const TTool& tool : kTools) {
         QAction* action = programsMenu_->addAction(QString::fromLatin1(tool.Caption));

@@ -16,7 +16,7 @@ namespace {
 const QString kInputBoxCaption = QStringLiteral("Input Box");
 const QString kNamePrompt = QStringLiteral("Please input variable's name:");
 const QString kNameExistsPrompt =
-    QStringLiteral("Variable's name is existed!\nPlease input variable's name:");
+    QStringLiteral("A variable of this name already exists.\nPlease input variable's name:");
 
 QString Caption(const std::string& name) {
     return QString::fromStdString(name).replace(QLatin1Char('&'), QLatin1String("&&"));

@@ -5,18 +5,26 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTableView>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
+#include <climits>
 
 #include "app/app_home.h"
+#include "app/app_icon.h"
+#include "app/start_options.h"
 #include "app/tray_icon.h"
+#include "common/window_placement.h"
 #include "config/calc_config.h"
 #include "config/digits_choice.h"
+#include "config/settings_table.h"
 #include "diag/hook_help_system.h"
 #include "dialogs/dialog_launchers.h"
 #include "keypad_frame.h"
@@ -50,12 +58,36 @@ IConfigor* Settings() {
     return ConfigorIntf;
 }
 
+// The screen a kept placement lands on: the one under its middle, else the
+// primary one (a screen that was unplugged, or a hand-edited placement).
+QScreen* ScreenOf(const TScreenRect& wanted) {
+    const auto middle = [](int start, int length) {
+        return static_cast<int>(std::clamp<long long>(start + length / 2LL, INT_MIN, INT_MAX));
+    };
+    const QPoint point(middle(wanted.Left, wanted.Width), middle(wanted.Top, wanted.Height));
+    QScreen* screen = QGuiApplication::screenAt(point);
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+// The kept placement inside the available area of its screen, and not below
+// the window's usable size.
+QRect PlacementOnScreen(const TScreenRect& wanted, const QSize& minimum) {
+    TScreenRect placed = wanted;
+    if (const QScreen* screen = ScreenOf(wanted)) {
+        const QRect area = screen->availableGeometry();
+        placed =
+            ClampWindowPlacement(wanted, {area.left(), area.top(), area.width(), area.height()},
+                                 minimum.width(), minimum.height());
+    }
+    return QRect(placed.Left, placed.Top, placed.Width, placed.Height);
+}
+
 }  // namespace
 
 Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log_(log) {
     setObjectName(QStringLiteral("frm_main"));
     setWindowTitle(QString::fromLatin1(kProductName));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quillix.svg")));
+    setWindowIcon(ApplicationIcon());
 
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
@@ -76,6 +108,12 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
     qApp->installEventFilter(hintFilter_);
     BuildMenus();
     BuildSkinsMenu();
+    // Settings are saved as they change; a save that fails is told once a run.
+    if (TCalcConfig* config = CalcConfig) {
+        config->SetFailureReporter([this](const std::string& message) {
+            Prompts().ShowError(this, QString::fromStdString(message));
+        });
+    }
     LoadSettings();
     libraries_ = std::make_unique<TUserLibraries>(AppHomeFolder());
     varsView_->SetVars(vars_.get());
@@ -110,6 +148,7 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
 }
 
 Tfrm_main::~Tfrm_main() {
+    if (TCalcConfig* config = CalcConfig) config->SetFailureReporter({});
     qApp->removeEventFilter(this);
     SetHelpTopicHandler({});
     SetValueFormatChangedHandler({});
@@ -137,17 +176,19 @@ void Tfrm_main::LoadSettings() {
     const int top = config->ReadInteger(kMain, "Top", current.top());
     const int width = config->ReadInteger(kMain, "Width", current.width());
     const int height = config->ReadInteger(kMain, "Height", current.height());
-    if (width > 0 && height > 0) setGeometry(left, top, width, height);
+    if (width > 0 && height > 0)
+        setGeometry(PlacementOnScreen({left, top, width, height}, minimumSizeHint()));
     if (config->ReadInteger(kMain, "Maximized", 0) != 0)
         setWindowState(windowState() | Qt::WindowMaximized);
     IConfigor& settings = config->Configor();
-    ApplyAlwaysOnTop(settings.ReadBool(kMain, "AlwaysOnTop", false));
-    autoSaveParamAction_->setChecked(settings.ReadBool(kMain, "AutoSaveParam", false));
-    keypadHintAction_->setChecked(settings.ReadBool(kMain, "ShowKeypadHint", false));
+    ApplyAlwaysOnTop(ReadBoolSetting(settings, TSetting::MainAlwaysOnTop));
+    // The check marks read the settings as the options dialog does.
+    autoSaveParamAction_->setChecked(ReadBoolSetting(settings, TSetting::MainAutoSaveParam));
+    keypadHints_ = ReadBoolSetting(settings, TSetting::MainShowKeypadHint);
+    keypadHintAction_->setChecked(keypadHints_);
     currentSkin_ = QString::fromStdString(settings.ReadString(kMain, "Skin", kDefaultSkin));
     ApplySkin(currentSkin_);
     ReadDisplayFormatSettings();
-    keypadHints_ = settings.ReadBool(kMain, "ShowKeypadHint", true);
     hintFilter_->SetKeypadHints(keypadHints_);
 }
 
@@ -212,6 +253,7 @@ void Tfrm_main::ChooseDigits(int tag) {
     ValueFormatSettings().ValueFormat = static_cast<std::uint8_t>(choice.ValueFormat);
     ValueFormatSettings().ValueDigits = choice.ValueDigits;
     if (IConfigor* settings = Settings()) {
+        const TSettingsBatch batch(settings);  // one save for the pair
         settings->WriteInteger(kMain, "ValueFormat", choice.ValueFormat);
         settings->WriteInteger(kMain, "ValueDigits", choice.ValueDigits);
     }
@@ -249,6 +291,9 @@ void Tfrm_main::ApplySkin(const QString& fileName) {
     ApplySkinFile(fileName);  // a broken file leaves the previous look
     SetSkinMenuState();
     keypad_->AlignValueDisplay();
+    // The menu's choice is kept at once, like every other setting a menu changes.
+    if (IConfigor* settings = Settings())
+        settings->WriteString(kMain, "Skin", fileName.toStdString());
 }
 
 void Tfrm_main::closeEvent(QCloseEvent* event) {
@@ -261,6 +306,8 @@ void Tfrm_main::closeEvent(QCloseEvent* event) {
     if (IConfigor* settings = Settings())
         settings->RemoveChangeHandler(TConfigChangeHandler::Bind<&Tfrm_main::ConfigChanged>(*this));
     SaveSettings();
+    // Saved here rather than at process end, so that a failure can still be shown.
+    if (TCalcConfig* config = CalcConfig) config->Flush();
     if (memoryView_) memoryView_->close();
     tray_->Hide();
     event->accept();
@@ -284,6 +331,29 @@ void Tfrm_main::changeEvent(QEvent* event) {
     }
 }
 
+bool Tfrm_main::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    // The layout has just set the window's minimum: a line that went gives
+    // back the room it took.
+    if (event->type() == QEvent::LayoutRequest) {
+        const std::optional<int> width = widthGrowth_.GiveBack(this->width(), minimumWidth());
+        const std::optional<int> height = heightGrowth_.GiveBack(this->height(), minimumHeight());
+        if (width || height) resize(width.value_or(this->width()), height.value_or(this->height()));
+    }
+    return handled;
+}
+
+void Tfrm_main::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        widthGrowth_.Forget();
+        heightGrowth_.Forget();
+        return;
+    }
+    widthGrowth_.Resized(event->oldSize().width(), event->size().width(), minimumWidth());
+    heightGrowth_.Resized(event->oldSize().height(), event->size().height(), minimumHeight());
+}
+
 void Tfrm_main::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     keypad_->AlignValueDisplay();
@@ -296,6 +366,19 @@ void Tfrm_main::ToggleShown() {
         hide();
     } else {
         showMinimized();
+    }
+}
+
+void Tfrm_main::ShowAtStart(bool startHidden) {
+    switch (StartWindow(startHidden, tray_->Available())) {
+        case TStartWindow::Shown:
+            show();
+            break;
+        case TStartWindow::HiddenInTray:
+            break;  // the icon brings it
+        case TStartWindow::Minimised:
+            showMinimized();
+            break;
     }
 }
 
@@ -312,14 +395,20 @@ void Tfrm_main::ShowHelp(int context) {
 
 bool Tfrm_main::RouteWhatsThis(QObject* watched) {
     // The control clicked in context-help mode, or the first of its parents
-    // that has a help topic.
+    // that has a help topic: its text pops up at the control's top-left corner
+    // (F1 is what opens the help window).
     for (QObject* o = watched; o; o = o->parent()) {
-        const int context = o->property("helpContext").toInt();
+        if (!o->isWidgetType()) continue;
+        auto* widget = static_cast<QWidget*>(o);
+        const int context = widget->property("helpContext").toInt();
         if (context != 0) {
-            ShowHelp(context);
+            if (!helpHook_) return true;
+            const QPoint corner = widget->mapToGlobal(QPoint(0, 0));
+            helpHook_->HelpHook(kHelpSetPopupPosition, PackedPopupPosition(corner.x(), corner.y()));
+            helpHook_->HelpHook(kHelpContextPopup, context);
             return true;
         }
-        if (o->isWidgetType() && static_cast<QWidget*>(o)->isWindow()) break;
+        if (widget->isWindow()) break;
     }
     return false;
 }

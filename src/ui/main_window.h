@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "diag/dlog_file.h"
+#include "layout_growth.h"
 #include "vars/document_commands.h"
 
 class QAction;
@@ -58,12 +59,17 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     void ToggleShown();
     // Message 1927 from a second start: restore, show and bring to front.
     void ActivateFromOutside();
+    // The first appearance: shown, or with "Auto" hidden in the notification
+    // area, or minimised where there is none.
+    void ShowAtStart(bool startHidden);
     // The idle updates: Save enabled only while modified, the digit check marks.
     void UpdateCommandStates();
     // Writes the placement and display settings (the close handler does it).
     void SaveSettings();
 
   protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -117,6 +123,9 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     QAction* alwaysOnTopAction_ = nullptr;
     QAction* autoSaveParamAction_ = nullptr;
     QAction* keypadHintAction_ = nullptr;
+    // What a passing message line made the window grow by, to give back.
+    TLayoutGrowth widthGrowth_;
+    TLayoutGrowth heightGrowth_;
 };
 
 }  // namespace quillix

@@ -2,7 +2,6 @@
 // The menus of the main window and the commands behind them.
 #include <QAction>
 #include <QActionGroup>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -22,7 +21,7 @@ namespace quillix {
 namespace {
 
 constexpr const char* kMain = "Main";
-// The product's download page, opened by "Check The Lasted Update".
+// The product's download page, opened by "Check for the Latest Update".
 constexpr const char* kDownloadPage = "https://quillix.example.org/download.html?s=prog";
 
 QAction* AddAction(QMenu* menu, const char* caption, const QKeySequence& shortcut = {}) {
@@ -78,8 +77,8 @@ void Tfrm_main::BuildMenus() {
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     alwaysOnTopAction_ = AddAction(options, "&Always On Top");
-    autoSaveParamAction_ = AddAction(options, "Auto save function Parameters");
-    keypadHintAction_ = AddAction(options, "Enable show hint of keypad buttons");
+    autoSaveParamAction_ = AddAction(options, "Auto-save function parameters");
+    keypadHintAction_ = AddAction(options, "Show hints of keypad buttons");
     // The check marks change only through the settings-change handler.
     const std::pair<QAction*, const char*> toggles[] = {
         {alwaysOnTopAction_, "AlwaysOnTop"},
@@ -118,7 +117,7 @@ void Tfrm_main::BuildMenus() {
     usingHelp->setShortcutContext(Qt::ApplicationShortcut);
     connect(usingHelp, &QAction::triggered, this, [this] { ShowHelp(kHelpGuide); });
     help->addSeparator();
-    connect(AddAction(help, "Check The Lasted Update"), &QAction::triggered, this,
+    connect(AddAction(help, "Check for the Latest Update"), &QAction::triggered, this,
             [] { OpenInBrowser(QString::fromLatin1(kDownloadPage)); });
     help->addSeparator();
     QAction* about = AddAction(help, "&About Quillix");
@@ -173,9 +172,6 @@ void Tfrm_main::ShowError(const std::string& message) {
 void Tfrm_main::OpenLibraryManager(bool functions) {
     TUserFuncFolder& library = functions ? libraries_->Functions() : libraries_->Programs();
     Modal([&] { RunLibraryManager(this, library, kLibraryManager); });
-    // Deleting the open program there makes the document a new one, which
-    // raises no event of its own.
-    varsView_->Title()->setText(QString::fromStdString(vars_->GetName()));
     UpdateCommandStates();
 }
 

@@ -4,10 +4,12 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_launchers.h"
@@ -87,6 +89,8 @@ TFra_MemoryView::TFra_MemoryView(QWidget* parent) : QFrame(parent) {
     entering_ = false;
     dot_->setStyleSheet(QStringLiteral("background: rgb(255,0,0); border-radius: 6px;"));
 
+    list_->viewport()->installEventFilter(this);
+
     listener_.OnCommand = [this](std::uint8_t code, const TCalcCommondData*,
                                  const TCalcStack& stack, bool entering) {
         Update(code, stack, entering);
@@ -140,8 +144,25 @@ int TFra_MemoryView::VisibleRows() {
     return list_->viewport()->height() / rowHeight;
 }
 
+bool TFra_MemoryView::eventFilter(QObject* watched, QEvent* event) {
+    // Built while hidden, the list fitted no rows; shown or resized, it fits its
+    // own. The rebuild waits for the resizing to settle: rows coming and going
+    // move the scroll bars, which resize the list again.
+    if (watched == list_->viewport() && event->type() == QEvent::Resize && engine_ &&
+        !refitQueued_) {
+        refitQueued_ = true;
+        QTimer::singleShot(0, this, [this] {
+            refitQueued_ = false;
+            if (engine_ && VisibleRows() != fittedRows_)
+                RebuildList(engine_->Stack(), engine_->IsEntering());
+        });
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
 void TFra_MemoryView::RebuildList(const TCalcStack& stack, bool entering) {
     ++rebuilds_;
+    fittedRows_ = VisibleRows();
     const TMemoryListing listing = MemoryListing(stack, entering);
     const int count = static_cast<int>(listing.Entries.size());
     const int rows = MemoryRowCount(VisibleRows(), count);
@@ -174,6 +195,14 @@ TFrm_MemoryView::TFrm_MemoryView(QWidget* parent)
 
 void TFrm_MemoryView::BindEngine(TCalcEngine& engine) {
     frame_->BindEngine(engine);
+}
+
+void TFrm_MemoryView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QWidget* CreateMemoryView(QWidget* parent, TCalcEngine& engine) {

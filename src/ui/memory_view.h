@@ -33,6 +33,10 @@ class TFra_MemoryView : public QFrame {
     bool Entering() const { return entering_; }
     int RebuildCount() const { return rebuilds_; }
 
+  protected:
+    // The list's height decides how many rows it fits: a new height, a new list.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void Update(std::uint8_t code, const TCalcStack& stack, bool entering);
     void RebuildList(const TCalcStack& stack, bool entering);
@@ -49,6 +53,8 @@ class TFra_MemoryView : public QFrame {
     QLineEdit* formula_ = nullptr;
     bool entering_ = false;
     int rebuilds_ = 0;
+    int fittedRows_ = -1;  // the visible rows the list was last built for
+    bool refitQueued_ = false;
 };
 
 class TFrm_MemoryView : public QWidget {
@@ -57,6 +63,10 @@ class TFrm_MemoryView : public QWidget {
     explicit TFrm_MemoryView(QWidget* parent = nullptr);
     void BindEngine(TCalcEngine& engine);
     TFra_MemoryView& Frame() const { return *frame_; }
+
+  protected:
+    // Escape closes the window, as it does a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     TFra_MemoryView* frame_ = nullptr;

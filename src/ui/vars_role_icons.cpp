@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vars_role_icons.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -64,6 +65,28 @@ QIcon RemoveRoleIcon() {
         return QIcon(pixmap);
     }();
     return icon;
+}
+
+QIcon FadedWhenDisabled(const QIcon& icon) {
+    // How much of the picture shows through when disabled.
+    constexpr qreal kDisabledOpacity = 0.35;
+    QIcon faded;
+    for (const int size : {16, 24, 32, 48}) {
+        const QPixmap normal = icon.pixmap(QSize(size, size));
+        if (normal.isNull()) continue;
+        faded.addPixmap(normal, QIcon::Normal);
+        QImage grey = normal.toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < grey.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(grey.scanLine(y));
+            for (int x = 0; x < grey.width(); ++x) {
+                const int level = qGray(line[x]);
+                const int alpha = qRound(qAlpha(line[x]) * kDisabledOpacity);
+                line[x] = qRgba(level, level, level, alpha);
+            }
+        }
+        faded.addPixmap(QPixmap::fromImage(grey), QIcon::Disabled);
+    }
+    return faded;
 }
 
 }  // namespace quillix

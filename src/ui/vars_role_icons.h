@@ -13,5 +13,9 @@ namespace quillix {
 QIcon RoleIcon(std::uint8_t type);
 // A crossed-out tag: the role taken away.
 QIcon RemoveRoleIcon();
+// The icon with a disabled look of its own, grey and faint on any skin (the
+// look a style derives from the palette can hardly be told from the enabled
+// one on a dark background).
+QIcon FadedWhenDisabled(const QIcon& icon);
 
 }  // namespace quillix

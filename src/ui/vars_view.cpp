@@ -214,8 +214,9 @@ QWidget* Tfra_VarsView::BuildToolColumn() {
         {"Remove Type", "Normal", RemoveRoleIcon()},
     };
     for (const auto& entry : buttons) {
-        QToolButton* button = AddButton(QString::fromLatin1(entry.Hint),
-                                        QString::fromLatin1(entry.Caption), entry.Icon);
+        QToolButton* button =
+            AddButton(QString::fromLatin1(entry.Hint), QString::fromLatin1(entry.Caption),
+                      FadedWhenDisabled(entry.Icon));
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         layout->addWidget(button);
     }
@@ -249,7 +250,7 @@ void Tfra_VarsView::SetVars(ICalcVars* vars) {
     vars_ = vars;
     if (vars_) vars_->AddListener(&listener_);
     model_->SetVars(vars_);
-    if (vars_ && vars_->GetProgram()) ShowProgramName();
+    if (vars_) ShowProgramName();
     UpdateEnabled();
 }
 
@@ -270,18 +271,9 @@ void Tfra_VarsView::ShowProgramName() {
 
 void Tfra_VarsView::OnVarsChanged(std::uint8_t action, int index) {
     model_->ApplyChange(action, index);
-    switch (action) {
-        case vaLoaded:
-            if (vars_->GetProgram()) ShowProgramName();
-            break;
-        case vaNewDocument:
-        case vaSavedNew:
-        case vaSavedAs:
-            ShowProgramName();
-            break;
-        default:
-            break;
-    }
+    // The title is the document's name, whatever the event: opened, saved under
+    // a name, new, or its program renamed, moved or deleted in the library.
+    ShowProgramName();
     if (!inCommand_) UpdateEnabled();
 }
 

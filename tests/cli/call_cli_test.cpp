@@ -89,7 +89,7 @@ TEST_F(CallCli, TrailingDefaultsMayBeLeftOut) {
     EXPECT_EQ(run.err, "quillix-cli: IRR takes 2 arguments (Guess, CashFlows), not 1\n");
 }
 
-TEST_F(CallCli, AFunctionErrorIsAValue) {
+TEST_F(CallCli, AFunctionErrorIsAValueAndAFailure) {
     struct Row {
         std::vector<std::string> args;
         const char* message;
@@ -103,10 +103,12 @@ TEST_F(CallCli, AFunctionErrorIsAValue) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.formula);
         const CliRun run = Call(row.args);
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.out, std::string(row.message) + "\n");
-        EXPECT_EQ(run.err, "");
-        EXPECT_EQ(Json(row.args), Value("0", 2, row.message, row.formula));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, std::string(row.message) + "\n");
+        const CliRun json = Call(row.args, true);
+        EXPECT_EQ(json.status, 1);
+        EXPECT_EQ(json.out, Value("0", 2, row.message, row.formula));
     }
 }
 

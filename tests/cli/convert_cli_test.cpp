@@ -36,8 +36,8 @@ TEST_F(ConvertCli, ConvertsAndRoundsToFifteenDigits) {
         {{"convert", "0", "DateTime", "JulianDate"}, "2415018.5\n"},
         {{"convert", "0", "DateTime", "ModifiedJulianDate"}, "15018\n"},
         // Rounded to 15 digits, shown as the display shows a number (plain below 1E18).
-        {{"convert", "1", "LightYears", "Meters"}, "9460528404879360\n"},
-        {{"convert", "1", "Millimeters", "Parsecs"}, "3.24077648838579E-20\n"},
+        {{"convert", "1", "LightYears", "Meters"}, "9460730472580800\n"},
+        {{"convert", "1", "Millimeters", "Parsecs"}, "3.24077928944437E-20\n"},
         {{"convert", "2", "Centares", "SquareMeters", "--family", "area"}, "2\n"},
         {{"convert", "1", "Knots", "KilometersPerHour"}, "1.852\n"},
         {{"convert", "1", "Gibibytes", "Megabytes"}, "1073.741824\n"},

@@ -39,8 +39,6 @@ TEST_F(DisplayFormatCli, FixedOptionSetsTheDecimals) {
         {{"--fixed", "1", "call", "Sum", "[1.25,1.25]"}, "2.4\n"},
         {{"call", "Sum", "[1.25,1.25]"}, "2.5\n"},
         {{"--fixed", "2", "call", "Sqrt", "1e40"}, "1E20\n"},
-        // Dates and errors show no decimals.
-        {{"--fixed", "2", "call", "Sqrt", "-1"}, "Invalid floating point operation\n"},
         {{"--fixed", "2", "convert", "1", "Miles", "Kilometers"}, "1.61\n"},
         {{"--fixed", "0", "convert", "1.4", "Feet", "Inches"}, "12\n"},
         {{"convert", "1.4", "Feet", "Inches"}, "16.8\n"},
@@ -49,8 +47,12 @@ TEST_F(DisplayFormatCli, FixedOptionSetsTheDecimals) {
         SCOPED_TRACE(::testing::PrintToString(row.args));
         EXPECT_EQ(Out(row.args), row.out);
     }
+    // Dates and errors show no decimals (an error, on stderr, is a failure).
     const std::string today = Out({"--fixed", "2", "call", "Today"});
     EXPECT_EQ(today.find('.'), std::string::npos) << today;
+    const CliRun error = Run({"--fixed", "2", "call", "Sqrt", "-1"});
+    EXPECT_EQ(error.status, 1);
+    EXPECT_EQ(error.err, "Invalid floating point operation\n");
 }
 
 TEST_F(DisplayFormatCli, JsonKeepsTheStoredNumberAndShowsTheFormat) {

@@ -31,7 +31,7 @@ TEST_F(EvalCli, PrintsTheValueOfTheFormula) {
          0,
          "{\"number\": \"64\", \"kind\": 0, \"text\": \"64\", \"formula\": \"(2^3)^2\"}\n",
          ""},
-        {{"eval", "1/0"}, 0, "Floating point division by zero\n", ""},
+        {{"eval", "1/0"}, 1, "", "Floating point division by zero\n"},
         {{"eval", "Principal*Rat"}, 1, "", "unknown name 'Principal' at 1\n"},
         {{"eval", "PMT(1,2)"}, 1, "", "PMT takes 4 to 5 arguments (2 given) at 1\n"},
         {{"eval", "(1+2"}, 1, "", "')' expected at 5\n"},

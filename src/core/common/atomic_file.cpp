@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/atomic_file.h"
 
+#include "common/regular_file.h"
+
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
@@ -175,35 +177,7 @@ bool AppendToFile(const std::string& path, std::string_view content, std::string
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    struct stat status {};
-    std::optional<std::string> content;
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        std::string text;
-        text.resize(static_cast<std::size_t>(status.st_size));
-        std::size_t filled = 0;
-        bool failed = false;
-        for (;;) {
-            // Past the size the file had, the end is found with a small read: the
-            // text grows only when the file did.
-            char more[4096];
-            const bool full = filled == text.size();
-            const ssize_t n = full ? ::read(fd, more, sizeof more)
-                                   : ::read(fd, text.data() + filled, text.size() - filled);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) failed = true;
-            if (n <= 0) break;
-            if (full) text.append(more, static_cast<std::size_t>(n));
-            filled += static_cast<std::size_t>(n);
-        }
-        if (!failed) {
-            text.resize(filled);
-            content = std::move(text);
-        }
-    }
-    ::close(fd);
-    return content;
+    return ReadRegularFile(path);
 }
 
 }  // namespace quillix

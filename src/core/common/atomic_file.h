@@ -29,7 +29,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view content,
 bool AppendToFile(const std::string& path, std::string_view content, std::string* error = nullptr);
 
 // Reads a whole regular file; nothing if it cannot be opened or read, or is no
-// regular file (a folder, a device).
+// regular file (a folder, a device, a FIFO: refused without waiting on it).
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // The test seam of the writes above: the nth call (from 1) of one step, and

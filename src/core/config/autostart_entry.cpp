@@ -54,7 +54,7 @@ std::optional<std::string> AutostartEntryText(std::string_view executable) {
     text += "Name=Quillix\n";
     text += "Comment=Programmable scientific and financial calculator\n";
     text += "Exec=" + ExecValue(executable) + "\n";
-    text += "Icon=quillix\n";
+    text += "Icon=" QUILLIX_APP_ID "\n";  // the installed icon's name
     text += "Terminal=false\n";
     text += "X-GNOME-Autostart-enabled=true\n";
     return text;

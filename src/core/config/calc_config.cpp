@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/calc_config.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <iostream>
 #include <optional>
 #include <utility>
 
+#include "common/atomic_file.h"
+#include "common/diag_note.h"
+#include "common/folder_lock.h"
 #include "common/home_folder.h"
+#include "common/regular_file.h"
+#include "common/untrusted_text.h"
 #include "config/ini_values.h"
 
 namespace quillix {
@@ -188,32 +196,85 @@ void TCalcConfig::ApplyChangesTo(TIniFile& disk) const {
     }
 }
 
+std::optional<TIniFile> TCalcConfig::ReadFileForSave(std::string& reason) const {
+    const std::string& path = ini_.Path();
+    TIniFile disk(path);
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 && errno == ENOENT) return disk;
+    std::string why;
+    const std::optional<std::string> text = ReadRegularFile(path, &why);
+    if (!text) {
+        reason = why + "; it was left unchanged";
+        return std::nullopt;
+    }
+    // What is mostly not text was no settings file of ours; it is kept, not lost.
+    if (LooksBinary(*text)) {
+        const std::string aside = path + kBadSettingsSuffix;
+        if (!WriteFileAtomically(aside, *text, &why)) {
+            reason = why + "; \"" + path + "\" was left unchanged";
+            return std::nullopt;
+        }
+        DiagNote("The settings file \"" + path + "\" was mostly binary; kept aside as \"" + aside +
+                 "\"");
+    }
+    disk.Parse(*text);
+    return disk;
+}
+
 bool TCalcConfig::Flush(std::string* error) {
     if (!Modified()) return true;
-    TIniFile disk(ini_.Path());
+    const TFolderLock lock(FolderOf(ini_.Path()));
     std::string reason;
-    bool ok = disk.Load();
-    if (!ok) {
-        reason = "Cannot read \"" + ini_.Path() + "\"; it was left unchanged";
-    } else {
-        ApplyChangesTo(disk);
-        ok = disk.Save(&reason);
+    std::optional<TIniFile> disk = ReadFileForSave(reason);
+    bool ok = disk.has_value();
+    if (ok) {
+        ApplyChangesTo(*disk);
+        ok = disk->Save(&reason);
     }
     if (!ok) {
         ReportFailure(reason);
         if (error) *error = reason;
         return false;
     }
-    ini_ = std::move(disk);
+    ini_ = std::move(*disk);
     changes_.clear();
     changeIds_.clear();
     return true;
 }
 
+void TCalcConfig::SaveAfterAnnouncedWrite() {
+    // A handler's write is saved with the write that announced it.
+    if (batchDepth_ == 0 && !notifying_) Flush();
+}
+
+void TCalcConfig::SetFailureReporter(std::function<void(const std::string& message)> reporter) {
+    failureReporter_ = std::move(reporter);
+}
+
 void TCalcConfig::ReportFailure(const std::string& message) {
-    if (failureReported_) return;
-    failureReported_ = true;
-    std::cerr << "The settings were not saved: " << message << '\n';
+    const std::string text = "The settings were not saved: " + message;
+    if (!failureReported_) {
+        failureReported_ = true;
+        std::cerr << text << '\n';
+    }
+    if (failureReporter_ && !failureShown_) {
+        failureShown_ = true;
+        failureReporter_(text);
+    }
+}
+
+TSettingsBatch::TSettingsBatch(IConfigor* settings)
+    : config_(settings ? settings->GetConfig() : nullptr) {
+    if (config_) ++config_->batchDepth_;
+}
+
+TSettingsBatch::~TSettingsBatch() {
+    if (!config_ || --config_->batchDepth_ > 0) return;
+    try {
+        config_->SaveAfterAnnouncedWrite();
+    } catch (...) {
+        // Nothing may escape a destructor; a failed save was reported.
+    }
 }
 
 // --- TConfigor: each operation goes to the settings while they exist.
@@ -231,6 +292,7 @@ void TConfigor::WriteString(std::string_view section, std::string_view key,
     if (!config_) return;
     config_->WriteString(section, key, value);
     config_->Announce(section, std::string(value), key);
+    if (config_) config_->SaveAfterAnnouncedWrite();
 }
 
 std::string TConfigor::ReadString(std::string_view section, std::string_view key,
@@ -242,6 +304,7 @@ void TConfigor::WriteInteger(std::string_view section, std::string_view key, int
     if (!config_) return;
     config_->WriteInteger(section, key, value);
     config_->Announce(section, value, key);
+    if (config_) config_->SaveAfterAnnouncedWrite();
 }
 
 int TConfigor::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
@@ -252,6 +315,7 @@ void TConfigor::WriteBool(std::string_view section, std::string_view key, bool v
     if (!config_) return;
     config_->WriteBool(section, key, value);
     config_->Announce(section, value, key);
+    if (config_) config_->SaveAfterAnnouncedWrite();
 }
 
 bool TConfigor::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {

@@ -2,14 +2,20 @@
 #pragma once
 // TCalcConfig: the settings of "appmain.ini" held in memory for the whole run.
 // Reads and writes made on it directly are stored without announcement; writes
-// through its IConfigor are stored and then announced to the change handlers.
-// The file is written whole, atomically, at Flush or destruction, and only when
-// this run changed something; the changes are then applied to the file as it is
-// on disk at that moment, so that what another process wrote meanwhile stays.
+// through its IConfigor are stored, announced to the change handlers, and then
+// saved at once (a confirmed option survives a crash), or once at the end of a
+// TSettingsBatch. Direct writes (the window placement) wait for the next save,
+// at Flush or destruction. A save writes only when this run changed something:
+// it re-reads the file (holding a lock on its folder), applies this run's
+// changes to it and replaces it atomically, so that what another process (a
+// second instance) wrote meanwhile stays; for one key the later save wins.
+// A file found to be mostly binary is first kept aside as "appmain.ini.bad".
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -22,6 +28,8 @@
 namespace quillix {
 
 inline constexpr const char* kSettingsFileName = "appmain.ini";
+// Added to the settings file's name for the copy kept of a file that was mostly binary.
+inline constexpr const char* kBadSettingsSuffix = ".bad";
 
 // The settings file of a home folder.
 std::string SettingsFilePath(const std::string& homeFolder);
@@ -72,11 +80,16 @@ class TCalcConfig {
     bool Modified() const { return !changes_.empty(); }
     // Writes the changes of this run into the file. Nothing to write is success.
     // On failure the file on disk is left as it was, the changes are kept for a
-    // later try, *error tells why, and the first failure is reported on stderr.
+    // later try, *error tells why, and the first failure is reported on stderr
+    // and to the failure reporter (once each per run).
     bool Flush(std::string* error = nullptr);
+    // Who tells the user that the settings could not be saved (the window's
+    // error box); none: stderr only.
+    void SetFailureReporter(std::function<void(const std::string& message)> reporter);
 
   private:
     friend class TConfigor;
+    friend class TSettingsBatch;
 
     // One place of the file that this run changed: a key, or a whole section
     // (after EraseSection).
@@ -89,6 +102,8 @@ class TCalcConfig {
     void StoreIfDifferent(std::string_view section, std::string_view key, std::string_view value);
     void NoteChange(std::string_view section, std::string_view key);
     void ApplyChangesTo(TIniFile& disk) const;
+    std::optional<TIniFile> ReadFileForSave(std::string& reason) const;
+    void SaveAfterAnnouncedWrite();
     void ReportFailure(const std::string& message);
     void DropRemovedHandlers();
 
@@ -99,6 +114,23 @@ class TCalcConfig {
     std::vector<Change> changes_;
     std::unordered_set<std::string> changeIds_;
     bool failureReported_ = false;
+    bool failureShown_ = false;
+    std::function<void(const std::string&)> failureReporter_;
+    int batchDepth_ = 0;
+};
+
+// Announced writes made while a batch lives are saved once, when the outermost
+// batch ends (the options dialog's OK writes a hundred keys). For no settings
+// (none, or an interface whose settings are gone) it does nothing.
+class TSettingsBatch {
+  public:
+    explicit TSettingsBatch(IConfigor* settings);
+    ~TSettingsBatch();
+    TSettingsBatch(const TSettingsBatch&) = delete;
+    TSettingsBatch& operator=(const TSettingsBatch&) = delete;
+
+  private:
+    TCalcConfig* config_;
 };
 
 // The one settings object of the process, or none.

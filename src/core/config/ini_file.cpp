@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 #include <utility>
@@ -77,8 +78,14 @@ TIniFile::Entry* TIniFile::Section::Find(std::string_view key) {
 
 TIniFile::Entry& TIniFile::Section::Add(std::string_view key, std::string_view value) {
     const auto [slot, added] = keyIndex.emplace(FoldName(key), entries.size());
-    if (added) entries.push_back({std::string(TrimIniBlanks(key)), std::string(value)});
+    if (added) entries.push_back({std::string(TrimIniBlanks(key)), std::string(value), {}});
     return entries[slot->second];
+}
+
+TIniFile::Entry* TIniFile::Section::AddNew(std::string_view key, std::string_view value) {
+    const std::size_t before = entries.size();
+    Entry& entry = Add(key, value);
+    return entries.size() > before ? &entry : nullptr;
 }
 
 void TIniFile::Section::ReindexKeys() {
@@ -99,7 +106,7 @@ const TIniFile::Section* TIniFile::FindSection(std::string_view name) const {
 
 TIniFile::Section& TIniFile::FindOrAddSection(std::string_view name) {
     const auto [slot, added] = sectionIndex_.emplace(FoldName(name), sections_.size());
-    if (added) sections_.push_back(Section{std::string(TrimIniBlanks(name)), {}, {}});
+    if (added) sections_.push_back(Section{std::string(TrimIniBlanks(name)), {}, {}, {}});
     return sections_[slot->second];
 }
 
@@ -113,6 +120,7 @@ void TIniFile::ReindexSections() {
 bool TIniFile::Load() {
     sections_.clear();
     sectionIndex_.clear();
+    trailingComments_.clear();
     struct stat info {};
     if (::stat(path_.c_str(), &info) != 0) return errno == ENOENT || errno == ENOTDIR;
     if (!S_ISREG(info.st_mode)) return false;  // a folder would read as empty
@@ -125,50 +133,68 @@ bool TIniFile::Load() {
 void TIniFile::Parse(std::string_view input) {
     sections_.clear();
     sectionIndex_.clear();
-    std::string text = WithoutNuls(input);
-    std::string_view rest = text;
+    trailingComments_.clear();
+    std::string comments;  // waiting for the key or section header they stand before
+    // Copied only when there are NUL bytes to drop: files of 100,000 keys are read.
+    std::string text;
+    std::string_view rest = input;
+    if (input.find('\0') != std::string_view::npos) rest = text = WithoutNuls(input);
     if (rest.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         rest.remove_prefix(kByteOrderMark.size());
     }
     Section* current = nullptr;
     while (!rest.empty()) {
-        const std::size_t end = rest.find_first_of("\r\n");
+        const auto lineEnd =
+            std::find_if(rest.begin(), rest.end(), [](char c) { return c == '\r' || c == '\n'; });
+        const std::size_t end =
+            lineEnd == rest.end() ? std::string_view::npos : std::size_t(lineEnd - rest.begin());
         const std::string_view line = rest.substr(0, end);
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
 
         const std::string_view trimmed = TrimIniBlanks(line);
-        if (trimmed.empty() || trimmed[0] == ';' || trimmed[0] == '#') continue;
+        if (trimmed.empty()) continue;
+        if (trimmed[0] == ';' || trimmed[0] == '#') {
+            comments.append(line).push_back('\n');
+            continue;
+        }
         if (trimmed[0] == '[') {
             // "[name" without "]" is garbage and changes nothing; "[]" opens a
             // section that cannot be named, so its keys are skipped.
             const std::size_t close = trimmed.rfind(']');
             if (close == std::string_view::npos) continue;
             const std::string_view name = trimmed.substr(1, close - 1);
+            const bool added = IsValidSectionName(name) && !HasSection(name);
             current = IsValidSectionName(name) ? &FindOrAddSection(name) : nullptr;
+            if (added) current->comments = std::exchange(comments, {});
             continue;
         }
         const std::size_t equals = line.find('=');
         if (current == nullptr || equals == std::string_view::npos) continue;
         const std::string_view key = line.substr(0, equals);
-        if (IsValidKeyName(key)) current->Add(key, line.substr(equals + 1));
+        if (!IsValidKeyName(key)) continue;
+        if (Entry* added = current->AddNew(key, line.substr(equals + 1)))
+            added->comments = std::exchange(comments, {});
     }
+    trailingComments_ = std::move(comments);
 }
 
 std::string TIniFile::Serialize() const {
     std::string text;
     for (const Section& section : sections_) {
         if (!text.empty()) text += '\n';
+        text += section.comments;
         text += '[';
         text += section.name;
         text += "]\n";
         for (const Entry& entry : section.entries) {
+            text += entry.comments;
             text += entry.key;
             text += '=';
             text += entry.value;
             text += '\n';
         }
     }
-    return text;
+    return text + trailingComments_;
 }
 
 bool TIniFile::Save(std::string* error) const {
@@ -246,15 +272,19 @@ bool TIniFile::operator==(const TIniFile& other) const {
     for (std::size_t i = 0; i < sections_.size(); ++i) {
         const Section& mine = sections_[i];
         const Section& theirs = other.sections_[i];
-        if (mine.name != theirs.name || mine.entries.size() != theirs.entries.size()) return false;
+        if (mine.name != theirs.name || mine.comments != theirs.comments ||
+            mine.entries.size() != theirs.entries.size()) {
+            return false;
+        }
         for (std::size_t k = 0; k < mine.entries.size(); ++k) {
             if (mine.entries[k].key != theirs.entries[k].key ||
-                mine.entries[k].value != theirs.entries[k].value) {
+                mine.entries[k].value != theirs.entries[k].value ||
+                mine.entries[k].comments != theirs.entries[k].comments) {
                 return false;
             }
         }
     }
-    return true;
+    return trailingComments_ == other.trailingComments_;
 }
 
 }  // namespace quillix

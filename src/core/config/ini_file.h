@@ -4,8 +4,10 @@
 // Section and key names compare without regard to letter case; sections and keys
 // keep the order in which they were first read or created. Values are text.
 // Reading never fails on malformed content: lines that are not well formed are
-// skipped, and every well-formed key is kept. Saving rewrites the whole file
-// atomically.
+// skipped, and every well-formed key is kept. Comment lines (";" or "#") are
+// kept with the key or section header that follows them (or at the end of the
+// file), so that a hand-written note survives a save. Saving rewrites the
+// whole file atomically.
 
 #include <cstddef>
 #include <optional>
@@ -35,6 +37,7 @@ class TIniFile {
     // keys before the first section, lines that are neither a section nor a key
     // (a "[" without "]" among them) and "[]" with the keys under it are skipped. When a key
     // appears twice in a section, the first one wins; a repeated section continues the first one.
+    // Comment lines are kept as written; a key or section that goes takes its comments along.
     void Parse(std::string_view text);
     std::string Serialize() const;
     // Writes Serialize() to Path() atomically; false with *error set on failure.
@@ -42,6 +45,14 @@ class TIniFile {
 
     std::vector<std::string> Sections() const;
     std::vector<std::string> Keys(std::string_view section) const;
+    // Calls visit(key, value) for each key of the section in order, without copies.
+    template <class Visit>
+    void ForEachKey(std::string_view section, Visit visit) const {
+        if (const Section* found = FindSection(section)) {
+            for (const Entry& entry : found->entries)
+                visit(entry.key, entry.value);
+        }
+    }
     bool HasSection(std::string_view section) const;
     bool HasKey(std::string_view section, std::string_view key) const;
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
@@ -67,16 +78,20 @@ class TIniFile {
     struct Entry {
         std::string key;
         std::string value;
+        std::string comments;  // the comment lines before it, each with its line end
     };
     struct Section {
         std::string name;
         std::vector<Entry> entries;
+        std::string comments;  // the comment lines before its header
         std::unordered_map<std::string, std::size_t> keyIndex;  // folded key -> entry
 
         const Entry* Find(std::string_view key) const;
         Entry* Find(std::string_view key);
         // Adds a new key or, when it exists, leaves it alone (the first one wins).
         Entry& Add(std::string_view key, std::string_view value);
+        // Adds a new key; none when the key exists.
+        Entry* AddNew(std::string_view key, std::string_view value);
         void ReindexKeys();
     };
     Section* FindSection(std::string_view name);
@@ -87,6 +102,7 @@ class TIniFile {
     std::string path_;
     std::vector<Section> sections_;
     std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name -> section
+    std::string trailingComments_;                               // after the last key
 };
 
 }  // namespace quillix

@@ -29,7 +29,7 @@ bool IsPadSection(std::string_view section) {
 
 const TSettingDef& CheckedDef(TSetting setting, TSettingType type, bool padButton) {
     const TSettingDef& def = SettingDef(setting);
-    if (def.Type != type || def.PadButton != padButton || def.DefaultByReader) {
+    if (def.Type != type || def.PadButton != padButton) {
         throw std::logic_error("Setting \"" + std::string(def.Key) + "\" is not read this way");
     }
     return def;
@@ -57,26 +57,6 @@ bool IsSettingKey(std::string_view section, std::string_view key, TSetting setti
     const TSettingDef& def = SettingDef(setting);
     if (key != def.Key) return false;
     return def.PadButton ? IsPadSection(section) : section == def.Section;
-}
-
-bool AutoSaveParamDefault(TAutoSaveParamReader reader) {
-    // With the key absent, parameters are remembered while the menu item shows
-    // unchecked: kept so, as the two readers have always disagreed.
-    return reader != TAutoSaveParamReader::MainMenuCheck;
-}
-
-bool ShowKeypadHintDefault(TShowKeypadHintReader reader) {
-    return reader == TShowKeypadHintReader::MainWindowHintFlag;
-}
-
-bool ReadAutoSaveParam(const IConfigor& configor, TAutoSaveParamReader reader) {
-    const TSettingDef& def = SettingDef(TSetting::MainAutoSaveParam);
-    return configor.ReadBool(def.Section, def.Key, AutoSaveParamDefault(reader));
-}
-
-bool ReadShowKeypadHint(const IConfigor& configor, TShowKeypadHintReader reader) {
-    const TSettingDef& def = SettingDef(TSetting::MainShowKeypadHint);
-    return configor.ReadBool(def.Section, def.Key, ShowKeypadHintDefault(reader));
 }
 
 bool ReadBoolSetting(const IConfigor& configor, TSetting setting) {

@@ -2,8 +2,9 @@
 #pragma once
 // The table of every key of "appmain.ini": section, key, type and default, in
 // one place. Handlers recognise a key with IsSettingKey, which compares exactly
-// (letter case included), as the handlers of the windows do. Two keys have a
-// default that depends on who reads them; they are read with their own readers.
+// (letter case included), as the handlers of the windows do. Every reader of a
+// key reads it with the one default of the table, so a check mark and the
+// dialog that shows the same setting never disagree.
 
 #include <array>
 #include <cstddef>
@@ -33,6 +34,7 @@ enum class TSetting {
     KeypadQuickVarNames,
     OnlineCheckUpgrade,
     OnlineUpgradeUrl,
+    MainLibraryFileFolder,
     // The keys of the function pad's sections "sb_Func00" to "sb_Func34".
     PadItemType,
     PadFuncID,
@@ -48,13 +50,13 @@ struct TSettingDef {
     TSettingType Type;
     std::string_view Default;  // as the file writes it
     bool PadButton;            // the section is PadSectionName(row, column)
-    bool DefaultByReader;      // read with ReadAutoSaveParam / ReadShowKeypadHint
+    bool DefaultByReader;      // no longer used: every key has the one default above
 };
 
 // "Main"/"Left" and "Top" default to the window's current position, whose design
 // value is given; "Width" and "Height" default to its current size, here 0: the
 // window applies a stored size only when both are greater than 0.
-inline constexpr std::array<TSettingDef, 21> kSettingsTable = {{
+inline constexpr std::array<TSettingDef, 22> kSettingsTable = {{
     {TSetting::MainLeft, "Main", "Left", TSettingType::Integer, "258", false, false},
     {TSetting::MainTop, "Main", "Top", TSettingType::Integer, "193", false, false},
     {TSetting::MainWidth, "Main", "Width", TSettingType::Integer, "0", false, false},
@@ -62,9 +64,10 @@ inline constexpr std::array<TSettingDef, 21> kSettingsTable = {{
     {TSetting::MainMaximized, "Main", "Maximized", TSettingType::Integer, "0", false, false},
     {TSetting::MainSkin, "Main", "Skin", TSettingType::Text, "office2007_Remix.skn", false, false},
     {TSetting::MainAlwaysOnTop, "Main", "AlwaysOnTop", TSettingType::Boolean, "0", false, false},
-    {TSetting::MainAutoSaveParam, "Main", "AutoSaveParam", TSettingType::Boolean, "1", false, true},
+    {TSetting::MainAutoSaveParam, "Main", "AutoSaveParam", TSettingType::Boolean, "1", false,
+     false},
     {TSetting::MainShowKeypadHint, "Main", "ShowKeypadHint", TSettingType::Boolean, "1", false,
-     true},
+     false},
     {TSetting::MainValueFormat, "Main", "ValueFormat", TSettingType::Integer, "0", false, false},
     {TSetting::MainValueDigits, "Main", "ValueDigits", TSettingType::Integer, "2", false, false},
     {TSetting::MainAutoRun, "Main", "AutoRun", TSettingType::Boolean, "0", false, false},
@@ -74,6 +77,9 @@ inline constexpr std::array<TSettingDef, 21> kSettingsTable = {{
     {TSetting::OnlineCheckUpgrade, "Online", "CheckUpgrade", TSettingType::Boolean, "0", false,
      false},
     {TSetting::OnlineUpgradeUrl, "Online", "UpgradeUrl", TSettingType::Text, "", false, false},
+    // The folder the library manager's Import and Export choosers last used.
+    {TSetting::MainLibraryFileFolder, "Main", "LibraryFileFolder", TSettingType::Text, "", false,
+     false},
     {TSetting::PadItemType, "sb_Func", "ItemType", TSettingType::Integer, "0", true, false},
     {TSetting::PadFuncID, "sb_Func", "FuncID", TSettingType::Integer, "0", true, false},
     {TSetting::PadFuncName, "sb_Func", "FuncName", TSettingType::Text, "", true, false},
@@ -97,17 +103,9 @@ std::string PadSectionName(int row, int column);
 // pad, any of its twenty sections).
 bool IsSettingKey(std::string_view section, std::string_view key, TSetting setting);
 
-// The defaults that differ between readers.
-enum class TAutoSaveParamReader { FunctionParamDialog, OptionsDialog, MainMenuCheck };
-enum class TShowKeypadHintReader { MainWindowHintFlag, MainMenuCheck, OptionsDialog };
-bool AutoSaveParamDefault(TAutoSaveParamReader reader);
-bool ShowKeypadHintDefault(TShowKeypadHintReader reader);
-bool ReadAutoSaveParam(const IConfigor& configor, TAutoSaveParamReader reader);
-bool ReadShowKeypadHint(const IConfigor& configor, TShowKeypadHintReader reader);
-
 // Reads a setting of the table with its default. The type must match the table
-// and the setting must not be one of the reader-dependent or pad ones (for the
-// pad use the ...PadSetting forms); otherwise std::logic_error.
+// and the setting must not be a pad one (for the pad use the ...PadSetting
+// forms); otherwise std::logic_error.
 bool ReadBoolSetting(const IConfigor& configor, TSetting setting);
 int ReadIntegerSetting(const IConfigor& configor, TSetting setting);
 std::string ReadTextSetting(const IConfigor& configor, TSetting setting);

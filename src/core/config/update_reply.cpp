@@ -100,4 +100,9 @@ bool IsWebAddress(std::string_view address) {
     return !hostOnly.empty() && hostOnly.front() != ':';
 }
 
+bool UpdateRedirectAllowed(std::string_view from, std::string_view to, int hop) {
+    if (hop < 1 || hop > kUpdateRedirectLimit || !IsWebAddress(to)) return false;
+    return !HasPrefixIgnoringCase(from, "https://") || HasPrefixIgnoringCase(to, "https://");
+}
+
 }  // namespace quillix

@@ -31,7 +31,16 @@ std::optional<std::string> NewVersionAddress(std::string_view reply);
 
 // True for "http://" or "https://" (scheme in any letter case) followed by a
 // host, with no blank or control character anywhere: the only addresses handed
-// to the browser from outside the program.
+// to the browser from outside the program, and the only ones the update check
+// fetches.
 bool IsWebAddress(std::string_view address);
+
+// The update check follows at most this many redirects.
+inline constexpr int kUpdateRedirectLimit = 5;
+
+// Whether the update check may follow its hop-th redirect (1 for the first)
+// from one address to another: only to a web address (IsWebAddress), at most
+// kUpdateRedirectLimit hops, to any host, but never from https down to http.
+bool UpdateRedirectAllowed(std::string_view from, std::string_view to, int hop);
 
 }  // namespace quillix

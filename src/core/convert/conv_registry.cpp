@@ -27,7 +27,22 @@ Id NextId(Id& last, const char* what) {
     return ++last;
 }
 
+// Names compare without regard to the case of ASCII letters (SameConvName).
+std::string FoldedName(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return folded;
+}
+
 }  // namespace
+
+std::string TConvRegistry::UnitKey(TConvFamily family, std::string_view name) {
+    std::string key(1, static_cast<char>(family >> 8));
+    key += static_cast<char>(family & 0xFF);
+    key += FoldedName(name);
+    return key;
+}
 
 bool SameConvName(std::string_view a, std::string_view b) {
     return EqualsIgnoreAsciiCase(a, b);
@@ -45,14 +60,13 @@ const TConvTypeInfo* TConvRegistry::UnitById(TConvType unit) const {
 
 TConvFamily TConvRegistry::AddFamily(std::string_view name) {
     std::unique_lock lock(familiesLock_);
-    for (const auto& family : families_) {
-        if (SameConvName(family->Name(), name)) {
-            throw EConversionError("Conversion family (" + std::string(name) +
-                                   ") already registered");
-        }
+    std::string folded = FoldedName(name);
+    if (familyByName_.contains(folded)) {
+        throw EConversionError("Conversion family (" + std::string(name) + ") already registered");
     }
     const TConvFamily id = NextId(lastFamilyId_, "family");
     families_.push_back(std::make_unique<TConvFamilyInfo>(id, std::string(name)));
+    familyByName_.emplace(std::move(folded), id);
     return id;
 }
 
@@ -65,15 +79,20 @@ TConvType TConvRegistry::AddUnit(TConvFamily family, std::string_view name, Make
                                " is not registered");
     }
     std::unique_lock unitsLock(unitsLock_);
-    for (const auto& unit : units_) {
-        if (unit->Family() == family && SameConvName(unit->Name(), name)) {
-            throw EConversionError("Conversion type (" + std::string(name) +
-                                   ") already registered in " + familyInfo->Name());
-        }
+    const auto [slot, added] = unitByName_.try_emplace(UnitKey(family, name), 0);
+    if (!added) {
+        throw EConversionError("Conversion type (" + std::string(name) +
+                               ") already registered in " + familyInfo->Name());
     }
-    const TConvType id = NextId(lastUnitId_, "type");
-    units_.push_back(makeUnit(id));
-    return id;
+    try {
+        const TConvType id = NextId(lastUnitId_, "type");
+        units_.push_back(makeUnit(id));
+        slot->second = id;
+        return id;
+    } catch (...) {
+        unitByName_.erase(slot);
+        throw;
+    }
 }
 
 TConvType TConvRegistry::AddFactorUnit(TConvFamily family, std::string_view name, double factor) {
@@ -99,10 +118,16 @@ TConvType TConvRegistry::AddProcUnit(TConvFamily family, std::string_view name,
     });
 }
 
+bool TConvRegistry::HasUnitIdsLeft() const {
+    std::shared_lock lock(unitsLock_);
+    return lastUnitId_ != std::numeric_limits<TConvType>::max();
+}
+
 bool TConvRegistry::RemoveUnit(TConvType unit) {
     std::unique_lock lock(unitsLock_);
     const auto it = FindById(units_, unit);
     if (it == units_.end() || (*it)->Id() != unit) return false;
+    unitByName_.erase(UnitKey((*it)->Family(), (*it)->Name()));
     units_.erase(it);
     return true;
 }
@@ -112,7 +137,12 @@ bool TConvRegistry::RemoveFamily(TConvFamily family) {
     const auto it = FindById(families_, family);
     if (it == families_.end() || (*it)->Id() != family) return false;
     std::unique_lock unitsLock(unitsLock_);
-    std::erase_if(units_, [family](const auto& unit) { return unit->Family() == family; });
+    std::erase_if(units_, [this, family](const auto& unit) {
+        if (unit->Family() != family) return false;
+        unitByName_.erase(UnitKey(family, unit->Name()));
+        return true;
+    });
+    familyByName_.erase(FoldedName((*it)->Name()));
     families_.erase(it);
     return true;
 }
@@ -137,18 +167,16 @@ TConvTypeArray TConvRegistry::UnitsOf(TConvFamily family) const {
 
 std::optional<TConvFamily> TConvRegistry::FindFamily(std::string_view name) const {
     std::shared_lock lock(familiesLock_);
-    for (const auto& family : families_) {
-        if (SameConvName(family->Name(), name)) return family->Id();
-    }
-    return std::nullopt;
+    const auto found = familyByName_.find(FoldedName(name));
+    if (found == familyByName_.end()) return std::nullopt;
+    return found->second;
 }
 
 std::optional<TConvType> TConvRegistry::FindUnit(TConvFamily family, std::string_view name) const {
     std::shared_lock lock(unitsLock_);
-    for (const auto& unit : units_) {
-        if (unit->Family() == family && SameConvName(unit->Name(), name)) return unit->Id();
-    }
-    return std::nullopt;
+    const auto found = unitByName_.find(UnitKey(family, name));
+    if (found == unitByName_.end()) return std::nullopt;
+    return found->second;
 }
 
 std::optional<std::string> TConvRegistry::FamilyName(TConvFamily family) const {

@@ -12,6 +12,7 @@
 #include <shared_mutex>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "convert/conv_types.h"
@@ -31,6 +32,9 @@ class TConvRegistry {
     TConvType AddFactorUnit(TConvFamily family, std::string_view name, double factor);
     TConvType AddProcUnit(TConvFamily family, std::string_view name, TConversionProc toBase,
                           TConversionProc fromBase);
+
+    // False once every unit identifier has been handed out: no unit can be added any more.
+    bool HasUnitIdsLeft() const;
 
     // False when there was no such unit / family. Removing a family removes its units.
     bool RemoveUnit(TConvType unit);
@@ -57,12 +61,18 @@ class TConvRegistry {
     TConvType AddUnit(TConvFamily family, std::string_view name, MakeUnit makeUnit);
     const TConvFamilyInfo* FamilyById(TConvFamily family) const;  // families lock held
     const TConvTypeInfo* UnitById(TConvType unit) const;          // units lock held
+    // The key under which a unit's name is indexed: its family and folded name.
+    static std::string UnitKey(TConvFamily family, std::string_view name);
 
     // Lock order, where both are taken: families first, then units.
     mutable std::shared_mutex familiesLock_;
     mutable std::shared_mutex unitsLock_;
     std::vector<std::unique_ptr<TConvFamilyInfo>> families_;  // ascending ids
     std::vector<std::unique_ptr<TConvTypeInfo>> units_;       // ascending ids
+    // Names to ids, so that registering and finding take the same time however
+    // many units there are (thousands of custom units load at every start).
+    std::unordered_map<std::string, TConvFamily> familyByName_;  // folded name
+    std::unordered_map<std::string, TConvType> unitByName_;      // UnitKey
     TConvFamily lastFamilyId_ = 0;
     TConvType lastUnitId_ = 0;
 };

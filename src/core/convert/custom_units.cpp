@@ -48,25 +48,34 @@ void CheckStorableNames(std::string_view familyName, std::string_view unitName) 
     }
 }
 
-void WriteEntries(TIniFile& ini, std::string_view familyName, std::string_view unitName,
-                  double factor) {
-    ini.WriteString(kCustomTypesSection, unitName, familyName);
-    ini.WriteString(kCustomFactorsSection, unitName, CustomFactorText(factor));
+bool WriteIfDifferent(TIniFile& ini, std::string_view section, std::string_view key,
+                      const std::string& value) {
+    if (ini.Get(section, key) == value) return false;
+    ini.WriteString(section, key, value);
+    return true;
 }
 
-// Reads the file, lets change alter it, and saves it only when the content
-// changed; the message of the failure, or empty. A file that exists but
-// cannot be read is left alone: saving over it would lose what it holds. The
-// registry change stands either way, and the atomic save leaves the old file
-// whole.
+// True when the file changed.
+bool WriteEntries(TIniFile& ini, std::string_view familyName, std::string_view unitName,
+                  double factor) {
+    const bool family =
+        WriteIfDifferent(ini, kCustomTypesSection, unitName, std::string(familyName));
+    const bool text =
+        WriteIfDifferent(ini, kCustomFactorsSection, unitName, CustomFactorText(factor));
+    return family || text;
+}
+
+// Reads the file, lets change alter it, and saves it only when change says it
+// changed something; the message of a failure, or empty. A file that exists
+// but cannot be read is left alone: saving over it would lose what it holds.
+// The registry change stands either way, and the atomic save leaves the old
+// file whole.
 template <typename Change>
 std::string UpdateFile(const std::string& path, Change change) {
     TIniFile ini(path);
     if (!ini.Load()) return "Cannot read \"" + path + "\"";
-    const std::string before = ini.Serialize();
-    change(ini);
     std::string error;
-    if (ini.Serialize() != before && !ini.Save(&error)) return error;
+    if (change(ini) && !ini.Save(&error)) return error;
     return {};
 }
 
@@ -90,17 +99,19 @@ std::optional<double> ParseCustomFactor(std::string_view text) {
 
 std::vector<TCustomUnitEntry> ReadCustomUnitEntries(const TIniFile& ini) {
     std::vector<TCustomUnitEntry> entries;
-    for (const std::string& unitName : ini.Keys(kCustomTypesSection)) {
-        TCustomUnitEntry entry;
-        entry.unitName = unitName;
-        // Values keep their blanks in the file; a hand-edited "Distance " still
-        // means "Distance".
-        const std::string familyName = ini.ReadString(kCustomTypesSection, unitName, "");
-        entry.familyName = TrimBlanks(familyName);
-        const std::optional<std::string> factorText = ini.Get(kCustomFactorsSection, unitName);
-        if (factorText) entry.factor = ParseCustomFactor(*factorText).value_or(0);
-        entries.push_back(std::move(entry));
-    }
+    ini.ForEachKey(
+        kCustomTypesSection, [&](const std::string& unitName, const std::string& family) {
+            TCustomUnitEntry entry;
+            entry.unitName = unitName;
+            // Values keep their blanks in the file; a hand-edited "Distance " still
+            // means "Distance".
+            entry.familyName = TrimBlanks(family);
+            const std::optional<std::string> factorText = ini.Get(kCustomFactorsSection, unitName);
+            if (factorText) entry.factor = ParseCustomFactor(*factorText).value_or(0);
+            entry.normalised = entry.familyName == family && factorText &&
+                               *factorText == CustomFactorText(entry.factor);
+            entries.push_back(std::move(entry));
+        });
     return entries;
 }
 
@@ -140,7 +151,7 @@ TConvType TCustomUnits::AddCustomUnit(std::string_view familyName, std::string_v
     fileError_.clear();
     if (save) {
         fileError_ = UpdateFile(
-            iniPath_, [&](TIniFile& ini) { WriteEntries(ini, familyName, unitName, factor); });
+            iniPath_, [&](TIniFile& ini) { return WriteEntries(ini, familyName, unitName, factor); });
     }
     return unit;
 }
@@ -154,21 +165,30 @@ void TCustomUnits::DeleteCustomUnit(std::string_view familyName, std::string_vie
         if (registry_.UnitsOf(*family).empty()) registry_.RemoveFamily(*family);
     }
     fileError_ = UpdateFile(iniPath_, [&](TIniFile& ini) {
+        const bool listed = ini.HasKey(kCustomTypesSection, unitName) ||
+                            ini.HasKey(kCustomFactorsSection, unitName);
         ini.DeleteKey(kCustomTypesSection, unitName);
         ini.DeleteKey(kCustomFactorsSection, unitName);
+        return listed;
     });
 }
 
 void TCustomUnits::LoadCustomUnits() {
     fileError_ = UpdateFile(iniPath_, [&](TIniFile& ini) {
+        bool changed = false;
         for (const TCustomUnitEntry& entry : ReadCustomUnitEntries(ini)) {
+            // Identifiers are never reused: once they run out, every unit left fails.
+            if (!registry_.HasUnitIdsLeft()) break;
             try {
                 RegisterUnit(entry.familyName, entry.unitName, entry.factor);
             } catch (const EConversionError&) {
                 continue;  // a unit the registry refuses is left out, and left in the file
             }
-            WriteEntries(ini, entry.familyName, entry.unitName, entry.factor);
+            if (!entry.normalised)
+                changed =
+                    WriteEntries(ini, entry.familyName, entry.unitName, entry.factor) || changed;
         }
+        return changed;
     });
 }
 

@@ -40,7 +40,8 @@ std::optional<double> ParseCustomFactor(std::string_view text);
 struct TCustomUnitEntry {
     std::string familyName;
     std::string unitName;
-    double factor = 0;  // 0 when the factor is missing or unreadable
+    double factor = 0;        // 0 when the factor is missing or unreadable
+    bool normalised = false;  // the file holds both texts as saving writes them
 };
 
 // The entries of section "CustomTypes" in file order, each with its factor.

@@ -40,7 +40,12 @@ double CelsiusToReaumur(double x) {
     return Checked(x * 4 / 5, x);
 }
 
-// Common unit: metres.
+// Common unit: metres. The metric units follow the SI prefixes (the
+// micromicron is the picometre, the millimicron the nanometre; the angstrom is
+// 1e-10 m). The inch is 0.0254 m, the foot 0.3048 m, the yard 0.9144 m and the
+// mile 1609.344 m (international yard and pound agreement, 1959); the nautical
+// mile is 1852 m (International Hydrographic Conference, 1929). The old English
+// measures are whole multiples of the international foot and inch.
 constexpr UnitRow kDistance[] = {
     {"Micromicrons", 1e-12},
     {"Angstroms", 1e-10},
@@ -60,22 +65,31 @@ constexpr UnitRow kDistance[] = {
     {"Yards", 0.9144},
     {"Miles", 1609.344},
     {"NauticalMiles", 1852},
-    {"AstronomicalUnits", 1.49598e11},
-    {"LightYears", 9460528404879358},
-    {"Parsecs", 30856802484953068},
-    {"Cubits", 0.4572},
-    {"Fathoms", 1.8288},
-    {"Furlongs", 201.168},
-    {"Hands", 0.1016},
-    {"Paces", 0.762},
-    {"Rods", 5.0292},
-    {"Chains", 20.1168},
-    {"Links", 0.201168},
+    // Exactly 149,597,870,700 m (IAU 2012, Resolution B2).
+    {"AstronomicalUnits", 149597870700},
+    // The distance light travels in a Julian year of 365.25 days of 86,400 s, at
+    // 299,792,458 m/s: exactly 9,460,730,472,580,800 m (IAU).
+    {"LightYears", 9460730472580800},
+    // 648,000/pi astronomical units (IAU 2015, Resolution B2):
+    // 30,856,775,814,913,672.79 m, held as the nearest double.
+    {"Parsecs", 30856775814913672},
+    {"Cubits", 0.4572},     // 18 inches
+    {"Fathoms", 1.8288},    // 6 feet
+    {"Furlongs", 201.168},  // 660 feet, 1/8 mile
+    {"Hands", 0.1016},      // 4 inches
+    {"Paces", 0.762},       // 2.5 feet
+    {"Rods", 5.0292},       // 16.5 feet
+    {"Chains", 20.1168},    // Gunter's chain: 66 feet, 4 rods
+    {"Links", 0.201168},    // 1/100 chain
+    // The American printer's pica, 0.166044 inch, and point, 0.013837 inch (Type
+    // Founders' Association, 1886), kept as type founders use them.
     {"Picas", 0.0042175176},
     {"Points", 0.0003514598},
 };
 
-// Common unit: square metres.
+// Common unit: square metres. The square measures are the squares of the
+// distances above; the acre is 43,560 square feet (10 square chains), the are
+// 100 m^2 and the centare 1 m^2.
 constexpr UnitRow kArea[] = {
     {"SquareMillimeters", 1e-6},
     {"SquareCentimeters", 0.0001},
@@ -92,10 +106,19 @@ constexpr UnitRow kArea[] = {
     {"Centares", 1},
     {"Ares", 100},
     {"Hectares", 10000},
-    {"SquareRods", 25.29285264},
+    {"SquareRods", 25.29285264},  // 16.5 feet squared
 };
 
-// Common unit: cubic metres.
+// Common unit: cubic metres. The litre is 0.001 m^3 (12th CGPM, 1964) and the
+// stere 1 m^3. US measures: the liquid gallon is 231 cubic inches, with the
+// quart 1/4, the pint 1/8, the cup 1/16, the gill 1/32 and the fluid ounce
+// 1/128 of it (tablespoon 1/2, teaspoon 1/6 fluid ounce); the dry gallon is
+// 268.8025 cubic inches (1/8 Winchester bushel, 2150.42 cubic inches), the peck
+// 2, the bucket 4 and the bushel 8 dry gallons, the dry quart 1/4 and the dry pint
+// 1/8 of a dry gallon. The cord is 128 cubic feet, the cord foot 16. British
+// measures: the imperial gallon is exactly 4.54609 litres (Weights and Measures
+// Act 1985), the pottle 1/2, the quart 1/4, the pint 1/8, the gill 1/32 and the
+// fluid ounce 1/160 of it; the peck 2, the bucket 4 and the bushel 8 gallons.
 constexpr UnitRow kVolume[] = {
     {"CubicMillimeters", 1e-9},
     {"CubicCentimeters", 1e-6},
@@ -115,8 +138,8 @@ constexpr UnitRow kVolume[] = {
     {"DecaLiters", 0.01},
     {"HectoLiters", 0.1},
     {"KiloLiters", 1},
-    {"AcreFeet", 1233.48183754752},
-    {"AcreInches", 102.79015312896},
+    {"AcreFeet", 1233.48183754752},   // an acre a foot deep
+    {"AcreInches", 102.79015312896},  // an acre an inch deep
     {"Cords", 3.624556363776},
     {"CordFeet", 0.453069545472},
     {"Decisteres", 0.1},
@@ -147,7 +170,9 @@ constexpr UnitRow kVolume[] = {
     {"UKBushels", 0.03636872},
 };
 
-// Common unit: grams.
+// Common unit: grams. The avoirdupois pound is exactly 453.59237 g (1959): the
+// ounce is 1/16 and the dram 1/256 of it, the grain 64.79891 mg (1/7000 pound),
+// the stone 14, the short ton 2000 and the long ton 2240 pounds.
 constexpr UnitRow kMass[] = {
     {"Nanograms", 1e-9},   {"Micrograms", 1e-6},       {"Milligrams", 0.001},
     {"Centigrams", 0.01},  {"Decigrams", 0.1},         {"Grams", 1},
@@ -166,7 +191,8 @@ constexpr UnitRow kTemperature[] = {
     {"Reaumur", 0, ReaumurToCelsius, CelsiusToReaumur},
 };
 
-// Common unit: days.
+// Common unit: days. A day is 86,400 SI seconds; a year is the Julian year of
+// 365.25 days (the astronomers' year, IAU), a month a twelfth of it.
 constexpr UnitRow kTime[] = {
     {"MilliSeconds", 1.0 / 86400000},
     {"Seconds", 1.0 / 86400},

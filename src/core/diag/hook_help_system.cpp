@@ -48,6 +48,12 @@ int HighCoordinate(std::intptr_t data) {
 
 }  // namespace
 
+std::intptr_t PackedPopupPosition(int x, int y) {
+    const auto low = static_cast<std::uint16_t>(static_cast<std::int16_t>(x));
+    const auto high = static_cast<std::uint16_t>(static_cast<std::int16_t>(y));
+    return static_cast<std::intptr_t>((std::uint32_t{high} << 16) | low);
+}
+
 std::string_view HelpCommandName(int command) {
     for (const THelpCommandName& row : kHelpCommandNames) {
         if (row.Command == command) return row.Name;

@@ -41,6 +41,10 @@ std::string_view HelpErrorMessage(int result);
 // ">" and the window name when there is one.
 std::string HelpAddress(std::string_view helpFile, std::string_view windowName);
 
+// A screen point as the pop-up position request carries it: two signed 16-bit
+// coordinates, x in the low half.
+std::intptr_t PackedPopupPosition(int x, int y);
+
 // An application help handler: true when it handled the request.
 using THelpHandler = std::function<bool(int command, std::intptr_t data)>;
 // Shows a context pop-up at a screen point (the main window's text pop-up).

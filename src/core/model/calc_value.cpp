@@ -211,7 +211,7 @@ void TCalcValue::NotifyReferrers() {
 void TCalcValue::TakeOver(ValueRef source, bool notify) {
     if (!source || source.get() == this) return;
     operate_.reset();
-    number_ = source->GetNumber();
+    number_ = source->number_;
     kind_ = source->kind_;
     SetErrorText(source->ErrorText());
     SetOperate(source->DetachOperate());
@@ -226,7 +226,7 @@ ValueRef TCalcValue::Clone() const {
 }
 
 ValueRef TCalcValue::CopyNumber() const {
-    ValueRef copy = New(GetNumber(), kind_);
+    ValueRef copy = New(number_, kind_);
     copy->SetErrorText(ErrorText());
     return copy;
 }

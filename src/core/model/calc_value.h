@@ -80,6 +80,9 @@ class TCalcValue {
     void NotifyReferrers();
     // Takes number, kind and tree of source (which is consumed); name and
     // referrers stay. With notify, every dependant is brought up to date.
+    // Copies keep the stored number with every digit: the fixed format rounds
+    // what calculations read (GetNumber), never what a value holds, so a typed
+    // 0.005 is still 0.005 once the general format is back.
     void TakeOver(ValueRef source, bool notify);
     ValueRef Clone() const;       // same number and kind; a shallow copy of the tree
     ValueRef CopyNumber() const;  // same number and kind, no tree

@@ -33,6 +33,9 @@ inline constexpr std::uint8_t vaItemChanged = 7;
 inline constexpr std::uint8_t vaNewDocument = 8;
 inline constexpr std::uint8_t vaSavedNew = 9;
 inline constexpr std::uint8_t vaSavedAs = 10;
+// The program document's own program was renamed or moved in the library, went
+// away from it, or could not be opened after all: its name may have changed.
+inline constexpr std::uint8_t vaProgramChanged = 11;
 
 using TCalcValueWarperList = std::vector<std::unique_ptr<TCalcValueWarper>>;
 
@@ -45,7 +48,8 @@ class ICalcVarsBase {
     virtual TCalcValue* GetValue(const std::string& name) = 0;
     virtual bool Exists(const std::string& name) = 0;
     // Appends a new entry holding value under the trimmed name; false (and nothing
-    // changes) for no value, an empty name or a name already in the set.
+    // changes) for no value, a name VariableNameProblem refuses (empty, control
+    // characters, invalid UTF-8) or a name already in the set.
     virtual bool Add(const std::string& name, ValueRef value) = 0;
     // The index the entry had, or -1.
     virtual int Delete(const std::string& name) = 0;

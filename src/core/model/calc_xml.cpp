@@ -11,6 +11,7 @@
 
 #include "common/number_text.h"
 #include "common/text_compare.h"
+#include "common/untrusted_text.h"
 #include "model/calc_xml_kinds.h"
 #include "model/description_code.h"
 #include "model/operate_factory.h"
@@ -57,8 +58,9 @@ std::string_view RequiredText(Text text, const char* toType) {
     return *text;
 }
 
+// Texts read from a file are kept as valid UTF-8.
 std::string StringText(Text text) {
-    return std::string(RequiredText(text, "String"));
+    return ValidUtf8(RequiredText(text, "String"));
 }
 
 // The stored number ("INF", "-INF" and "NAN" included; a "," is taken as the
@@ -120,7 +122,7 @@ std::string DescriptionText(Text attribute) {
     std::string error;
     std::optional<std::string> text = DecodeDescription(RequiredText(attribute, "String"), &error);
     if (!text) throw EXmlLoadError(error);
-    return std::move(*text);
+    return ValidUtf8(*text);
 }
 
 // The four attributes of a "CalcValue", found in one pass (the first of each

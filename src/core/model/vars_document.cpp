@@ -6,6 +6,8 @@
 #include <pugixml.hpp>
 
 #include "common/atomic_file.h"
+#include "common/regular_file.h"
+#include "common/untrusted_text.h"
 #include "model/plain_xml.h"
 #include "model/xml_pull_reader.h"
 #include "model/xml_text_writer.h"
@@ -20,9 +22,8 @@ namespace {
 constexpr int kMaxIndentedDepth = 64;
 constexpr const char* kIndent = "  ";
 
-std::string ParseErrorText(std::string_view text, const pugi::xml_parse_result& result) {
-    const std::size_t offset =
-        std::min(text.size(), static_cast<std::size_t>(std::max<std::ptrdiff_t>(result.offset, 0)));
+std::string InvalidXmlText(std::string_view text, std::size_t offset, const char* description) {
+    offset = std::min(text.size(), offset);
     const std::string_view before = text.substr(0, offset);
     const std::size_t line =
         1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
@@ -30,7 +31,13 @@ std::string ParseErrorText(std::string_view text, const pugi::xml_parse_result& 
     const std::size_t column =
         offset - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
     return "Invalid XML at line " + std::to_string(line) + ", column " + std::to_string(column) +
-           ": " + result.description();
+           ": " + description;
+}
+
+std::string ParseErrorText(std::string_view text, const pugi::xml_parse_result& result) {
+    return InvalidXmlText(text,
+                          static_cast<std::size_t>(std::max<std::ptrdiff_t>(result.offset, 0)),
+                          result.description());
 }
 
 // An entry must carry a name of its own: the set finds, shows and replaces
@@ -40,6 +47,8 @@ void CheckEntryName(const TCalcValueWarper& entry, int entryNumber) {
     if (!entry.Value->IsNamed() || name.find_first_not_of(' ') == std::string::npos) {
         throw EXmlLoadError(UnnamedEntryText(entryNumber));
     }
+    if (const std::string problem = VariableNameProblem(name); !problem.empty())
+        throw EXmlLoadError("Entry " + std::to_string(entryNumber) + ": " + problem);
 }
 
 // A document of plain XML into sink.
@@ -104,6 +113,9 @@ bool SaveVarsDocumentFile(const std::string& path, const std::string& descriptio
 }
 
 std::unique_ptr<pugi::xml_document> ParseVarsDocumentText(std::string_view text) {
+    // The parser would cut a text short at a NUL it decoded: "a&#0;b" as "a".
+    if (const std::optional<std::size_t> at = FindNulCharacterReference(text))
+        throw EXmlSyntaxError(InvalidXmlText(text, *at, "character reference to NUL"));
     auto document = std::make_unique<pugi::xml_document>();
     const pugi::xml_parse_result parsed = document->load_buffer(text.data(), text.size());
     if (!parsed) throw EXmlSyntaxError(ParseErrorText(text, parsed));
@@ -151,9 +163,12 @@ void LoadVarsDocumentFile(const std::string& path, IVarsDocumentSink& sink) {
     ReadVarsDocumentText(ReadVarsDocumentFile(path), sink);
 }
 
+// Only a regular file is opened: a FIFO under a program's name would hold the
+// reader for good.
 std::string ReadVarsDocumentFile(const std::string& path) {
-    std::optional<std::string> text = ReadWholeFile(path);
-    if (!text) throw EXmlSyntaxError("Cannot read \"" + path + "\"");
+    std::string error;
+    std::optional<std::string> text = ReadRegularFile(path, &error);
+    if (!text) throw EXmlSyntaxError(error);
     return std::move(*text);
 }
 

@@ -69,7 +69,8 @@ std::string ReadVarsDocumentFile(const std::string& path);
 // the parse (EXmlLoadError for a text that is not XML), and the reading of a
 // parsed document into a sink.
 std::unique_ptr<pugi::xml_document> ParseVarsDocumentText(std::string_view text);
-// The parse of a file ("Cannot read" when it cannot be read).
+// The parse of a file ("Cannot read "<path>": <reason>" when it cannot be read
+// or is no regular file). A character reference to NUL is invalid XML.
 std::unique_ptr<pugi::xml_document> ParseVarsDocumentFile(const std::string& path);
 void ReadVarsDocument(const pugi::xml_document& document, IVarsDocumentSink& sink);
 

@@ -54,26 +54,29 @@ TAmortisationSchedule AmortisationSchedule(const TTvmInputs& inputs) {
     return schedule;
 }
 
-std::array<std::string, 5> AmortisationRowCells(const TAmortisationRow& row) {
-    return {std::to_string(row.period), ScheduleNumberText(row.payment),
-            ScheduleNumberText(row.interest), ScheduleNumberText(row.principal),
-            ScheduleNumberText(row.balance)};
+std::array<std::string, 5> AmortisationRowCells(const TAmortisationRow& row,
+                                                TScheduleDecimals decimals) {
+    return {std::to_string(row.period), ScheduleNumberText(row.payment, decimals),
+            ScheduleNumberText(row.interest, decimals), ScheduleNumberText(row.principal, decimals),
+            ScheduleNumberText(row.balance, decimals)};
 }
 
-std::array<std::string, 5> AmortisationTotalCells(const TAmortisationSchedule& schedule) {
-    return {kAmortisationTotalCaption, ScheduleNumberText(schedule.totalPayment),
-            ScheduleNumberText(schedule.totalInterest), ScheduleNumberText(schedule.totalPrincipal),
-            ""};
+std::array<std::string, 5> AmortisationTotalCells(const TAmortisationSchedule& schedule,
+                                                  TScheduleDecimals decimals) {
+    return {kAmortisationTotalCaption, ScheduleNumberText(schedule.totalPayment, decimals),
+            ScheduleNumberText(schedule.totalInterest, decimals),
+            ScheduleNumberText(schedule.totalPrincipal, decimals), ""};
 }
 
-std::string AmortisationScheduleText(const TAmortisationSchedule& schedule) {
+std::string AmortisationScheduleText(const TAmortisationSchedule& schedule,
+                                     TScheduleDecimals decimals) {
     const auto& h = kAmortisationColumns;
     std::string text = TabSeparatedLine({h[0], h[1], h[2], h[3], h[4]});
     for (const TAmortisationRow& row : schedule.rows) {
-        const std::array<std::string, 5> c = AmortisationRowCells(row);
+        const std::array<std::string, 5> c = AmortisationRowCells(row, decimals);
         text += TabSeparatedLine({c[0], c[1], c[2], c[3], c[4]});
     }
-    const std::array<std::string, 5> t = AmortisationTotalCells(schedule);
+    const std::array<std::string, 5> t = AmortisationTotalCells(schedule, decimals);
     text += TabSeparatedLine({t[0], t[1], t[2], t[3], t[4]});
     return text;
 }

@@ -29,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/schedule_text.h"
 #include "tools/tvm_solver.h"
 
 namespace quillix::tools {
@@ -60,15 +61,19 @@ inline constexpr std::array<const char*, 5> kAmortisationColumns = {"Period", "P
 // The first cell of the totals line.
 inline constexpr const char* kAmortisationTotalCaption = "Total";
 
-// A row's five cells: the period as an integer, the numbers in ScheduleNumberText form.
-std::array<std::string, 5> AmortisationRowCells(const TAmortisationRow& row);
+// A row's five cells: the period as an integer, the numbers in ScheduleNumberText
+// form with the decimals asked for.
+std::array<std::string, 5> AmortisationRowCells(const TAmortisationRow& row,
+                                                TScheduleDecimals decimals = std::nullopt);
 
 // The totals line's five cells: "Total", the three sums in ScheduleNumberText
 // form and an empty balance cell.
-std::array<std::string, 5> AmortisationTotalCells(const TAmortisationSchedule& schedule);
+std::array<std::string, 5> AmortisationTotalCells(const TAmortisationSchedule& schedule,
+                                                  TScheduleDecimals decimals = std::nullopt);
 
 // The header line, one line per period and the totals line ("Total", the three
 // sums, an empty balance cell), tab-separated.
-std::string AmortisationScheduleText(const TAmortisationSchedule& schedule);
+std::string AmortisationScheduleText(const TAmortisationSchedule& schedule,
+                                     TScheduleDecimals decimals = std::nullopt);
 
 }  // namespace quillix::tools

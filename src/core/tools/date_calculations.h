@@ -3,18 +3,17 @@
 // The date calculations window's arithmetic. Dates are day numbers (day 0 = 30
 // December 1899) of the years 1 to 9999; day counts are truncated toward zero.
 //
-// "Time between dates" breaks a day count |k| into years, months and days:
-//   years  = |k| div 365 (whole 365-day years);
-//   rest   = |k| mod 365;
-//   months = the whole twelfths of a 365-day year in the rest: floor(rest * 12 / 365)
-//            (a month is 365/12 = 30 5/12 days, so months runs 0 to 11);
-//   days   = the whole days left after those months: floor(rest - months * 365 / 12)
-//            (0 to 30).
-// So 30 days are 0 months 30 days, 31 days 1 month 0 days, 61 days 2 months 0
-// days, 364 days 11 months 29 days, and 365 days 1 year.
+// "Time between dates" tells the span of a day count |k| in calendar terms, as a
+// wall calendar would: from the earlier of the two dates, the whole months that
+// fit (a month later is the same day of the next month, or that month's last day
+// when it is shorter: 31 January + 1 month = 29 February 2000), then the days
+// left over; twelve months make a year. So 1 January 2000 to 15 March 2001 is
+// 1 year 2 months 14 days, and 31 January to 1 March 2000 is 1 month 1 day.
 
 #include <cstdint>
 #include <string>
+
+#include "common/calendar.h"
 
 namespace quillix::tools {
 
@@ -45,11 +44,18 @@ long double DaysBetweenDates(long double beginningDate, long double endingDate);
 
 struct TTimeBetween {
     std::int64_t years = 0;
-    std::int64_t months = 0;
-    std::int64_t days = 0;
+    std::int64_t months = 0;  // 0 to 11
+    std::int64_t days = 0;    // 0 to 30
 };
 
-// |trunc(dayCount)| broken down by the rule above.
-TTimeBetween TimeBetween(long double dayCount);
+// The span of |trunc(dayCount)| days that starts at the beginning date (its
+// whole day) and runs forward for a positive count, backward for a negative
+// one, broken down by the rule above. Throws ECalcError when either end lies
+// outside the years 1 to 9999.
+TTimeBetween TimeBetween(long double beginningDate, long double dayCount);
+
+// The calendar date months whole months after date, clamped to the last day of
+// the month it lands in.
+CivilDate AddMonthsClamped(const CivilDate& date, std::int64_t months);
 
 }  // namespace quillix::tools

@@ -58,6 +58,9 @@ bool TCalcUserFuncExec::SetInput(int index, ValueRef value) {
 
 TFuncDataItem TCalcUserFuncExec::MakeFuncData() const {
     TFuncDataItem data;
+    // The parameter dialog shows a user function's description as it shows a
+    // built-in one's.
+    data.Description = Description();
     data.ParamCount = GetInputCount();
     data.MultiParam = data.ParamCount != 1;
     const TCalcValue* result = GetResult();
@@ -68,7 +71,8 @@ TFuncDataItem TCalcUserFuncExec::MakeFuncData() const {
         param.Name = entry->GetName();
         param.Description = entry->Description;
         param.HasDefault = true;
-        param.DefaultValue = entry->Value->GetNumber();
+        // Every digit of the stored input: the fixed format rounds only reads.
+        param.DefaultValue = entry->Value->Number();
         param.DefaultType = entry->Value->CVType();
         data.Params.push_back(std::move(param));
     }

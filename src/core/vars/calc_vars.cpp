@@ -12,6 +12,7 @@ TCalcVars::TCalcVars() {
 }
 
 TCalcVars::~TCalcVars() {
+    HoldProgram(nullptr);
     Clear();
     if (CalcVarsIntf() == this) SetCalcVarsIntf(nullptr);
 }
@@ -40,24 +41,34 @@ bool TCalcVars::Open(const std::string& name, std::string* error) {
         if (error) *error = "There is no program named '" + TrimBlanks(name) + "'";
         return false;
     }
-    // The program is set before the load, so that listeners of the loaded event
-    // already see the program they are shown.
-    std::shared_ptr<const TUserFuncObjLink> previous = std::move(program_);
-    program_ = program->Link();
+    // The document is the program's before the load, so that listeners of the
+    // loaded event already see the program, and its name, they are shown.
+    std::shared_ptr<const TUserFuncObjLink> previous = program_;
+    const bool wasNew = isNew_;
+    HoldProgram(program->Link());
+    isNew_ = false;
     const std::string fileName = program->GetFileName();
     const unsigned clearsBefore = ClearCount();
     if (!LoadFromFile(fileName, error)) {
         if (ClearCount() != clearsBefore) {
             // A half-read document must never be saved over a program file.
-            program_.reset();
+            HoldProgram(nullptr);
             isNew_ = true;
+            Notify(vaProgramChanged, -1, nullptr, {});
         } else {
-            program_ = std::move(previous);  // the set is untouched: so is the document
+            // The set is untouched: so is the document.
+            HoldProgram(std::move(previous));
+            isNew_ = wasNew;
         }
         return false;
     }
-    isNew_ = false;
     return true;
+}
+
+void TCalcVars::HoldProgram(std::shared_ptr<const TUserFuncObjLink> link) {
+    if (program_ && program_ != link) program_->SetOnChange({});
+    program_ = std::move(link);
+    if (program_) program_->SetOnChange([this] { Notify(vaProgramChanged, -1, nullptr, {}); });
 }
 
 bool TCalcVars::Save(std::string* error) {
@@ -82,7 +93,7 @@ bool TCalcVars::SaveUnderName(TUserFuncFolder& folder, const std::string& name,
             error);
         if (!program) return false;
     }
-    program_ = program->Link();
+    HoldProgram(program->Link());
     isNew_ = false;
     return true;
 }
@@ -100,7 +111,7 @@ bool TCalcVars::SaveAs(TUserFuncFolder& folder, const std::string& name, std::st
 }
 
 void TCalcVars::New() {
-    program_.reset();
+    HoldProgram(nullptr);
     Clear();
     SetModified(false);
     isNew_ = true;

@@ -46,6 +46,8 @@ class TCalcVars final : public TCalcVarsBase, public ICalcVars {
 
   private:
     bool SaveUnderName(TUserFuncFolder& folder, const std::string& name, std::string* error);
+    // Holds the program's link and hears of its renames, moves and removal.
+    void HoldProgram(std::shared_ptr<const TUserFuncObjLink> link);
 
     std::vector<ICalcXStack*> stacks_;
     bool isNew_ = true;

@@ -5,6 +5,7 @@
 #include <exception>
 #include <unordered_set>
 
+#include "common/untrusted_text.h"
 #include "model/calc_operate.h"
 #include "model/value_traversal.h"
 #include "model/vars_document.h"
@@ -55,8 +56,11 @@ void TCalcVarsBase::GetNames(std::vector<std::string>& names) {
 // --- Changes --------------------------------------------------------------------
 
 bool TCalcVarsBase::Add(const std::string& name, ValueRef value) {
+    // The name check: a name must not carry what could break or forge a line
+    // of output (control characters, invalid UTF-8).
+    if (!value || !VariableNameProblem(name).empty()) return false;
     const std::string trimmed = TrimBlanks(name);
-    if (!value || trimmed.empty() || Exists(trimmed) || value->IsNamed()) return false;
+    if (Exists(trimmed) || value->IsNamed()) return false;
     value->SetName(trimmed);
     items_.push_back(std::make_unique<TCalcValueWarper>(std::move(value)));
     IndexEntry(items_.back().get());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vars/source_view_text.h"
 
+#include "common/untrusted_text.h"
 #include "vars/calc_vars_base.h"
 
 namespace quillix {
@@ -38,9 +39,11 @@ std::vector<TSourceLine> SourceViewLines(const TCalcVarsBase& set) {
 }
 
 std::string SourceViewText(const TCalcVarsBase& set) {
+    // One line each, whatever a description holds: a line break in it is shown,
+    // not obeyed, so no text of the file can pass for a line of the view.
     std::string text;
     for (const TSourceLine& line : SourceViewLines(set))
-        text += line.text + "\n";
+        text += VisibleText(line.text) + "\n";
     return text;
 }
 

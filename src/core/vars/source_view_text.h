@@ -19,7 +19,8 @@ struct TSourceLine {
 
 std::vector<TSourceLine> SourceViewLines(const TCalcVarsBase& set);
 
-// The lines joined with line breaks, the last one included.
+// The lines joined with line breaks, the last one included; control characters
+// within a line are written as visible escapes (VisibleText).
 std::string SourceViewText(const TCalcVarsBase& set);
 
 }  // namespace quillix

@@ -13,10 +13,14 @@
 #include <cstring>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <system_error>
 
 #include "common/atomic_file.h"
+#include "common/diag_note.h"
 #include "common/home_folder.h"
+#include "common/regular_file.h"
+#include "vars/library_disk.h"
 #include "vars/library_names.h"
 
 namespace quillix {
@@ -25,25 +29,9 @@ namespace {
 
 IUserFuncFolder* userFunctions = nullptr;
 IUserFuncFolder* userPrograms = nullptr;
+std::size_t scanEntryLimit = kLibraryScanEntryLimit;
 
-bool Fail(std::string* reason, const std::string& text) {
-    if (reason) *reason = text;
-    return false;
-}
-
-template <typename T>
-T* FailNull(std::string* reason, const std::string& text) {
-    Fail(reason, text);
-    return nullptr;
-}
-
-std::string Quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
-
-std::string SystemReason(int code) {
-    return std::strerror(code);
-}
+using namespace library_disk;
 
 bool IsFunctionsExtension(std::string_view extension) {
     return SameName(extension, ".fn");
@@ -86,18 +74,7 @@ bool RenameFailed(std::string* reason, const std::string& from, const std::strin
 
 // The whole content of a library or import file, refusing what is not a file.
 std::optional<std::string> ReadFileForCopy(const std::string& path, std::string* reason) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        Fail(reason, "Cannot read " + Quoted(path) + ": " + SystemReason(errno));
-        return std::nullopt;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        Fail(reason, "Cannot read " + Quoted(path) + ": " + SystemReason(EISDIR));
-        return std::nullopt;
-    }
-    std::optional<std::string> content = ReadWholeFile(path);
-    if (!content) Fail(reason, "Cannot read " + Quoted(path));
-    return content;
+    return ReadRegularFile(path, reason);
 }
 
 bool ExistsOnDisk(const std::string& path) {
@@ -115,10 +92,6 @@ std::unique_ptr<T> TakeOut(std::vector<std::unique_ptr<T>>& list, const T* item)
     list.erase(it);
     return taken;
 }
-
-struct DirectoryCloser {
-    void operator()(DIR* directory) const { ::closedir(directory); }
-};
 
 }  // namespace
 
@@ -193,6 +166,7 @@ bool TUserFuncObj::Rename(std::string_view newName, std::string* reason) {
         return RenameFailed(reason, from, to, code);
     SetName(std::move(name));
     TUserFuncFolder::SortByName(folder_->files_);
+    if (link_) link_->Changed();
     return true;
 }
 
@@ -210,6 +184,7 @@ bool TUserFuncObj::MoveTo(TUserFuncFolder& target, std::string* reason) {
     std::unique_ptr<TUserFuncObj> self = folder_->TakeFile(this);
     folder_ = &target;
     target.InsertFile(std::move(self));
+    if (link_) link_->Changed();
     return true;
 }
 
@@ -277,42 +252,64 @@ std::uint64_t LibraryScanCount() {
     return libraryScans;
 }
 
+struct TUserFuncFolder::ScanState {
+    std::set<std::pair<dev_t, ino_t>> visited;
+    std::size_t entries = 0;
+    bool stopped = false;
+};
+
+void SetLibraryScanEntryLimit(std::size_t limit) {
+    scanEntryLimit = limit == 0 ? kLibraryScanEntryLimit : limit;
+}
+
 void TUserFuncFolder::Scan() {
     ++libraryScans;
     std::vector<HeldLink> held;
     TakeHeldLinks(held);
-    std::vector<DirectoryId> enclosing;
+    ScanState state;
+    // The folders above were listed already; a link back to one would list
+    // them again, without end.
     for (const TUserFuncFolder* folder = parent_; folder; folder = folder->parent_) {
         struct stat info {};
         if (::stat(folder->path_.c_str(), &info) == 0)
-            enclosing.push_back({info.st_dev, info.st_ino});
+            state.visited.insert({info.st_dev, info.st_ino});
     }
-    ScanBelow(enclosing);
-    PassOnLinks(held);
-    for (const HeldLink& gone : held)
-        gone.link->object_ = nullptr;  // its file is no longer in the library
-}
-
-void TUserFuncFolder::ScanBelow(std::vector<DirectoryId>& enclosing) {
     subfolders_.clear();
     files_.clear();
     struct stat own {};
-    if (::stat(path_.c_str(), &own) != 0 || !S_ISDIR(own.st_mode)) return;
-    // A link back to an enclosing folder would list that folder again, without end.
-    for (const DirectoryId& id : enclosing)
-        if (id.device == own.st_dev && id.inode == own.st_ino) return;
+    if (::stat(path_.c_str(), &own) == 0 && S_ISDIR(own.st_mode) &&
+        state.visited.insert({own.st_dev, own.st_ino}).second) {
+        ScanBelow(state);
+    }
+    if (state.stopped)
+        DiagNote("The library scan of " + Quoted(path_) + " stopped after " +
+                 std::to_string(scanEntryLimit) + " entries");
+    PassOnLinks(held);
+    for (const HeldLink& gone : held) {
+        gone.link->object_ = nullptr;  // its file is no longer in the library
+        gone.link->Changed();
+    }
+}
+
+void TUserFuncFolder::ScanBelow(ScanState& state) {
     const std::unique_ptr<DIR, DirectoryCloser> directory(::opendir(path_.c_str()));
     if (!directory) return;
-    enclosing.push_back({own.st_dev, own.st_ino});
     while (const dirent* entry = ::readdir(directory.get())) {
         const std::string entryName = entry->d_name;
         if (entryName == "." || entryName == "..") continue;
+        if (state.entries >= scanEntryLimit) {
+            state.stopped = true;
+            break;
+        }
+        ++state.entries;
         const std::string entryPath = JoinPath(path_, entryName);
         struct stat info {};
         if (::stat(entryPath.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
             auto subfolder = std::unique_ptr<TUserFuncFolder>(
                 new TUserFuncFolder(entryPath, extension_, this, NoScan{}));
-            subfolder->ScanBelow(enclosing);
+            // A folder reached again (through a link) is listed, but read only once.
+            if (state.visited.insert({info.st_dev, info.st_ino}).second)
+                subfolder->ScanBelow(state);
             subfolders_.push_back(std::move(subfolder));
             continue;
         }
@@ -323,7 +320,6 @@ void TUserFuncFolder::ScanBelow(std::vector<DirectoryId>& enclosing) {
         files_.push_back(
             std::unique_ptr<TUserFuncObj>(new TUserFuncObj(this, std::move(name), *extension)));
     }
-    enclosing.pop_back();
     SortByName(subfolders_);
     SortByName(files_);
 }
@@ -405,29 +401,6 @@ TUserFuncFolder& TUserFuncFolder::AddFolder(std::unique_ptr<TUserFuncFolder> sub
 
 // ---- TUserFuncFolder: operations on disk ----
 
-bool TUserFuncFolder::DeleteFolder(std::string_view name, std::string* reason) {
-    const TUserFuncFolder* folder = FindFolder(name);
-    if (!folder)
-        return Fail(reason,
-                    "There is no folder named '" + TrimBlanks(name) + "' in " + Quoted(path_));
-    // A directory that is already gone only leaves its entry to drop.
-    if (::rmdir(folder->path_.c_str()) != 0 && errno != ENOENT)
-        return Fail(reason, "Cannot delete " + Quoted(folder->path_) + ": " + SystemReason(errno));
-    TakeSubfolder(folder);
-    return true;
-}
-
-bool TUserFuncFolder::DeleteFile(const TUserFuncObj& object, std::string* reason) {
-    const bool listed = std::any_of(files_.begin(), files_.end(),
-                                    [&object](const auto& file) { return file.get() == &object; });
-    if (!listed) return Fail(reason, "'" + object.name_ + "' is not in " + Quoted(path_));
-    const std::string fileName = object.GetFileName();
-    if (::unlink(fileName.c_str()) != 0 && errno != ENOENT)
-        return Fail(reason, "Cannot delete " + Quoted(fileName) + ": " + SystemReason(errno));
-    TakeFile(&object);
-    return true;
-}
-
 bool TUserFuncFolder::RenameFolder(std::string_view newName, std::string* reason) {
     if (!parent_) return Fail(reason, "The library root cannot be renamed");
     if (!CheckLibraryName(newName, reason)) return false;
@@ -470,11 +443,19 @@ bool TUserFuncFolder::ExportFile(const TUserFuncObj& object, const std::string& 
     return content && WriteFileAtomically(destPath, *content, reason);
 }
 
-bool TUserFuncFolder::ImportFile(const std::string& sourcePath, std::string* reason) {
+std::string TUserFuncFolder::ImportName(const std::string& sourcePath) const {
     const std::string fileName = LastComponent(sourcePath);
     const std::optional<std::string> extension = MatchingExtension(fileName, extension_);
-    const std::string name =
-        extension ? fileName.substr(0, fileName.size() - extension->size()) : fileName;
+    return extension ? fileName.substr(0, fileName.size() - extension->size()) : fileName;
+}
+
+TUserFuncObj* TUserFuncFolder::ImportReplaces(const std::string& sourcePath) {
+    const std::string name = ImportName(sourcePath);
+    return CheckLibraryName(name) ? Root().FindByName(name) : nullptr;
+}
+
+bool TUserFuncFolder::ImportFile(const std::string& sourcePath, std::string* reason) {
+    const std::string name = ImportName(sourcePath);
     if (!CheckLibraryName(name, reason)) return false;
     const std::optional<std::string> content = ReadFileForCopy(sourcePath, reason);
     if (!content) return false;

@@ -29,12 +29,20 @@ class TUserFuncObj;
 class TUserFuncObjLink {
   public:
     TUserFuncObj* Object() const { return object_; }
+    // The holder's handler, called after the object was renamed or moved, and
+    // after it went away (Object() is none by then). One holder listens: a new
+    // handler replaces the one before. It must not change the library.
+    void SetOnChange(std::function<void()> handler) const { onChange_ = std::move(handler); }
 
   private:
     friend class TUserFuncObj;
     friend class TUserFuncFolder;
     explicit TUserFuncObjLink(TUserFuncObj* object) : object_(object) {}
+    void Changed() const {
+        if (onChange_) onChange_();
+    }
     TUserFuncObj* object_;
+    mutable std::function<void()> onChange_;
 };
 
 // One program or user function: a file of its folder.
@@ -125,6 +133,8 @@ class TUserFuncFolder {
 
     // Rebuilds Subfolders and Files from disk (every object of the subtree is new;
     // links held elsewhere follow to the new object of their file, or go dead).
+    // Each directory is read once, known by its device and inode: a link to a
+    // folder already read (or above this one) is listed as an empty folder.
     void Scan();
 
     // This folder's files first, then each subfolder depth first; first match wins.
@@ -134,10 +144,18 @@ class TUserFuncFolder {
 
     // Takes the folder over as a subfolder: sets its parent and the paths below it.
     TUserFuncFolder& AddFolder(std::unique_ptr<TUserFuncFolder> subfolder);
-    // Removes the directory of the named direct subfolder; only an empty one goes.
-    bool DeleteFolder(std::string_view name, std::string* reason = nullptr);
+    // How a deleted file or empty folder leaves the disk: for good by default
+    // (RemoveFromDisk); the window moves it to the desktop's trash instead.
+    // False with *reason set when it stays; an empty reason when the user chose
+    // to keep it.
+    using PathRemover = std::function<bool(const std::string& path, std::string* reason)>;
+    // Removes the directory of the named direct subfolder; only an empty one
+    // goes. One already gone from the disk only leaves its entry to drop.
+    bool DeleteFolder(std::string_view name, std::string* reason = nullptr,
+                      const PathRemover& remove = {});
     // Deletes the object's file and the object (which must be one of Files).
-    bool DeleteFile(const TUserFuncObj& object, std::string* reason = nullptr);
+    bool DeleteFile(const TUserFuncObj& object, std::string* reason = nullptr,
+                    const PathRemover& remove = {});
     // Refused for a root, for an invalid name and for a name a sibling has.
     bool RenameFolder(std::string_view newName, std::string* reason = nullptr);
     // Moves this folder under target (of the same library). Refused for a root, for
@@ -151,6 +169,9 @@ class TUserFuncFolder {
     // the library extension). An object of that name anywhere in the library is the
     // destination; otherwise a new object in this folder. A failed copy adds nothing.
     bool ImportFile(const std::string& sourcePath, std::string* reason = nullptr);
+    // The object whose file ImportFile(sourcePath) would replace, or none when
+    // it would add a new one.
+    TUserFuncObj* ImportReplaces(const std::string& sourcePath);
 
     // Makes sure the directory exists: a root is created (with missing parents)
     // when it is missing; a missing subfolder is an error.
@@ -172,16 +193,15 @@ class TUserFuncFolder {
   private:
     friend class TUserFuncObj;
     struct NoScan {};
-    struct DirectoryId {
-        dev_t device;
-        ino_t inode;
-    };
+    struct ScanState;
     TUserFuncFolder(std::string path, std::string extension, TUserFuncFolder* parent, NoScan);
+    // The library name of an imported file: its file name without the extension.
+    std::string ImportName(const std::string& sourcePath) const;
     struct HeldLink {
         std::string fileName;
         std::shared_ptr<TUserFuncObjLink> link;
     };
-    void ScanBelow(std::vector<DirectoryId>& enclosing);
+    void ScanBelow(ScanState& state);
     void TakeHeldLinks(std::vector<HeldLink>& held);
     void PassOnLinks(std::vector<HeldLink>& held);
     void Publish();
@@ -224,9 +244,18 @@ class TUserFuncFolderIntfs : public IUserFuncFolder {
     TUserFuncFolder* folder_;
 };
 
+// The names one scan reads at most (every entry of every folder counts); a scan
+// that reaches the limit stops there and says so in the diagnostic log.
+inline constexpr std::size_t kLibraryScanEntryLimit = 100000;
+// Sets the limit (tests lower it); 0 restores kLibraryScanEntryLimit.
+void SetLibraryScanEntryLimit(std::size_t limit);
+
 // The published library roots; none while no such root exists.
 IUserFuncFolder* UserFunctionsIntf();
 IUserFuncFolder* UserProgramsIntf();
+
+// Deletes a file, or an empty directory, for good; false with *reason when it stays.
+bool RemoveFromDisk(const std::string& path, std::string* reason = nullptr);
 
 // Renames from to to unless something named to exists: 0 on success, else the
 // error number (EEXIST when to exists). Uses the kernel's no-replace rename where

@@ -9,7 +9,9 @@
 namespace quillix {
 
 TUserFuncObj::~TUserFuncObj() {
-    if (link_) link_->object_ = nullptr;
+    if (!link_) return;
+    link_->object_ = nullptr;
+    link_->Changed();
 }
 
 std::shared_ptr<const TUserFuncObjLink> TUserFuncObj::Link() {

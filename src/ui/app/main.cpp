@@ -10,13 +10,16 @@
 #include <memory>
 
 #include "app/app_home.h"
+#include "app/app_icon.h"
 #include "app/single_instance.h"
 #include "app/start_options.h"
 #include "common/date_format.h"
+#include "common/diag_note.h"
 #include "common/home_folder.h"
 #include "config/calc_config.h"
 #include "diag/dlog_file.h"
 #include "main_window.h"
+#include "platform/locale_formats.h"
 #include "platform/update_check.h"
 #include "vars/library_call_runner.h"
 
@@ -34,8 +37,10 @@ void InstallLocaleFormats() {
             .toStdString();
     });
     quillix::SetLongTimeFormatter([](const std::tm& time) {
-        return QLocale::system()
-            .toString(QTime(time.tm_hour, time.tm_min, time.tm_sec), QLocale::LongFormat)
+        const QLocale locale = QLocale::system();
+        return locale
+            .toString(QTime(time.tm_hour, time.tm_min, time.tm_sec),
+                      quillix::LongTimeFormatWithoutZone(locale))
             .toStdString();
     });
 }
@@ -60,15 +65,23 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillix"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLIX_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillix.svg")));
-    QApplication::setDesktopFileName(QStringLiteral("quillix"));
+    QApplication::setWindowIcon(quillix::ApplicationIcon());
+    // Names the installed desktop entry, so that the desktop shows its icon.
+    QApplication::setDesktopFileName(QStringLiteral(QUILLIX_APP_ID));
     // Hidden in the tray with every dialog closed, the program still runs.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    quillix::TSingleInstance instance;
+    // One instance per user and home folder; the guard comes before anything
+    // is read or written (a second start would delete the first one's log).
+    const std::string home = quillix::ResolveHomeFolder(options.Home);
+    quillix::TSingleInstance instance(quillix::SingleInstancePlace(home));
     if (!instance.Claim()) return 0;
 
-    const std::string home = quillix::ResolveHomeFolder(options.Home);
+    // The first start of an installed program makes its private home; the
+    // settings start at their defaults and are written there on the way out.
+    std::string homeError;
+    if (!quillix::CreateHomeFolder(home, &homeError))
+        std::cerr << "quillix: " << homeError << "\n";
     quillix::SetAppHomeFolder(home);
     InstallLocaleFormats();
     quillix::TCalcConfig settings(quillix::SettingsFilePath(home));
@@ -81,13 +94,17 @@ int main(int argc, char** argv) {
     startup.HelpEngine.Version = qVersion();
     startup.HelpEngine.FriendlyName = "Qt help window";
     quillix::TDLogFile log(startup);
+    quillix::SetDiagNoteReceiver([&log](std::string_view line) { log.LogLine(line); });
+    if (!instance.Problem().isEmpty()) quillix::DiagNote(instance.Problem().toStdString());
     quillix::TLibraryCallRunner runner;
 
     quillix::Tfrm_main window(log);
     QObject::connect(&instance, &quillix::TSingleInstance::activateRequested, &window,
                      &quillix::Tfrm_main::ActivateFromOutside);
-    if (!options.StartHidden) window.show();
+    window.ShowAtStart(options.StartHidden);
     // After the window is up, so that a slow service never delays the start.
     quillix::StartUpdateCheck(&window);
-    return app.exec();
+    const int status = app.exec();
+    quillix::SetDiagNoteReceiver({});
+    return status;
 }

@@ -33,10 +33,15 @@ TStartOptions ParseStartOptions(const std::vector<std::string>& args) {
 std::string StartUsageText() {
     return "usage: quillix [--home DIR] [Auto] [-debug]\n\n"
            "  --home DIR   the home folder (settings, libraries, skins)\n"
-           "  Auto         start hidden in the notification area\n"
+           "  Auto         start hidden in the notification area (minimised without one)\n"
            "  -debug       write the diagnostic log HHDebug.txt\n"
            "  --help       this text\n"
            "  --version    the program's version\n";
+}
+
+TStartWindow StartWindow(bool startHidden, bool trayAvailable) {
+    if (!startHidden) return TStartWindow::Shown;
+    return trayAvailable ? TStartWindow::HiddenInTray : TStartWindow::Minimised;
 }
 
 }  // namespace quillix

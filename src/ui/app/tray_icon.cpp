@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <utility>
 
 #include "dialogs/dialog_launchers.h"
 #include "keypad_frame.h"
@@ -12,18 +13,34 @@
 #include "vars/user_func_folder.h"
 
 namespace quillix {
+namespace {
+
+std::function<bool()>& TrayProbe() {
+    static std::function<bool()> probe;
+    return probe;
+}
+
+bool TrayExists() {
+    return TrayProbe() ? TrayProbe()() : QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+}  // namespace
+
+void TTrayIcon::SetTrayProbe(std::function<bool()> probe) {
+    TrayProbe() = std::move(probe);
+}
 
 TTrayIcon::TTrayIcon(Tfrm_main& window) : QObject(&window), window_(window) {
     menu_ = new QMenu(&window);
-    connect(menu_->addAction(QStringLiteral("Show/Hidden main window")), &QAction::triggered,
-            &window, &Tfrm_main::ToggleShown);
+    connect(menu_->addAction(QStringLiteral("Show/Hide main window")), &QAction::triggered, &window,
+            &Tfrm_main::ToggleShown);
     if (QAction* options = window.findChild<QAction*>(QStringLiteral("actOptions")))
         menu_->addAction(options);
     menu_->addSeparator();
     const std::pair<const char*, TDialogKind> tools[] = {
         {"Date Calculations", TDialogKind::DateCalculations},
         {"Finance Box", TDialogKind::FinanceBox},
-        {"Unit Convertor", TDialogKind::UnitConverter},
+        {"Unit Converter", TDialogKind::UnitConverter},
     };
     for (const auto& [caption, kind] : tools) {
         QAction* action = menu_->addAction(QString::fromLatin1(caption));
@@ -43,7 +60,7 @@ TTrayIcon::TTrayIcon(Tfrm_main& window) : QObject(&window), window_(window) {
             &QWidget::close);
     connect(menu_, &QMenu::aboutToShow, this, &TTrayIcon::RebuildPrograms);
 
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+    if (!TrayExists()) return;
     icon_ = new QSystemTrayIcon(window.windowIcon(), this);
     icon_->setToolTip(QString::fromLatin1(kProductName));
     icon_->setContextMenu(menu_);

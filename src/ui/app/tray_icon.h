@@ -3,9 +3,10 @@
 // The notification-area icon of the main window: click toggles the window,
 // and its menu offers the window, the options, the tools, "My Programs"
 // (rebuilt at each opening) and "&Exit". Where the desktop has no tray, the
-// icon stays hidden and the window is reached by starting Quillix again.
+// icon stays hidden: the window is never hidden then, only minimised.
 
 #include <QObject>
+#include <functional>
 
 class QMenu;
 class QSystemTrayIcon;
@@ -19,6 +20,9 @@ class TTrayIcon : public QObject {
   public:
     explicit TTrayIcon(Tfrm_main& window);
     bool Available() const;
+    // Whether the desktop has a notification area; tests replace the question
+    // (an empty one asks Qt again). Read when an icon is made.
+    static void SetTrayProbe(std::function<bool()> probe);
     void Hide();
     QMenu* Menu() const { return menu_; }
     // Refills "My Programs" from the programs library.

@@ -3,25 +3,16 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/app_icon.h"
 #include "common/version_text.h"
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/dialog_launchers.h"
 #include "platform/browser.h"
 #include "platform/dialog_driver.h"
-
-// The icons are resources of a static library, registered on first use.
-static void RegisterIconResources() {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(quillix);
-        return true;
-    }();
-    (void)registered;
-}
 
 namespace quillix {
 
@@ -30,20 +21,19 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout();
     auto* icon = new QLabel(this);
-    RegisterIconResources();
     const int iconSize = fontMetrics().height() * 4;
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/quillix.svg")).pixmap(iconSize, iconSize));
+    icon->setPixmap(ApplicationIcon().pixmap(iconSize, iconSize));
     icon->setAlignment(Qt::AlignTop);
     top->addWidget(icon);
 
     auto* lines = new QGridLayout();
-    lines->addWidget(new QLabel(QStringLiteral("Quillix Programable Calculator"), this), 0, 0, 1,
+    lines->addWidget(new QLabel(QStringLiteral("Quillix Programmable Calculator"), this), 0, 0, 1,
                      2);
     version_ = new QLabel(QStringLiteral("Version"), this);
     version_->setText(version_->text() + QStringLiteral(":") +
                       QString::fromStdString(VersionText(QUILLIX_VERSION)));
     lines->addWidget(version_, 1, 0, 1, 2);
-    auto* webSiteLabel = new QLabel(QStringLiteral("WebSite:"), this);
+    auto* webSiteLabel = new QLabel(QStringLiteral("Website:"), this);
     webSite_ = new QLabel(QString::fromLatin1(kWebSiteAddress), this);
     webSite_->setCursor(Qt::PointingHandCursor);
     webSite_->setFocusPolicy(Qt::StrongFocus);

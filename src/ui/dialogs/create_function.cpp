@@ -114,13 +114,15 @@ void Tfrm_CreateFunction::Init(ICalcVars& document) {
     output_->setCurrentIndex(-1);
 
     folders_->clear();
+    folders_->setCurrentItem(nullptr);
     if (IUserFuncFolder* library = UserFunctionsIntf()) {
         auto* top = new QTreeWidgetItem(folders_, QStringList(QStringLiteral("Root")));
         AddFolderNodes(top, library->GetFolder());
         top->setExpanded(true);
+        // The top folder is chosen until the user picks another, so that a
+        // library without subfolders needs no click to create into.
+        folders_->setCurrentItem(top);
     }
-    folders_->setCurrentItem(nullptr);
-    folders_->clearSelection();
 }
 
 void Tfrm_CreateFunction::AddFolderNodes(QTreeWidgetItem* node, TUserFuncFolder& folder) {
@@ -133,10 +135,9 @@ void Tfrm_CreateFunction::AddFolderNodes(QTreeWidgetItem* node, TUserFuncFolder&
 }
 
 TUserFuncFolder* Tfrm_CreateFunction::SelectedFolder() const {
-    const QList<QTreeWidgetItem*> selected = folders_->selectedItems();
-    if (selected.isEmpty()) return nullptr;
-    return reinterpret_cast<TUserFuncFolder*>(
-        selected.front()->data(0, kFolderRole).value<quintptr>());
+    const QTreeWidgetItem* node = folders_->currentItem();
+    if (!node || !node->isSelected()) return nullptr;
+    return reinterpret_cast<TUserFuncFolder*>(node->data(0, kFolderRole).value<quintptr>());
 }
 
 QString Tfrm_CreateFunction::CheckStep(int step) const {
@@ -144,19 +145,19 @@ QString Tfrm_CreateFunction::CheckStep(int step) const {
     switch (step) {
         case Step1: {
             const std::string name = TrimBlanks(name_->text().toStdString());
-            if (name.empty()) message = QStringLiteral("Function name can't is empty!");
+            if (name.empty()) message = QStringLiteral("The function name cannot be empty.");
             IUserFuncFolder* library = UserFunctionsIntf();
             if (library && library->FindByName(name) != nullptr)
-                message = QStringLiteral("Function name is existed!");
+                message = QStringLiteral("A function of this name already exists.");
             break;
         }
         case Step2:
             if (output_->currentIndex() < 0)
-                message = QStringLiteral("Please select output parameter!");
+                message = QStringLiteral("Please select the output parameter.");
             break;
         case Step3:
             if (SelectedFolder() == nullptr)
-                message = QStringLiteral("Please select save catalog!");
+                message = QStringLiteral("Please select the folder to save the function in.");
             break;
     }
     return message;

@@ -218,15 +218,29 @@ void Tfrm_Open::SelectNode(QTreeWidgetItem* node) {
         tree_->setCurrentItem(node);  // comes back here through the tree's signal
         return;
     }
+    if (current_ != folder) {
+        // The selection belongs to the folder shown; in the save modes the
+        // typed name stays.
+        selected_.reset();
+        if (mode_ == kModeOpen || mode_ == kModeManager) nameBox_->clear();
+    }
     current_ = folder;
     RebuildList();
+}
+
+TUserFuncObj* Tfrm_Open::SelectedObject() const {
+    return selected_ ? selected_->Object() : nullptr;
+}
+
+void Tfrm_Open::Select(TUserFuncObj* file) {
+    selected_ = file ? file->Link() : nullptr;
+    nameBox_->setText(file ? QString::fromStdString(file->Name()) : QString());
 }
 
 void Tfrm_Open::ClickItem(QListWidgetItem* item) {
     if (!item) return;
     list_->setCurrentItem(item);
-    selected_ = list_->FileOf(item);
-    nameBox_->setText(selected_ ? QString::fromStdString(selected_->Name()) : QString());
+    Select(list_->FileOf(item));
     UpdateCommands();
 }
 
@@ -244,7 +258,8 @@ void Tfrm_Open::DoubleClickItem(QListWidgetItem* item) {
 
 std::string Tfrm_Open::GetResultName() const {
     if (mode_ == kModeSave || mode_ == kModeSaveAs) return nameBox_->text().toStdString();
-    return selected_ ? selected_->Name() : std::string();
+    const TUserFuncObj* selected = SelectedObject();
+    return selected ? selected->Name() : std::string();
 }
 
 void Tfrm_Open::Confirm() {
@@ -255,9 +270,16 @@ void Tfrm_Open::Confirm() {
             ShowReason(*problem);
             return;
         }
-        if (!current_) return;
+        if (!current_ || !MayReplace(library_.FindByName(name))) return;
     }
     accept();
+}
+
+bool Tfrm_Open::MayReplace(const TUserFuncObj* existing) {
+    if (!existing) return true;
+    return Prompts().AskYesNo(this, QStringLiteral("Confirm"),
+                              QString::fromStdString(ReplaceQuestion(*existing))) ==
+           TPromptAnswer::Yes;
 }
 
 bool Tfrm_Open::Show() {
@@ -265,6 +287,8 @@ bool Tfrm_Open::Show() {
 }
 
 void Tfrm_Open::ShowReason(const std::string& reason) {
+    // An empty reason: the user chose it so, and needs no message.
+    if (reason.empty()) return;
     Prompts().ShowError(this, QString::fromStdString(reason));
 }
 

@@ -8,13 +8,17 @@
 // never overwrite; the window shows their reasons.
 //
 // The window starts with the top node selected, so that "New Folder",
-// "Import" and saving work at once.
+// "Import" and saving work at once. Before a save or an import replaces a
+// program of the same name (in any folder) it asks; deleting moves the file or
+// folder to the desktop's trash, or asks first when there is none.
 
 #include <QDialog>
+#include <memory>
 #include <string>
 
 #include "dialogs/library_manager_rules.h"
 #include "dialogs/library_views.h"
+#include "vars/user_func_folder.h"
 
 class QAction;
 class QLabel;
@@ -36,7 +40,8 @@ class Tfrm_Open : public QDialog {
     // Modes 1 and 2: the name box; modes 0 and 3: the selected file's name.
     std::string GetResultName() const;
     TUserFuncFolder* GetCurrentFolder() const { return current_; }
-    TUserFuncObj* SelectedObject() const { return selected_; }
+    // The file last clicked in the current folder; null once it is gone.
+    TUserFuncObj* SelectedObject() const;
     int Mode() const { return mode_; }
 
     TLibraryTree* Tree() const { return tree_; }
@@ -82,6 +87,13 @@ class Tfrm_Open : public QDialog {
     void UpdateCommands();
     void RebuildList();
     void ShowReason(const std::string& reason);
+    // Before a save or an import writes over an object's file: true when there
+    // is none, else whether the user will have it replaced.
+    bool MayReplace(const TUserFuncObj* existing);
+    // What a deletion does with the file or folder on disk: the trash, or, when
+    // there is none, deleting for good once the user said so.
+    TUserFuncFolder::PathRemover TrashRemover();
+    void Select(TUserFuncObj* file);
     bool RenameShown(QListWidgetItem* item, const QString& caption);
     bool RenameFolder(TUserFuncFolder& folder, const QString& caption);
     // The file shown selected in the list, or null.
@@ -93,7 +105,9 @@ class Tfrm_Open : public QDialog {
     TUserFuncFolder& library_;
     int mode_;
     TUserFuncFolder* current_ = nullptr;
-    TUserFuncObj* selected_ = nullptr;
+    // Held by a link, which goes dead with the object, so that no path (a
+    // folder deleted outside the program, say) leaves a freed file selected.
+    std::shared_ptr<const TUserFuncObjLink> selected_;
 
     TLibraryTree* tree_ = nullptr;
     TLibraryList* list_ = nullptr;

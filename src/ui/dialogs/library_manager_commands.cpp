@@ -2,12 +2,16 @@
 // The library manager's commands: new folder, delete, rename, export, import,
 // source view, and moves by drag and drop. The window changes only after the
 // library's operation succeeded, and shows the library's reason otherwise.
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <memory>
 
+#include "config/configor.h"
 #include "dialogs/library_manager.h"
 #include "dialogs/source_view.h"
+#include "platform/trash.h"
 #include "platform/user_prompts.h"
 #include "vars/user_func_folder.h"
 
@@ -57,15 +61,14 @@ void Tfrm_Open::DeleteListItem() {
     if (!item || !current_) return;
     std::string reason;
     if (TUserFuncObj* file = list_->FileOf(item)) {
-        const bool wasSelected = selected_ == file;
-        if (!current_->DeleteFile(*file, &reason)) {
+        if (!current_->DeleteFile(*file, &reason, TrashRemover())) {
             ShowReason(reason);
             return;
         }
-        if (wasSelected) selected_ = nullptr;
     } else if (TUserFuncFolder* folder = list_->FolderOf(item)) {
         QTreeWidgetItem* node = tree_->NodeOf(folder);
-        if (!NameIsUnique(*folder, &reason) || !current_->DeleteFolder(folder->Name(), &reason)) {
+        if (!NameIsUnique(*folder, &reason) ||
+            !current_->DeleteFolder(folder->Name(), &reason, TrashRemover())) {
             ShowReason(reason);
             return;
         }
@@ -81,7 +84,8 @@ void Tfrm_Open::DeleteTreeNode() {
     if (!folder || folder->IsRoot()) return;
     TUserFuncFolder* parent = folder->Parent();
     std::string reason;
-    if (!NameIsUnique(*folder, &reason) || !parent->DeleteFolder(folder->Name(), &reason)) {
+    if (!NameIsUnique(*folder, &reason) ||
+        !parent->DeleteFolder(folder->Name(), &reason, TrashRemover())) {
         ShowReason(reason);
         return;
     }
@@ -93,6 +97,20 @@ void Tfrm_Open::DeleteTreeNode() {
         tree_->RemoveNode(node);
     }
     RebuildList();
+}
+
+TUserFuncFolder::PathRemover Tfrm_Open::TrashRemover() {
+    return [this](const std::string& path, std::string* reason) {
+        if (MoveToTrash(QString::fromStdString(path))) return true;
+        const QString name = QFileInfo(QString::fromStdString(path)).fileName();
+        const QString question = QStringLiteral("There is no trash to move '") + name +
+                                 QStringLiteral("' to. Delete it for good?");
+        if (Prompts().AskYesNo(this, QStringLiteral("Confirm"), question) != TPromptAnswer::Yes) {
+            reason->clear();
+            return false;
+        }
+        return RemoveFromDisk(path, reason);
+    };
 }
 
 void Tfrm_Open::RenameListItem() {
@@ -115,7 +133,7 @@ bool Tfrm_Open::RenameShown(QListWidgetItem* item, const QString& caption) {
     }
     const QString name = QString::fromStdString(file->Name());
     list_->SetCaption(item, name);
-    if (selected_ == file) nameBox_->setText(name);
+    if (SelectedObject() == file) nameBox_->setText(name);
     return true;
 }
 
@@ -136,21 +154,29 @@ void Tfrm_Open::ExportFile() {
     TUserFuncObj* file = SelectedFile();
     if (!file) return;
     const std::string extension = library_.Extension();
+    const std::string folder = LibraryChooserFolder(ConfigorIntf, QDir::homePath().toStdString());
     const std::optional<QString> path =
-        Prompts().AskSaveFile(this, QString::fromStdString(file->Name() + extension),
-                              QString::fromStdString(LibraryFileFilter(extension)));
+        Prompts().AskSaveFile(this, QString::fromStdString(folder + "/" + file->Name() + extension),
+                              QString::fromStdString(LibraryFileFilter(extension)),
+                              QString::fromStdString(LibraryFileSuffix(extension)));
     if (!path) return;
-    const std::string destination = WithDefaultExtension(path->toStdString(), extension);
-    if (!file->Folder()->ExportFile(*file, destination))
+    RememberLibraryChooserFolder(ConfigorIntf, path->toStdString());
+    // The chooser added the suffix and asked about the path it returned; that
+    // path, and no other, is written.
+    if (!file->Folder()->ExportFile(*file, path->toStdString()))
         Prompts().ShowError(this, QStringLiteral("Export error!"));
 }
 
 void Tfrm_Open::ImportFiles() {
     if (!current_) return;
     const QStringList paths = Prompts().AskOpenFiles(
-        this, QString::fromStdString(LibraryFileFilter(library_.Extension())));
+        this,
+        QString::fromStdString(LibraryChooserFolder(ConfigorIntf, QDir::homePath().toStdString())),
+        QString::fromStdString(LibraryFileFilter(library_.Extension())));
     if (paths.isEmpty()) return;
+    RememberLibraryChooserFolder(ConfigorIntf, paths.front().toStdString());
     for (const QString& path : paths) {
+        if (!MayReplace(current_->ImportReplaces(path.toStdString()))) continue;
         if (!current_->ImportFile(path.toStdString()))
             Prompts().ShowError(this,
                                 QStringLiteral("file '") + path + QStringLiteral("'import error!"));

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/library_manager_rules.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "common/text_compare.h"
+#include "config/settings_table.h"
 #include "vars/library_names.h"
 #include "vars/user_func_folder.h"
 #include "vars/user_libraries.h"
@@ -16,6 +20,22 @@ std::optional<std::string> SaveNameProblem(std::string_view name) {
     return std::nullopt;
 }
 
+std::string FolderCaption(const TUserFuncFolder& folder) {
+    if (folder.IsRoot()) return "Root";
+    std::string caption = folder.Name();
+    for (const TUserFuncFolder* above = folder.Parent(); above && !above->IsRoot();
+         above = above->Parent())
+        caption = above->Name() + "/" + caption;
+    return caption;
+}
+
+std::string ReplaceQuestion(const TUserFuncObj& object) {
+    const bool function =
+        EqualsIgnoreAsciiCase(object.Folder()->Extension(), kUserFunctionExtension);
+    return "Replace the " + std::string(function ? "function" : "program") + " '" + object.Name() +
+           "' in folder '" + FolderCaption(*object.Folder()) + "'?";
+}
+
 bool FolderDropAllowed(const TUserFuncFolder& dragged, const TUserFuncFolder& target) {
     for (const TUserFuncFolder* folder = &target; folder; folder = folder->Parent())
         if (folder == &dragged) return false;
@@ -28,12 +48,26 @@ std::string LibraryFileFilter(const std::string& extension) {
     return functions ? "Function files " + pattern : "Program files " + pattern;
 }
 
-std::string WithDefaultExtension(const std::string& path, const std::string& extension) {
-    const std::size_t slash = path.find_last_of('/');
-    const std::size_t dot = path.find_last_of('.');
-    const bool hasExtension =
-        dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
-    return hasExtension ? path : path + extension;
+std::string LibraryFileSuffix(const std::string& extension) {
+    return extension.starts_with('.') ? extension.substr(1) : extension;
+}
+
+std::string LibraryChooserFolder(const IConfigor* settings, const std::string& home) {
+    const std::string remembered =
+        settings ? ReadTextSetting(*settings, TSetting::MainLibraryFileFolder) : std::string();
+    std::error_code error;
+    if (!remembered.empty() && std::filesystem::path(remembered).is_absolute() &&
+        std::filesystem::is_directory(remembered, error))
+        return remembered;
+    return home;
+}
+
+void RememberLibraryChooserFolder(IConfigor* settings, const std::string& chosenFile) {
+    if (!settings) return;
+    const std::string folder = std::filesystem::path(chosenFile).parent_path().string();
+    if (folder.empty()) return;
+    const TSettingDef& def = SettingDef(TSetting::MainLibraryFileFolder);
+    settings->WriteString(def.Section, def.Key, folder);
 }
 
 }  // namespace quillix

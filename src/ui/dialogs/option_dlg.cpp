@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "config/calc_config.h"
 #include "config/comma_text.h"
 #include "config/configor.h"
 #include "config/digits_choice.h"
@@ -64,9 +65,9 @@ QWidget* TfrmOptionDlg::BuildGeneralPage() {
     auto* layout = new QVBoxLayout(page);
     autoRun_ = new QCheckBox(QStringLiteral("Auto run at OS startup"), page);
     alwaysOnTop_ = new QCheckBox(QStringLiteral("Keep main window always on top"), page);
-    autoSaveParam_ = new QCheckBox(QStringLiteral("Auto save function Parameters"), page);
-    showKeypadHint_ = new QCheckBox(QStringLiteral("Enable show hint of keypad buttons"), page);
-    checkUpgrade_ = new QCheckBox(QStringLiteral("Check online updates on startup"), page);
+    autoSaveParam_ = new QCheckBox(QStringLiteral("Auto-save function parameters"), page);
+    showKeypadHint_ = new QCheckBox(QStringLiteral("Show hints of keypad buttons"), page);
+    checkUpgrade_ = new QCheckBox(QStringLiteral("Check for updates on startup"), page);
     for (QCheckBox* box : {autoRun_, alwaysOnTop_, autoSaveParam_, showKeypadHint_, checkUpgrade_})
         layout->addWidget(box);
 
@@ -83,9 +84,8 @@ QWidget* TfrmOptionDlg::BuildGeneralPage() {
 void TfrmOptionDlg::Load() {
     autoRun_->setChecked(ReadBoolSetting(settings_, TSetting::MainAutoRun));
     alwaysOnTop_->setChecked(ReadBoolSetting(settings_, TSetting::MainAlwaysOnTop));
-    autoSaveParam_->setChecked(ReadAutoSaveParam(settings_, TAutoSaveParamReader::OptionsDialog));
-    showKeypadHint_->setChecked(
-        ReadShowKeypadHint(settings_, TShowKeypadHintReader::OptionsDialog));
+    autoSaveParam_->setChecked(ReadBoolSetting(settings_, TSetting::MainAutoSaveParam));
+    showKeypadHint_->setChecked(ReadBoolSetting(settings_, TSetting::MainShowKeypadHint));
     checkUpgrade_->setChecked(ReadBoolSetting(settings_, TSetting::OnlineCheckUpgrade));
     quickNames_->SetNames(
         ParseCommaText(ReadTextSetting(settings_, TSetting::KeypadQuickVarNames)));
@@ -94,6 +94,8 @@ void TfrmOptionDlg::Load() {
 }
 
 bool TfrmOptionDlg::ApplyOptions() {
+    const TSettingsBatch batch(
+        &settings_);  // what OK applies reaches the disk at once, in one save
     try {
         padPage_->SaveAll();
     } catch (const std::exception& failure) {

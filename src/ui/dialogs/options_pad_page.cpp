@@ -99,7 +99,7 @@ TOptionsPadPage::TOptionsPadPage(IConfigor& settings, QWidget* parent)
     form->addRow(QStringLiteral("&Group:"), group_);
     form->addRow(QStringLiteral("&Function:"), function_);
     form->addRow(QStringLiteral("&Caption:"), caption_);
-    form->addRow(QStringLiteral("F&ontColor:"), color_);
+    form->addRow(QStringLiteral("F&ont color:"), color_);
     layout->addWidget(editor);
     layout->addStretch(1);
 

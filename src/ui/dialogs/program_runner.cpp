@@ -31,12 +31,21 @@ constexpr int kTop = 2;
 constexpr int kGroupGap = 10;
 constexpr int kFieldWidth = 160;
 
-const QColor kProgramDescriptionColour(0x00, 0x80, 0x00);  // green
-const QColor kEntryDescriptionColour(0x00, 0x00, 0x80);    // navy
-const QColor kOutputTextColour(0x00, 0x00, 0xFF);          // blue
+// The area keeps its colours whatever the skin: a white page with the
+// program's description in green, the entries' descriptions in navy and the
+// outputs in blue, the names in black.
+const QString kFieldsSheet = QStringLiteral(
+    "#RunnerFields { background: #ffffff; }"
+    "#RunnerFields QLabel { color: #000000; background: transparent; }"
+    "#RunnerFields QLabel[runnerText=\"program\"] { color: #008000; }"
+    "#RunnerFields QLabel[runnerText=\"entry\"] { color: #000080; }"
+    "#RunnerFields QLineEdit[runnerText=\"output\"] { color: #0000ff; background: #ffffff; }");
 
-QLabel* PlacedLabel(QWidget* parent, const QString& text, int y) {
+// kind ("program", "entry") picks a description's colour; it is set before
+// the label's size is taken, which polishes it with the page's style sheet.
+QLabel* PlacedLabel(QWidget* parent, const QString& text, int y, const char* kind = nullptr) {
     auto* label = new QLabel(text, parent);
+    if (kind) label->setProperty("runnerText", QString::fromLatin1(kind));
     label->setTextFormat(Qt::PlainText);
     label->move(kLeft, y);
     label->resize(label->sizeHint());
@@ -50,7 +59,7 @@ QString ReturnCaption(const QString& output) {
 const QString kVariableNamePrompt = QStringLiteral("Variable's name:");
 
 QString NameTakenPrompt(const QString& name) {
-    return QStringLiteral("Name '") + name + QStringLiteral("' have existed!!!\n") +
+    return QStringLiteral("The name '") + name + QStringLiteral("' already exists.\n") +
            kVariableNamePrompt;
 }
 
@@ -59,12 +68,7 @@ QString NameTakenPrompt(const QString& name) {
 Tfrm_ProgramRun::Tfrm_ProgramRun(QWidget* parent) : QDialog(parent) {
     exec_ = std::make_unique<TCalcProgramExec>();
     scroll_ = new QScrollArea(this);
-    scroll_->setBackgroundRole(QPalette::Base);
-    QPalette white = scroll_->palette();
-    white.setColor(QPalette::Base, Qt::white);
-    white.setColor(QPalette::Window, Qt::white);
-    scroll_->setPalette(white);
-    scroll_->setAutoFillBackground(true);
+    scroll_->setWidgetResizable(true);
 
     auto* calculate = new QPushButton(QStringLiteral("C&alculate"), this);
     returnButton_ = new QPushButton(QStringLiteral("&Return"), this);
@@ -112,59 +116,63 @@ void Tfrm_ProgramRun::ClearFields() {
     inputs_.clear();
     outputs_.clear();
     fields_ = new QWidget;
-    fields_->setAutoFillBackground(false);
+    fields_->setObjectName(QStringLiteral("RunnerFields"));
+    fields_->setAttribute(Qt::WA_StyledBackground);
+    fields_->setStyleSheet(kFieldsSheet);
     scroll_->setWidget(fields_);  // deletes the previous area with its fields
 }
 
-int Tfrm_ProgramRun::AddDescription(const std::string& text, const QColor& colour, int y) {
+int Tfrm_ProgramRun::AddDescription(const std::string& text, const char* kind, int y) {
     if (TrimBlanks(text).empty()) return y;
-    QLabel* label = PlacedLabel(fields_, QString::fromStdString(text), y);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return y + label->height();
+    return y + PlacedLabel(fields_, QString::fromStdString(text), y, kind)->height();
 }
 
 void Tfrm_ProgramRun::BuildFields() {
     ClearFields();
-    int y = AddDescription(exec_->Description(), kProgramDescriptionColour, kTop);
+    // Rows are placed top to bottom first; their fields then line up in one
+    // column right of the widest name.
+    std::vector<std::pair<QLabel*, QWidget*>> rows;
+    int y = AddDescription(exec_->Description(), "program", kTop);
     y += kGroupGap;
-    int right = 0;
     for (TCalcValueWarper* input : exec_->Inputs()) {
-        y = AddDescription(input->Description, kEntryDescriptionColour, y);
+        y = AddDescription(input->Description, "entry", y);
         const std::string name = input->GetName();
         QLabel* label = PlacedLabel(fields_, QString::fromStdString(name + ":  "), y);
         auto* field = new TCalcDropDown(fields_);
         field->AssignNumber(input->Value->CVType(), input->Value->Number());
-        field->setGeometry(label->x() + label->width(), y, kFieldWidth, field->sizeHint().height());
-        label->resize(label->width(), field->height());
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        field->setGeometry(0, y, kFieldWidth, field->sizeHint().height());
         y = field->geometry().bottom() + 1;
-        right = std::max(right, field->geometry().right() + 1);
+        rows.emplace_back(label, field);
         inputs_.push_back({name, label, field});
     }
     y += kGroupGap;
     for (TCalcValueWarper* output : exec_->Outputs()) {
-        y = AddDescription(output->Description, kEntryDescriptionColour, y);
+        y = AddDescription(output->Description, "entry", y);
         const std::string name = output->GetName();
         QLabel* label = PlacedLabel(fields_, QString::fromStdString(name + " = "), y);
         auto* field = new QLineEdit(fields_);
+        field->setProperty("runnerText", QStringLiteral("output"));
         field->setReadOnly(true);
-        QPalette palette = field->palette();
-        palette.setColor(QPalette::Text, kOutputTextColour);
-        field->setPalette(palette);
-        field->setGeometry(label->x() + label->width(), y, kFieldWidth, field->sizeHint().height());
-        label->resize(label->width(), field->height());
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        field->setGeometry(0, y, kFieldWidth, field->sizeHint().height());
         y = field->geometry().bottom() + 1;
-        right = std::max(right, field->geometry().right() + 1);
+        rows.emplace_back(label, field);
         outputs_.push_back({name, field});
     }
+    int column = kLeft;
+    for (const auto& [label, field] : rows)
+        column = std::max(column, label->x() + label->width());
+    for (const auto& [label, field] : rows) {
+        label->setGeometry(kLeft, field->y(), column - kLeft, field->height());
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        field->move(column, field->y());
+    }
+    int right = 0;
     for (QObject* child : fields_->children()) {
         if (auto* widget = qobject_cast<QWidget*>(child))
             right = std::max(right, widget->geometry().right() + 1);
     }
-    fields_->resize(right + kLeft, y + kTop);
+    // The white page fills the window; the fields keep their places at its top left.
+    fields_->setMinimumSize(right + kLeft, y + kTop);
     returnButton_->setEnabled(!outputs_.empty());
 }
 
@@ -191,11 +199,9 @@ QLineEdit* Tfrm_ProgramRun::OutputField(const QString& name) const {
 
 void Tfrm_ProgramRun::Calculate() {
     for (const TInputRow& row : inputs_) {
-        // The number calculations use (rounded to the shown decimals in fixed
-        // format), as a program node passes it, so that a returned variable
-        // shows what the runner showed.
-        const TCalcValue& typed = row.Field->Value();
-        exec_->SetInput(row.Name, TCalcValue::New(typed.GetNumber(), typed.CVType()));
+        // The typed number with every digit; the program's calculations read
+        // it at the shown decimals in fixed format, as a program node's would.
+        exec_->SetInput(row.Name, row.Field->Value().CopyNumber());
     }
     exec_->RecalcAll();
     for (TCalcValueWarper* output : exec_->Outputs()) {

@@ -67,7 +67,8 @@ class Tfrm_ProgramRun : public QDialog {
         QLineEdit* Field;
     };
     void BuildFields();
-    int AddDescription(const std::string& text, const QColor& colour, int y);
+    // A description label of that kind ("program" or "entry") at y; the next y.
+    int AddDescription(const std::string& text, const char* kind, int y);
     void ClearFields();
     void ShowReturnMenu();
 

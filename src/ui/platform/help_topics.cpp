@@ -138,7 +138,7 @@ QString HelpTopicTitle(int context) {
         case kHelpFinanceBox:
             return QStringLiteral("Finance Box");
         case kHelpUnitConverter:
-            return QStringLiteral("Unit Convertor");
+            return QStringLiteral("Unit Converter");
         case kHelpDateCalculations:
             return QStringLiteral("Date Calculations");
         default:

@@ -62,7 +62,9 @@ int TQtHelpEngine::ShowTopic(const std::string&, int contextNumber) {
 }
 
 void TQtHelpEngine::ShowTextPopup(const std::string&, int stringId, int x, int y) {
-    QWhatsThis::showText(QPoint(x, y), HelpPopupText(stringId));
+    lastPopupText_ = HelpPopupText(stringId);
+    lastPopupPoint_ = QPoint(x, y);
+    QWhatsThis::showText(lastPopupPoint_, lastPopupText_);
 }
 
 void TQtHelpEngine::CloseAll() {

@@ -39,9 +39,14 @@ class TQtHelpEngine final : public IHelpEngine {
     void CloseAll() override;
     // The window, once a topic was shown.
     THelpWindow* Window() const { return window_.get(); }
+    // The text of the last pop-up and where it showed.
+    const QString& LastPopupText() const { return lastPopupText_; }
+    QPoint LastPopupPoint() const { return lastPopupPoint_; }
 
   private:
     std::unique_ptr<THelpWindow> window_;
+    QString lastPopupText_;
+    QPoint lastPopupPoint_;
 };
 
 }  // namespace quillix

@@ -3,12 +3,21 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
 #include <QWidget>
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/app_home.h"
+#include "common/diag_note.h"
+#include "common/regular_file.h"
+#include "common/untrusted_text.h"
 #include "platform/shared_resources.h"
+#include "platform/skin_references.h"
 
 namespace quillix {
 namespace {
@@ -39,6 +48,38 @@ bool StyleSheetParses(const QString& sheet) {
     return !parseFailed;
 }
 
+// The skins folders that come with the program (all but the home's own).
+std::vector<std::string> InstalledSkinFolders() {
+    std::vector<std::string> folders;
+    const QString home = QFileInfo(HomePath(QStringLiteral("Skins"))).absoluteFilePath();
+    for (const QString& folder : SkinFolders())
+        if (QFileInfo(folder).absoluteFilePath() != home) folders.push_back(folder.toStdString());
+    return folders;
+}
+
+// The skin's sheet, ready to apply: a regular file of at most kSkinFileLimit
+// bytes of UTF-8 text, each file it names checked and named by its full path.
+// None (with a line in the diagnostic log) when anything is wrong: the
+// previous look then stays.
+std::optional<QString> CheckedSkinSheet(const QString& path) {
+    std::string why;
+    std::optional<std::string> text = ReadRegularFile(path.toStdString(), &why, kSkinFileLimit);
+    if (text) {
+        std::vector<std::string> allowed = InstalledSkinFolders();
+        const std::string folder = QFileInfo(path).absolutePath().toStdString();
+        allowed.push_back(folder);
+        text = ResolvedSkinSheet(*text, folder, allowed, &why);
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString sheet = text ? QString(utf8(QByteArray::fromStdString(*text))) : QString();
+    if (text && utf8.hasError()) why = "it is not UTF-8 text";
+    if (!text || utf8.hasError()) {
+        DiagNote(VisibleText("The skin \"" + path.toStdString() + "\" was not applied: " + why));
+        return std::nullopt;
+    }
+    return sheet;
+}
+
 }  // namespace
 
 QList<TSkinEntry> ListSkins() {
@@ -63,12 +104,9 @@ QList<TSkinEntry> ListSkins() {
 TSkinLoad ApplySkinFile(const QString& fileName) {
     const QString path = FindSkinFile(fileName);
     if (path.isEmpty()) return TSkinLoad::Missing;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return TSkinLoad::Broken;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString sheet = utf8(file.readAll());
-    if (utf8.hasError() || !StyleSheetParses(sheet)) return TSkinLoad::Broken;
-    qApp->setStyleSheet(sheet);
+    const std::optional<QString> sheet = CheckedSkinSheet(path);
+    if (!sheet || !StyleSheetParses(*sheet)) return TSkinLoad::Broken;
+    qApp->setStyleSheet(*sheet);
     return TSkinLoad::Applied;
 }
 

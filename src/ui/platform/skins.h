@@ -2,7 +2,10 @@
 #pragma once
 // Skins: "*.skn" files holding Qt style sheets, from the home's "Skins" folder
 // and the shipped ones. Applying a skin sets the application's style sheet; a
-// file that cannot be read or parsed leaves the previous look.
+// file that cannot be read or parsed leaves the previous look, and so does a
+// skin that is no regular file, is larger than 1 MB, or names a file that is
+// not a regular file in its own folder or an installed skins folder (each
+// refusal writes a line in the diagnostic log).
 
 #include <QList>
 #include <QString>

@@ -10,7 +10,9 @@
 #include <algorithm>
 #include <exception>
 
+#include "common/diag_note.h"
 #include "common/text_compare.h"
+#include "common/untrusted_text.h"
 #include "common/version_text.h"
 #include "config/configor.h"
 #include "config/settings_table.h"
@@ -31,24 +33,56 @@ TUpdateCheck::TUpdateCheck(QWidget* mainWindow, const QString& address, int time
 TUpdateCheck::~TUpdateCheck() = default;
 
 void TUpdateCheck::Send() {
+    // Only the web is asked: a file:// address would be read on this thread, and
+    // a FIFO there would hold the window for good.
     const QUrl url(address_);
-    if (!url.isValid()) return Finish(false);
+    if (!url.isValid() || !IsWebAddress(address_.toStdString())) {
+        DiagNote(VisibleText("The update check was not sent: \"" + address_.toStdString() +
+                             "\" is no http or https address"));
+        return Finish(false);
+    }
     network_ = new QNetworkAccessManager(this);
+    // The transfer time-out restarts with every byte; this one bounds the whole
+    // check, redirects included.
+    timeout_ = new QTimer(this);
+    timeout_->setSingleShot(true);
+    connect(timeout_, &QTimer::timeout, this, [this] {
+        if (reply_) reply_->abort();
+    });
+    timeout_->start(timeoutMs_);
+    Get(url);
+}
+
+void TUpdateCheck::Get(const QUrl& url) {
     QNetworkRequest request(url);
     request.setTransferTimeout(timeoutMs_);
+    // Redirects are followed here, one by one, only where UpdateRedirectAllowed says.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
     reply_ = network_->get(request);
     connect(reply_, &QNetworkReply::finished, this, &TUpdateCheck::ReplyFinished);
     connect(reply_, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
         if (received > kUpdateReplyLimit) reply_->abort();
     });
-    // The transfer time-out restarts with every byte; this one bounds the whole check.
-    timeout_ = new QTimer(this);
-    timeout_->setSingleShot(true);
-    connect(timeout_, &QTimer::timeout, reply_, &QNetworkReply::abort);
-    timeout_->start(timeoutMs_);
+}
+
+// A redirect the check may follow: the next request is under way.
+bool TUpdateCheck::FollowRedirect() {
+    const QVariant target = reply_->attribute(QNetworkRequest::RedirectionTargetAttribute);
+    if (!target.isValid() || reply_->error() != QNetworkReply::NoError) return false;
+    const QUrl to = reply_->url().resolved(target.toUrl());
+    const std::string toText = to.toString().toStdString();
+    if (!UpdateRedirectAllowed(reply_->url().toString().toStdString(), toText, ++redirects_)) {
+        DiagNote(VisibleText("The update check did not follow the redirect to \"" + toText + "\""));
+        return false;
+    }
+    reply_->deleteLater();
+    Get(to);
+    return true;
 }
 
 void TUpdateCheck::ReplyFinished() {
+    if (FollowRedirect()) return;
     bool shown = false;
     try {
         timeout_->stop();

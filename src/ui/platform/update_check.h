@@ -4,7 +4,10 @@
 // "?PID=001&VAR=" + the version text, run in the background so that the main
 // window shows at once. When the reply announces a newer version with a web
 // address, the update dialog opens over the main window. Every failure (no
-// network, no service, a time-out, an unreadable reply) is silent.
+// network, no service, a time-out, an unreadable reply) is silent. Only http
+// and https addresses are asked, and redirects are followed as
+// UpdateRedirectAllowed says (at most five hops, each to http or https); any
+// other address is a failed check with a line in the diagnostic log.
 
 #include <QObject>
 #include <QPointer>
@@ -13,6 +16,7 @@
 class QNetworkAccessManager;
 class QNetworkReply;
 class QTimer;
+class QUrl;
 class QWidget;
 
 namespace quillix {
@@ -38,6 +42,8 @@ class TUpdateCheck : public QObject {
 
   private:
     void Send();
+    void Get(const QUrl& url);
+    bool FollowRedirect();
     void ReplyFinished();
     void Finish(bool newVersion);
 
@@ -47,6 +53,7 @@ class TUpdateCheck : public QObject {
     QNetworkAccessManager* network_ = nullptr;
     QNetworkReply* reply_ = nullptr;
     QTimer* timeout_ = nullptr;
+    int redirects_ = 0;
     bool done_ = false;
 };
 

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -20,6 +21,11 @@ class TStandardPrompts final : public IUserPrompts {
         if (button == QMessageBox::No) return TPromptAnswer::No;
         return TPromptAnswer::Cancel;
     }
+    TPromptAnswer AskYesNo(QWidget* parent, const QString& caption, const QString& text) override {
+        const auto button = QMessageBox::question(
+            parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        return button == QMessageBox::Yes ? TPromptAnswer::Yes : TPromptAnswer::No;
+    }
     void ShowError(QWidget* parent, const QString& text) override {
         QMessageBox::critical(parent, QStringLiteral("Error"), text);
     }
@@ -35,13 +41,17 @@ class TStandardPrompts final : public IUserPrompts {
         return text;
     }
     std::optional<QString> AskSaveFile(QWidget* parent, const QString& proposedPath,
-                                       const QString& filter) override {
-        const QString path = QFileDialog::getSaveFileName(parent, QString(), proposedPath, filter);
-        if (path.isEmpty()) return std::nullopt;
-        return path;
+                                       const QString& filter,
+                                       const QString& defaultSuffix) override {
+        QFileDialog chooser(parent);
+        SetUpSaveChooser(chooser, proposedPath, filter, defaultSuffix);
+        if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+            return std::nullopt;
+        return chooser.selectedFiles().front();
     }
-    QStringList AskOpenFiles(QWidget* parent, const QString& filter) override {
-        return QFileDialog::getOpenFileNames(parent, QString(), QString(), filter);
+    QStringList AskOpenFiles(QWidget* parent, const QString& folder,
+                             const QString& filter) override {
+        return QFileDialog::getOpenFileNames(parent, QString(), folder, filter);
     }
     void Beep() override { QApplication::beep(); }
 };
@@ -50,6 +60,20 @@ TStandardPrompts standardPrompts;
 IUserPrompts* installedPrompts = nullptr;
 
 }  // namespace
+
+void SetUpSaveChooser(QFileDialog& chooser, const QString& proposedPath, const QString& filter,
+                      const QString& defaultSuffix) {
+    // A desktop's own chooser may ask about the name as typed and get the
+    // suffix only afterwards, which is how a file could be replaced unasked.
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    chooser.setFileMode(QFileDialog::AnyFile);
+    chooser.setNameFilter(filter);
+    chooser.setDefaultSuffix(defaultSuffix);
+    const QFileInfo proposed(proposedPath);
+    chooser.setDirectory(proposed.absolutePath());
+    chooser.selectFile(proposed.fileName());
+}
 
 IUserPrompts& Prompts() {
     return installedPrompts ? *installedPrompts : standardPrompts;

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 namespace quillix {
@@ -21,6 +22,9 @@ class IUserPrompts {
     // A question with Yes, No and Cancel and the question icon.
     virtual TPromptAnswer AskYesNoCancel(QWidget* parent, const QString& caption,
                                          const QString& text) = 0;
+    // A question with Yes and No and the question icon (No is the default).
+    virtual TPromptAnswer AskYesNo(QWidget* parent, const QString& caption,
+                                   const QString& text) = 0;
     // A message box titled "Error" with the error icon.
     virtual void ShowError(QWidget* parent, const QString& text) = 0;
     // The application's general error display: captioned with the application's
@@ -29,13 +33,22 @@ class IUserPrompts {
     // The one-line input box; none when cancelled.
     virtual std::optional<QString> AskText(QWidget* parent, const QString& caption,
                                            const QString& prompt, const QString& initial) = 0;
-    // A file to write; none when cancelled. filter as Qt writes it ("Program files (*.prg)").
+    // A file to write; none when cancelled. filter as Qt writes it ("Program files (*.prg)");
+    // defaultSuffix ("prg") is added by the chooser to a name without one, before
+    // it asks whether to replace an existing file, so the answer is the real path.
     virtual std::optional<QString> AskSaveFile(QWidget* parent, const QString& proposedPath,
-                                               const QString& filter) = 0;
-    // Files to read; empty when cancelled.
-    virtual QStringList AskOpenFiles(QWidget* parent, const QString& filter) = 0;
+                                               const QString& filter,
+                                               const QString& defaultSuffix) = 0;
+    // Files to read, the chooser opening in folder; empty when cancelled.
+    virtual QStringList AskOpenFiles(QWidget* parent, const QString& folder,
+                                     const QString& filter) = 0;
     virtual void Beep() = 0;
 };
+
+// The chooser AskSaveFile shows: Qt's own dialog (whose overwrite question sees
+// the name with the default suffix added), in save mode, opening at proposedPath.
+void SetUpSaveChooser(QFileDialog& chooser, const QString& proposedPath, const QString& filter,
+                      const QString& defaultSuffix);
 
 // The prompts in use: the standard ones unless a test installed its own.
 IUserPrompts& Prompts();

@@ -133,7 +133,7 @@ void Tfrm_DateCalculations::FindBeginningDate() {
         const long double count = BoxNumber(*dayCount_);
         const long double day = tools::BeginningDate(DayNumberOfDate(ending_->date()), count);
         beginning_->setDate(DateOfDayNumberOrInvalid(day));
-        ShowTimeBetween(count);
+        ShowTimeBetween(day, count);
     });
 }
 
@@ -142,19 +142,19 @@ void Tfrm_DateCalculations::FindEndingDate() {
         const long double count = BoxNumber(*dayCount_);
         const long double day = tools::EndingDate(DayNumberOfDate(beginning_->date()), count);
         ending_->setDate(DateOfDayNumberOrInvalid(day));
-        ShowTimeBetween(count);
+        ShowTimeBetween(DayNumberOfDate(beginning_->date()), count);
     });
 }
 
 void Tfrm_DateCalculations::CountDaysBetween() {
-    const long double count = tools::DaysBetweenDates(DayNumberOfDate(beginning_->date()),
-                                                      DayNumberOfDate(ending_->date()));
+    const long double beginning = DayNumberOfDate(beginning_->date());
+    const long double count = tools::DaysBetweenDates(beginning, DayNumberOfDate(ending_->date()));
     dayCount_->AssignNumber(cvNumber, count);
-    ShowTimeBetween(count);
+    ShowTimeBetween(beginning, count);
 }
 
-void Tfrm_DateCalculations::ShowTimeBetween(long double dayCount) {
-    const tools::TTimeBetween time = tools::TimeBetween(dayCount);
+void Tfrm_DateCalculations::ShowTimeBetween(long double beginningDate, long double dayCount) {
+    const tools::TTimeBetween time = tools::TimeBetween(beginningDate, dayCount);
     years_->setText(WholeNumber(time.years));
     months_->setText(WholeNumber(time.months));
     days_->setText(WholeNumber(time.days));

@@ -53,7 +53,7 @@ class Tfrm_DateCalculations : public QDialog {
   private:
     QWidget* BuildOneDatePage();
     QWidget* BuildTwoDatesPage();
-    void ShowTimeBetween(long double dayCount);
+    void ShowTimeBetween(long double beginningDate, long double dayCount);
 
     QTabWidget* pages_ = nullptr;
     QDateEdit* oneDate_ = nullptr;

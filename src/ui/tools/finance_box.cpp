@@ -26,8 +26,10 @@ Tfrm_FinanceBox::Tfrm_FinanceBox(QWidget* parent) : QDialog(parent) {
     pages_->addTab(amortisation_, QStringLiteral("Amortisation"));
 
     decimalPlaces_ = new TDecimalPlacesBox(this);
-    connect(decimalPlaces_, &TDecimalPlacesBox::formatChanged, this,
-            [this] { ShowBoxValues(*this); });
+    connect(decimalPlaces_, &TDecimalPlacesBox::formatChanged, this, [this] {
+        ShowBoxValues(*this);
+        amortisation_->ShowSchedule();
+    });
     help_ = TopicHelpButton(this, kHelpFinanceBox);
     close_ = new QPushButton(QStringLiteral("&Close"), this);
     connect(close_, &QPushButton::clicked, this, &QDialog::close);

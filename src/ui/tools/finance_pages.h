@@ -132,9 +132,14 @@ class TAmortisationPage : public QWidget {
     // Says how much the last payment differs from PMT; empty when it does not.
     QString AdjustmentNote() const;
     void Calculate();
+    // Shows the calculated schedule in the current display format again (after
+    // "Decimal places:").
+    void ShowSchedule();
 
   private:
     std::function<tools::TTvmInputs()> loan_;
+    std::optional<tools::TAmortisationSchedule> shown_;
+    bool noteWorthy_ = false;
     QPushButton* calculate_ = nullptr;
     TScheduleTable* schedule_ = nullptr;
     QLabel* note_ = nullptr;

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "calc_drop_down.h"
+#include "model/value_format.h"
 #include "tools/finance_pages.h"
 #include "tools/schedule_table.h"
 #include "tools/schedule_text.h"
@@ -32,6 +33,12 @@ QHBoxLayout* RightAligned(QPushButton* button) {
     row->addStretch(1);
     row->addWidget(button);
     return row;
+}
+
+// The decimals of the display format ("Decimal places:"); none in the general format.
+tools::TScheduleDecimals ShownDecimals() {
+    if (ValueFormatSettings().ValueFormat == kGeneralFormat) return std::nullopt;
+    return EffectiveValueDigits();
 }
 
 }  // namespace
@@ -109,27 +116,36 @@ QString TAmortisationPage::AdjustmentNote() const {
 }
 
 void TAmortisationPage::Calculate() {
+    shown_.reset();
+    ShowSchedule();
+    RunReportingFailure(this, [this] {
+        const tools::TTvmInputs loan = loan_();
+        shown_ = tools::AmortisationSchedule(loan);
+        // A PMT rounded to cents leaves a few cents for the last payment; a
+        // solved PMT leaves only rounding noise, which is not worth a word.
+        noteWorthy_ =
+            std::fabs(shown_->finalAdjustment) > 1e-9L * std::max(1.0L, std::fabs(loan.PMT));
+        ShowSchedule();
+    });
+}
+
+void TAmortisationPage::ShowSchedule() {
     schedule_->Clear();
     note_->clear();
     note_->hide();
-    RunReportingFailure(this, [this] {
-        const tools::TTvmInputs loan = loan_();
-        const tools::TAmortisationSchedule schedule = tools::AmortisationSchedule(loan);
-        for (const tools::TAmortisationRow& row : schedule.rows)
-            schedule_->AddRow(tools::AmortisationRowCells(row));
-        schedule_->AddRow(tools::AmortisationTotalCells(schedule));
-        schedule_->SetCopyText(tools::AmortisationScheduleText(schedule));
-        // A PMT rounded to cents leaves a few cents for the last payment; a
-        // solved PMT leaves only rounding noise, which is not worth a word.
-        const long double noise = 1e-9L * std::max(1.0L, std::fabs(loan.PMT));
-        if (std::fabs(schedule.finalAdjustment) > noise) {
-            note_->setText(QStringLiteral("The last payment differs from PMT by %1 so that the "
-                                          "loan ends repaid.")
-                               .arg(QString::fromStdString(
-                                   tools::ScheduleNumberText(schedule.finalAdjustment))));
-            note_->show();
-        }
-    });
+    if (!shown_) return;
+    const tools::TScheduleDecimals decimals = ShownDecimals();
+    for (const tools::TAmortisationRow& row : shown_->rows)
+        schedule_->AddRow(tools::AmortisationRowCells(row, decimals));
+    schedule_->AddRow(tools::AmortisationTotalCells(*shown_, decimals));
+    schedule_->SetCopyText(tools::AmortisationScheduleText(*shown_, decimals));
+    if (noteWorthy_) {
+        note_->setText(
+            QStringLiteral("The last payment differs from PMT by %1 so that the loan ends repaid.")
+                .arg(QString::fromStdString(
+                    tools::ScheduleNumberText(shown_->finalAdjustment, decimals))));
+        note_->show();
+    }
 }
 
 }  // namespace quillix

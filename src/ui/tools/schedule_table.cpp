@@ -3,13 +3,23 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace quillix {
+
+namespace {
+
+// A schedule shows at least this many rows (a four-year depreciation whole,
+// with one to spare) before its window needs scrolling.
+constexpr int kRowsInSight = 5;
+
+}  // namespace
 
 TScheduleTable::TScheduleTable(const QStringList& columns, const QString& accessibleName,
                                QWidget* parent)
@@ -36,6 +46,23 @@ TScheduleTable::TScheduleTable(const QStringList& columns, const QString& access
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
+    KeepRowsInSight();
+}
+
+void TScheduleTable::KeepRowsInSight() {
+    table_->ensurePolished();
+    const int rows = kRowsInSight * table_->verticalHeader()->defaultSectionSize();
+    // A horizontal scroll bar may take a row's room at a narrow width.
+    const int extras = table_->horizontalHeader()->sizeHint().height() +
+                       table_->horizontalScrollBar()->sizeHint().height() +
+                       2 * table_->frameWidth();
+    table_->setMinimumHeight(rows + extras);
+}
+
+void TScheduleTable::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
+        KeepRowsInSight();
 }
 
 void TScheduleTable::Clear() {

@@ -40,8 +40,13 @@ class TScheduleTable : public QWidget {
     // The text of a cell; empty when there is no such cell.
     QString Cell(int row, int column) const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void AddRowTexts(const QStringList& cells);
+    // Room for the header and kRowsInSight rows, in the current font and style.
+    void KeepRowsInSight();
 
     QTableWidget* table_ = nullptr;
     QPushButton* copy_ = nullptr;

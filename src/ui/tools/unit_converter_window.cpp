@@ -36,7 +36,7 @@ void SelectById(QComboBox* list, int id) {
 }  // namespace
 
 Tfrm_unitconv::Tfrm_unitconv(QWidget* parent) : QDialog(parent), registry_(AppConvRegistry()) {
-    setWindowTitle(QStringLiteral("Unit Convertor"));
+    setWindowTitle(QStringLiteral("Unit Converter"));
     category_ = PickList(this, {}, -1, QStringLiteral("Category"));
     from_ = PickList(this, {}, -1, QStringLiteral("Convert from"));
     to_ = PickList(this, {}, -1, QStringLiteral("Convert to"));

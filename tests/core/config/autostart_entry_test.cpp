@@ -55,6 +55,13 @@ TEST(AutostartEntry, ExecQuotesTheExecutableAndPassesAuto) {
     }
 }
 
+// The icon the package installs is named by the application's id.
+TEST(AutostartEntry, NamesTheInstalledIcon) {
+    const auto text = AutostartEntryText("/usr/bin/quillix");
+    ASSERT_TRUE(text);
+    EXPECT_NE(text->find("\nIcon=io.github.quillix.Quillix\n"), std::string::npos) << *text;
+}
+
 TEST(AutostartEntry, PathsAnEntryCannotHoldAreRefused) {
     for (const char* path :
          {"", "quillix", "./quillix", "/opt/a\nExec=/bin/sh", "/opt/a\rb", "/opt/tab\tq"})

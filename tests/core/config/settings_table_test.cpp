@@ -11,22 +11,17 @@
 namespace quillix::test {
 namespace {
 
-TEST(SettingsTable, ReadersThatDisagreeGetTheirOwnDefault) {
+// A check mark and the dialog that shows the same setting read one default.
+TEST(SettingsTable, TheParameterAndHintSettingsAreOnWhenAbsent) {
     TempFolder folder;
     TCalcConfig config(SettingsFilePath(folder.Path()));
     const IConfigor& configor = config.Configor();
-    EXPECT_TRUE(ReadAutoSaveParam(configor, TAutoSaveParamReader::FunctionParamDialog));
-    EXPECT_TRUE(ReadAutoSaveParam(configor, TAutoSaveParamReader::OptionsDialog));
-    EXPECT_FALSE(ReadAutoSaveParam(configor, TAutoSaveParamReader::MainMenuCheck));
-    EXPECT_TRUE(ReadShowKeypadHint(configor, TShowKeypadHintReader::MainWindowHintFlag));
-    EXPECT_FALSE(ReadShowKeypadHint(configor, TShowKeypadHintReader::MainMenuCheck));
-    EXPECT_FALSE(ReadShowKeypadHint(configor, TShowKeypadHintReader::OptionsDialog));
-
-    // Once the key exists, every reader sees the stored value.
+    EXPECT_TRUE(ReadBoolSetting(configor, TSetting::MainAutoSaveParam));
+    EXPECT_TRUE(ReadBoolSetting(configor, TSetting::MainShowKeypadHint));
     config.WriteBool("Main", "AutoSaveParam", false);
-    config.WriteBool("Main", "ShowKeypadHint", true);
-    EXPECT_FALSE(ReadAutoSaveParam(configor, TAutoSaveParamReader::FunctionParamDialog));
-    EXPECT_TRUE(ReadShowKeypadHint(configor, TShowKeypadHintReader::OptionsDialog));
+    config.WriteBool("Main", "ShowKeypadHint", false);
+    EXPECT_FALSE(ReadBoolSetting(configor, TSetting::MainAutoSaveParam));
+    EXPECT_FALSE(ReadBoolSetting(configor, TSetting::MainShowKeypadHint));
 }
 
 TEST(SettingsTable, TypedReadsUseTheTableDefaults) {
@@ -51,8 +46,7 @@ TEST(SettingsTable, ReadsOfTheWrongKindAreProgrammingErrors) {
     TempFolder folder;
     TCalcConfig config(SettingsFilePath(folder.Path()));
     const IConfigor& configor = config.Configor();
-    EXPECT_THROW(ReadBoolSetting(configor, TSetting::MainAutoSaveParam), std::logic_error);
-    EXPECT_THROW(ReadBoolSetting(configor, TSetting::MainShowKeypadHint), std::logic_error);
+    EXPECT_THROW(ReadBoolSetting(configor, TSetting::MainSkin), std::logic_error);
     EXPECT_THROW(ReadIntegerSetting(configor, TSetting::MainSkin), std::logic_error);
     EXPECT_THROW(ReadIntegerSetting(configor, TSetting::PadFuncID), std::logic_error);
     EXPECT_THROW(ReadIntegerPadSetting(configor, TSetting::PadFuncID, 4, 0), std::out_of_range);

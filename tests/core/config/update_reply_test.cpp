@@ -101,5 +101,29 @@ TEST(UpdateReply, WebAddressesAreHttpOrHttpsWithAHost) {
         EXPECT_EQ(IsWebAddress(row.address), row.web) << row.address;
 }
 
+TEST(UpdateReply, RedirectsGoOnlyToTheWebAndAtMostFiveHops) {
+    struct Row {
+        const char* from;
+        const char* to;
+        int hop;
+        bool followed;
+    };
+    const Row rows[] = {
+        {"http://a.test/check", "http://a.test/v2/check", 1, true},
+        {"http://a.test/check", "https://cdn.other.test/check", 1, true},  // any host
+        {"https://a.test/check", "https://b.test/check", 5, true},
+        {"https://a.test/check", "https://b.test/check", 6, false},  // a sixth hop
+        {"https://a.test/check", "http://a.test/check", 1, false},   // never down to http
+        {"http://a.test/check", "file:///tmp/reply", 1, false},
+        {"http://a.test/check", "ftp://a.test/reply", 1, false},
+        {"http://a.test/check", "data:text/plain,NEW", 1, false},
+        {"http://a.test/check", "", 1, false},
+        {"http://a.test/check", "http://a.test/check", 0, false},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(UpdateRedirectAllowed(row.from, row.to, row.hop), row.followed)
+            << row.from << " -> " << row.to << " hop " << row.hop;
+}
+
 }  // namespace
 }  // namespace quillix

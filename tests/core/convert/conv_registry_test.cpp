@@ -62,6 +62,21 @@ TEST_F(TwoFamilies, RemovingAFamilyRemovesItsUnits) {
     EXPECT_EQ(registry.FamilyOf(gram), mass);
 }
 
+TEST_F(TwoFamilies, NamesAreLookedUpInTheirOwnFamilyAndGoWithWhatIsRemoved) {
+    const TConvType massMetre = registry.AddFactorUnit(mass, "METRE", 2);  // another family
+    EXPECT_EQ(registry.FindUnit(length, "metre"), metre);
+    EXPECT_EQ(registry.FindUnit(mass, "Metre"), massMetre);
+    EXPECT_FALSE(registry.FindUnit(mass, "Metres"));
+    ASSERT_TRUE(registry.RemoveUnit(massMetre));
+    EXPECT_FALSE(registry.FindUnit(mass, "metre"));
+    EXPECT_EQ(registry.FindUnit(length, "metre"), metre);
+    ASSERT_TRUE(registry.RemoveFamily(length));
+    const TConvFamily again = registry.AddFamily("LENGTH");
+    EXPECT_EQ(registry.FindFamily("length"), again);
+    EXPECT_FALSE(registry.FindUnit(again, "Metre"));
+    EXPECT_NE(registry.AddFactorUnit(again, "Metre", 1), metre);
+}
+
 TEST_F(TwoFamilies, IncompatibleConversions) {
     EXPECT_EQ(ConversionErrorOf([&] { registry.ConvertUnits(1, metre, gram); }),
               "Incompatible conversion types [Metre, Gram]");
@@ -125,9 +140,12 @@ TEST(ConvRegistry, IdentifiersRunOutWithAnErrorInsteadOfBeingReused) {
     const TConvFamily family = registry.AddFamily("Many");
     for (int i = 1; i <= 65535; ++i) {
         const TConvType unit = registry.AddFactorUnit(family, "U" + std::to_string(i % 3), 1);
+        EXPECT_TRUE(registry.HasUnitIdsLeft() || i == 65535);
         registry.RemoveUnit(unit);
     }
+    EXPECT_FALSE(registry.HasUnitIdsLeft());
     EXPECT_THROW(registry.AddFactorUnit(family, "Last", 1), EConversionError);
+    EXPECT_FALSE(registry.FindUnit(family, "Last"));  // the refused name is not left indexed
 }
 
 TEST(ConvRegistry, ConcurrentLookupsAndRegistrations) {

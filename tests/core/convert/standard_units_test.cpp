@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,28 @@ TEST_F(StandardUnits, Conversions) {
         const double tolerance = 1e-12 * std::max(1.0, std::fabs(row.expected));
         EXPECT_NEAR(Convert(row.value, row.family, row.from, row.to), row.expected, tolerance);
     }
+}
+
+// The astronomical units by their current definitions, exactly as the nearest
+// doubles of the defined values.
+TEST_F(StandardUnits, AstronomicalDistancesByTheirDefinitions) {
+    struct Row {
+        const char* unit;
+        double metres;
+    };
+    const Row rows[] = {
+        {"AstronomicalUnits", 149597870700.0},
+        {"LightYears", 9460730472580800.0},
+        {"Parsecs", 30856775814913672.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.unit);
+        EXPECT_EQ(Convert(1, "Distance", row.unit, "Meters"), row.metres);
+    }
+    // A parsec is 648000/pi astronomical units; a light year 365.25 days at c.
+    EXPECT_NEAR(Convert(1, "Distance", "Parsecs", "AstronomicalUnits"), 648000 / std::numbers::pi,
+                1e-9);
+    EXPECT_EQ(Convert(1, "Distance", "LightYears", "Meters"), 299792458.0 * 365.25 * 86400);
 }
 
 TEST_F(StandardUnits, DayZeroAsJulianDates) {

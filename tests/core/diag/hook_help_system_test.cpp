@@ -124,6 +124,30 @@ TEST_F(HookHelpSystemTest, PopupsGoToTheCallbackAtTheStoredPosition) {
                                std::to_string(point) + ")");
 }
 
+TEST(PopupPosition, PacksTwoSigned16BitCoordinates) {
+    struct Row {
+        int x;
+        int y;
+        std::intptr_t packed;
+    };
+    const Row rows[] = {
+        {0, 0, 0},
+        {300, -10, (std::intptr_t{0xFFF6} << 16) | 300},
+        {-1, 1, (std::intptr_t{1} << 16) | 0xFFFF},
+        {32767, -32768, (std::intptr_t{0x8000} << 16) | 0x7FFF},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(PackedPopupPosition(row.x, row.y), row.packed) << row.x << "," << row.y;
+    }
+}
+
+TEST_F(HookHelpSystemTest, APackedPositionComesBackAsItWasGiven) {
+    THookHelpSystem hook(log_, Setup(nullptr));
+    EXPECT_TRUE(hook.HelpHook(kHelpSetPopupPosition, PackedPopupPosition(-5, 1200)));
+    EXPECT_EQ(hook.PopupX(), -5);
+    EXPECT_EQ(hook.PopupY(), 1200);
+}
+
 TEST_F(HookHelpSystemTest, OtherCommandsGoToTheHandlerItReplacedWhichComesBack) {
     Lines previousCalls;
     applicationHelp_ = [&](int command, std::intptr_t data) {

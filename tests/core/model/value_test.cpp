@@ -28,6 +28,29 @@ TEST_F(Values, FixedFormatRoundsEveryOperand) {
     EXPECT_EQ(Make<TCalcOperateMultis>(Num(2.346L), Num(1000))->GetNumber(), 2346);
 }
 
+// The fixed format rounds what calculations read, never what a copy stores:
+// a typed 0.005 copied into a formula while two decimals are shown must still
+// read 0.005 once the general format is back.
+TEST_F(Values, CopiesKeepEveryDigitInFixedFormat) {
+    ValueFormatSettings().ValueFormat = kFixedFormat;
+    ValueFormatSettings().ValueDigits = 2;
+    const ValueRef typed = Num(0.005L);
+    const ValueRef clone = typed->Clone();
+    const ValueRef copy = typed->CopyNumber();
+    ValueRef target = Var("x", Num(1));
+    target->TakeOver(Num(2.346L), false);
+    const ValueRef operand = Num(0.005L);
+    const ValueRef formula = Make<TCalcOperatePlus>(operand, Num(1));
+    const ValueRef formulaClone = formula->Clone();
+    EXPECT_EQ(clone->GetNumber(), 0) << "calculations still read the shown decimals";
+    EXPECT_EQ(target->FormatValue(kPlainStyle), "2.35");
+    ValueFormatSettings().ValueFormat = kGeneralFormat;
+    EXPECT_EQ(clone->Number(), 0.005L);
+    EXPECT_EQ(copy->Number(), 0.005L);
+    EXPECT_EQ(target->Number(), 2.346L);
+    EXPECT_EQ(formulaClone->Number(), formula->Number()) << "not yet evaluated again";
+}
+
 // Fixed format narrows to double to round; a number beyond that range (the
 // extended type reaches 1E4932) must not turn into an infinity, neither on
 // display nor as an operand.

@@ -152,7 +152,7 @@ TEST_F(VarsDocument, FilesAreWrittenAtomicallyAndReadBack) {
     // A file that cannot be read fails before the set is touched.
     TestVars untouched;
     EXPECT_EQ(LoadError([&] { LoadVarsDocumentFile(folder.File("none.prg"), untouched); }),
-              "Cannot read \"" + folder.File("none.prg") + "\"");
+              "Cannot read \"" + folder.File("none.prg") + "\": No such file or directory");
     EXPECT_TRUE(untouched.log.empty());
 }
 

@@ -124,18 +124,57 @@ TEST(AmortisationSchedule, RefusedInputs) {
     EXPECT_EQ(ScheduleError(overflowing), kMsgOverflow);
 }
 
-TEST(AmortisationSchedule, TextPastesAsTabSeparatedLinesWithTotals) {
+// 1,000 over two years at 10 %, with its solved payment.
+TTvmInputs TwoYearLoan() {
     TTvmInputs in;
     in.N = 2;
     in.IYR = 10;
     in.PV = 1000;
     in.frequency = TPaymentFrequency::Annually;
     in.PMT = *SolveTvm(in, TTvmKey::PMT);
-    EXPECT_EQ(AmortisationScheduleText(AmortisationSchedule(in)),
+    return in;
+}
+
+TEST(AmortisationSchedule, TextPastesAsTabSeparatedLinesWithTotals) {
+    EXPECT_EQ(AmortisationScheduleText(AmortisationSchedule(TwoYearLoan())),
               "Period\tPayment\tInterest\tPrincipal\tBalance\n"
               "1\t-576.190476190476\t-100\t-476.190476190476\t523.809523809524\n"
               "2\t-576.190476190476\t-52.3809523809524\t-523.809523809524\t0\n"
               "Total\t-1152.38095238095\t-152.380952380952\t-1000\t\n");
+}
+
+// With "Decimal places:" at k the table shows k decimals, a balance that
+// rounds to nothing without a sign.
+TEST(AmortisationSchedule, CellsFollowTheDecimalsAskedFor) {
+    const TAmortisationSchedule schedule = AmortisationSchedule(TwoYearLoan());
+    EXPECT_EQ(AmortisationScheduleText(schedule, 2),
+              "Period\tPayment\tInterest\tPrincipal\tBalance\n"
+              "1\t-576.19\t-100.00\t-476.19\t523.81\n"
+              "2\t-576.19\t-52.38\t-523.81\t0.00\n"
+              "Total\t-1152.38\t-152.38\t-1000.00\t\n");
+    const std::array<std::string, 5> first = AmortisationRowCells(schedule.rows[0], 0);
+    EXPECT_EQ(first[1], "-576");
+    EXPECT_EQ(first[4], "524");
+}
+
+TEST(ScheduleNumberText, GeneralOrFixedAndNeverASignedZero) {
+    struct Row {
+        long double x;
+        TScheduleDecimals decimals;
+        const char* text;
+    };
+    const Row rows[] = {
+        {225, std::nullopt, "225"},
+        {225, 2, "225.00"},
+        {-0.004L, 2, "0.00"},
+        {-0.005001L, 2, "-0.01"},
+        {-1e-12L, 4, "0.0000"},
+        {1.5L, 0, "2"},
+        {0.125L, 18, "0.125000000000000000"},
+        {-0.0L, std::nullopt, "0"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(ScheduleNumberText(row.x, row.decimals), row.text) << static_cast<double>(row.x);
 }
 
 }  // namespace

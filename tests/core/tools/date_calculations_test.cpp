@@ -77,28 +77,71 @@ TEST(DateCalculations, DatesOutsideTheCalendarAreRefused) {
     EXPECT_EQ(DateError([&] { EndingDate(first, 1e30L); }), kMsgInvalidOperation);
 }
 
-TEST(DateCalculations, TimeBetweenInYearsMonthsAndDays) {
+TEST(DateCalculations, TimeBetweenCountsCalendarMonths) {
     struct Row {
+        const char* what;
+        long double beginning;
         long double count;
         std::int64_t years;
         std::int64_t months;
         std::int64_t days;
     };
     const Row rows[] = {
-        {0, 0, 0, 0},     {30, 0, 0, 30},    {31, 0, 1, 0},      {60, 0, 1, 29},
-        {61, 0, 2, 0},    {364, 0, 11, 29},  {365, 1, 0, 0},     {-366, 1, 0, 1},
-        {729, 1, 11, 29}, {10.9L, 0, 0, 10}, {-10.9L, 0, 0, 10}, {3652, 10, 0, 2},
+        {"a year, two months and a fortnight", Date(2000, 1, 1), 439, 1, 2, 14},
+        {"100 days into a leap year", Date(2000, 1, 1), 100, 0, 3, 9},
+        {"the same day", Date(2000, 1, 1), 0, 0, 0, 0},
+        {"start after end", Date(2001, 3, 15), -439, 1, 2, 14},
+        {"a year back over a leap day", Date(2024, 3, 1), -366, 1, 0, 0},
+        {"31 Jan + 1 month is 29 Feb", Date(2000, 1, 31), 29, 0, 1, 0},
+        {"31 Jan + 1 month is 28 Feb", Date(2001, 1, 31), 28, 0, 1, 0},
+        {"a day after the clamped month", Date(2000, 1, 31), 30, 0, 1, 1},
+        {"30 Jan to 29 Feb", Date(2000, 1, 30), 30, 0, 1, 0},
+        {"31 Mar to 30 Apr", Date(2000, 3, 31), 30, 0, 1, 0},
+        {"29 Feb to 28 Feb is a year", Date(2000, 2, 29), 365, 1, 0, 0},
+        {"29 Feb to 1 Mar", Date(2000, 2, 29), 366, 1, 0, 1},
+        {"over the turn of a year", Date(2023, 11, 15), 91, 0, 2, 30},
+        {"ten years with three leap days", Date(1999, 12, 31), 3653, 10, 0, 0},
+        {"a fraction of a day is dropped", Date(2000, 1, 1), 10.9L, 0, 0, 10},
+        {"backward, fraction dropped", Date(2000, 1, 1), -10.9L, 0, 0, 10},
+        {"a fraction of the beginning date", Date(2000, 1, 31) + 0.75L, 29, 0, 1, 0},
+        {"the whole calendar", Date(1, 1, 1), Date(9999, 12, 31) - Date(1, 1, 1), 9998, 11, 30},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(static_cast<double>(row.count));
-        const TTimeBetween time = TimeBetween(row.count);
+        SCOPED_TRACE(row.what);
+        const TTimeBetween time = TimeBetween(row.beginning, row.count);
         EXPECT_EQ(time.years, row.years);
         EXPECT_EQ(time.months, row.months);
         EXPECT_EQ(time.days, row.days);
     }
-    const TTimeBetween longest = TimeBetween(-0x1p63L);
-    EXPECT_EQ(longest.years, 25269512429739111L);
-    EXPECT_EQ(DateError([] { TimeBetween(1e19L); }), kMsgInvalidOperation);
+}
+
+TEST(DateCalculations, TimeBetweenOutsideTheCalendarIsRefused) {
+    EXPECT_EQ(DateError([] { TimeBetween(Date(9999, 12, 31), 1); }), kMsgDateOutOfRange);
+    EXPECT_EQ(DateError([] { TimeBetween(Date(1, 1, 1), -1); }), kMsgDateOutOfRange);
+    EXPECT_EQ(DateError([] { TimeBetween(Date(2000, 1, 1), 1e19L); }), kMsgInvalidOperation);
+    EXPECT_EQ(DateError([] { TimeBetween(Date(2000, 1, 1), -0x1p63L); }), kMsgDateOutOfRange);
+}
+
+TEST(DateCalculations, MonthsAddedStopAtTheMonthsLastDay) {
+    struct Row {
+        CivilDate from;
+        std::int64_t months;
+        CivilDate to;
+    };
+    const Row rows[] = {
+        {{2000, 1, 31}, 1, {2000, 2, 29}},  {{2000, 1, 31}, 2, {2000, 3, 31}},
+        {{2000, 1, 31}, 3, {2000, 4, 30}},  {{2000, 12, 15}, 1, {2001, 1, 15}},
+        {{2000, 3, 31}, -1, {2000, 2, 29}}, {{2000, 1, 15}, -1, {1999, 12, 15}},
+        {{1, 1, 1}, -1, {0, 12, 1}},        {{2000, 2, 29}, 12, {2001, 2, 28}},
+    };
+    for (const Row& row : rows) {
+        const CivilDate to = AddMonthsClamped(row.from, row.months);
+        SCOPED_TRACE(std::to_string(row.from.year) + "-" + std::to_string(row.from.month) + "-" +
+                     std::to_string(row.from.day) + " + " + std::to_string(row.months));
+        EXPECT_EQ(to.year, row.to.year);
+        EXPECT_EQ(to.month, row.to.month);
+        EXPECT_EQ(to.day, row.to.day);
+    }
 }
 
 }  // namespace

@@ -64,6 +64,16 @@ TEST_F(VarsBase, AddTrimsTheNameAndRefusesDuplicatesInAnyCase) {
     EXPECT_TRUE(set.Exists("  X"));
 }
 
+TEST_F(VarsBase, AddRefusesNamesThatCouldBreakALineOfOutput) {
+    const std::string names[] = {"a\nb",     "x\ty",       std::string("a\0b", 3),
+                                 "c\x1B[2J", "u\xC2\x85v", "bad\xFF"};
+    for (const std::string& name : names) {
+        EXPECT_FALSE(set.Add(name, Num(1))) << name;
+    }
+    EXPECT_EQ(set.Count(), 0);
+    EXPECT_TRUE(set.Add("Zins\xC3\xA4tze", Num(1)));
+}
+
 TEST_F(VarsBase, SetValueKeepsTheDependencyOrder) {
     AddChain();
     // B may not use itself nor C, which stands after it.

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <utility>
+
 #include "core/model/tree_builders.h"
 #include "core/vars/library_test_support.h"
 #include "model/operate_binary.h"
@@ -138,7 +143,113 @@ TEST_F(ProgramDocument, AFailureMidwayKeepsWhatWasRead) {
     EXPECT_EQ(doc.GetValue("A")->Number(), 2);
     EXPECT_TRUE(doc.GetModified());
     EXPECT_TRUE(doc.GetIsNew());  // never saved over the program it came from
-    EXPECT_EQ(actions, (std::vector<std::uint8_t>{vaCleared}));
+    // The clear happened while the document was the program's; it is new again.
+    EXPECT_EQ(actions, (std::vector<std::uint8_t>{vaCleared, vaProgramChanged}));
+}
+
+// What a listener reads when it is told: the name every event leaves behind.
+class DocumentName : public ProgramDocument {
+  protected:
+    std::vector<std::pair<std::uint8_t, std::string>> seen;
+
+    void RecordNames() {
+        listener.OnChange = [this](std::uint8_t action, int, TCalcValueWarper*,
+                                   const std::string&) {
+            seen.emplace_back(action, doc.GetName());
+        };
+        doc.AddListener(&listener);
+    }
+    // The last name a listener was told.
+    std::string Told() const { return seen.empty() ? "(nothing)" : seen.back().second; }
+    TUserFuncObj& Program(const char* name) {
+        TUserFuncObj* program = libraries.Programs().FindByName(name);
+        EXPECT_NE(program, nullptr) << name;
+        return *program;
+    }
+    void SaveLoan() {
+        AddLoan();
+        std::string error;
+        ASSERT_TRUE(doc.SaveNew(libraries.Programs(), "Loan", &error)) << error;
+    }
+};
+
+TEST_F(DocumentName, OpeningTellsTheOpenedName) {
+    SaveLoan();
+    doc.New();
+    RecordNames();
+    std::string error;
+    ASSERT_TRUE(doc.Open("Loan", &error)) << error;
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), std::make_pair(vaLoaded, std::string("Loan")));
+    doc.RemoveListener(&listener);
+}
+
+TEST_F(DocumentName, EveryPathOfTheDocumentTellsItsName) {
+    SaveLoan();
+    ASSERT_NE(libraries.Programs().CreateFolder("Old"), nullptr);
+    RecordNames();
+    std::string error;
+    struct Step {
+        const char* what;
+        std::function<bool()> run;
+        const char* name;
+    };
+    const Step steps[] = {
+        {"new", [&] { return doc.New(), true; }, "New"},
+        {"open", [&] { return doc.Open("loan", &error); }, "Loan"},
+        {"rename in the library", [&] { return Program("Loan").Rename("Credit"); }, "Credit"},
+        {"move in the library",
+         [&] { return Program("Credit").MoveTo(*libraries.Programs().FindFolder("Old")); },
+         "Credit"},
+        {"save as", [&] { return doc.SaveAs(libraries.Programs(), "Mortgage", &error); },
+         "Mortgage"},
+        {"delete from the library",
+         [&] {
+             TUserFuncObj& program = Program("Mortgage");
+             return program.Folder()->DeleteFile(program);
+         },
+         "New"},
+        {"save a new one", [&] { return doc.SaveNew(libraries.Programs(), "Lease", &error); },
+         "Lease"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        const std::size_t before = seen.size();
+        ASSERT_TRUE(step.run()) << error;
+        EXPECT_GT(seen.size(), before);
+        EXPECT_EQ(Told(), step.name);
+        EXPECT_EQ(doc.GetName(), step.name);
+    }
+    doc.RemoveListener(&listener);
+}
+
+TEST_F(DocumentName, AProgramFileGoneAtARescanMakesTheDocumentNew) {
+    SaveLoan();
+    RecordNames();
+    std::filesystem::remove(home.File("UserPrograms/Loan.prg"));
+    libraries.Programs().Scan();
+    EXPECT_EQ(Told(), "New");
+    EXPECT_TRUE(doc.GetIsNew());
+    doc.RemoveListener(&listener);
+}
+
+TEST_F(DocumentName, ALibraryThatGoesFirstLeavesANewDocument) {
+    auto library = std::make_unique<TUserFuncFolder>(home.File("Other"), ".prg");
+    std::string error;
+    ASSERT_TRUE(doc.SaveNew(*library, "Loan", &error)) << error;
+    RecordNames();
+    library.reset();
+    EXPECT_EQ(Told(), "New");
+    doc.RemoveListener(&listener);
+}
+
+TEST_F(DocumentName, ADocumentThatGoesFirstIsNotToldAnything) {
+    auto other = std::make_unique<TCalcVars>();
+    std::string error;
+    ASSERT_TRUE(other->SaveNew(libraries.Programs(), "Loan", &error)) << error;
+    other.reset();
+    // Renaming the program it held calls no handler of the freed document.
+    EXPECT_TRUE(Program("Loan").Rename("Credit"));
 }
 
 TEST_F(ProgramDocument, FormulasResolveAgainstTheSetTheyAreLoadedInto) {

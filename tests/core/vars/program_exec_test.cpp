@@ -139,6 +139,26 @@ TEST_F(ProgramExec, FunctionDataCountsTheInputs) {
     EXPECT_EQ(data.Name, "");
 }
 
+// The parameter dialog shows what the record says: the function's own
+// description, and every digit of the stored inputs whatever the display
+// format (they become the dialog's defaults, and so the node's arguments).
+TEST_F(ProgramExec, FunctionDataCarriesTheDescriptionAndTheStoredDigits) {
+    doc.New();
+    ASSERT_TRUE(doc.Add("rate", Num(0.005L)));
+    ASSERT_TRUE(doc.Add("twice", Make<TCalcOperateMultis>(Ref("rate"), Num(2))));
+    doc.SetDescription("Twice the rate");
+    ASSERT_TRUE(SaveAsFunction("twice", {"rate"}, {"twice"}));
+    ValueFormatSettings().ValueFormat = kFixedFormat;
+    ValueFormatSettings().ValueDigits = 2;
+    TCalcUserFuncExec exec;
+    std::string error;
+    ASSERT_TRUE(exec.LoadFromFile(libraries.Functions().GetFileName("twice"), &error)) << error;
+    const TFuncDataItem data = exec.MakeFuncData();
+    EXPECT_EQ(data.Description, "Twice the rate");
+    ASSERT_EQ(data.Params.size(), 1u);
+    EXPECT_EQ(data.Params[0].DefaultValue, 0.005L);
+}
+
 TEST_F(ProgramExec, AProgramNodeReadsAnyEntry) {
     ASSERT_TRUE(doc.Add("Principal", Num(1000)));
     ASSERT_TRUE(doc.Add("Years", Num(5)));

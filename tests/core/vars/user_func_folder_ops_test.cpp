@@ -74,6 +74,55 @@ TEST_F(UserFuncFolderOps, DeletesTheListedFileEvenWhenANameDiffersOnlyInCase) {
     EXPECT_TRUE(Root().Files().empty());
 }
 
+// The window passes its own remover (the desktop's trash): the entry goes only
+// when the remover took the file or folder, a folder must be empty whatever
+// takes it, and nothing already gone is handed to it.
+TEST_F(UserFuncFolderOps, DeletionLeavesTheDiskThroughTheGivenRemover) {
+    dir_.Write("UserPrograms/loan.prg", "loan");
+    dir_.Write("UserPrograms/rate.prg", "rate");
+    dir_.Write("UserPrograms/Full/deep.prg");
+    dir_.MakeDir("UserPrograms/Empty");
+    std::vector<std::string> asked;
+    bool takes = true;
+    const TUserFuncFolder::PathRemover remover = [&](const std::string& path, std::string* reason) {
+        asked.push_back(path);
+        if (takes) return RemoveFromDisk(path, reason);
+        *reason = "kept";
+        return false;
+    };
+    std::string reason;
+    EXPECT_TRUE(Root().DeleteFile(*Root().FindByName("loan"), &reason, remover));
+    EXPECT_TRUE(Root().DeleteFolder("Empty", &reason, remover));
+    EXPECT_EQ(asked, (Names{dir_.File("UserPrograms/loan.prg"), dir_.File("UserPrograms/Empty")}));
+    EXPECT_FALSE(Root().DeleteFolder("Full", &reason, remover));
+    EXPECT_NE(reason.find("Directory not empty"), std::string::npos) << reason;
+    EXPECT_EQ(asked.size(), 2u) << "a full folder never reaches the remover";
+
+    takes = false;
+    EXPECT_FALSE(Root().DeleteFile(*Root().FindByName("rate"), &reason, remover));
+    EXPECT_EQ(reason, "kept");
+    EXPECT_NE(Root().FindByName("rate"), nullptr);
+    EXPECT_EQ(dir_.Read("UserPrograms/rate.prg"), "rate");
+    std::filesystem::remove(dir_.File("UserPrograms/rate.prg"));
+    EXPECT_TRUE(Root().DeleteFile(*Root().FindByName("rate"), &reason, remover));
+    EXPECT_EQ(asked.size(), 3u) << "a file already gone only loses its entry";
+    EXPECT_EQ(FolderNames(Root()), (Names{"Full"}));
+    EXPECT_TRUE(Root().Files().empty());
+}
+
+TEST_F(UserFuncFolderOps, RemoveFromDiskTakesFilesAndEmptyFoldersOnly) {
+    dir_.Write("a.prg");
+    dir_.Write("full/b.prg");
+    dir_.MakeDir("empty");
+    std::string reason;
+    EXPECT_TRUE(RemoveFromDisk(dir_.File("a.prg"), &reason));
+    EXPECT_TRUE(RemoveFromDisk(dir_.File("empty"), &reason));
+    EXPECT_FALSE(RemoveFromDisk(dir_.File("full"), &reason));
+    EXPECT_NE(reason.find("Directory not empty"), std::string::npos) << reason;
+    EXPECT_FALSE(RemoveFromDisk(dir_.File("missing.prg"), &reason));
+    EXPECT_EQ(dir_.Listing(), (Names{"full", "full/b.prg"}));
+}
+
 TEST_F(UserFuncFolderOps, RenamedFolderKeepsEveryPathBelowItRight) {
     dir_.Write("UserPrograms/Tax/Deep/d.prg", "deep");
     EXPECT_TRUE(Folder("Tax").RenameFolder(" Taxes "));

@@ -26,6 +26,28 @@ TEST(UserFuncImport, ANameTheLibraryHasAnywhereReplacesThatFile) {
                                     "UserPrograms/A/loan.prg", "UserPrograms/B"}));
 }
 
+// What the window asks about before it imports: the object whose file an
+// import would replace, anywhere in the library.
+TEST(UserFuncImport, ImportReplacesNamesTheObjectOfThatNameAnywhere) {
+    TempFolder dir;
+    dir.Write("UserPrograms/A/loan.prg", "old loan");
+    dir.MakeDir("UserPrograms/B");
+    TUserFuncFolder root(dir.File("UserPrograms"), ".prg");
+    TUserFuncFolder& b = *root.FindFolder("B");
+    struct Row {
+        const char* source;
+        bool replaces;
+    };
+    const Row rows[] = {
+        {"Outside/LOAN.PRG", true}, {"Outside/loan", true},      {"Outside/rate.prg", false},
+        {"Outside/..prg", false},   {"Outside/loan.txt", false},
+    };
+    for (const Row& row : rows) {
+        const TUserFuncObj* replaced = b.ImportReplaces(dir.File(row.source));
+        EXPECT_EQ(replaced, row.replaces ? root.FindByName("loan") : nullptr) << row.source;
+    }
+}
+
 TEST(UserFuncImport, ANewNameBecomesAnObjectOfThisFolder) {
     TempFolder dir;
     dir.MakeDir("UserPrograms/B");

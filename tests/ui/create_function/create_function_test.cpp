@@ -52,7 +52,10 @@ class CreateFunction : public ::testing::Test {
             dialog.FolderTree()->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
         return found.isEmpty() ? nullptr : found.front();
     }
-    void SelectFolder(const QString& name) { FolderNode(name)->setSelected(true); }
+    // What a click on a folder node does.
+    void SelectFolder(const QString& name) {
+        dialog.FolderTree()->setCurrentItem(FolderNode(name));
+    }
     // Fills in a valid name and output and goes to the folder page.
     void GoToStep3() {
         dialog.NameEdit()->setText(QStringLiteral("Volume"));
@@ -87,7 +90,7 @@ TEST_F(CreateFunction, PagesShowTheDocument) {
     EXPECT_TRUE(root->isExpanded());
     ASSERT_EQ(root->childCount(), 1);
     EXPECT_EQ(root->child(0)->text(0), "Geometry");
-    EXPECT_TRUE(dialog.FolderTree()->selectedItems().isEmpty());
+    EXPECT_EQ(dialog.FolderTree()->selectedItems(), QList<QTreeWidgetItem*>{root});
 }
 
 TEST_F(CreateFunction, ButtonsFollowThePage) {
@@ -113,10 +116,10 @@ TEST_F(CreateFunction, NameMustBeGivenAndNewInEveryFolder) {
         const char* message;
     };
     const Row rows[] = {
-        {"", "Function name can't is empty!"},
-        {"   ", "Function name can't is empty!"},
-        {"Area", "Function name is existed!"},
-        {"  aREA ", "Function name is existed!"},
+        {"", "The function name cannot be empty."},
+        {"   ", "The function name cannot be empty."},
+        {"Area", "A function of this name already exists."},
+        {"  aREA ", "A function of this name already exists."},
     };
     for (const Row& row : rows) {
         dialog.NameEdit()->setText(QString::fromUtf8(row.name));
@@ -137,7 +140,7 @@ TEST_F(CreateFunction, OutputMustBeChosenAndPreviousSkipsTheCheck) {
     ASSERT_EQ(Page(), Tfrm_CreateFunction::Step2);
     dialog.Next();
     EXPECT_EQ(Page(), Tfrm_CreateFunction::Step2);
-    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Please select output parameter!"});
+    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Please select the output parameter."});
     dialog.Previous();
     EXPECT_EQ(Page(), Tfrm_CreateFunction::Step1);
     EXPECT_EQ(env.Prompts().Messages().size(), 1);
@@ -151,15 +154,29 @@ TEST_F(CreateFunction, DocumentWithoutOutputCannotPassStep2) {
     dialog.Next();
     dialog.Next();
     EXPECT_EQ(Page(), Tfrm_CreateFunction::Step2);
-    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Please select output parameter!"});
+    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Please select the output parameter."});
 }
 
 TEST_F(CreateFunction, CreateNeedsAFolder) {
     GoToStep3();
+    dialog.FolderTree()->clearSelection();
     dialog.Create();
-    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Please select save catalog!"});
+    EXPECT_EQ(env.Prompts().Messages(),
+              QStringList{"Please select the folder to save the function in."});
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(env.Libraries().Functions().FindByName("Volume"), nullptr);
+}
+
+// The top folder is chosen from the start: a library without subfolders needs
+// no click on the folder page.
+TEST_F(CreateFunction, CreateWorksWithoutAClickOnTheFolderPage) {
+    GoToStep3();
+    dialog.Create();
+    EXPECT_TRUE(env.Prompts().Messages().isEmpty());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const TUserFuncObj* function = env.Libraries().Functions().FindByName("Volume");
+    ASSERT_NE(function, nullptr);
+    EXPECT_TRUE(function->Folder()->IsRoot());
 }
 
 TEST_F(CreateFunction, SkippingTheOutputPageByItsTabStillNeedsAnOutput) {
@@ -168,7 +185,7 @@ TEST_F(CreateFunction, SkippingTheOutputPageByItsTabStillNeedsAnOutput) {
     ASSERT_EQ(Page(), Tfrm_CreateFunction::Step3);
     SelectFolder(QStringLiteral("Root"));
     dialog.Create();
-    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Please select output parameter!"});
+    EXPECT_EQ(env.Prompts().Messages(), QStringList{"Please select the output parameter."});
     EXPECT_EQ(env.Libraries().Functions().FindByName("Volume"), nullptr);
 }
 

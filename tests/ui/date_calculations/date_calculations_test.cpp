@@ -77,7 +77,28 @@ TEST_F(DateCalculations, DaysBetweenDatesIsNegativeWhenTheEndComesFirst) {
     window.BetweenButton()->click();
     EXPECT_EQ(window.DayCount().Value().Number(), -366);
     EXPECT_EQ(window.DayCount().Edit()->text(), "-366");
-    EXPECT_EQ(Breakdown(), QStringList({"1", "0", "1"}));
+    EXPECT_EQ(Breakdown(), QStringList({"1", "0", "0"}));
+}
+
+TEST_F(DateCalculations, TimeBetweenDatesReadsLikeTheCalendar) {
+    const struct {
+        QDate beginning;
+        QDate ending;
+        const char* days;
+        QStringList breakdown;
+    } cases[] = {
+        {QDate(2000, 1, 1), QDate(2001, 3, 15), "439", {"1", "2", "14"}},
+        {QDate(2000, 1, 1), QDate(2000, 4, 10), "100", {"0", "3", "9"}},
+        {QDate(2000, 1, 31), QDate(2000, 2, 29), "29", {"0", "1", "0"}},
+        {QDate(2000, 3, 10), QDate(2000, 3, 10), "0", {"0", "0", "0"}},
+    };
+    for (const auto& c : cases) {
+        window.Beginning()->setDate(c.beginning);
+        window.Ending()->setDate(c.ending);
+        window.BetweenButton()->click();
+        EXPECT_EQ(window.DayCount().Edit()->text(), c.days);
+        EXPECT_EQ(Breakdown(), c.breakdown) << c.ending.toString(Qt::ISODate).toStdString();
+    }
 }
 
 TEST_F(DateCalculations, OneDateFromTheOtherDropsTheFractionOfTheCount) {
@@ -89,8 +110,8 @@ TEST_F(DateCalculations, OneDateFromTheOtherDropsTheFractionOfTheCount) {
         QStringList breakdown;
     } cases[] = {
         {true, QDate(2024, 3, 1), 10.9, QDate(2024, 3, 11), {"0", "0", "10"}},
-        {false, QDate(2024, 3, 1), 31, QDate(2024, 1, 30), {"0", "1", "0"}},
-        {true, QDate(2024, 1, 1), -400.5, QDate(2022, 11, 27), {"1", "1", "4"}},
+        {false, QDate(2024, 3, 1), 31, QDate(2024, 1, 30), {"0", "1", "1"}},
+        {true, QDate(2024, 1, 1), -400.5, QDate(2022, 11, 27), {"1", "1", "5"}},
     };
     for (const auto& c : cases) {
         (c.ending ? window.Beginning() : window.Ending())->setDate(c.from);

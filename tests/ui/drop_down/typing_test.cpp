@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -79,6 +80,106 @@ const TTypingRow kTypingRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Keys, DropDownTyping, ::testing::ValuesIn(kTypingRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A key as the X11 keyboard delivers it: Tab carries "\t", Ctrl+A the
+// control character 1, arrows and Home no text at all.
+struct TKey {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+};
+
+void SendKey(QWidget* widget, const TKey& key) {
+    QKeyEvent press(QEvent::KeyPress, key.key, key.modifiers, QString::fromLatin1(key.text));
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key.key, key.modifiers, QString::fromLatin1(key.text));
+    QApplication::sendEvent(widget, &release);
+}
+
+const TKey kPassingKeys[] = {
+    {"Tab", Qt::Key_Tab, Qt::NoModifier, "\t"},
+    {"Backtab", Qt::Key_Backtab, Qt::ShiftModifier, "\t"},
+    {"Escape", Qt::Key_Escape, Qt::NoModifier, "\x1b"},
+    {"Enter", Qt::Key_Return, Qt::NoModifier, "\r"},
+    {"SelectAll", Qt::Key_A, Qt::ControlModifier, "\x01"},
+    {"Copy", Qt::Key_C, Qt::ControlModifier, "\x03"},
+    {"Left", Qt::Key_Left, Qt::NoModifier, ""},
+    {"ShiftHome", Qt::Key_Home, Qt::ShiftModifier, ""},
+    {"ShiftEnd", Qt::Key_End, Qt::ShiftModifier, ""},
+};
+
+// A date, a formula or a reference survives every key that does not edit the
+// text: a runner input or a "Return" argument keeps what it holds.
+TEST(DropDownPassingKeys, LeaveADateAFormulaAndAReferenceAsTheyAre) {
+    for (const TStart start : {TStart::Date, TStart::Variable, TStart::Error}) {
+        for (const TKey& key : kPassingKeys) {
+            SCOPED_TRACE(key.name);
+            TUiEnvironment env;
+            env.Vars().Add("a", TCalcValue::New(42));
+            TCalcDropDown field;
+            if (start == TStart::Date) field.AssignNumber(cvDate, 45000);
+            if (start == TStart::Variable)
+                field.TakeOver(env.Vars().GetValue("a")->MakeReference());
+            if (start == TStart::Error) {
+                ValueRef error = TCalcValue::New();
+                error->SetError("Floating point division by zero");
+                field.AssignValue(*error);
+            }
+            const QString text = field.Edit()->text();
+            const QString hint = field.toolTip();
+            const std::uint8_t kind = field.Value().CVType();
+            const bool hasFormula = field.Value().Operate() != nullptr;
+            SendKey(field.Edit(), key);
+            EXPECT_EQ(field.Edit()->text(), text);
+            EXPECT_EQ(field.Value().CVType(), kind);
+            EXPECT_EQ(field.Value().Operate() != nullptr, hasFormula);
+            EXPECT_EQ(field.toolTip(), hint);
+            EXPECT_EQ(env.Prompts().Beeps(), 0);
+        }
+    }
+}
+
+// Keys that do change the text still start a plain number.
+TEST(DropDownEditingKeys, TurnADateOrAReferenceIntoAPlainNumber) {
+    const TKey editing[] = {
+        {"Backspace", Qt::Key_Backspace, Qt::NoModifier, "\b"},
+        {"Cut", Qt::Key_X, Qt::ControlModifier, "\x18"},
+        {"DeleteWordBack", Qt::Key_Backspace, Qt::ControlModifier, ""},
+    };
+    for (const TKey& key : editing) {
+        SCOPED_TRACE(key.name);
+        TUiEnvironment env;
+        env.Vars().Add("a", TCalcValue::New(42));
+        TCalcDropDown dateField;
+        dateField.AssignNumber(cvDate, 45000);
+        SendKey(dateField.Edit(), key);
+        EXPECT_EQ(dateField.Value().CVType(), cvNumber);
+        EXPECT_TRUE(dateField.IsTextEmpty());
+        TCalcDropDown refField;
+        refField.TakeOver(env.Vars().GetValue("a")->MakeReference());
+        SendKey(refField.Edit(), key);
+        EXPECT_EQ(refField.Value().Operate(), nullptr);
+        EXPECT_EQ(env.Prompts().Beeps(), 0);
+    }
+}
+
+// A complete number beyond the range says why it is not taken; the characters
+// stay and the next change converts again.
+TEST(DropDownTyping, ANumberThatCannotBeConvertedSaysWhy) {
+    TUiEnvironment env;
+    env.Prompts().ExpectMessages();
+    TCalcDropDown field;
+    field.Edit()->clear();
+    QTest::keyClicks(field.Edit(), "1e9999");
+    EXPECT_EQ(env.Prompts().Messages(),
+              QStringList{"'1e9999' is not a valid floating point value"});
+    EXPECT_EQ(field.Edit()->text(), "1e9999");
+    EXPECT_EQ(field.Value().Number(), 1e999L);
+    QTest::keyClick(field.Edit(), Qt::Key_Backspace);
+    EXPECT_EQ(field.Value().Number(), 1e999L);
+    EXPECT_EQ(env.Prompts().Messages().size(), 1);
+}
 
 TEST(DropDownDelete, ClearsThroughTheCalculatorToAPlainZero) {
     TUiEnvironment env;

@@ -255,6 +255,43 @@ TEST_F(FinanceBox, DecimalPlacesApplyAtOnceWithoutTouchingTheSettings) {
     EXPECT_EQ(env.Settings().ReadInteger("Main", "ValueDigits", -1), -1);
 }
 
+// At its default size the depreciation page shows a useful part of the
+// schedule: every year of the default four-year life.
+TEST_F(FinanceBox, TheDepreciationTableShowsTheWholeDefaultScheduleAtTheDefaultSize) {
+    window.Pages()->setCurrentWidget(&window.Depreciation());
+    TDepreciationPage& page = window.Depreciation();
+    page.Cost().AssignNumber(cvNumber, 1000);
+    page.Salvage().AssignNumber(cvNumber, 100);
+    page.CalculateButton()->click();
+    QTableWidget* table = page.Schedule().Table();
+    ASSERT_EQ(table->rowCount(), 4);
+    QTRY_VERIFY_WITH_TIMEOUT(table->viewport()->height() > 0, 5000);
+    const int lastRowBottom = table->rowViewportPosition(3) + table->rowHeight(3);
+    EXPECT_LE(lastRowBottom, table->viewport()->height())
+        << "viewport " << table->viewport()->height() << ", row height " << table->rowHeight(0);
+}
+
+// "Decimal places:" shows the amortisation with that many decimals, at once
+// for a schedule already there.
+TEST_F(FinanceBox, TheAmortisationFollowsDecimalPlaces) {
+    Loan(TPaymentTime::EndOfPeriod);
+    Tvm().SolveButton(TTvmKey::PMT)->click();
+    TAmortisationPage& page = window.Amortisation();
+    page.CalculateButton()->click();
+    TScheduleTable& table = page.Schedule();
+    EXPECT_EQ(table.Cell(0, 2), "-500");
+    EXPECT_EQ(table.Cell(0, 1), "-599.550525152752");
+    window.DecimalPlaces()->setCurrentIndex(window.DecimalPlaces()->findText("2"));
+    EXPECT_EQ(table.Cell(0, 1), "-599.55");
+    EXPECT_EQ(table.Cell(0, 2), "-500.00");
+    EXPECT_EQ(table.Cell(359, 4), "0.00");
+    table.CopyButton()->click();
+    EXPECT_EQ(QApplication::clipboard()->text().split('\n')[1],
+              "1\t-599.55\t-500.00\t-99.55\t99900.45");
+    window.DecimalPlaces()->setCurrentIndex(0);
+    EXPECT_EQ(table.Cell(0, 1), "-599.550525152752");
+}
+
 TEST_F(FinanceBox, DecimalPlacesShowTheCurrentFormatOnOpening) {
     SetValueFormat(3);
     Tfrm_FinanceBox second;

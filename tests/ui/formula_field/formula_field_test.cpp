@@ -118,12 +118,40 @@ TEST_F(FormulaFieldTest, AnErrorBeepsAndLeavesEngineAndTextAlone) {
         EXPECT_FALSE(Field().Status()->text().isEmpty());
     }
     EXPECT_EQ(Field().Status()->text(), "unknown function 'MyMissing' at 1");
-    // Escape leaves the field and the message goes.
+    // Escape empties the field and the message goes; the calculation stays.
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(Edit().hasFocus());
+    EXPECT_TRUE(Edit().text().isEmpty());
+    EXPECT_FALSE(Field().Status()->isVisibleTo(keypad.get()));
+    EXPECT_EQ(Display(), display);
     Key(Qt::Key_Escape);
     EXPECT_FALSE(Edit().hasFocus());
-    EXPECT_FALSE(Field().Status()->isVisibleTo(keypad.get()));
     Press("1 =");
     EXPECT_EQ(Display(), "6");
+}
+
+TEST_F(FormulaFieldTest, EscapeEmptiesTheFieldThenLeavesItAndNeverClearsTheResult) {
+    Activate();
+    Press("6 * 7 =");
+    ASSERT_EQ(Display(), "42");
+    QTest::mouseClick(&Edit(), Qt::LeftButton);
+    ASSERT_TRUE(Edit().hasFocus());
+    TypeKeys("1+");
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(Edit().text().isEmpty());
+    EXPECT_TRUE(Edit().hasFocus());
+    EXPECT_EQ(Display(), "42");
+    // Undo brings the text back, as after any edit.
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Edit().text(), "1+");
+    Key(Qt::Key_Escape);
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(Edit().hasFocus());
+    EXPECT_EQ(Display(), "42");
+    EXPECT_EQ(Expression(), "6*7");
+    // Back on the keypad, Escape is the keypad's "C" again.
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(Display(), "0");
 }
 
 TEST_F(FormulaFieldTest, ErrorNamesTheColumn) {
@@ -146,11 +174,12 @@ TEST_F(FormulaFieldTest, KeysTypeIntoTheFieldOnlyWhileItHasTheFocus) {
     EXPECT_EQ(Edit().text(), "12E+");
     EXPECT_EQ(Display(), "7");
     Key(Qt::Key_Escape);
+    Key(Qt::Key_Escape);
     EXPECT_FALSE(Edit().hasFocus());
-    EXPECT_EQ(Edit().text(), "12E+");
+    EXPECT_TRUE(Edit().text().isEmpty());
     TypeKeys("3E2");
     EXPECT_EQ(Display(), "73E+2");
-    EXPECT_EQ(Edit().text(), "12E+");
+    EXPECT_TRUE(Edit().text().isEmpty());
 }
 
 TEST_F(FormulaFieldTest, CtrlLSelectsTheTextToTypeOver) {

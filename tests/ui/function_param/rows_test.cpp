@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QTest>
 #include <map>
 
 #include "calc_drop_down.h"
@@ -12,6 +13,7 @@
 #include "functions/func_catalogue.h"
 #include "model/operate_func.h"
 #include "model/operate_user.h"
+#include "model/value_format.h"
 #include "support/ui_environment.h"
 
 namespace quillix {
@@ -80,6 +82,26 @@ TEST(FunctionParamNode, BuiltInFunctionTakesBoxesAsOperandsAndListsAsArrays) {
     EXPECT_EQ(value->GetFormulaText(), "NPV(0.1,[-100,60,70],0)");
     EXPECT_EQ(node->OperandCount(), 2);
     EXPECT_TRUE(dialog.List(0).empty()) << "the node took the list over";
+}
+
+// The display rounds; the node keeps what was typed.
+TEST(FunctionParamNode, ATypedRateKeepsEveryDigitInFixedFormat) {
+    TUiEnvironment env;
+    SetValueFormat(2);
+    Tfrm_FunctionParam dialog(nullptr, *FindFunc(FindFuncID("PMT")), false);
+    dialog.Prepare();
+    dialog.Box("Rate")->Edit()->clear();
+    QTest::keyClicks(dialog.Box("Rate")->Edit(), "0.005");
+    dialog.Box("NPer")->AssignNumber(cvNumber, 360);
+    dialog.Box("PV")->AssignNumber(cvNumber, 100000);
+    dialog.accept();
+    ValueRef value = TCalcValue::New();
+    value->SetOperate(dialog.BuildNode());
+    EXPECT_EQ(value->GetFormulaText(), "PMT(0.00,360.00,100000.00,0.00,0.00)");
+    SetValueFormat(-1);
+    EXPECT_EQ(value->GetFormulaText(), "PMT(0.005,360,100000,0,0)");
+    value->Recalculate();
+    EXPECT_NEAR(static_cast<double>(value->Number()), -599.55, 0.01);
 }
 
 TEST(FunctionParamNode, UserFunctionRemembersUnderItsOwnNameAndBuildsAUserNode) {

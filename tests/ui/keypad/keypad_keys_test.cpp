@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QClipboard>
 #include <QDialog>
+#include <QGuiApplication>
 
 #include "config/calc_config.h"
 #include "keypad_test_support.h"
@@ -183,12 +185,22 @@ TEST_F(KeypadTest, KeysOfAnotherWindowAreLeftAlone) {
     EXPECT_EQ(Display(), "0");
 }
 
-TEST_F(KeypadTest, ANumberThatCannotBeConvertedBeepsAndKeepsTheDisplay) {
+// Typed or pasted, a number beyond the range says why it is not taken, and
+// the display keeps what it showed.
+TEST_F(KeypadTest, ANumberThatCannotBeConvertedSaysWhyAndKeepsTheDisplay) {
+    env.Prompts().ExpectMessages();
     Press("1 e 9 9 9");
     const QString shown = Display();
     Press("9");
-    EXPECT_EQ(env.Prompts().Beeps(), 1);
+    EXPECT_EQ(env.Prompts().Messages(),
+              QStringList{"'1e+9999' is not a valid floating point value"});
     EXPECT_EQ(Display(), shown);
+    Press("C");
+    QGuiApplication::clipboard()->setText("-2E+99999");
+    keypad->PasteFromClipboard();
+    EXPECT_EQ(env.Prompts().Messages().size(), 2);
+    EXPECT_EQ(env.Prompts().Messages().back(), "'2e+99999' is not a valid floating point value");
+    EXPECT_EQ(env.Prompts().Beeps(), 0);
 }
 
 }  // namespace

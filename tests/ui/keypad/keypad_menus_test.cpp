@@ -71,10 +71,10 @@ TEST_F(KeypadTest, TodayIsInsertedWithoutADialogAndHypotNeedsOne) {
 
 TEST_F(KeypadTest, ProgramsMenuOffersTheToolsThatExist) {
     QMenu* menu = keypad->ProgramsMenu();
-    EXPECT_EQ(Captions(menu), QStringList({"DateCalculations", "Finance Box", "Unit Convertor", "-",
+    EXPECT_EQ(Captions(menu), QStringList({"DateCalculations", "Finance Box", "Unit Converter", "-",
                                            "My Program"}));
     EXPECT_EQ(Entry(menu, {"Finance Box"})->isEnabled(), DialogAvailable(TDialogKind::FinanceBox));
-    EXPECT_EQ(Entry(menu, {"Unit Convertor"})->isEnabled(),
+    EXPECT_EQ(Entry(menu, {"Unit Converter"})->isEnabled(),
               DialogAvailable(TDialogKind::UnitConverter));
     EXPECT_EQ(Entry(menu, {"DateCalculations"})->isEnabled(),
               DialogAvailable(TDialogKind::DateCalculations));

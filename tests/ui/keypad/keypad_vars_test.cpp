@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDialog>
 
+#include "vars_formula_edit.h"
+
 #include "keypad_test_support.h"
 
 namespace quillix::test {
 namespace {
 
 const QString kPrompt = "Please input variable's name:";
-const QString kExistsPrompt = "Variable's name is existed!\nPlease input variable's name:";
+const QString kExistsPrompt =
+    "A variable of this name already exists.\nPlease input variable's name:";
 
 class KeypadVarsTest : public KeypadTest {
   protected:
@@ -27,6 +30,23 @@ TEST_F(KeypadVarsTest, AddMenuStoresXAndXThenShowsTheName) {
     EXPECT_EQ(Display(), "5");
     // The next proposals skip the name now taken.
     EXPECT_EQ(Captions(keypad->AddVariableMenu()).mid(0, 2), QStringList({"X1", "Y"}));
+}
+
+// F2 in the variables list gives a variable a new formula; X shows it at once.
+TEST_F(KeypadVarsTest, TheDisplayFollowsAnEditedVariable) {
+    Press("2 + 3 =");
+    Entry(keypad->AddVariableMenu(), {"X"})->trigger();
+    ASSERT_EQ(Display(), "5");
+    env.Prompts().ScriptText(QString("6*7"));
+    ASSERT_TRUE(EditVariableFormula(nullptr, Vars(), "X"));
+    EXPECT_EQ(Display(), "42");
+    EXPECT_EQ(Expression(), "X");
+
+    Press("* 2 =");
+    ASSERT_EQ(Display(), "84");
+    ASSERT_TRUE(Vars().SetValue("X", TCalcValue::New(10)));
+    EXPECT_EQ(Display(), "20");
+    EXPECT_EQ(Expression(), "X*2");
 }
 
 class KeypadQuickNamesTest : public KeypadVarsTest {

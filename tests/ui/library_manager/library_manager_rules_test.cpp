@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "config/calc_config.h"
 #include "support/temp_folder.h"
 #include "vars/user_func_folder.h"
 
@@ -31,20 +32,53 @@ TEST(LibraryManagerRules, SaveNames) {
     EXPECT_TRUE(SaveNameProblem(std::string("a\0b", 3)));
 }
 
-TEST(LibraryManagerRules, DefaultExtensionAndFilter) {
-    struct Case {
-        const char* Path;
-        const char* Expected;
-    };
-    const Case cases[] = {
-        {"/tmp/copy", "/tmp/copy.prg"},       {"/tmp/copy.prg", "/tmp/copy.prg"},
-        {"/tmp/copy.txt", "/tmp/copy.txt"},   {"/tmp/v1.2/copy", "/tmp/v1.2/copy.prg"},
-        {"/tmp/.hidden", "/tmp/.hidden.prg"}, {"copy", "copy.prg"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(WithDefaultExtension(c.Path, ".prg"), c.Expected) << c.Path;
+TEST(LibraryManagerRules, ChooserFilterAndSuffix) {
     EXPECT_EQ(LibraryFileFilter(".prg"), "Program files (*.prg)");
     EXPECT_EQ(LibraryFileFilter(".fn"), "Function files (*.fn)");
+    EXPECT_EQ(LibraryFileSuffix(".prg"), "prg");
+    EXPECT_EQ(LibraryFileSuffix(".fn"), "fn");
+}
+
+TEST(LibraryManagerRules, TheReplaceQuestionNamesTheObjectAndItsFolder) {
+    TempFolder home;
+    home.Write("prg/loan.prg");
+    home.Write("prg/Loans/2024/rate.prg");
+    home.Write("fn/Geometry/Area.fn");
+    TUserFuncFolder programs(home.File("prg"), ".prg");
+    TUserFuncFolder functions(home.File("fn"), ".fn");
+    struct Case {
+        TUserFuncFolder* Library;
+        const char* Name;
+        const char* Question;
+    };
+    const Case cases[] = {
+        {&programs, "loan", "Replace the program 'loan' in folder 'Root'?"},
+        {&programs, "RATE", "Replace the program 'rate' in folder 'Loans/2024'?"},
+        {&functions, "area", "Replace the function 'Area' in folder 'Geometry'?"},
+    };
+    for (const Case& c : cases) {
+        const TUserFuncObj* object = c.Library->FindByName(c.Name);
+        ASSERT_NE(object, nullptr) << c.Name;
+        EXPECT_EQ(ReplaceQuestion(*object), c.Question);
+    }
+}
+
+TEST(LibraryManagerRules, ChoosersOpenInTheRememberedFolderWhileItExists) {
+    TempFolder home;
+    home.MakeDir("out");
+    TCalcConfig settings(home.File("appmain.ini"));
+    IConfigor& configor = settings.Configor();
+    EXPECT_EQ(LibraryChooserFolder(&configor, "/home/u"), "/home/u");
+    EXPECT_EQ(LibraryChooserFolder(nullptr, "/home/u"), "/home/u");
+    RememberLibraryChooserFolder(&configor, home.File("out/loan.prg"));
+    EXPECT_EQ(LibraryChooserFolder(&configor, "/home/u"), home.File("out"));
+    // A hand-edited value that is no folder, or a relative one, is not followed.
+    for (const char* value : {"relative/out", "", "/no/such/folder"}) {
+        configor.WriteString("Main", "LibraryFileFolder", value);
+        EXPECT_EQ(LibraryChooserFolder(&configor, "/home/u"), "/home/u") << value;
+    }
+    configor.WriteString("Main", "LibraryFileFolder", home.File("appmain.ini"));
+    EXPECT_EQ(LibraryChooserFolder(&configor, "/home/u"), "/home/u") << "a file";
 }
 
 TEST(LibraryManagerRules, FolderDrops) {

@@ -6,12 +6,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QTest>
+#include <QWhatsThis>
 
+#include "app/tray_icon.h"
+#include "dialogs/option_dlg.h"
 #include "keypad_frame.h"
 #include "model/value_format.h"
 #include "platform/help_window.h"
+#include "platform/hint_filter.h"
 #include "support/ui_environment.h"
 #include "vars/calc_vars.h"
 #include "vars/user_libraries.h"
@@ -134,9 +140,9 @@ TEST_F(MainWindow, OptionChecksFollowTheSettingsOnly) {
     EXPECT_TRUE(env.Settings().ReadBool("Main", "AlwaysOnTop", false));
     // A write from elsewhere (the options dialog) moves the check mark too.
     env.Settings().Configor().WriteBool("Main", "AutoSaveParam", true);
-    EXPECT_TRUE(Checked("Auto save function Parameters"));
+    EXPECT_TRUE(Checked("Auto-save function parameters"));
     env.Settings().Configor().WriteBool("Main", "ShowKeypadHint", false);
-    EXPECT_FALSE(Checked("Enable show hint of keypad buttons"));
+    EXPECT_FALSE(Checked("Show hints of keypad buttons"));
 }
 
 TEST_F(MainWindow, SkinsMenuWithMissingAndBrokenSkins) {
@@ -202,6 +208,86 @@ TEST_F(MainWindow, F1OpensTheGuide) {
     ASSERT_NE(window->HelpEngine().Window(), nullptr);
     EXPECT_EQ(window->HelpEngine().Window()->CurrentTopic(), 1000);
     window->HelpEngine().CloseAll();
+}
+
+// The keypad's "Help", then a click on a control: the control's text pops up.
+TEST_F(MainWindow, ContextHelpPopsUpTheControlsText) {
+    TDLogFile debugLog{
+        TDLogStartup{env.Home(), {"quillix", "-debug"}, "0.1.0.0", {}, {}, std::nullopt}};
+    window = std::make_unique<Tfrm_main>(debugLog);
+    window->show();
+    auto* zero = window->Keypad().findChild<QWidget*>("bb_0");
+    ASSERT_NE(zero, nullptr);
+    QHelpEvent request(QEvent::WhatsThis, QPoint(2, 2), zero->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(zero, &request);
+
+    EXPECT_EQ(window->HelpEngine().Window(), nullptr);  // no help window
+    EXPECT_EQ(window->HelpEngine().LastPopupText(), "Types the digit 0.");
+    EXPECT_EQ(window->HelpEngine().LastPopupPoint(), zero->mapToGlobal(QPoint(0, 0)));
+    const std::string logged = ReadFile(debugLog.LogPath());
+    EXPECT_NE(logged.find("THookHelpSystem.HelpHook(13 (HELP_SETPOPUP_POS), "), std::string::npos);
+    EXPECT_NE(logged.find("THookHelpSystem.HelpHook(8 (HELP_CONTEXTPOPUP), 100101)"),
+              std::string::npos);
+    EXPECT_EQ(logged.find("HHHelpContext"), std::string::npos) << logged;
+    QWhatsThis::hideText();
+    window.reset();
+}
+
+// On a first start (no settings file) the check marks show what the options
+// dialog shows and what the program does: parameters saved, hints shown.
+TEST_F(MainWindow, OnAFirstStartTheCheckMarksAgreeWithTheOptionsDialog) {
+    Open();
+    TfrmOptionDlg options(env.Settings().Configor());
+    EXPECT_TRUE(Checked("Auto-save function parameters"));
+    EXPECT_EQ(Checked("Auto-save function parameters"), options.AutoSaveParam()->isChecked());
+    EXPECT_TRUE(Checked("Show hints of keypad buttons"));
+    EXPECT_EQ(Checked("Show hints of keypad buttons"), options.ShowKeypadHint()->isChecked());
+    EXPECT_TRUE(window->HintFilter().KeypadHints());
+    // The menu entry switches the setting and its mark together.
+    window->Action("Show hints of keypad buttons")->trigger();
+    EXPECT_FALSE(Checked("Show hints of keypad buttons"));
+    EXPECT_FALSE(env.Settings().ReadBool("Main", "ShowKeypadHint", true));
+    EXPECT_FALSE(window->HintFilter().KeypadHints());
+}
+
+// "Auto" hides the window in the notification area, or, where there is none,
+// minimises it, so that the task bar still offers it.
+TEST_F(MainWindow, AutoStartsHiddenInTheTrayOrMinimisedWithoutOne) {
+    struct Row {
+        const char* what;
+        bool tray;
+        bool startHidden;
+        bool visible;
+        bool minimised;
+    };
+    const Row rows[] = {
+        {"no tray, Auto", false, true, true, true},
+        {"a tray, Auto", true, true, false, false},
+        {"no tray, a plain start", false, false, true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        TTrayIcon::SetTrayProbe([tray = row.tray] { return tray; });
+        Open();
+        TTrayIcon::SetTrayProbe({});
+        window->ShowAtStart(row.startHidden);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->isVisible(), row.visible);
+        EXPECT_EQ(window->isMinimized(), row.minimised);
+        window.reset();
+    }
+}
+
+TEST_F(MainWindow, MenuCaptionsAreSpelledRight) {
+    Open();
+    for (const char* caption : {"Check for the Latest Update", "Auto-save function parameters",
+                                "Show hints of keypad buttons"})
+        EXPECT_NE(window->Action(caption), nullptr) << caption;
+    QStringList tray;
+    for (QAction* action : window->findChild<TTrayIcon*>()->Menu()->actions())
+        tray << action->text();
+    EXPECT_TRUE(tray.contains("Show/Hide main window")) << tray.join('|').toStdString();
+    EXPECT_TRUE(tray.contains("Unit Converter")) << tray.join('|').toStdString();
 }
 
 // The diagnostic log could not write its first lines before the window was

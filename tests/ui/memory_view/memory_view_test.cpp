@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTest>
 
 #include "engine/keypad_keys.h"
 #include "support/ui_environment.h"
@@ -77,6 +79,58 @@ TEST_F(MemoryView, AParenthesisPutsThePendingOperatorAside) {
     EXPECT_EQ(Frame().XText(), "14");
     EXPECT_EQ(Frame().FormulaText(), "2*(3+4)");
     EXPECT_TRUE(Frame().OperatorsText().isEmpty());
+}
+
+// As the main window opens it: made and bound while hidden, then shown.
+class MemoryViewOpened : public ::testing::Test {
+  protected:
+    TUiEnvironment env;
+    TCalcEngine engine{kModeALG};
+    TFrm_MemoryView window;
+
+    MemoryViewOpened() {
+        window.resize(300, 260);
+        window.BindEngine(engine);
+        window.show();
+    }
+    QTableWidget* List() { return window.Frame().StackList(); }
+    QString Caption(int row) {
+        QTableWidgetItem* item = List()->item(row, 0);
+        return item ? item->text() : QString();
+    }
+    // The rows the list's height fits, as the list's own rows measure them.
+    int Fitting() {
+        const int row = List()->verticalHeader()->defaultSectionSize();
+        return row > 0 ? List()->viewport()->height() / row : 0;
+    }
+};
+
+TEST_F(MemoryViewOpened, TheFirstOpeningShowsTheRowsThatFit) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_GT(Fitting(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return List()->rowCount() == Fitting(); }))
+        << List()->rowCount() << " rows, " << Fitting() << " fit";
+    const int rows = List()->rowCount();
+    EXPECT_EQ(Caption(0), QStringLiteral("X%1").arg(rows - 1));
+    EXPECT_EQ(Caption(rows - 1), "X0");
+}
+
+TEST_F(MemoryViewOpened, TheRowsFollowTheWindowsHeight) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const int before = List()->rowCount();
+    window.resize(300, 520);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return List()->rowCount() > before; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return List()->rowCount() == Fitting(); }));
+    EXPECT_EQ(Caption(List()->rowCount() - 1), "X0");
+    window.resize(300, 200);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return List()->rowCount() < before; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return List()->rowCount() == Fitting(); }));
+}
+
+TEST_F(MemoryViewOpened, EscapeClosesIt) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ TEST_F(OptionsDialog, CheckBoxesShowTheirSettingsWithTheirDefaults) {
         bool autoRun, onTop, autoSave, hint, upgrade;
     };
     const Row rows[] = {
-        {"", false, false, true, false, false},
+        {"", false, false, true, true, false},
         {"[Main]\nAutoRun=1\nAlwaysOnTop=1\nAutoSaveParam=0\nShowKeypadHint=1\n"
          "[Online]\nCheckUpgrade=1\n",
          true, true, false, true, true},
@@ -140,6 +140,21 @@ TEST_F(OptionsDialog, ApplyWritesEverythingInOrderThroughTheAnnouncedWrites) {
                                               "Main/AutoSaveParam", "Keypad/QuickVarNames",
                                               "Main/ValueFormat", "Main/ValueDigits",
                                               "Main/ShowKeypadHint", "Online/CheckUpgrade"}));
+}
+
+TEST_F(OptionsDialog, OkPutsTheOptionsOnDiskAtOnce) {
+    SetDialogDriver([](QDialog& shown) {
+        auto& dialog = dynamic_cast<TfrmOptionDlg&>(shown);
+        dialog.AutoSaveParam()->click();
+        dialog.DigitsList()->setCurrentText(QStringLiteral("5"));
+        return static_cast<int>(QDialog::Accepted);
+    });
+    ASSERT_TRUE(RunOptions(nullptr));
+    // A crash right after OK (kill -9) loses nothing: the file already holds it.
+    EXPECT_FALSE(env.Settings().Modified());
+    const std::string saved = test::ReadFile(SettingsFilePath(env.Home()));
+    for (const char* line : {"ValueDigits=5\n", "AutoSaveParam=0\n", "[sb_Func34]\n"})
+        EXPECT_NE(saved.find(line), std::string::npos) << line;
 }
 
 TEST_F(OptionsDialog, CancelWritesNothingAfterEditsOnEveryPage) {

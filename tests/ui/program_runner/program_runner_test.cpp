@@ -7,11 +7,15 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QPointer>
+#include <QTest>
 
 #include "calc_drop_down.h"
 #include "dialogs/dialog_launchers.h"
+#include "model/value_format.h"
+#include "support/fifo_watch.h"
 #include "support/library_programs.h"
 #include "support/ui_environment.h"
 
@@ -69,6 +73,7 @@ TEST_F(ProgramRunner, DescriptionsComeFirstInTheirColours) {
     }
     ASSERT_NE(description, nullptr);
     ASSERT_NE(inputDescription, nullptr);
+    runner->ensurePolished();
     EXPECT_EQ(description->y(), 2);
     EXPECT_EQ(description->palette().color(QPalette::WindowText), QColor(0, 0x80, 0));
     EXPECT_EQ(inputDescription->y(), description->geometry().bottom() + 1 + 10);
@@ -85,6 +90,7 @@ TEST_F(ProgramRunner, CalculateTwiceGivesTheSameOutputs) {
     EXPECT_EQ(Output(*runner, "r"), "42");
     runner->Calculate();
     EXPECT_EQ(Output(*runner, "r"), "42");
+    runner->ensurePolished();
     EXPECT_EQ(runner->OutputField("r")->palette().color(QPalette::Text), QColor(0, 0, 0xFF));
 }
 
@@ -120,15 +126,75 @@ TEST_F(ProgramRunner, ReturnAsksAgainForATakenOrEmptyNameThenAddsAProgramNode) {
         EXPECT_EQ(record.Caption, "Return r");
     EXPECT_EQ(asked[0].Text, "Variable's name:");
     EXPECT_EQ(asked[0].Initial, "r");
-    EXPECT_EQ(asked[1].Text, "Name 'X ' have existed!!!\nVariable's name:");
+    EXPECT_EQ(asked[1].Text, "The name 'X ' already exists.\nVariable's name:");
     EXPECT_EQ(asked[1].Initial, "X ");
-    EXPECT_EQ(asked[2].Text, "Name '  ' have existed!!!\nVariable's name:");
+    EXPECT_EQ(asked[2].Text, "The name '  ' already exists.\nVariable's name:");
 
     ASSERT_EQ(env.Vars().Count(), 2);
     const TCalcValue* result = env.Vars().GetValue("Result");
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->GetFormulaText(), "Diff('r',7,4)");
     EXPECT_EQ(result->FormatValue(kPlainStyle), "3");
+}
+
+// A skin colours every label its own way; the runner's page keeps its colours.
+TEST_F(ProgramRunner, DescriptionsKeepTheirColoursUnderADarkSkin) {
+    TDifferenceProgram program;
+    program.Description = "Difference of two numbers";
+    program.InputDescription = "The first number";
+    SaveDifference(Programs(), "Diff", program);
+    struct TSkin {
+        TSkin() { qApp->setStyleSheet("QWidget { background: #1e2430; color: #dfe6f0; }"); }
+        ~TSkin() { qApp->setStyleSheet(QString()); }
+    } skin;
+    auto runner = Runner("Diff");
+    runner->ensurePolished();
+    QMap<QString, QColor> colours;
+    for (QLabel* label : runner->FieldsArea()->findChildren<QLabel*>())
+        colours[label->text()] = label->palette().color(QPalette::WindowText);
+    EXPECT_EQ(colours["Difference of two numbers"], QColor(0, 0x80, 0));
+    EXPECT_EQ(colours["The first number"], QColor(0, 0, 0x80));
+    EXPECT_EQ(colours["a:  "], QColor(0, 0, 0));
+    EXPECT_EQ(runner->OutputField("r")->palette().color(QPalette::Text), QColor(0, 0, 0xFF));
+    EXPECT_EQ(runner->FieldsArea()->palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+TEST_F(ProgramRunner, TheFieldsStandInOneColumn) {
+    TCalcVarsBase set;
+    set.Add("a", TCalcValue::New(1));
+    set.Add("Principal", TCalcValue::New(2));
+    set.Add("r", Make<TCalcOperatePlus>(set.GetValue("a")->MakeReference(),
+                                        set.GetValue("Principal")->MakeReference()));
+    set.SetValueType("a", wtInput);
+    set.SetValueType("Principal", wtInput);
+    set.SetValueType("r", wtOutput);
+    SaveSet(Programs(), "Sum", set);
+    auto runner = Runner("Sum");
+    const int column = runner->InputField("Principal")->x();
+    EXPECT_EQ(runner->InputField("a")->x(), column);
+    EXPECT_EQ(runner->OutputField("r")->x(), column);
+    EXPECT_GE(column, runner->InputLabel("Principal")->x() +
+                          runner->InputLabel("Principal")->sizeHint().width());
+    EXPECT_EQ(runner->InputLabel("a")->x(), 10);
+}
+
+// What the user typed goes into the returned formula with every digit, even
+// while the display rounds to two decimals.
+TEST_F(ProgramRunner, ReturnKeepsEveryTypedDigitInFixedFormat) {
+    SaveDifference(Programs(), "Diff");
+    SetValueFormat(2);
+    auto runner = Runner("Diff");
+    TCalcDropDown* a = runner->InputField("a");
+    a->Edit()->clear();
+    QTest::keyClicks(a->Edit(), "0.005");
+    env.Prompts().ScriptText(QString("Result"));
+    ASSERT_TRUE(runner->ReturnOutput("r"));
+    SetValueFormat(-1);
+    const TCalcValue* result = env.Vars().GetValue("Result");
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->GetFormulaText(), "Diff('r',0.005,4)");
+    runner->Calculate();
+    EXPECT_EQ(Output(*runner, "r"), "-3.995");
 }
 
 TEST_F(ProgramRunner, CancellingReturnAddsNothing) {
@@ -197,6 +263,19 @@ TEST_F(ProgramRunner, AnUnreadableProgramFileIsReportedAndNotShown) {
     Tfrm_ProgramRun runner;
     EXPECT_FALSE(runner.Load("Broken"));
     EXPECT_EQ(env.Prompts().Messages().size(), 1);
+}
+
+TEST_F(ProgramRunner, AFifoInTheLibraryIsReportedWithoutAWait) {
+    env.HomeFolder().MakeDir("UserPrograms");
+    const TFifoWatch fifo(env.HomeFolder().File("UserPrograms/Loan.prg"));
+    ASSERT_TRUE(fifo.Made());
+    env.ReloadLibraries();
+    env.Prompts().ExpectMessages();
+    Tfrm_ProgramRun runner;
+    EXPECT_FALSE(runner.Load("Loan"));
+    EXPECT_EQ(env.Prompts().Messages(),
+              QStringList{QString::fromStdString("Cannot read \"" + fifo.Path() +
+                                                 "\": Not a regular file")});
 }
 
 TEST_F(ProgramRunner, AModelessRunnerFreesItselfWhenClosed) {

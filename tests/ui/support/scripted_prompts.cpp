@@ -36,6 +36,12 @@ TPromptAnswer TScriptedPrompts::AskYesNoCancel(QWidget*, const QString& caption,
     return answer;
 }
 
+TPromptAnswer TScriptedPrompts::AskYesNo(QWidget* parent, const QString& caption,
+                                         const QString& text) {
+    const TPromptAnswer answer = AskYesNoCancel(parent, caption, text);
+    return answer == TPromptAnswer::Yes ? TPromptAnswer::Yes : TPromptAnswer::No;
+}
+
 void TScriptedPrompts::ShowError(QWidget*, const QString& text) {
     records_.push_back({"error", QStringLiteral("Error"), text, {}});
     if (!messagesExpected_) ADD_FAILURE() << "unexpected error box: " << text.toStdString();
@@ -59,8 +65,9 @@ std::optional<QString> TScriptedPrompts::AskText(QWidget*, const QString& captio
 }
 
 std::optional<QString> TScriptedPrompts::AskSaveFile(QWidget*, const QString& proposedPath,
-                                                     const QString& filter) {
-    records_.push_back({"save", filter, proposedPath, {}});
+                                                     const QString& filter,
+                                                     const QString& defaultSuffix) {
+    records_.push_back({"save", filter, proposedPath, defaultSuffix});
     if (saveFiles_.empty()) {
         ADD_FAILURE() << "unscripted save dialog";
         return std::nullopt;
@@ -70,8 +77,8 @@ std::optional<QString> TScriptedPrompts::AskSaveFile(QWidget*, const QString& pr
     return path;
 }
 
-QStringList TScriptedPrompts::AskOpenFiles(QWidget*, const QString& filter) {
-    records_.push_back({"open", filter, {}, {}});
+QStringList TScriptedPrompts::AskOpenFiles(QWidget*, const QString& folder, const QString& filter) {
+    records_.push_back({"open", filter, folder, {}});
     if (openFiles_.empty()) {
         ADD_FAILURE() << "unscripted open dialog";
         return {};

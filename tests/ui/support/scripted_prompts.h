@@ -18,9 +18,9 @@ namespace quillix::test {
 
 struct TPromptRecord {
     std::string Kind;  // "question", "error", "warning", "text", "save", "open"
-    QString Caption;
-    QString Text;
-    QString Initial;
+    QString Caption;   // a chooser's filter
+    QString Text;      // a chooser's proposed path or folder
+    QString Initial;   // the save chooser's default suffix
 };
 
 class TScriptedPrompts final : public IUserPrompts {
@@ -46,13 +46,17 @@ class TScriptedPrompts final : public IUserPrompts {
 
     TPromptAnswer AskYesNoCancel(QWidget* parent, const QString& caption,
                                  const QString& text) override;
+    // Answered from the same script as AskYesNoCancel (a Cancel there is No).
+    TPromptAnswer AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
     void ShowError(QWidget* parent, const QString& text) override;
     void ShowWarning(QWidget* parent, const QString& text) override;
     std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& prompt,
                                    const QString& initial) override;
     std::optional<QString> AskSaveFile(QWidget* parent, const QString& proposedPath,
-                                       const QString& filter) override;
-    QStringList AskOpenFiles(QWidget* parent, const QString& filter) override;
+                                       const QString& filter,
+                                       const QString& defaultSuffix) override;
+    QStringList AskOpenFiles(QWidget* parent, const QString& folder,
+                             const QString& filter) override;
     void Beep() override { ++beeps_; }
 
   private:

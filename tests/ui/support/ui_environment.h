@@ -3,9 +3,13 @@
 // What a window needs around it, made fresh for one test: a temporary home
 // folder with its settings, the program document, the two libraries, the
 // runner of user functions and programs, and scripted prompts. Declare it
-// first in a test, so that the windows go before it.
+// first in a test, so that the windows go before it. The desktop's home and
+// data folders (where the trash lives) point into the temporary home too, so
+// that nothing a test deletes reaches the user's own trash.
 
+#include <QByteArray>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "config/calc_config.h"
@@ -29,6 +33,8 @@ class TUiEnvironment {
     TCalcVars& Vars() { return *vars_; }
     TUserLibraries& Libraries() { return *libraries_; }
     TScriptedPrompts& Prompts() { return prompts_; }
+    // $XDG_DATA_HOME while the environment lives: the home trash is its "Trash".
+    std::string DataHome() const { return home_.File("desktop/data"); }
     // Rescans both libraries from disk (after a test wrote files there).
     void ReloadLibraries();
 
@@ -40,6 +46,8 @@ class TUiEnvironment {
     TLibraryCallRunner runner_;
     TScriptedPrompts prompts_;
     TValueFormatRecord savedFormat_;
+    std::optional<QByteArray> savedHome_;
+    std::optional<QByteArray> savedDataHome_;
 };
 
 }  // namespace quillix::test

@@ -54,7 +54,7 @@ class UnitConverter : public ::testing::Test {
 
 TEST_F(UnitConverter, FirstOpeningShowsTheFirstFamilyAndItsFirstUnit) {
     Tfrm_unitconv window;
-    EXPECT_EQ(window.windowTitle(), "Unit Convertor");
+    EXPECT_EQ(window.windowTitle(), "Unit Converter");
     EXPECT_EQ(Items(window.Category()).mid(0, 6),
               QStringList({"Distance", "Area", "Volume", "Mass", "Temperature", "Time"}));
     EXPECT_EQ(window.Category()->currentText(), "Distance");

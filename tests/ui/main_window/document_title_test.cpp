@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The title above the variables follows the program document on every path:
+// the File commands and the library manager's rename and move.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <functional>
+
+#include "dialogs/library_manager.h"
+#include "dialogs/library_views.h"
+#include "main_window.h"
+#include "support/ui_environment.h"
+#include "vars/calc_vars.h"
+#include "vars/user_libraries.h"
+#include "vars_view.h"
+
+namespace quillix::test {
+namespace {
+
+class DocumentTitle : public ::testing::Test {
+  protected:
+    TUiEnvironment env;
+    TDLogFile log{TDLogStartup{env.Home(), {"quillix"}, "0.1.0.0", {}, {}, std::nullopt}};
+    std::unique_ptr<Tfrm_main> window = std::make_unique<Tfrm_main>(log);
+
+    QString Title() const { return window->VarsView().Title()->text(); }
+    TUserFuncFolder& Programs() const { return window->Libraries().Programs(); }
+    TCalcVars& Document() const { return window->Document(); }
+
+    // Answers the library manager that the next File command opens.
+    static void AnswerManager(std::function<void(Tfrm_Open&)> answer) {
+        QTimer::singleShot(0, [answer = std::move(answer)] {
+            auto* manager = qobject_cast<Tfrm_Open*>(QApplication::activeModalWidget());
+            ASSERT_NE(manager, nullptr);
+            answer(*manager);
+        });
+    }
+    static void PickProgram(const char* name) {
+        AnswerManager([name](Tfrm_Open& manager) {
+            QListWidgetItem* item = manager.List()->ItemNamed(QString::fromLatin1(name));
+            ASSERT_NE(item, nullptr) << name;
+            manager.DoubleClickItem(item);
+        });
+    }
+    static void NameProgram(const char* name) {
+        AnswerManager([name](Tfrm_Open& manager) {
+            manager.NameBox()->setText(QString::fromLatin1(name));
+            manager.Confirm();
+        });
+    }
+    void SaveLoanAndStartAnew() {
+        ASSERT_TRUE(Document().Add("a", TCalcValue::New(1)));
+        std::string error;
+        ASSERT_TRUE(Document().SaveNew(Programs(), "Loan", &error)) << error;
+        Document().New();
+        ASSERT_EQ(Title(), "New");
+    }
+};
+
+TEST_F(DocumentTitle, FileOpenShowsTheOpenedProgram) {
+    SaveLoanAndStartAnew();
+    PickProgram("Loan");
+    window->OpenProgram();
+    EXPECT_EQ(Document().GetName(), "Loan");
+    EXPECT_EQ(Title(), "Loan");
+}
+
+TEST_F(DocumentTitle, OpenAfterNewAnsweredNo) {
+    SaveLoanAndStartAnew();
+    ASSERT_TRUE(Document().Add("b", TCalcValue::New(2)));
+    env.Prompts().ScriptAnswer(TPromptAnswer::No);
+    window->NewProgram();
+    ASSERT_EQ(Title(), "New");
+    PickProgram("Loan");
+    window->OpenProgram();
+    EXPECT_EQ(Title(), "Loan");
+}
+
+TEST_F(DocumentTitle, SaveSaveAsNewAndClose) {
+    ASSERT_TRUE(Document().Add("a", TCalcValue::New(1)));
+    NameProgram("Loan");
+    window->SaveProgram();
+    EXPECT_EQ(Title(), "Loan");
+    NameProgram("Mortgage");
+    window->SaveProgramAs();
+    EXPECT_EQ(Title(), "Mortgage");
+    window->NewProgram();
+    EXPECT_EQ(Title(), "New");
+    PickProgram("Loan");
+    window->OpenProgram();
+    ASSERT_EQ(Title(), "Loan");
+    window->Action("&Close")->trigger();
+    EXPECT_EQ(Title(), "New");
+}
+
+TEST_F(DocumentTitle, TheLibraryManagerRenamesAndMovesTheOpenProgram) {
+    ASSERT_NE(Programs().CreateFolder("Old"), nullptr);
+    SaveLoanAndStartAnew();
+    PickProgram("Loan");
+    window->OpenProgram();
+    ASSERT_EQ(Title(), "Loan");
+
+    Tfrm_Open manager(Programs(), kLibraryManager);
+    manager.show();
+    manager.List()->ItemNamed("Loan")->setText("Credit");  // what the in-place editor commits
+    EXPECT_EQ(Title(), "Credit");
+    const TLibraryDragged dragged = manager.DraggedFrom(manager.List()->ItemNamed("Credit"));
+    manager.Drop(dragged, manager.Tree()->NodeOf(Programs().FindFolder("Old")));
+    ASSERT_EQ(Programs().FindFolder("Old")->Files().size(), 1u);
+    EXPECT_EQ(Title(), "Credit");
+    // The document saves to the moved file.
+    ASSERT_TRUE(Document().Add("b", TCalcValue::New(2)));
+    window->SaveProgram();
+    EXPECT_NE(env.HomeFolder().Read("UserPrograms/Old/Credit.prg").find("\"b\""),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace quillix::test
