@@ -34,8 +34,6 @@ void ReadEverySetting(const IConfigor& settings) {
                 break;
         }
     }
-    ReadAutoSaveParam(settings, TAutoSaveParamReader::OptionsDialog);
-    ReadShowKeypadHint(settings, TShowKeypadHintReader::MainMenuCheck);
     const TValueFormatRecord format = ReadValueFormat(settings);
     fuzz::Check(format.ValueDigits >= 0 && format.ValueDigits <= 18, "digits out of range");
 }
