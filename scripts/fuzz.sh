@@ -5,12 +5,13 @@
 # build/fuzz/corpus/<name>. A crash, leak, time-out or sanitizer report stops
 # the script with the failing input under build/fuzz/artifacts.
 # Usage: scripts/fuzz.sh SECONDS [NAME...]   (default: every target)
-# FUZZ_RUNS=N stops a target after N executions instead (with SECONDS as the cap).
+# FUZZ_RUNS=N stops a target after N executions instead (with SECONDS as the cap);
+# FUZZ_BUILD=DIR builds and keeps the corpus in DIR instead of build/fuzz.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:?usage: scripts/fuzz.sh SECONDS [NAME...]}
 shift
-build=build/fuzz
+build=${FUZZ_BUILD:-build/fuzz}
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then
   for source in fuzz/*_fuzz.cpp; do
