@@ -150,8 +150,9 @@ TConvType TCustomUnits::AddCustomUnit(std::string_view familyName, std::string_v
     const TConvType unit = RegisterUnit(familyName, unitName, factor);
     fileError_.clear();
     if (save) {
-        fileError_ = UpdateFile(
-            iniPath_, [&](TIniFile& ini) { return WriteEntries(ini, familyName, unitName, factor); });
+        fileError_ = UpdateFile(iniPath_, [&](TIniFile& ini) {
+            return WriteEntries(ini, familyName, unitName, factor);
+        });
     }
     return unit;
 }
