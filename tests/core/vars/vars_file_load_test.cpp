@@ -48,6 +48,11 @@ TEST_F(VarsFileLoad, AFileThatIsNotXmlLeavesTheSetUntouched) {
         {"more after the root", "<Vars Description=\"\"/>" + kEntryA + "</Vars>",
          "Invalid XML at line 1, column 133: Start-end tags mismatch"},
         {"no root", "", "Invalid XML at line 1, column 1: No document element found"},
+        // Found by fuzzing: refused even in the text between entries, which
+        // pugixml would read and drop.
+        {"a reference to NUL between entries",
+         "<Vars Description=\"\">" + kEntryA + "\n&#0;" + kEntryB + "</Vars>",
+         "Invalid XML at line 2, column 1: character reference to NUL"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
