@@ -178,7 +178,9 @@ bool XmlPullReader::ReadProlog() {
     const std::size_t end = rest.find("?>");
     if (end == std::string_view::npos) return false;
     const std::string_view declaration = rest.substr(5, end - 5);
-    if (declaration.find_first_of("<&") != std::string_view::npos) return false;
+    // pugixml takes a NUL for the end of the text.
+    if (declaration.find_first_of(std::string_view("<&\0", 3)) != std::string_view::npos)
+        return false;
     if (const std::size_t encoding = declaration.find("encoding");
         encoding != std::string_view::npos) {
         const std::size_t open = declaration.find_first_of("\"'", encoding);

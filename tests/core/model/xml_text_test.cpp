@@ -169,20 +169,21 @@ TEST(XmlPullReader, EverythingElseIsLeftToPugixml) {
         "<a><?pi x?></a>",                                  // instruction
         " <?xml version=\"1.0\"?><a/>",                     // declaration not first
         "<?xml version=\"1.0\" encoding=\"latin1\"?><a/>",  // another encoding
-        "<a>text</a>",                                      // text
-        "<a b=\"1\tc\"/>",                                  // tab in a value (pugixml: a blank)
-        "<a b=\"1\nc\"/>",                                  // line break in a value
-        "<a b=\"&nbsp;\"/>",                                // unknown entity
-        "<a b=\"&#0;\"/>",                                  // NUL reference
-        "<a b=\"&#233;\"/>",                                // reference above 127
-        "<a b=\"<\"/>",                                     // "<" in a value
-        "<a b=\"1\"c=\"2\"/>",                              // attributes not apart
-        "<a></b>",                                          // mismatch
-        "<a>",                                              // unclosed
-        "<a/><b/>",                                         // two roots
-        "<a/>x",                                            // text after the root
-        "<1a/>",                                            // bad name
-        "\xFF\xFE<\0a\0/\0>\0"s,                            // UTF-16
+        "<?xml versio\0n=\"1.0\"?><a/>"s,  // NUL in the declaration (found by fuzzing)
+        "<a>text</a>",                     // text
+        "<a b=\"1\tc\"/>",                 // tab in a value (pugixml: a blank)
+        "<a b=\"1\nc\"/>",                 // line break in a value
+        "<a b=\"&nbsp;\"/>",               // unknown entity
+        "<a b=\"&#0;\"/>",                 // NUL reference
+        "<a b=\"&#233;\"/>",               // reference above 127
+        "<a b=\"<\"/>",                    // "<" in a value
+        "<a b=\"1\"c=\"2\"/>",             // attributes not apart
+        "<a></b>",                         // mismatch
+        "<a>",                             // unclosed
+        "<a/><b/>",                        // two roots
+        "<a/>x",                           // text after the root
+        "<1a/>",                           // bad name
+        "\xFF\xFE<\0a\0/\0>\0"s,           // UTF-16
     };
     for (const std::string& text : texts) {
         EXPECT_FALSE(XmlPullReader::IsPlain(text)) << text;

@@ -48,6 +48,12 @@ TEST_F(VarsFileLoad, AFileThatIsNotXmlLeavesTheSetUntouched) {
         {"more after the root", "<Vars Description=\"\"/>" + kEntryA + "</Vars>",
          "Invalid XML at line 1, column 133: Start-end tags mismatch"},
         {"no root", "", "Invalid XML at line 1, column 1: No document element found"},
+        // Found by fuzzing: pugixml ends the text at a NUL, so the file is broken.
+        {"a NUL in the declaration",
+         "<?xml versio" + std::string(1, '\0') + "n=\"1.0\"?><Vars Description=\"\">" + kEntryA +
+             "</Vars>",
+         "Invalid XML at line 1, column 13: Error parsing document declaration/processing "
+         "instruction"},
         // Found by fuzzing: refused even in the text between entries, which
         // pugixml would read and drop.
         {"a reference to NUL between entries",
