@@ -37,7 +37,7 @@ const char* FirstClear(const char* p, Bytes matches) {
 // The first byte from p that is no blank. Inside a tag there is one blank or
 // none; between tags a line break and the indentation of the next line, whose
 // spaces are taken eight at a time.
-const char* BlanksEnd(const char* p, const char* end) {
+inline const char* BlanksEnd(const char* p, const char* end) {
     while (p < end) {
         std::uint64_t eight;
         if (end - p >= 8 && (std::memcpy(&eight, p, 8), eight == 0x2020202020202020ULL)) {
@@ -52,7 +52,7 @@ const char* BlanksEnd(const char* p, const char* end) {
 }
 
 // The first byte from p that cannot continue a name (names are short).
-const char* NameEnd(const char* p, const char* end) {
+inline const char* NameEnd(const char* p, const char* end) {
     while (p < end && xml_classes::Is(*p, xml_classes::kNameMore))
         ++p;
     return p;
@@ -108,11 +108,11 @@ char EntityCharacter(std::string_view entity) {
 
 }  // namespace
 
-void XmlPullReader::SkipBlanks() {
+inline void XmlPullReader::SkipBlanks() {
     at_ = BlanksEnd(at_, end_);
 }
 
-std::string_view XmlPullReader::ReadName() {
+inline std::string_view XmlPullReader::ReadName() {
     const char* start = at_;
     at_ = NameEnd(at_, end_);
     return std::string_view(start, static_cast<std::size_t>(at_ - start));
@@ -202,7 +202,12 @@ XmlPullReader::Event XmlPullReader::ReadStartTag() {
     if (!decoded_.empty()) decoded_.clear();
     for (;;) {
         const char* before = at_;
-        SkipBlanks();
+        // One blank between attributes, as written here, is taken at once.
+        if (end_ - at_ >= 2 && at_[0] == ' ' && !xml_classes::Is(at_[1], xml_classes::kBlank)) {
+            ++at_;
+        } else {
+            SkipBlanks();
+        }
         if (at_ >= end_) return Fail();
         const char c = *at_;
         if (c == '>' || c == '/') {
@@ -278,7 +283,7 @@ bool XmlPullReader::DecodeEntities(std::string_view& value) {
 XmlPullReader::Event XmlPullReader::ReadEndTag() {
     at_ += 2;
     name_ = ReadName();
-    SkipBlanks();
+    if (at_ < end_ && *at_ != '>') SkipBlanks();
     if (at_ >= end_ || *at_ != '>' || open_.empty() || open_.back() != name_) return Fail();
     ++at_;
     open_.pop_back();
