@@ -56,7 +56,7 @@ class TreeWriter {
         const TCalcValue* value = nullptr;
         const TCalcOperate* node = nullptr;
         const ValueList* list = nullptr;
-        std::string_view name;  // of a list or of the element to end
+        std::string_view name{};  // of a list or of the element to end
         bool fullForm = false;
     };
     static Task ValueTask(const TCalcValue* value, bool fullForm, int level) {

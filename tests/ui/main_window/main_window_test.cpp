@@ -109,7 +109,7 @@ TEST_F(MainWindow, SavingOverAReadOnlyProgramShowsWhy) {
     ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
     env.Prompts().ExpectMessages();
     window->UpdateCommandStates();
-    window->Action("&Save")->trigger();
+    MenuEntry(*window, "&Save")->trigger();
     EXPECT_EQ(env.Prompts().Messages(),
               QStringList{
                   QString::fromStdString("Cannot write \"" + file + "\": the file is read-only")});
