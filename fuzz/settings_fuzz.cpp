@@ -21,7 +21,7 @@ using namespace quillix;
 
 void ReadEverySetting(const IConfigor& settings) {
     for (const TSettingDef& def : kSettingsTable) {
-        if (def.PadButton || def.DefaultByReader) continue;
+        if (def.PadButton) continue;
         switch (def.Type) {
             case TSettingType::Boolean:
                 ReadBoolSetting(settings, def.Setting);
