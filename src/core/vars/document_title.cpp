@@ -9,8 +9,8 @@ std::string DocumentLabelText(std::string_view name, bool modified) {
     return text;
 }
 
-std::string DocumentWindowTitle(std::string_view name, bool modified) {
-    return DocumentLabelText(name, modified) + " \u2014 Quillix";
+std::string DocumentWindowTitle(std::string_view label) {
+    return std::string(label) + " \u2014 Quillix";
 }
 
 }  // namespace quillix

@@ -12,7 +12,8 @@ namespace quillix {
 // "Loan" or, with unsaved changes, "Loan*".
 std::string DocumentLabelText(std::string_view name, bool modified);
 
-// "Loan — Quillix" or, with unsaved changes, "Loan* — Quillix".
-std::string DocumentWindowTitle(std::string_view name, bool modified);
+// The window's title of a document label: "Loan" gives "Loan — Quillix". (The
+// window passes "Loan[*]", where Qt shows the mark while it is modified.)
+std::string DocumentWindowTitle(std::string_view label);
 
 }  // namespace quillix

@@ -22,7 +22,8 @@ TEST(DocumentTitle, TheNameWithTheMarkWhileModified) {
     };
     for (const Row& row : rows) {
         EXPECT_EQ(DocumentLabelText(row.name, row.modified), row.label) << row.name;
-        EXPECT_EQ(DocumentWindowTitle(row.name, row.modified), row.title) << row.name;
+        EXPECT_EQ(DocumentWindowTitle(DocumentLabelText(row.name, row.modified)), row.title)
+            << row.name;
     }
 }
 
