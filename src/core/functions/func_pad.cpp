@@ -49,16 +49,17 @@ std::string CheckedSection(const TFuncPadItem& item) {
 }
 
 // What a newcomer reaches for that the keypad's grid does not have: roots,
-// powers and logarithms; trigonometry with DegToRad beside it, because the
-// angles are radians and a first 30 Sin otherwise surprises; rounding and the
-// list statistics; the loan and investment functions; today's date and If.
-// (Recip is left out: the grid's "1/x" is Recip.)
+// powers and logarithms; trigonometry; the integer part, rounding and the list
+// statistics; the loan and investment functions; today's date and If. (Recip
+// is left out: the grid's "1/x" is Recip.) The longest captions share the last
+// column, so that the pad keeps to the keypad's width; a longer one such as
+// DegToRad would widen the keypad beyond the main window's column.
 constexpr std::size_t kPadButtons = kPadRows * kPadColumns;
 constexpr std::array<std::string_view, kPadButtons> kFirstStartPad = {
-    "Sqrt", "Sqr",   "Exp", "Ln",       "Log10",   //
-    "Sin",  "Cos",   "Tan", "DegToRad", "Fact",    //
-    "Abs",  "Round", "Sum", "AVG",      "StdDev",  //
-    "PMT",  "NPV",   "IRR", "Today",    "If",
+    "Sqrt", "Sqr",  "Exp", "Ln",  "Log10",   //
+    "Sin",  "Cos",  "Tan", "Int", "Round",   //
+    "Abs",  "Fact", "Sum", "AVG", "StdDev",  //
+    "PMT",  "NPV",  "IRR", "If",  "Today",
 };
 
 bool HasPadSettings(const IConfigor& settings) {

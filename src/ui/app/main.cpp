@@ -80,8 +80,7 @@ int main(int argc, char** argv) {
     // The first start of an installed program makes its private home; the
     // settings start at their defaults and are written there on the way out.
     std::string homeError;
-    if (!quillix::CreateHomeFolder(home, &homeError))
-        std::cerr << "quillix: " << homeError << "\n";
+    if (!quillix::CreateHomeFolder(home, &homeError)) std::cerr << "quillix: " << homeError << "\n";
     quillix::SetAppHomeFolder(home);
     InstallLocaleFormats();
     quillix::TCalcConfig settings(quillix::SettingsFilePath(home));

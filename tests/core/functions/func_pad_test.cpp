@@ -119,7 +119,7 @@ TEST_F(FuncPadTest, AFirstStartFillsEveryButtonWithACatalogueFunction) {
     const Row clicks[] = {
         {0, 0, {TFuncPadAction::ApplyFunction, 1, ccFunction}},  // Sqrt on X
         {3, 0, {TFuncPadAction::OpenParamDialog, 74, 0}},        // PMT asks its arguments
-        {3, 3, {TFuncPadAction::InsertNode, 42, 0}},             // Today
+        {3, 4, {TFuncPadAction::InsertNode, 42, 0}},             // Today
     };
     for (const Row& row : clicks)
         EXPECT_EQ(creator->ClickAction(row.row * 5 + row.col), row.click);
@@ -131,7 +131,7 @@ TEST_F(FuncPadTest, ASavedPadStandsEvenWhenTheUserEmptiedIt) {
     ASSERT_TRUE(config->Flush());
     OpenSettings();
     creator->Load(&panel, false);
-    EXPECT_EQ(panel["sb_Func34"].caption, "If");
+    EXPECT_EQ(panel["sb_Func34"].caption, "Today");
 
     for (const auto& item : creator->Items()) {
         item->FuncID = 0;
