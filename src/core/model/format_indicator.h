@@ -18,4 +18,10 @@ std::string FixedFormatIndicator(const TValueFormatRecord& record);
 // format does to calculations; empty in the general format.
 std::string FixedFormatHint(const TValueFormatRecord& record);
 
+// What choosing a number of decimals does, for the hints of the controls that
+// choose it ("Significant Digits", "Decimal places").
+inline constexpr const char* kFixedDecimalsRule =
+    "A number of decimals applies to the whole calculator: every number is shown with them, "
+    "and calculations read every number rounded to them. Default shows and uses all digits.";
+
 }  // namespace quillix
