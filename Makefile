@@ -8,21 +8,29 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:de
                  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
                  LSAN_OPTIONS=report_objects=0:suppressions=$(CURDIR)/tests/ui/lsan.supp
 
-.PHONY: deps run test bench fuzz fuzz-smoke build-release build-asan format clean screenshots package
+.PHONY: deps run test bench fuzz fuzz-smoke build-release build-programs build-asan format clean screenshots package
 
 deps:
 	./scripts/install-deps.sh
 
+CONFIGURE_RELEASE := cmake -S . -B $(RELEASE_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+
 build-release: deps
-	cmake -S . -B $(RELEASE_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+	$(CONFIGURE_RELEASE)
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+# What `make run` starts: the window and quillix-cli with their libraries, not
+# the tests and benchmarks (`make test` and `make bench` build those).
+build-programs: deps
+	$(CONFIGURE_RELEASE)
+	cmake --build $(RELEASE_DIR) --target quillix quillix-cli -j $(JOBS)
 
 build-asan: deps
 	cmake -S . -B $(ASAN_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DQUILLIX_SANITIZE=ON \
 	  -DQUILLIX_WERROR=ON
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
-run: build-release
+run: build-programs
 	$(RELEASE_DIR)/src/ui/quillix
 
 test: build-asan

@@ -98,4 +98,13 @@ std::optional<double> ReadDateText(std::string_view text) {
     return DayOf(year, parts[kMonth].value, parts[kDay].value);
 }
 
+std::optional<double> ReadTypedDate(std::string_view text) {
+    text = TrimAny(text, " \t");
+    for (const char c : text) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return std::nullopt;
+    }
+    if (ParseDecimal(text)) return std::nullopt;
+    return ReadDateText(text);
+}
+
 }  // namespace quillix
