@@ -22,20 +22,39 @@ std::string Point(const std::string& name, long double x) {
     return name + "=" + FormatNumber(x);
 }
 
+std::string NoSignChange(const TRootSearch& search, const TGoalSeekAnswer& answer) {
+    return "no sign change of " + answer.Output + " minus the target between " +
+           Point(answer.Input, search.Low) + " and " + FormatNumber(search.High);
+}
+
+std::string ErrorValue(const TRootSearch& search, const TGoalSeekAnswer& answer,
+                       const std::string& message) {
+    std::string text = answer.Output + " is an error value (\"" + message + "\") at " +
+                       Point(answer.Input, search.ErrorAt);
+    if (!search.AnyGoodPoint) return text + " and at every other point tried";
+    // Where the error stopped the search on one side, the other side said no too.
+    if (!search.Bracketed) return NoSignChange(search, answer) + ", and " + text;
+    return text;
+}
+
 std::string ReasonText(const TRootSearch& search, const TGoalSeekAnswer& answer,
                        const std::string& firstError) {
     switch (search.Outcome) {
         case TRootOutcome::kFound:
             return "";
         case TRootOutcome::kNoSignChange:
-            return "no sign change of " + answer.Output + " minus the target between " +
-                   Point(answer.Input, search.Low) + " and " + FormatNumber(search.High);
+            return NoSignChange(search, answer);
         case TRootOutcome::kErrorValue:
-            return answer.Output + " is an error value at " + Point(answer.Input, search.ErrorAt) +
-                   " (" + firstError + ")";
-        case TRootOutcome::kDiscontinuity:
-            return "a discontinuity: " + answer.Output + " jumps over the target between " +
-                   Point(answer.Input, search.Low) + " and " + FormatNumber(search.High);
+            return ErrorValue(search, answer, firstError);
+        case TRootOutcome::kDiscontinuity: {
+            const std::string jump =
+                "a discontinuity: " + answer.Output + " jumps over the target ";
+            // Neighbouring numbers often show alike.
+            if (FormatNumber(search.Low) == FormatNumber(search.High))
+                return jump + "at " + Point(answer.Input, search.Low);
+            return jump + "between " + Point(answer.Input, search.Low) + " and " +
+                   FormatNumber(search.High);
+        }
         case TRootOutcome::kEvaluationLimit:
             return "no answer within " + std::to_string(kRootSearchEvaluations) + " evaluations";
     }

@@ -114,6 +114,7 @@ class RootSearcher {
 
     // Brent's method on a bracket [a, b], f(a) and f(b) of opposite signs.
     TRootSearch Refine(Point a, Point b) {
+        result_.Bracketed = true;
         const long double floor = kEpsilon * 1e-6L * std::fabs(b.x - a.x);
         Point c = a;
         long double d = b.x - a.x;
@@ -180,6 +181,7 @@ class RootSearcher {
 
     TRootSearch Finish(TRootOutcome outcome, long double x) {
         result_.Outcome = outcome;
+        result_.AnyGoodPoint = best_.has_value();
         result_.X = x;
         return result_;
     }

@@ -31,7 +31,9 @@ struct TRootSearch {
     int Evaluations = 0;
     long double Low = 0;  // kNoSignChange: the range searched; kDiscontinuity: the bracket
     long double High = 0;
-    long double ErrorAt = 0;  // kErrorValue: the first point where f failed
+    long double ErrorAt = 0;    // kErrorValue: the first point where f failed
+    bool Bracketed = false;     // a sign change was found
+    bool AnyGoodPoint = false;  // f gave a number somewhere
 };
 
 // f gives nothing where it fails.

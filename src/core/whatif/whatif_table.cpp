@@ -14,19 +14,16 @@ std::string Quoted(const std::string& name) {
     return "'" + VisibleText(TrimBlanks(name)) + "'";
 }
 
-TCalcValue& InputValue(ICalcVarsBase& vars, const std::string& name) {
-    if (const std::string problem = WhatIfInputProblem(vars, name); !problem.empty())
+void RequireTable(ICalcVarsBase& vars, const std::vector<std::string>& inputs,
+                  const std::vector<std::string>& outputs) {
+    if (const std::string problem = TableProblem(vars, inputs, outputs); !problem.empty())
         throw WhatIfRefused(problem);
-    return *vars.GetValue(name);
 }
 
-std::vector<TCalcValue*> OutputValues(ICalcVarsBase& vars, const std::vector<std::string>& names) {
+std::vector<TCalcValue*> Values(ICalcVarsBase& vars, const std::vector<std::string>& names) {
     std::vector<TCalcValue*> values;
-    for (const std::string& name : names) {
-        if (const std::string problem = WhatIfOutputProblem(vars, name); !problem.empty())
-            throw WhatIfRefused(problem);
+    for (const std::string& name : names)
         values.push_back(vars.GetValue(name));
-    }
     return values;
 }
 
@@ -71,6 +68,20 @@ std::string WhatIfOutputProblem(ICalcVarsBase& vars, const std::string& name) {
     return vars.GetValue(name) ? "" : "there is no variable " + Quoted(name);
 }
 
+std::string TableProblem(ICalcVarsBase& vars, const std::vector<std::string>& inputs,
+                         const std::vector<std::string>& outputs) {
+    for (const std::string& input : inputs) {
+        if (std::string problem = WhatIfInputProblem(vars, input); !problem.empty()) return problem;
+    }
+    if (inputs.size() == 2 && vars.GetValue(inputs[0]) == vars.GetValue(inputs[1]))
+        return "the two inputs of a table must be different variables";
+    for (const std::string& output : outputs) {
+        if (std::string problem = WhatIfOutputProblem(vars, output); !problem.empty())
+            return problem;
+    }
+    return "";
+}
+
 std::vector<std::string> WhatIfInputs(ICalcVarsBase& vars) {
     std::vector<std::string> names;
     for (const auto& entry : vars.GetItems()) {
@@ -87,10 +98,10 @@ std::string StoredName(ICalcVarsBase& vars, const std::string& name) {
 void TabulateRows(ICalcVarsBase& vars, const std::string& input,
                   std::span<const long double> points, const std::vector<std::string>& outputs,
                   const WhatIfRowSink& sink) {
-    TCalcValue& inputValue = InputValue(vars, input);
-    const std::vector<TCalcValue*> outputValues = OutputValues(vars, outputs);
+    RequireTable(vars, {input}, outputs);
+    const std::vector<TCalcValue*> outputValues = Values(vars, outputs);
     std::vector<TWhatIfCell> cells(outputValues.size());
-    TInputTrial trial(inputValue);
+    TInputTrial trial(*vars.GetValue(input));
     for (const long double x : points) {
         trial.Set(x);
         for (std::size_t j = 0; j < cells.size(); ++j)
@@ -101,15 +112,12 @@ void TabulateRows(ICalcVarsBase& vars, const std::string& input,
 
 void TabulateGridRows(ICalcVarsBase& vars, const TGridAxes& axes, const std::string& output,
                       const WhatIfRowSink& sink) {
-    TCalcValue& rowValue = InputValue(vars, axes.RowInput);
-    TCalcValue& columnValue = InputValue(vars, axes.ColumnInput);
-    if (&rowValue == &columnValue)
-        throw WhatIfRefused("the two inputs of a grid must be different variables");
-    TCalcValue& outputValue = *OutputValues(vars, {output}).front();
+    RequireTable(vars, {axes.RowInput, axes.ColumnInput}, {output});
+    const TCalcValue& outputValue = *vars.GetValue(output);
     std::vector<TWhatIfCell> cells(axes.ColumnPoints.size());
     // Both trials keep the state from before the first point.
-    TInputTrial rows(rowValue);
-    TInputTrial columns(columnValue);
+    TInputTrial rows(*vars.GetValue(axes.RowInput));
+    TInputTrial columns(*vars.GetValue(axes.ColumnInput));
     for (const long double x : axes.RowPoints) {
         rows.Set(x);
         for (std::size_t j = 0; j < cells.size(); ++j) {

@@ -46,6 +46,9 @@ struct TWhatIfCell {
 std::string WhatIfInputProblem(ICalcVarsBase& vars, const std::string& name);
 // Why the variable cannot be an output, or "".
 std::string WhatIfOutputProblem(ICalcVarsBase& vars, const std::string& name);
+// Why a table over these inputs (one or two) and outputs cannot be made, or "".
+std::string TableProblem(ICalcVarsBase& vars, const std::vector<std::string>& inputs,
+                         const std::vector<std::string>& outputs);
 // The variables that can be inputs, in the set's order.
 std::vector<std::string> WhatIfInputs(ICalcVarsBase& vars);
 // The variable's name as the set spells it (names are found without regard
