@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "core/whatif/whatif_test_support.h"
-#include "model/value_format.h"
 #include "whatif/whatif_table.h"
 #include "whatif/whatif_text.h"
 
@@ -162,14 +161,6 @@ TEST_F(WhatIfTable, TextFormsQuoteWhatWouldBreakALine) {
     EXPECT_EQ(TableText(table, TTableSeparator::kComma),
               "X,Y\n1,1.5\n2,\"bad, \"\"very\"\"\nbad\"\n");
     EXPECT_EQ(TableText(table, TTableSeparator::kTab), "X\tY\n1\t1.5\n2\tbad, \"very\"\\x0Abad\n");
-}
-
-TEST_F(WhatIfTable, CellsFollowTheDisplayFormat) {
-    Define("X", "1");
-    Define("Y", "X/3");
-    SetValueFormat(2);
-    const TWhatIfTable table = Tabulate(doc, "X", std::vector<long double>{1, 2}, {"Y"});
-    EXPECT_EQ(TableText(table, TTableSeparator::kTab), "X\tY\n1.00\t0.33\n2.00\t0.67\n");
 }
 
 }  // namespace
