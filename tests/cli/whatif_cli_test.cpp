@@ -182,7 +182,9 @@ TEST_F(WhatIfCli, RefusalsSayWhyAndWriteNothing) {
         const CliRun run = Run(row.args);
         EXPECT_EQ(run.status, row.status) << row.args.back();
         EXPECT_EQ(run.err, row.err) << row.args.back();
-        if (row.status != 0) EXPECT_EQ(run.out, "") << row.args.back();
+        if (row.status != 0) {
+            EXPECT_EQ(run.out, "") << row.args.back();
+        }
     }
     EXPECT_EQ(ReadFile(loan), before);
 }
