@@ -69,15 +69,19 @@ TMemoryListing MemoryListing(const TCalcStack& stack, bool entering) {
     return listing;
 }
 
-std::vector<TStackLevel> StackLevels(const TCalcStack& stack, int count) {
+std::string StackLevelLabel(int index) {
     static const char* const kNamed[] = {"Y", "Z", "T"};
+    // X is level 1, so the level below T is 5.
+    return index >= 0 && index < 3 ? kNamed[index] : std::to_string(index + 2);
+}
+
+std::vector<TStackLevel> StackLevels(const TCalcStack& stack, int count) {
     std::vector<TStackLevel> levels;
     const int depth = std::min(count, stack.Values.Count());
     for (int i = 0; i < depth; ++i) {
         const ValueRef& value = stack.Values.GetItem(stack.Values.Count() - 1 - i);
         TStackLevel level;
-        // X is level 1, so the level below T is 5.
-        level.Label = i < 3 ? kNamed[i] : std::to_string(i + 2);
+        level.Label = StackLevelLabel(i);
         if (value) {
             level.Value = value->FormatValue(kGroupedStyle);
             level.Formula = value->GetFormulaText();

@@ -55,6 +55,9 @@ struct TStackLevel {
     std::string Formula;  // formula text
 };
 
+// The name of the level index places above X (0: "Y", 1: "Z", 2: "T", 3: "5", ...).
+std::string StackLevelLabel(int index);
+
 // The levels above X, the top of the value stack (Y) first: at most count,
 // and no more than the stack holds.
 std::vector<TStackLevel> StackLevels(const TCalcStack& stack, int count);

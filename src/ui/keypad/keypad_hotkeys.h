@@ -17,6 +17,11 @@ class QWidget;
 
 namespace quillix {
 
+// A list in the keypad's window that has the focus and carries this property
+// (true) keeps its moving and choosing keys (arrows, Page Up/Down, Home, End,
+// Enter); every other key still reaches the keypad.
+inline constexpr const char* kKeepsListKeysProperty = "keepsListKeys";
+
 class TKeypadHotkeys final : public QObject {
     Q_OBJECT
   public:
@@ -33,18 +38,22 @@ class TKeypadHotkeys final : public QObject {
     bool RespectsModal() const { return respectModal_; }
     // While this widget has the focus, the keys type into it instead.
     void SetTypingField(QWidget* field) { typingField_ = field; }
+    // The stack's keys work (Stack-style RPN); see TKeyStroke::StackKeys.
+    void SetStackKeys(bool live) { stackKeys_ = live; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     bool KeypadWindowActive() const;
+    static bool ListKeepsKey(int key);
 
     QPointer<QWidget> keypad_;
     QPointer<QWidget> typingField_;
     TAct act_;
     bool registered_ = false;
     bool respectModal_ = true;
+    bool stackKeys_ = false;
 };
 
 // The stroke of a Qt key event, for KeyCommand.
