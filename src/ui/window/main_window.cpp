@@ -39,6 +39,7 @@
 #include "vars/calc_vars.h"
 #include "vars/user_libraries.h"
 #include "vars_view/vars_view.h"
+#include "window/tape_dock.h"
 #include "window/tray_icon.h"
 
 namespace quillix {
@@ -101,6 +102,7 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
     // The creation handler, in its order.
     hintFilter_ = new THintFilter(this);
     qApp->installEventFilter(hintFilter_);
+    BuildTape();
     BuildMenus();
     BuildSkinsMenu();
     // Settings are saved as they change; a save that fails is told once a run.
@@ -148,6 +150,7 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
 }
 
 Tfrm_main::~Tfrm_main() {
+    StopFollowingTapeShown();
     vars_->RemoveListener(&documentEvents_);
     if (TCalcConfig* config = CalcConfig) config->SetFailureReporter({});
     qApp->removeEventFilter(this);
@@ -218,6 +221,8 @@ void Tfrm_main::ConfigChanged(TCalcConfig&, const std::string& section, std::int
         keypadHints_ = flag;
         hintFilter_->SetKeypadHints(flag);
         keypadHintAction_->setChecked(flag);
+    } else if (IsSettingKey(section, key, TSetting::MainKeepTape)) {
+        tapeDock_->SetKeep(flag);
     } else if (IsSettingKey(section, key, TSetting::MainAutoSaveParam)) {
         autoSaveParamAction_->setChecked(flag);
     } else if (IsSettingKey(section, key, TSetting::MainValueFormat) ||
@@ -290,10 +295,12 @@ void Tfrm_main::closeEvent(QCloseEvent* event) {
         return;
     }
     closing_ = true;
+    StopFollowingTapeShown();
     helpHook_.reset();
     if (IConfigor* settings = Settings())
         settings->RemoveChangeHandler(TConfigChangeHandler::Bind<&Tfrm_main::ConfigChanged>(*this));
     SaveSettings();
+    tapeDock_->SaveNow();
     // Saved here rather than at process end, so that a failure can still be shown.
     if (TCalcConfig* config = CalcConfig) config->Flush();
     if (memoryView_) memoryView_->close();

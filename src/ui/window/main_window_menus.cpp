@@ -67,6 +67,8 @@ void Tfrm_main::BuildMenus() {
     connect(AddAction(edit, "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)), &QAction::triggered,
             this, [this] { keypad_->PasteFromClipboard(); });
 
+    BuildViewMenu();
+
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     alwaysOnTopAction_ = AddAction(options, "&Always On Top");
     autoSaveParamAction_ = AddAction(options, "Auto-save function parameters");
