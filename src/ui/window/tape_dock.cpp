@@ -22,6 +22,7 @@ namespace {
 // A pause after the last new line before the file is written, so that a run
 // of calculations costs one write.
 constexpr int kSaveDelayMs = 2000;
+constexpr int kLineChars = 24;
 
 void ToClipboard(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
@@ -42,6 +43,8 @@ TTapeDock::TTapeDock(TCalcEngine& engine, IKeypad& keypad, ICalcVarsBase* vars, 
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);        // a new line measures one row, not the list
     list_->setTextElideMode(Qt::ElideLeft);  // the value at the end stays in view
+    // Room for a typical line ("(1,234.5+7)*2 = 2,483"); longer ones show their end.
+    list_->setMinimumWidth(list_->fontMetrics().averageCharWidth() * kLineChars);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     list_->setProperty(kKeepsListKeysProperty, true);
     list_->installEventFilter(this);
@@ -61,8 +64,13 @@ TTapeDock::TTapeDock(TCalcEngine& engine, IKeypad& keypad, ICalcVarsBase* vars, 
     keeper_->Start(keep);
     list_->scrollToBottom();
     // Each new line: the newest in view, the file written after a pause.
+    // Scrolling lays the list out: once after a run of lines, not per line.
+    scrollTimer_ = new QTimer(this);
+    scrollTimer_->setSingleShot(true);
+    scrollTimer_->setInterval(0);
+    connect(scrollTimer_, &QTimer::timeout, list_, &QListView::scrollToBottom);
     connect(model_.get(), &QAbstractItemModel::rowsInserted, this, [this] {
-        list_->scrollToBottom();
+        scrollTimer_->start();
         saveTimer_->start();
     });
     connect(model_.get(), &QAbstractItemModel::modelReset, saveTimer_, qOverload<>(&QTimer::start));

@@ -69,6 +69,7 @@ class TTapeDock final : public QDockWidget {
     QListView* list_ = nullptr;
     QMenu* menu_ = nullptr;
     QTimer* saveTimer_ = nullptr;
+    QTimer* scrollTimer_ = nullptr;
     std::vector<QAction*> lineActions_;  // need a line
     std::vector<QAction*> tapeActions_;  // need a tape with lines
     int menuRow_ = -1;
