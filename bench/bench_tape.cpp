@@ -16,20 +16,12 @@
 
 #define QUILLIX_BENCH_COUNT_HEAP
 #include "bench_support.h"
+#include "tape_lines.h"
 
 namespace quillix {
 namespace {
 
-// A line as a typical calculation leaves it.
-TTapeEntry TypicalLine(int n) {
-    TTapeEntry entry;
-    entry.Formula = "(1234.5+" + std::to_string(n) + ")*Sqrt(2)/Rate";
-    entry.Shown = "1,795.5463" + std::to_string(n % 10);
-    entry.Number = 1795.5463L + n;
-    entry.Time = 1700000000000 + n;
-    entry.Value = TCalcValue::New(entry.Number);
-    return entry;
-}
+using bench::TypicalLine;
 
 void FillTape(TTape& tape) {
     for (int n = 0; n < kTapeLimit; ++n)

@@ -15,20 +15,13 @@
 
 #include "keypad/keypad_frame.h"
 #include "tape/tape.h"
+#include "tape_lines.h"
 #include "window/tape_dock.h"
 
 namespace quillix {
 namespace {
 
-TTapeEntry TypicalLine(int n) {
-    TTapeEntry entry;
-    entry.Formula = "(1234.5+" + std::to_string(n) + ")*Sqrt(2)/Rate";
-    entry.Shown = "1,795.5463" + std::to_string(n % 10);
-    entry.Number = 1795.5463L + n;
-    entry.Time = 1700000000000 + n;
-    entry.Value = TCalcValue::New(entry.Number);
-    return entry;
-}
+using bench::TypicalLine;
 
 // A keypad with the tape docked beside it, shown, the tape full.
 struct TShownTape {
