@@ -12,6 +12,11 @@ TCalcVars::TCalcVars() {
 }
 
 TCalcVars::~TCalcVars() {
+    // The recorder hears no more: the last Clear is no change to undo.
+    if (IVarsEditRecorder* recorder = EditRecorder()) {
+        SetEditRecorder(nullptr);
+        recorder->DocumentGone();
+    }
     HoldProgram(nullptr);
     Clear();
     if (CalcVarsIntf() == this) SetCalcVarsIntf(nullptr);
@@ -112,8 +117,12 @@ bool TCalcVars::SaveAs(TUserFuncFolder& folder, const std::string& name, std::st
 
 void TCalcVars::New() {
     HoldProgram(nullptr);
-    Clear();
+    {
+        const TRecordingPause pause(*this);
+        Clear();
+    }
     SetModified(false);
+    if (IVarsEditRecorder* recorder = ActiveRecorder()) recorder->DocumentReplaced(true);
     isNew_ = true;
     Notify(vaNewDocument, -1, nullptr, {});
 }
