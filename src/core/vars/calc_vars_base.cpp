@@ -294,7 +294,7 @@ void TCalcVarsBase::Append(std::unique_ptr<TCalcValueWarper> entry) {
 }
 
 template <class Read>
-bool TCalcVarsBase::Load(Read read, std::string* error) {
+bool TCalcVarsBase::Load(Read read, std::string* error, bool unsaved) {
     bool loaded = true;
     const unsigned clearsBefore = clearCount_;
     {
@@ -309,15 +309,19 @@ bool TCalcVarsBase::Load(Read read, std::string* error) {
     }
     AfterLoad();
     if (IVarsEditRecorder* recorder = ActiveRecorder(); recorder && clearsBefore != clearCount_)
-        recorder->DocumentReplaced(loaded);
+        recorder->DocumentReplaced(loaded && !unsaved);
     if (!loaded) return false;
-    modified_ = false;
+    modified_ = unsaved;
     Notify(vaLoaded, -1, nullptr, kNoName);
     return true;
 }
 
 bool TCalcVarsBase::LoadFromFile(const std::string& fileName, std::string* error) {
     return Load([&] { LoadVarsDocumentFile(fileName, *this); }, error);
+}
+
+bool TCalcVarsBase::LoadUnsavedText(std::string_view text, std::string* error) {
+    return Load([&] { ReadVarsDocumentText(text, *this); }, error, true);
 }
 
 bool TCalcVarsBase::LoadFromDocument(const pugi::xml_document& document, std::string* error) {

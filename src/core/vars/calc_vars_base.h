@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -92,6 +93,8 @@ class TCalcVarsBase : public virtual ICalcVarsBase, private IVarsDocumentSink {
     void RemoveAllEntries();
     // Called at the end of every load, whether it succeeded or not.
     virtual void AfterLoad() {}
+    // Loads a Vars document text as unsaved work: the set stays modified.
+    bool LoadUnsavedText(std::string_view text, std::string* error);
     // Tells the recorder, unless recording is paused.
     void Record(TVarsEdit edit, int index, const std::string& name = {});
     // While one lives, changes are not recorded: whoever pauses reports what
@@ -116,8 +119,9 @@ class TCalcVarsBase : public virtual ICalcVarsBase, private IVarsDocumentSink {
     ICalcVarsBase& VarsForNames() override { return *this; }
     void Append(std::unique_ptr<TCalcValueWarper> entry) override;
     void IndexEntry(TCalcValueWarper* entry);
+    // unsaved: the loaded set is modified (unsaved work brought back).
     template <class Read>
-    bool Load(Read read, std::string* error);
+    bool Load(Read read, std::string* error, bool unsaved = false);
 
     void RemoveEntryAt(int index);
     void InsertEntryAt(int index, std::unique_ptr<TCalcValueWarper> entry);

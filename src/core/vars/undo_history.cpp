@@ -142,7 +142,7 @@ void TUndoHistory::Commit(std::unique_ptr<TStep> step) {
 
 void TUndoHistory::DropOldest() {
     bytes_ -= steps_.front()->Bytes;
-    steps_.erase(steps_.begin());
+    steps_.pop_front();
     --position_;
     if (savedAt_) savedAt_ = *savedAt_ == 0 ? std::nullopt : std::optional(*savedAt_ - 1);
 }

@@ -15,6 +15,7 @@
 // number of steps and a memory budget, the oldest steps going first.
 
 #include <cstddef>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -82,7 +83,7 @@ class TUndoHistory final : private IVarsEditRecorder {
 
     TCalcVarsBase* document_;
     TUndoLimits limits_;
-    std::vector<std::unique_ptr<TStep>> steps_;
+    std::deque<std::unique_ptr<TStep>> steps_;
     std::size_t position_ = 0;
     // The position of the state last saved or opened; none once it is out of reach.
     std::optional<std::size_t> savedAt_ = 0;
