@@ -71,6 +71,7 @@ void TUndoHistory::Apply(TStep& step, bool forward) {
         savedAt_.reset();
         restorer.SetModified(true);
     }
+    Changed();
 }
 
 void TUndoHistory::Clear() {
@@ -83,6 +84,7 @@ void TUndoHistory::Clear() {
         open_->Records.clear();
         open_->Labels.clear();
     }
+    Changed();
 }
 
 // --- Recording ------------------------------------------------------------------
@@ -138,6 +140,7 @@ void TUndoHistory::Commit(std::unique_ptr<TStep> step) {
     // be undone.
     while (steps_.size() > limits_.Steps || (bytes_ > limits_.Bytes && steps_.size() > 1))
         DropOldest();
+    Changed();
 }
 
 void TUndoHistory::DropOldest() {
@@ -175,6 +178,7 @@ void TUndoHistory::DocumentSaved() {
     } else {
         savedAt_ = position_;
     }
+    Changed();
 }
 
 void TUndoHistory::DocumentGone() {

@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,6 +52,11 @@ class TUndoHistory final : private IVarsEditRecorder {
     bool Redo();
     // Forgets every step.
     void Clear();
+    // Called whenever what can be undone or redone may have changed: a step
+    // recorded, undone or redone, the history cleared, the document saved. A
+    // step is recorded before its change is made: look at the document later,
+    // not inside the call.
+    void SetOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
 
     std::size_t StepCount() const { return steps_.size(); }
     // How many steps can be undone.
@@ -80,6 +86,9 @@ class TUndoHistory final : private IVarsEditRecorder {
     void DropOldest();
     void Apply(TStep& step, bool forward);
     static std::size_t BytesOf(const TStep& step);
+    void Changed() const {
+        if (onChange_) onChange_();
+    }
 
     TCalcVarsBase* document_;
     TUndoLimits limits_;
@@ -92,6 +101,7 @@ class TUndoHistory final : private IVarsEditRecorder {
     int groupDepth_ = 0;
     bool applying_ = false;
     bool spoiled_ = false;  // a change came in while a step was being applied
+    std::function<void()> onChange_;
 };
 
 }  // namespace quillix

@@ -137,9 +137,12 @@ void TValueImage::AddNamed(const TCalcValue& value, ICalcVarsBase& set) {
         items_.push_back(Item{.text = AddText(value.Name()), .tag = Tag::Named});
         return;
     }
-    items_.push_back(
-        Item{.count = static_cast<std::int32_t>(foreign_.size()), .tag = Tag::Foreign});
-    foreign_.emplace_back(const_cast<TCalcValue*>(&value));
+    Item item{.number = value.Number(),
+              .text = AddText(value.Name()),
+              .kind = value.CVType(),
+              .tag = Tag::Foreign};
+    if (!value.ErrorText().empty()) item.list2 = AddText(value.ErrorText());
+    items_.push_back(item);
 }
 
 std::int32_t TValueImage::AddText(const std::string& text) {
@@ -201,7 +204,9 @@ void TValueImage::ApplyTo(TCalcValue& value, ICalcVarsBase& set) const {
                 child = ValueRef(set.GetValue(Text(item.text)));
                 break;
             case Tag::Foreign:
-                child = foreign_[static_cast<std::size_t>(item.count)];
+                child = TCalcValue::New(item.number, item.kind);
+                child->SetErrorText(Text(item.list2));
+                child->SetName(Text(item.text));
                 break;
             case Tag::Shared:
                 child = ValueRef(byOrdinal[static_cast<std::size_t>(item.count)]);
@@ -250,9 +255,8 @@ void TValueImage::ApplyNumbersTo(TCalcValue& value) const {
 }
 
 std::size_t TValueImage::Bytes() const {
-    std::size_t bytes = sizeof(*this) + items_.capacity() * sizeof(Item) +
-                        texts_.capacity() * sizeof(std::string) +
-                        foreign_.capacity() * sizeof(ValueRef);
+    std::size_t bytes =
+        sizeof(*this) + items_.capacity() * sizeof(Item) + texts_.capacity() * sizeof(std::string);
     for (const std::string& text : texts_)
         bytes += text.capacity() > 15 ? text.capacity() + 1 : std::size_t{0};
     return bytes;

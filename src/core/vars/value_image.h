@@ -22,7 +22,8 @@ class TCalcOperate;
 class TValueImage {
   public:
     // The content of value (not its name) and its tree. The variables of set
-    // are kept by name; any other named value is kept as the formula held it.
+    // are kept by name; a named value of no variable of set (a variable of a
+    // set that is gone) by its name and number, to come back as a copy.
     static TValueImage Capture(const TCalcValue& value, ICalcVarsBase& set);
 
     // Gives value this content: its tree is rebuilt over the variables of set
@@ -39,13 +40,14 @@ class TValueImage {
   private:
     enum class Tag : std::uint8_t { Value, Node, Named, Foreign, Shared, Null };
     struct Item {
-        long double number = 0;           // Value
+        long double number = 0;           // Value, Foreign
         const char* className = nullptr;  // Node
-        std::int32_t text = -1;           // Value: error text; Node: first name; Named: name
-        std::int32_t count = 0;   // Node: operands; Shared: the value's ordinal; Foreign: index
-        std::int32_t list1 = -1;  // Node: list sizes of a multi-argument function (-1: none)
-        std::int32_t list2 = -1;
-        std::uint8_t kind = 0;  // Value: the kind; Node: the function's identifier
+        // Value: error text; Node: first name; Named, Foreign: name.
+        std::int32_t text = -1;
+        std::int32_t count = 0;   // Node: operands; Shared: the value's ordinal
+        std::int32_t list1 = -1;  // Node: list sizes of a multi-argument function (-1: none);
+        std::int32_t list2 = -1;  // Foreign: error text
+        std::uint8_t kind = 0;    // Value, Foreign: the kind; Node: the function's identifier
         Tag tag = Tag::Value;
         bool hasTree = false;  // Value
     };
@@ -60,7 +62,6 @@ class TValueImage {
 
     std::vector<Item> items_;
     std::vector<std::string> texts_;
-    std::vector<ValueRef> foreign_;
     bool shared_ = false;
 };
 

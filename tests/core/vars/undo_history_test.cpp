@@ -120,6 +120,19 @@ TEST_F(UndoHistoryTest, UndoOfANewValueBringsBackDependantsAndHoldersOutsideTheD
     EXPECT_EQ(outside->CVType(), cvError);
 }
 
+TEST_F(UndoHistoryTest, AVariableOfASetThatIsGoneComesBackByNameAndNumber) {
+    {
+        TCalcVarsBase gone;
+        gone.Add("Ext", Num(40));
+        set.Add("E", Make<TCalcOperatePlus>(gone.GetValue("Ext")->MakeReference(), Num(2)));
+    }
+    const std::string before = DocumentText(set);
+    set.SetValue("E", Num(0));
+    ASSERT_TRUE(history->Undo());
+    EXPECT_EQ(DocumentText(set), before);
+    EXPECT_EQ(Formula("E"), "Ext+2");
+}
+
 // The rows a view shows, kept by the events alone as the variables view does.
 struct RowMirror {
     explicit RowMirror(TCalcVarsBase& s) : set(s) {
@@ -275,6 +288,31 @@ TEST(UndoLifetime, EitherTheDocumentOrTheHistoryMayGoFirst) {
     }
     EXPECT_TRUE(other.Add("B", Num(2)));
     EXPECT_EQ(other.EditRecorder(), nullptr);
+}
+
+TEST(UndoNotice, TheWindowHearsOfEveryChangeOfWhatCanBeUndone) {
+    TempFolder folder;
+    TCalcVars document;
+    TUndoHistory history(document);
+    int notices = 0;
+    history.SetOnChange([&] { ++notices; });
+    const std::function<void()> actions[] = {
+        [&] { document.Add("A", Num(1)); },
+        [&] { history.Undo(); },
+        [&] { history.Redo(); },
+        [&] { document.SaveToFile(folder.File("a.prg"), nullptr); },
+        [&] {
+            const TEditGroup group(&document, "Two");
+            document.Add("B", Num(2));
+            document.Add("C", Num(3));
+        },
+        [&] { document.New(); },
+    };
+    for (std::size_t i = 0; i < std::size(actions); ++i) {
+        const int before = notices;
+        actions[i]();
+        EXPECT_GT(notices, before) << "action " << i;
+    }
 }
 
 struct CaptionCase {
