@@ -14,10 +14,10 @@ TRecoveryAction TRecoveryPolicy::Next(Clock::time_point now, bool modified) {
     return TRecoveryAction::Write;
 }
 
-std::optional<TRecoveryPolicy::Clock::time_point> TRecoveryPolicy::NextCheck() const {
+std::optional<TRecoveryPolicy::Clock::duration> TRecoveryPolicy::Wait(Clock::time_point now) const {
     if (!changed_) return std::nullopt;
-    if (!lastWrite_) return Clock::time_point::min();
-    return *lastWrite_ + kInterval;
+    if (!lastWrite_ || now - *lastWrite_ >= kInterval) return Clock::duration::zero();
+    return *lastWrite_ + kInterval - now;
 }
 
 void TRecoveryPolicy::Written(Clock::time_point now) {

@@ -23,11 +23,14 @@ class TRecoveryPolicy {
     // What to do at now, for a document with (modified) or without unsaved
     // changes. The caller does it and reports it (Written, Removed).
     TRecoveryAction Next(Clock::time_point now, bool modified);
-    // When to ask again: the moment a waiting change may be written; none when
-    // no change waits.
-    std::optional<Clock::time_point> NextCheck() const;
+    // How long to wait before asking again at now: until a waiting change may
+    // be written; none when no change waits.
+    std::optional<Clock::duration> Wait(Clock::time_point now) const;
     void Written(Clock::time_point now);
     void Removed() { copyExists_ = false; }
+    // A copy is on disk already (brought back at start): it goes when nothing
+    // is unsaved.
+    void CopyOnDisk() { copyExists_ = true; }
 
   private:
     std::optional<Clock::time_point> lastWrite_;

@@ -36,6 +36,17 @@ const char* Verb(TVarsEdit edit) {
     return "";
 }
 
+std::string MenuText(const char* verb, const std::string& caption) {
+    std::string text = verb;
+    if (caption.empty()) return text;
+    text += ' ';
+    for (const char c : caption) {
+        if (c == '&') text += '&';
+        text += c;
+    }
+    return text;
+}
+
 std::string OneChange(const TEditLabel& label) {
     switch (label.Edit) {
         case TVarsEdit::Clear:
@@ -63,8 +74,15 @@ std::string StepCaption(const std::vector<TEditLabel>& labels) {
     // The same change more than once (Move Up twice) is named once.
     if (names.size() == 1 || edit == TVarsEdit::Clear || edit == TVarsEdit::Description)
         return OneChange(labels.back());
-    if (edit == TVarsEdit::Rename) return "Rename " + std::to_string(names.size()) + " variables";
     return std::string(Verb(edit)) + " " + std::to_string(names.size()) + " variables";
+}
+
+std::string UndoMenuText(const std::string& caption) {
+    return MenuText("&Undo", caption);
+}
+
+std::string RedoMenuText(const std::string& caption) {
+    return MenuText("&Redo", caption);
 }
 
 }  // namespace quillix

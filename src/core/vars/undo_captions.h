@@ -23,4 +23,10 @@ struct TEditLabel {
 // "Changes" for a mixture; empty for none.
 std::string StepCaption(const std::vector<TEditLabel>& labels);
 
+// The menu texts: "&Undo Delete 'Rate'", "&Redo Delete 'Rate'" ("&Undo" and
+// "&Redo" alone when there is no step); an "&" of a name is doubled, so that it
+// shows and marks no key.
+std::string UndoMenuText(const std::string& caption);
+std::string RedoMenuText(const std::string& caption);
+
 }  // namespace quillix

@@ -15,6 +15,7 @@
 #include "support/temp_folder.h"
 #include "vars/calc_vars.h"
 #include "vars/recovery_copy.h"
+#include "vars/recovery_keeper.h"
 #include "vars/recovery_policy.h"
 #include "vars/recovery_store.h"
 #include "vars/recovery_writer.h"
@@ -63,20 +64,21 @@ TEST(RecoveryPolicy, WritesOnlyAfterAChangeAtMostEveryTenSecondsAndRemovesWhenNo
     }
 }
 
-TEST(RecoveryPolicy, AChangeIsWrittenWithinTenSecondsWhenTheWindowAsksAtNextCheck) {
+TEST(RecoveryPolicy, AChangeIsWrittenWithinTenSecondsWhenTheWindowWaitsAsToldOnly) {
     TRecoveryPolicy policy;
     const auto start = TRecoveryPolicy::Clock::time_point{} + seconds(1000);
     policy.Changed();
     ASSERT_EQ(policy.Next(start, true), TRecoveryAction::Write);
     policy.Written(start);
-    EXPECT_FALSE(policy.NextCheck());
+    EXPECT_FALSE(policy.Wait(start));
     for (int change : {1, 7, 9}) {
         policy.Changed();
         EXPECT_EQ(policy.Next(start + seconds(change), true), TRecoveryAction::None);
     }
-    ASSERT_TRUE(policy.NextCheck());
-    EXPECT_EQ(*policy.NextCheck(), start + seconds(10));
-    EXPECT_EQ(policy.Next(*policy.NextCheck(), true), TRecoveryAction::Write);
+    ASSERT_TRUE(policy.Wait(start + seconds(9)));
+    EXPECT_EQ(*policy.Wait(start + seconds(9)), seconds(1));
+    EXPECT_EQ(policy.Next(start + seconds(9) + *policy.Wait(start + seconds(9)), true),
+              TRecoveryAction::Write);
 }
 
 TEST(RecoveryCopyText, ReadsBackWhatWasWrittenAndRefusesDamagedForms) {
@@ -236,6 +238,105 @@ TEST_F(RecoveryRestore, AProgramNoLongerInTheLibraryComesBackAsANewOne) {
     std::string error;
     EXPECT_FALSE(document.LoadRecovered("", "<Vars><ValueWarper/></Vars>", &error));
     EXPECT_FALSE(error.empty());
+}
+
+}  // namespace
+}  // namespace quillix::test
+
+namespace quillix::test {
+namespace {
+
+class RecoveryKeeperTest : public RecoveryRestore {
+  protected:
+    std::string CopyOnDisk(TRecoveryKeeper& keeper) {
+        keeper.Flush();
+        const std::string path = home.Path() + "/Recovery";
+        for (const auto& file : std::filesystem::directory_iterator(path)) {
+            if (file.path().extension() == ".recovery") return ReadFile(file.path());
+        }
+        return "";
+    }
+    std::string Document() {
+        return BuildVarsDocumentText(document.Description(), document.Items());
+    }
+    const TRecoveryKeeper::Clock::time_point start =
+        TRecoveryKeeper::Clock::time_point{} + seconds(5000);
+};
+
+TEST_F(RecoveryKeeperTest, KeepsTheCopyInStepWithTheDocumentAndRemovesItOnSave) {
+    TRecoveryKeeper keeper(document, home.Path(), "");
+    document.Add("A", Num(1));
+    keeper.Changed();
+    EXPECT_FALSE(keeper.Act(start));
+    const std::string first = CopyOnDisk(keeper);
+    ASSERT_TRUE(ParseRecoveryCopy(first, nullptr));
+    EXPECT_EQ(ParseRecoveryCopy(first, nullptr)->Document, Document());
+
+    document.Add("B", Num(2));
+    keeper.Changed();
+    EXPECT_EQ(keeper.Act(start + seconds(3)), seconds(7));
+    EXPECT_EQ(CopyOnDisk(keeper), first);
+    EXPECT_FALSE(keeper.Act(start + seconds(10)));
+    EXPECT_EQ(ParseRecoveryCopy(CopyOnDisk(keeper), nullptr)->Document, Document());
+
+    ASSERT_TRUE(document.SaveNew(libraries.Programs(), "Kept", nullptr));
+    keeper.Act(start + seconds(11));
+    EXPECT_EQ(CopyOnDisk(keeper), "");
+    EXPECT_EQ(keeper.TakeProblems(), "");
+}
+
+TEST_F(RecoveryKeeperTest, TheNextStartOffersTheCopyAKilledInstanceLeft) {
+    document.Add("A", Num(1));
+    ASSERT_TRUE(document.SaveNew(libraries.Programs(), "Loan", nullptr));
+    document.Add("B", Num(2));
+    const std::string unsaved = Document();
+    {
+        TRecoveryKeeper killed(document, home.Path(), "");
+        killed.Changed();
+        killed.Act(start);
+        killed.Flush();
+    }
+    document.New();
+    TRecoveryKeeper keeper(document, home.Path(), "");
+    const std::optional<TRecoveryCopy> copy = keeper.LeftCopy();
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->ProgramName, "Loan");
+    ASSERT_TRUE(keeper.Restore(*copy, nullptr));
+    EXPECT_EQ(Document(), unsaved);
+    EXPECT_EQ(document.GetName(), "Loan");
+    // Nothing changed since: the copy stays as it is until the work is saved.
+    EXPECT_FALSE(keeper.Act(start + seconds(60)));
+    EXPECT_NE(CopyOnDisk(keeper), "");
+    ASSERT_TRUE(document.Save(nullptr));
+    keeper.Act(start + seconds(61));
+    EXPECT_EQ(CopyOnDisk(keeper), "");
+}
+
+TEST_F(RecoveryKeeperTest, ACopyThatDoesNotReadIsSetAsideAndDiscardRemovesAtOnce) {
+    {
+        TRecoveryStore left(home.Path(), "");
+        // Readable as XML, but two variables of one name.
+        const std::string entry =
+            "<ValueWarper Type=\"0\" Description=\"\"><CalcValue Name=\"A\" Value=\"1\" "
+            "IsNamed=\"True\" CVType=\"0\"/></ValueWarper>";
+        left.Write(
+            RecoveryCopyText(
+                {"", 1, "<Vars Version=\"1.0\" Description=\"\">" + entry + entry + "</Vars>"}),
+            nullptr);
+    }
+    TRecoveryKeeper keeper(document, home.Path(), "");
+    const std::optional<TRecoveryCopy> copy = keeper.LeftCopy();
+    ASSERT_TRUE(copy);
+    std::string error;
+    EXPECT_FALSE(keeper.Restore(*copy, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(keeper.LeftCopy());
+
+    document.Add("A", Num(1));
+    keeper.Changed();
+    keeper.Act(start);
+    keeper.Discard();
+    EXPECT_EQ(CopyOnDisk(keeper), "");
 }
 
 }  // namespace

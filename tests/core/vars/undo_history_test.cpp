@@ -335,5 +335,11 @@ TEST(UndoCaptions, NameTheStepByItsChanges) {
         EXPECT_EQ(StepCaption(c.labels), c.caption);
 }
 
+TEST(UndoCaptions, MenuTextsShowAnAmpersandOfANameAsItIs) {
+    EXPECT_EQ(UndoMenuText(""), "&Undo");
+    EXPECT_EQ(RedoMenuText("Delete 'Rate'"), "&Redo Delete 'Rate'");
+    EXPECT_EQ(UndoMenuText("Run 'R&D'"), "&Undo Run 'R&&D'");
+}
+
 }  // namespace
 }  // namespace quillix::test
