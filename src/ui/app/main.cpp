@@ -81,10 +81,8 @@ int main(int argc, char** argv) {
     // settings start at their defaults and are written there on the way out.
     std::string homeError;
     if (!quillix::CreateHomeFolder(home, &homeError))
-        std::cerr << "quillix: " << homeError
-                  << "
-                     ";
-            quillix::SetAppHomeFolder(home);
+        std::cerr << "quillix: " << homeError << "\n";
+    quillix::SetAppHomeFolder(home);
     InstallLocaleFormats();
     quillix::TCalcConfig settings(quillix::SettingsFilePath(home));
     std::vector<std::string> commandLine(argv, argv + argc);
