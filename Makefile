@@ -18,7 +18,8 @@ build-release: deps
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DQUILLIX_SANITIZE=ON
+	cmake -S . -B $(ASAN_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DQUILLIX_SANITIZE=ON \
+	  -DQUILLIX_WERROR=ON
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
 run: build-release

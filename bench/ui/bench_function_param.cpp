@@ -5,11 +5,11 @@
 
 #include <QApplication>
 
-#include "app/app_home.h"
 #include "config/calc_config.h"
 #include "config/last_data.h"
 #include "dialogs/function_param_dialog.h"
 #include "functions/func_catalogue.h"
+#include "platform/app_home.h"
 #include "support/temp_folder.h"
 
 namespace quillix {

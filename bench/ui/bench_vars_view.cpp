@@ -12,8 +12,8 @@
 #include "bench_support.h"
 #include "model/operate_binary.h"
 #include "vars/calc_vars.h"
-#include "vars_model.h"
-#include "vars_view.h"
+#include "vars_view/vars_model.h"
+#include "vars_view/vars_view.h"
 
 namespace quillix {
 namespace {

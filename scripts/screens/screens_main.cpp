@@ -16,16 +16,15 @@
 #include <functional>
 #include <iostream>
 
-#include "app/app_home.h"
-#include "calc_drop_down.h"
 #include "common/date_format.h"
 #include "config/calc_config.h"
 #include "dialog_launchers_all.h"
+#include "drop_down/calc_drop_down.h"
 #include "engine/keypad_keys.h"
-#include "formula_field.h"
-#include "keypad_frame.h"
-#include "main_window.h"
+#include "keypad/formula_field.h"
+#include "keypad/keypad_frame.h"
 #include "model/formula_reader.h"
+#include "platform/app_home.h"
 #include "platform/skins.h"
 #include "tools/date_calculations_window.h"
 #include "tools/finance_box.h"
@@ -33,6 +32,7 @@
 #include "tools/unit_converter_window.h"
 #include "vars/calc_vars.h"
 #include "vars/library_call_runner.h"
+#include "window/main_window.h"
 
 namespace quillix {
 namespace {

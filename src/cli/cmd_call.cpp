@@ -55,16 +55,8 @@ TCalcOperateMultiFunc::ValueList ParseListArgument(const TFuncParamDef& param,
     return values;
 }
 
-std::string ArgumentCountText(std::size_t count) {
-    return std::to_string(count) + (count == 1 ? " argument" : " arguments");
-}
-
 [[noreturn]] void FailArgumentCount(const TFuncDataItem& row, std::size_t given) {
-    const TArgumentCount count = CatalogueArgumentCount(row);
-    std::string expected = count.Required == count.Total ? ArgumentCountText(count.Total)
-                                                         : std::to_string(count.Required) + " to " +
-                                                               ArgumentCountText(count.Total);
-    if (count.Total == 0) expected = "no arguments";
+    std::string expected = ArgumentCountText(row);
     std::string names = row.MultiParam ? "" : "X";
     for (const TFuncParamDef& param : row.Params)
         names += (names.empty() ? "" : ", ") + param.Name;

@@ -12,7 +12,6 @@
 #include "cli_context.h"
 #include "common/calc_error.h"
 #include "config/calc_config.h"
-#include "config/ini_values.h"
 #include "config/settings_table.h"
 #include "engine/calc_engine.h"
 #include "engine/engine_readback.h"
@@ -31,9 +30,7 @@ namespace {
 // settings are only read.
 std::uint8_t StartingMode(const std::string& home) {
     const TCalcConfig settings(SettingsFilePath(home));
-    const TSettingDef& def = SettingDef(TSetting::KeypadInputMode);
-    const int mode = settings.ReadInteger(def.Section, def.Key,
-                                          ParseIniInteger(def.Default).value_or(kInputModeAlg));
+    const int mode = ReadIntegerSetting(settings.Configor(), TSetting::KeypadInputMode);
     return mode == kInputModeAlg ? kModeALG : kModeRPN;
 }
 

@@ -10,7 +10,7 @@
 #include "common/calc_error.h"
 #include "engine/keypad_keys.h"
 #include "functions/func_catalogue.h"
-#include "model/operate_func.h"
+#include "model/function_call.h"
 #include "vars/calc_vars.h"
 #include "vars/library_names.h"
 
@@ -32,10 +32,12 @@ KeyAction ApplyFunction(std::uint8_t funcId) {
 
 // A function without parameters (Today) is inserted as a finished value, as
 // the keypad's function menu does without opening a dialog.
-KeyAction InsertFunction(std::uint8_t funcId) {
-    return [funcId](KeysSession& session) {
+// A function without parameters, as a node of its own (the catalogue's rows
+// live as long as the program).
+KeyAction InsertFunction(const TFuncDataItem& row) {
+    return [&row](KeysSession& session) {
         TCalcCommondData data;
-        data.Value = TCalcValue::NewComputed(std::make_unique<TCalcOperateMultiFunc>(funcId));
+        data.Value = TCalcValue::NewComputed(BindCatalogueCall(row, {}));
         session.engine.Execute(ccInsertReference, &data);
     };
 }
@@ -132,8 +134,14 @@ std::optional<KeyAction> CatalogueFunction(const std::string& token) {
     const TFuncDataItem* row = FindFunc(FindFuncID(token));
     if (!row) return std::nullopt;
     const auto funcId = static_cast<std::uint8_t>(row->FuncID);
-    if (!row->MultiParam) return ApplyFunction(funcId);
-    if (row->ParamCount < 1) return InsertFunction(funcId);
+    switch (FunctionUse(*row)) {
+        case TFunctionUse::CommandOnX:
+            return ApplyFunction(funcId);
+        case TFunctionUse::InsertNode:
+            return InsertFunction(*row);
+        case TFunctionUse::AskArguments:
+            break;
+    }
     return std::nullopt;  // needs arguments: no key applies it
 }
 

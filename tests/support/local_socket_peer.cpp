@@ -83,7 +83,8 @@ int Send(const std::string& path, const std::string& text) {
     const std::string line = text + "\n";
     const bool sent = ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size());
     char byte = 0;
-    (void)::read(fd, &byte, 1);  // until the other end lets go
+    // Until the other end lets go; what it says (if anything) does not matter.
+    [[maybe_unused]] const ssize_t answer = ::read(fd, &byte, 1);
     ::close(fd);
     return sent ? 0 : 1;
 }

@@ -31,4 +31,9 @@ TScreenRect ClampWindowPlacement(const TScreenRect& wanted, const TScreenRect& a
     return placed;
 }
 
+TStartWindow StartWindow(bool startHidden, bool trayAvailable) {
+    if (!startHidden) return TStartWindow::Shown;
+    return trayAvailable ? TStartWindow::HiddenInTray : TStartWindow::Minimised;
+}
+
 }  // namespace quillix

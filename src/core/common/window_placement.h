@@ -3,8 +3,8 @@
 // Where the main window opens from the placement kept in the settings: a
 // hand-edited or stale rectangle (a width of 99999999, a left edge of 100000,
 // a screen that is gone) is brought inside the available area of the screen
-// the window lands on, and never below a usable size. A pure rule over
-// rectangles, so it is tested without a screen.
+// the window lands on, and never below a usable size; and how it first
+// appears. Pure rules, so they are tested without a screen.
 
 #include "common/drop_down_placement.h"
 
@@ -15,5 +15,11 @@ namespace quillix {
 // area. An area without size leaves the wanted rectangle as it is.
 TScreenRect ClampWindowPlacement(const TScreenRect& wanted, const TScreenRect& available,
                                  int minimumWidth, int minimumHeight);
+
+// How the main window first appears: shown; hidden, with the notification-area
+// icon as the way back; or minimised, where the desktop has no notification
+// area, so that the task bar still holds it.
+enum class TStartWindow { Shown, HiddenInTray, Minimised };
+TStartWindow StartWindow(bool startHidden, bool trayAvailable);
 
 }  // namespace quillix

@@ -3,6 +3,8 @@
 
 #include <stdexcept>
 
+#include "common/text_compare.h"
+#include "config/calc_config.h"
 #include "config/ini_values.h"
 
 namespace quillix {
@@ -19,7 +21,8 @@ static_assert(TableFollowsTheEnum(), "kSettingsTable rows must be in TSetting or
 
 bool IsPadSection(std::string_view section) {
     constexpr std::string_view prefix = "sb_Func";
-    if (section.size() != prefix.size() + 2 || section.substr(0, prefix.size()) != prefix) {
+    if (section.size() != prefix.size() + 2 ||
+        !EqualsIgnoreAsciiCase(section.substr(0, prefix.size()), prefix)) {
         return false;
     }
     const char row = section[prefix.size()];
@@ -55,8 +58,8 @@ std::string PadSectionName(int row, int column) {
 
 bool IsSettingKey(std::string_view section, std::string_view key, TSetting setting) {
     const TSettingDef& def = SettingDef(setting);
-    if (key != def.Key) return false;
-    return def.PadButton ? IsPadSection(section) : section == def.Section;
+    if (!EqualsIgnoreAsciiCase(key, def.Key)) return false;
+    return def.PadButton ? IsPadSection(section) : EqualsIgnoreAsciiCase(section, def.Section);
 }
 
 bool ReadBoolSetting(const IConfigor& configor, TSetting setting) {
@@ -82,6 +85,54 @@ int ReadIntegerPadSetting(const IConfigor& configor, TSetting setting, int row, 
 std::string ReadTextPadSetting(const IConfigor& configor, TSetting setting, int row, int column) {
     const TSettingDef& def = CheckedDef(setting, TSettingType::Text, true);
     return configor.ReadString(PadSectionName(row, column), def.Key, def.Default);
+}
+
+void WriteBoolSetting(IConfigor& configor, TSetting setting, bool value) {
+    const TSettingDef& def = CheckedDef(setting, TSettingType::Boolean, false);
+    configor.WriteBool(def.Section, def.Key, value);
+}
+
+void WriteIntegerSetting(IConfigor& configor, TSetting setting, int value) {
+    const TSettingDef& def = CheckedDef(setting, TSettingType::Integer, false);
+    configor.WriteInteger(def.Section, def.Key, value);
+}
+
+void WriteTextSetting(IConfigor& configor, TSetting setting, std::string_view value) {
+    const TSettingDef& def = CheckedDef(setting, TSettingType::Text, false);
+    configor.WriteString(def.Section, def.Key, value);
+}
+
+namespace {
+
+int ReadPlacementKey(const TCalcConfig& config, TSetting setting, int current) {
+    const TSettingDef& def = CheckedDef(setting, TSettingType::Integer, false);
+    return config.ReadInteger(def.Section, def.Key, current);
+}
+
+void WritePlacementKey(TCalcConfig& config, TSetting setting, int value) {
+    const TSettingDef& def = CheckedDef(setting, TSettingType::Integer, false);
+    config.WriteInteger(def.Section, def.Key, value);
+}
+
+}  // namespace
+
+TMainPlacement ReadMainPlacement(const TCalcConfig& config, const TMainPlacement& current) {
+    TMainPlacement placement;
+    placement.Rect.Left = ReadPlacementKey(config, TSetting::MainLeft, current.Rect.Left);
+    placement.Rect.Top = ReadPlacementKey(config, TSetting::MainTop, current.Rect.Top);
+    placement.Rect.Width = ReadPlacementKey(config, TSetting::MainWidth, current.Rect.Width);
+    placement.Rect.Height = ReadPlacementKey(config, TSetting::MainHeight, current.Rect.Height);
+    placement.Maximized =
+        ReadPlacementKey(config, TSetting::MainMaximized, current.Maximized ? 1 : 0) != 0;
+    return placement;
+}
+
+void WriteMainPlacement(TCalcConfig& config, const TMainPlacement& placement) {
+    WritePlacementKey(config, TSetting::MainMaximized, placement.Maximized ? 1 : 0);
+    WritePlacementKey(config, TSetting::MainLeft, placement.Rect.Left);
+    WritePlacementKey(config, TSetting::MainTop, placement.Rect.Top);
+    WritePlacementKey(config, TSetting::MainWidth, placement.Rect.Width);
+    WritePlacementKey(config, TSetting::MainHeight, placement.Rect.Height);
 }
 
 }  // namespace quillix

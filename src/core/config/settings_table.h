@@ -1,19 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table of every key of "appmain.ini": section, key, type and default, in
-// one place. Handlers recognise a key with IsSettingKey, which compares exactly
-// (letter case included), as the handlers of the windows do. Every reader of a
-// key reads it with the one default of the table, so a check mark and the
-// dialog that shows the same setting never disagree.
+// one place. Handlers recognise a changed key with IsSettingKey, which ignores
+// letter case as the settings file does, so a key written as "alwaysontop" is
+// the same key to every window. Every reader of a key reads it with the one
+// default of the table, so a check mark and the dialog that shows the same
+// setting never disagree; every writer writes it by its row of the table.
 
 #include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "common/drop_down_placement.h"
 #include "config/configor.h"
 
 namespace quillix {
+
+class TCalcConfig;
 
 enum class TSettingType { Boolean, Integer, Text };
 
@@ -50,42 +54,35 @@ struct TSettingDef {
     TSettingType Type;
     std::string_view Default;  // as the file writes it
     bool PadButton;            // the section is PadSectionName(row, column)
-    bool DefaultByReader;      // no longer used: every key has the one default above
 };
 
 // "Main"/"Left" and "Top" default to the window's current position, whose design
 // value is given; "Width" and "Height" default to its current size, here 0: the
 // window applies a stored size only when both are greater than 0.
 inline constexpr std::array<TSettingDef, 22> kSettingsTable = {{
-    {TSetting::MainLeft, "Main", "Left", TSettingType::Integer, "258", false, false},
-    {TSetting::MainTop, "Main", "Top", TSettingType::Integer, "193", false, false},
-    {TSetting::MainWidth, "Main", "Width", TSettingType::Integer, "0", false, false},
-    {TSetting::MainHeight, "Main", "Height", TSettingType::Integer, "0", false, false},
-    {TSetting::MainMaximized, "Main", "Maximized", TSettingType::Integer, "0", false, false},
-    {TSetting::MainSkin, "Main", "Skin", TSettingType::Text, "office2007_Remix.skn", false, false},
-    {TSetting::MainAlwaysOnTop, "Main", "AlwaysOnTop", TSettingType::Boolean, "0", false, false},
-    {TSetting::MainAutoSaveParam, "Main", "AutoSaveParam", TSettingType::Boolean, "1", false,
-     false},
-    {TSetting::MainShowKeypadHint, "Main", "ShowKeypadHint", TSettingType::Boolean, "1", false,
-     false},
-    {TSetting::MainValueFormat, "Main", "ValueFormat", TSettingType::Integer, "0", false, false},
-    {TSetting::MainValueDigits, "Main", "ValueDigits", TSettingType::Integer, "2", false, false},
-    {TSetting::MainAutoRun, "Main", "AutoRun", TSettingType::Boolean, "0", false, false},
-    {TSetting::KeypadInputMode, "Keypad", "InputMode", TSettingType::Integer, "2", false, false},
-    {TSetting::KeypadQuickVarNames, "Keypad", "QuickVarNames", TSettingType::Text, "", false,
-     false},
-    {TSetting::OnlineCheckUpgrade, "Online", "CheckUpgrade", TSettingType::Boolean, "0", false,
-     false},
-    {TSetting::OnlineUpgradeUrl, "Online", "UpgradeUrl", TSettingType::Text, "", false, false},
+    {TSetting::MainLeft, "Main", "Left", TSettingType::Integer, "258", false},
+    {TSetting::MainTop, "Main", "Top", TSettingType::Integer, "193", false},
+    {TSetting::MainWidth, "Main", "Width", TSettingType::Integer, "0", false},
+    {TSetting::MainHeight, "Main", "Height", TSettingType::Integer, "0", false},
+    {TSetting::MainMaximized, "Main", "Maximized", TSettingType::Integer, "0", false},
+    {TSetting::MainSkin, "Main", "Skin", TSettingType::Text, "office2007_Remix.skn", false},
+    {TSetting::MainAlwaysOnTop, "Main", "AlwaysOnTop", TSettingType::Boolean, "0", false},
+    {TSetting::MainAutoSaveParam, "Main", "AutoSaveParam", TSettingType::Boolean, "1", false},
+    {TSetting::MainShowKeypadHint, "Main", "ShowKeypadHint", TSettingType::Boolean, "1", false},
+    {TSetting::MainValueFormat, "Main", "ValueFormat", TSettingType::Integer, "0", false},
+    {TSetting::MainValueDigits, "Main", "ValueDigits", TSettingType::Integer, "2", false},
+    {TSetting::MainAutoRun, "Main", "AutoRun", TSettingType::Boolean, "0", false},
+    {TSetting::KeypadInputMode, "Keypad", "InputMode", TSettingType::Integer, "2", false},
+    {TSetting::KeypadQuickVarNames, "Keypad", "QuickVarNames", TSettingType::Text, "", false},
+    {TSetting::OnlineCheckUpgrade, "Online", "CheckUpgrade", TSettingType::Boolean, "0", false},
+    {TSetting::OnlineUpgradeUrl, "Online", "UpgradeUrl", TSettingType::Text, "", false},
     // The folder the library manager's Import and Export choosers last used.
-    {TSetting::MainLibraryFileFolder, "Main", "LibraryFileFolder", TSettingType::Text, "", false,
-     false},
-    {TSetting::PadItemType, "sb_Func", "ItemType", TSettingType::Integer, "0", true, false},
-    {TSetting::PadFuncID, "sb_Func", "FuncID", TSettingType::Integer, "0", true, false},
-    {TSetting::PadFuncName, "sb_Func", "FuncName", TSettingType::Text, "", true, false},
-    {TSetting::PadAlias, "sb_Func", "Alias", TSettingType::Text, "", true, false},
-    {TSetting::PadFontColor, "sb_Func", "FontColor", TSettingType::Integer, "16711680", true,
-     false},
+    {TSetting::MainLibraryFileFolder, "Main", "LibraryFileFolder", TSettingType::Text, "", false},
+    {TSetting::PadItemType, "sb_Func", "ItemType", TSettingType::Integer, "0", true},
+    {TSetting::PadFuncID, "sb_Func", "FuncID", TSettingType::Integer, "0", true},
+    {TSetting::PadFuncName, "sb_Func", "FuncName", TSettingType::Text, "", true},
+    {TSetting::PadAlias, "sb_Func", "Alias", TSettingType::Text, "", true},
+    {TSetting::PadFontColor, "sb_Func", "FontColor", TSettingType::Integer, "16711680", true},
 }};
 
 inline constexpr int kPadRows = 4;
@@ -99,8 +96,8 @@ const TSettingDef& SettingDef(TSetting setting);
 // std::out_of_range outside the pad.
 std::string PadSectionName(int row, int column);
 
-// True when section and key are exactly those of the setting (for the function
-// pad, any of its twenty sections).
+// True when section and key are those of the setting, in any letter case (for
+// the function pad, any of its twenty sections).
 bool IsSettingKey(std::string_view section, std::string_view key, TSetting setting);
 
 // Reads a setting of the table with its default. The type must match the table
@@ -111,5 +108,22 @@ int ReadIntegerSetting(const IConfigor& configor, TSetting setting);
 std::string ReadTextSetting(const IConfigor& configor, TSetting setting);
 int ReadIntegerPadSetting(const IConfigor& configor, TSetting setting, int row, int column);
 std::string ReadTextPadSetting(const IConfigor& configor, TSetting setting, int row, int column);
+
+// Writes a setting of the table through the interface (announced), with the
+// same checks as the readers.
+void WriteBoolSetting(IConfigor& configor, TSetting setting, bool value);
+void WriteIntegerSetting(IConfigor& configor, TSetting setting, int value);
+void WriteTextSetting(IConfigor& configor, TSetting setting, std::string_view value);
+
+// The main window's placement ("Main"/"Left", "Top", "Width", "Height",
+// "Maximized"), read and written on the settings object itself: placement is
+// kept without announcement. A key that is absent or no integer keeps the
+// value of current, the window as it is.
+struct TMainPlacement {
+    TScreenRect Rect;
+    bool Maximized = false;
+};
+TMainPlacement ReadMainPlacement(const TCalcConfig& config, const TMainPlacement& current);
+void WriteMainPlacement(TCalcConfig& config, const TMainPlacement& placement);
 
 }  // namespace quillix

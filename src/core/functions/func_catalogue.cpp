@@ -367,4 +367,10 @@ std::vector<TFuncDataItem> BuildTable() {
 
 }  // namespace
 
+TFunctionUse FunctionUse(const TFuncDataItem& row) {
+    if (!row.MultiParam) return TFunctionUse::CommandOnX;
+    if (row.ParamCount < 1) return TFunctionUse::InsertNode;
+    return TFunctionUse::AskArguments;
+}
+
 }  // namespace quillix

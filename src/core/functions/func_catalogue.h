@@ -56,4 +56,12 @@ std::vector<std::string> FuncNamesOf(std::string_view Category);
 std::string FuncDescription(int FuncID);
 int FuncHelpContext(int FuncID);
 
+// How a chosen function is applied, from a menu, a pad button, a key or the
+// user's library: to X as a command when it takes one argument, as a node of
+// its own when it takes none, or with its arguments asked for when it takes
+// more. A user function's record (TCalcUserFuncExec::MakeFuncData) follows the
+// same rule. The nodes are bound in model/function_call.h.
+enum class TFunctionUse { CommandOnX, InsertNode, AskArguments };
+TFunctionUse FunctionUse(const TFuncDataItem& row);
+
 }  // namespace quillix

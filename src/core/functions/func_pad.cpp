@@ -77,8 +77,14 @@ bool TFuncPadItem::IsEmpty() const {
 TFuncPadClick FuncPadClick(const TFuncPadItem& item) {
     const TFuncDataItem* row = item.FuncID == 0 ? nullptr : FindFunc(item.FuncID);
     if (row == nullptr) return {};
-    if (!row->MultiParam) return {TFuncPadAction::ApplyFunction, row->FuncID, kPadFunctionCommand};
-    if (row->ParamCount == 0) return {TFuncPadAction::InsertNode, row->FuncID, 0};
+    switch (FunctionUse(*row)) {
+        case TFunctionUse::CommandOnX:
+            return {TFuncPadAction::ApplyFunction, row->FuncID, kPadFunctionCommand};
+        case TFunctionUse::InsertNode:
+            return {TFuncPadAction::InsertNode, row->FuncID, 0};
+        case TFunctionUse::AskArguments:
+            break;
+    }
     return {TFuncPadAction::OpenParamDialog, row->FuncID, 0};
 }
 

@@ -7,15 +7,29 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "model/calc_value.h"
 
 namespace quillix {
 
-// The roles of a variable (TWarperType).
+// The roles of a variable (TWarperType), in the order the windows list them.
 inline constexpr std::uint8_t wtNormal = 0;
 inline constexpr std::uint8_t wtInput = 1;
 inline constexpr std::uint8_t wtOutput = 2;
+inline constexpr std::uint8_t kRoles[] = {wtNormal, wtInput, wtOutput};
+
+// The caption of a role as the windows show it ("Normal" for any other number).
+constexpr std::string_view RoleCaption(std::uint8_t type) {
+    switch (type) {
+        case wtInput:
+            return "Input";
+        case wtOutput:
+            return "Output";
+        default:
+            return "Normal";
+    }
+}
 
 class TCalcValueWarper {
   public:

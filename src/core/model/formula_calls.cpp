@@ -2,40 +2,11 @@
 #include "model/formula_calls.h"
 
 #include "functions/func_catalogue.h"
+#include "model/function_call.h"
 #include "model/operate_func.h"
 #include "model/operate_user.h"
 
 namespace quillix {
-
-namespace {
-
-std::size_t RequiredCount(const TFuncDataItem& row) {
-    if (!row.MultiParam) return 1;
-    std::size_t required = row.Params.size();
-    while (required > 0 && row.Params[required - 1].HasDefault)
-        --required;
-    return required;
-}
-
-std::size_t TotalCount(const TFuncDataItem& row) {
-    return row.MultiParam ? row.Params.size() : 1;
-}
-
-std::string CountText(std::size_t count) {
-    return std::to_string(count) + (count == 1 ? " argument" : " arguments");
-}
-
-std::string ArgumentCountFailure(const TFuncDataItem& row, std::size_t given) {
-    const std::size_t required = RequiredCount(row);
-    const std::size_t total = TotalCount(row);
-    std::string expected = total == 0 ? std::string("no arguments")
-                           : required == total
-                               ? CountText(total)
-                               : std::to_string(required) + " to " + CountText(total);
-    return row.Name + " takes " + expected + " (" + std::to_string(given) + " given)";
-}
-
-}  // namespace
 
 bool IsListParameter(const TFuncDataItem& row, std::size_t index) {
     return row.MultiParam && index < row.Params.size() && row.Params[index].IsArray;
@@ -44,49 +15,37 @@ bool IsListParameter(const TFuncDataItem& row, std::size_t index) {
 std::unique_ptr<TCalcOperate> MakeCatalogueCall(const TFuncDataItem& row,
                                                 std::vector<CallArgument>& args,
                                                 std::string* failure) {
-    if (args.size() < RequiredCount(row) || args.size() > TotalCount(row)) {
-        *failure = ArgumentCountFailure(row, args.size());
+    const TArgumentCount count = CatalogueArgumentCount(row);
+    if (args.size() < count.Required || args.size() > count.Total) {
+        *failure = row.Name + " takes " + ArgumentCountText(row) + " (" +
+                   std::to_string(args.size()) + " given)";
         return nullptr;
     }
-    const auto funcId = static_cast<std::uint8_t>(row.FuncID);
-    if (!row.MultiParam) {
-        auto node = std::make_unique<TCalcOperateFunc>(funcId);
-        node->AddOperand(std::move(args[0].value));
-        return node;
-    }
-    auto node = std::make_unique<TCalcOperateMultiFunc>(funcId);
-    bool listSeen = false;
-    for (std::size_t i = 0; i < row.Params.size(); ++i) {
-        const TFuncParamDef& param = row.Params[i];
-        if (!param.IsArray) {
-            node->AddOperand(i < args.size()
-                                 ? std::move(args[i].value)
-                                 : TCalcValue::New(param.DefaultValue, param.DefaultType));
-            continue;
-        }
-        const bool first = !listSeen;
-        listSeen = true;
-        first ? node->EnsureArray1() : node->EnsureArray2();
-        if (i >= args.size()) continue;
-        for (ValueRef& element : args[i].elements) {
-            first ? node->AddArray1Element(std::move(element))
-                  : node->AddArray2Element(std::move(element));
+    TCallArguments bound;
+    bound.reserve(args.size());
+    for (CallArgument& arg : args) {
+        if (arg.isList) {
+            bound.emplace_back(std::move(arg.elements));
+        } else {
+            bound.emplace_back(std::move(arg.value));
         }
     }
+    std::unique_ptr<TCalcOperate> node = BindCatalogueCall(row, std::move(bound));
+    if (!node) *failure = row.Name + " cannot take these arguments";
     return node;
 }
 
 std::unique_ptr<TCalcOperate> MakeUserCall(const std::string& name,
                                            const std::optional<std::string>& resultName,
                                            std::vector<CallArgument>& args) {
-    std::unique_ptr<TCalcOperate> node;
-    if (resultName) {
-        node = std::make_unique<TCalcOperateUserProgram>(name, *resultName);
-    } else {
-        node = std::make_unique<TCalcOperateUserFunc>(name);
-    }
+    std::vector<ValueRef> values;
+    values.reserve(args.size());
     for (CallArgument& arg : args)
-        node->AddOperand(std::move(arg.value));
+        values.push_back(std::move(arg.value));
+    if (!resultName) return BindUserFunctionCall(name, std::move(values));
+    auto node = std::make_unique<TCalcOperateUserProgram>(name, *resultName);
+    for (ValueRef& value : values)
+        node->AddOperand(std::move(value));
     return node;
 }
 

@@ -2,8 +2,8 @@
 #pragma once
 // The calls of a formula text: a built-in function by catalogue name (any
 // letter case), a user function, or a program with its result variable. The
-// reader gathers the arguments; this builds the node over them, checking the
-// catalogue's parameter list.
+// reader gathers the arguments; this hands them to the one binder
+// (model/function_call.h) and words its refusal for the reader.
 
 #include <cstdint>
 #include <memory>

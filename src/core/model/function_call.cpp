@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/function_call.h"
 
+#include <string>
 #include <utility>
 
 #include "model/calc_value.h"
@@ -69,6 +70,16 @@ TArgumentCount CatalogueArgumentCount(const TFuncDataItem& row) {
     while (required > 0 && row.Params[required - 1].HasDefault)
         --required;
     return {required, row.Params.size()};
+}
+
+std::string ArgumentCountText(const TFuncDataItem& row) {
+    const TArgumentCount count = CatalogueArgumentCount(row);
+    const auto words = [](std::size_t n) {
+        return std::to_string(n) + (n == 1 ? " argument" : " arguments");
+    };
+    if (count.Total == 0) return "no arguments";
+    if (count.Required == count.Total) return words(count.Total);
+    return std::to_string(count.Required) + " to " + words(count.Total);
 }
 
 std::unique_ptr<TCalcOperate> BindCatalogueCall(const TFuncDataItem& row, TCallArguments args) {

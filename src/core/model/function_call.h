@@ -3,7 +3,9 @@
 // Binding the arguments of a call to the parameters of a function: the node
 // that applies a built-in function (described by its catalogue row) or a
 // stored user function, with the operands and lists a formula holds. The
-// function parameter dialog and the command line build their calls here.
+// formula reader, the function parameter dialog and the command line build
+// their calls here; which of them a chosen function needs is FunctionUse
+// (functions/func_catalogue.h).
 
 #include <cstddef>
 #include <memory>
@@ -31,6 +33,8 @@ struct TArgumentCount {
     std::size_t Total = 0;
 };
 TArgumentCount CatalogueArgumentCount(const TFuncDataItem& row);
+// The same in words: "no arguments", "1 argument", "4 to 5 arguments".
+std::string ArgumentCountText(const TFuncDataItem& row);
 
 // The node applying row to args, given in parameter order: a TCalcOperateFunc
 // over the one value of a one-argument function; otherwise a

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/amortisation_schedule.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "common/calc_error.h"
 #include "common/fp_checks.h"
 #include "functions/numeric_rules.h"
@@ -30,6 +33,7 @@ TAmortisationSchedule AmortisationSchedule(const TTvmInputs& inputs) {
     const bool repayAll = inputs.FV == 0;
 
     TAmortisationSchedule schedule;
+    schedule.scheduledPayment = inputs.PMT;
     schedule.rows.reserve(static_cast<std::size_t>(periods));
     long double balance = inputs.PV;
     for (std::int64_t period = 1; period <= periods; ++period) {
@@ -66,6 +70,15 @@ std::array<std::string, 5> AmortisationTotalCells(const TAmortisationSchedule& s
     return {kAmortisationTotalCaption, ScheduleNumberText(schedule.totalPayment, decimals),
             ScheduleNumberText(schedule.totalInterest, decimals),
             ScheduleNumberText(schedule.totalPrincipal, decimals), ""};
+}
+
+std::optional<std::string> AmortisationAdjustmentNote(const TAmortisationSchedule& schedule,
+                                                      TScheduleDecimals decimals) {
+    const long double noise = 1e-9L * std::max(1.0L, std::fabs(schedule.scheduledPayment));
+    if (!(std::fabs(schedule.finalAdjustment) > noise)) return std::nullopt;
+    return "The last payment differs from PMT by " +
+           ScheduleNumberText(schedule.finalAdjustment, decimals) +
+           " so that the loan ends repaid.";
 }
 
 std::string AmortisationScheduleText(const TAmortisationSchedule& schedule,

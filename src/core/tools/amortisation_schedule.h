@@ -26,6 +26,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,8 @@ struct TAmortisationSchedule {
     long double totalPayment = 0;
     long double totalInterest = 0;
     long double totalPrincipal = 0;
-    long double finalAdjustment = 0;  // last payment - PMT; 0 unless FV is 0
+    long double finalAdjustment = 0;   // last payment - PMT; 0 unless FV is 0
+    long double scheduledPayment = 0;  // PMT
 };
 
 // One row per period 1 ... N (N truncated toward zero). Throws ECalcError when N
@@ -70,6 +72,14 @@ std::array<std::string, 5> AmortisationRowCells(const TAmortisationRow& row,
 // form and an empty balance cell.
 std::array<std::string, 5> AmortisationTotalCells(const TAmortisationSchedule& schedule,
                                                   TScheduleDecimals decimals = std::nullopt);
+
+// The line under the schedule when its last payment was adjusted: "The last
+// payment differs from PMT by X so that the loan ends repaid." with X in
+// ScheduleNumberText form. None when there is nothing worth a word: a solved
+// PMT leaves only rounding noise, a billionth of PMT (or of 1, whichever is
+// more) at the most.
+std::optional<std::string> AmortisationAdjustmentNote(const TAmortisationSchedule& schedule,
+                                                      TScheduleDecimals decimals = std::nullopt);
 
 // The header line, one line per period and the totals line ("Total", the three
 // sums, an empty balance cell), tab-separated.

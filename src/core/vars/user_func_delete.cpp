@@ -61,12 +61,21 @@ bool TUserFuncFolder::DeleteFolder(std::string_view name, std::string* reason,
     if (!folder)
         return Fail(reason,
                     "There is no folder named '" + TrimBlanks(name) + "' in " + Quoted(path_));
+    return DeleteFolder(*folder, reason, remove);
+}
+
+bool TUserFuncFolder::DeleteFolder(const TUserFuncFolder& folder, std::string* reason,
+                                   const PathRemover& remove) {
+    const bool listed =
+        std::any_of(subfolders_.begin(), subfolders_.end(),
+                    [&folder](const auto& subfolder) { return subfolder.get() == &folder; });
+    if (!listed) return Fail(reason, "'" + folder.name_ + "' is not in " + Quoted(path_));
     // A directory that is already gone only leaves its entry to drop.
-    if (!IsGone(folder->path_)) {
-        if (!CheckEmptyDirectory(folder->path_, reason)) return false;
-        if (!Remove(remove, folder->path_, reason)) return false;
+    if (!IsGone(folder.path_)) {
+        if (!CheckEmptyDirectory(folder.path_, reason)) return false;
+        if (!Remove(remove, folder.path_, reason)) return false;
     }
-    TakeSubfolder(folder);
+    TakeSubfolder(&folder);
     return true;
 }
 

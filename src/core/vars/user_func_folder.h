@@ -148,6 +148,11 @@ class TUserFuncFolder {
     // goes. One already gone from the disk only leaves its entry to drop.
     bool DeleteFolder(std::string_view name, std::string* reason = nullptr,
                       const PathRemover& remove = {});
+    // The same for the subfolder itself (which must be one of Subfolders), so
+    // that a sibling whose name differs only in letter case (a case-sensitive
+    // disk allows it) is never taken for it.
+    bool DeleteFolder(const TUserFuncFolder& folder, std::string* reason = nullptr,
+                      const PathRemover& remove = {});
     // Deletes the object's file and the object (which must be one of Files).
     bool DeleteFile(const TUserFuncObj& object, std::string* reason = nullptr,
                     const PathRemover& remove = {});

@@ -9,19 +9,19 @@
 #include <iostream>
 #include <memory>
 
-#include "app/app_home.h"
-#include "app/app_icon.h"
 #include "app/single_instance.h"
 #include "app/start_options.h"
+#include "app/update_check.h"
 #include "common/date_format.h"
 #include "common/diag_note.h"
 #include "common/home_folder.h"
 #include "config/calc_config.h"
 #include "diag/dlog_file.h"
-#include "main_window.h"
+#include "platform/app_home.h"
+#include "platform/app_icon.h"
 #include "platform/locale_formats.h"
-#include "platform/update_check.h"
 #include "vars/library_call_runner.h"
+#include "window/main_window.h"
 
 namespace {
 
@@ -80,8 +80,7 @@ int main(int argc, char** argv) {
     // The first start of an installed program makes its private home; the
     // settings start at their defaults and are written there on the way out.
     std::string homeError;
-    if (!quillix::CreateHomeFolder(home, &homeError))
-        std::cerr << "quillix: " << homeError << "\n";
+    if (!quillix::CreateHomeFolder(home, &homeError)) std::cerr << "quillix: " << homeError << "\n";
     quillix::SetAppHomeFolder(home);
     InstallLocaleFormats();
     quillix::TCalcConfig settings(quillix::SettingsFilePath(home));

@@ -39,9 +39,4 @@ std::string StartUsageText() {
            "  --version    the program's version\n";
 }
 
-TStartWindow StartWindow(bool startHidden, bool trayAvailable) {
-    if (!startHidden) return TStartWindow::Shown;
-    return trayAvailable ? TStartWindow::HiddenInTray : TStartWindow::Minimised;
-}
-
 }  // namespace quillix

@@ -23,10 +23,4 @@ struct TStartOptions {
 TStartOptions ParseStartOptions(const std::vector<std::string>& args);
 std::string StartUsageText();
 
-// How the main window first appears: shown; hidden, with the notification-area
-// icon as the way back; or minimised, where the desktop has no notification
-// area, so that the task bar still holds it.
-enum class TStartWindow { Shown, HiddenInTray, Minimised };
-TStartWindow StartWindow(bool startHidden, bool trayAvailable);
-
 }  // namespace quillix

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/app_icon.h"
 #include "common/version_text.h"
 #include "dialogs/dialog_buttons.h"
-#include "dialogs/dialog_launchers.h"
+#include "launchers.h"
+#include "platform/app_icon.h"
 #include "platform/browser.h"
 #include "platform/dialog_driver.h"
 

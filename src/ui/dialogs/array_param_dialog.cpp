@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/array_param_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -11,7 +10,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "calc_drop_down.h"
+#include "dialogs/dialog_buttons.h"
+#include "drop_down/calc_drop_down.h"
+#include "platform/dialog_driver.h"
 
 namespace quillix {
 
@@ -47,18 +48,13 @@ Tfrm_ArrayParam::Tfrm_ArrayParam(QWidget* parent, const QString& caption,
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(scroll);
 
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addWidget(buttons);
+    AddOkCancel(*this, *layout);
 }
 
 bool Tfrm_ArrayParam::Execute() {
-    return exec() == QDialog::Accepted;
+    return ExecDialog(*this) == QDialog::Accepted;
 }
 
 void Tfrm_ArrayParam::accept() {

@@ -24,7 +24,7 @@ class Tfrm_ArrayParam : public QDialog {
 
     // Shows the dialog modally; true (and the list replaced) when confirmed.
     bool Execute();
-    // "&Ok": the list becomes the clones of the fields' values up to the first
+    // "&OK": the list becomes the clones of the fields' values up to the first
     // field whose text is empty.
     void accept() override;
 

@@ -12,7 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "dialogs/dialog_launchers.h"
+#include "launchers.h"
 #include "model/calc_vars_intf.h"
 #include "platform/dialog_driver.h"
 #include "platform/user_prompts.h"

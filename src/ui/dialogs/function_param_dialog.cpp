@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/function_param_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,20 +10,22 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
-#include <stdexcept>
+#include <exception>
+#include <optional>
+#include <utility>
 
-#include "app/app_home.h"
-#include "calc_drop_down.h"
-#include "common/number_text.h"
 #include "config/comma_text.h"
-#include "config/config_errors.h"
 #include "config/configor.h"
-#include "config/last_data.h"
+#include "config/remembered_arguments.h"
+#include "config/settings_table.h"
 #include "dialogs/array_param_dialog.h"
-#include "dialogs/dialog_launchers.h"
+#include "dialogs/dialog_buttons.h"
+#include "drop_down/calc_drop_down.h"
 #include "functions/func_catalogue.h"
-#include "model/operate_func.h"
-#include "model/operate_user.h"
+#include "launchers.h"
+#include "model/function_call.h"
+#include "platform/app_home.h"
+#include "platform/dialog_driver.h"
 #include "platform/user_prompts.h"
 #include "vars_view_intf.h"
 
@@ -34,12 +35,13 @@ namespace {
 
 constexpr int kRowsInView = 5;
 
-QString ListDisplayText(const std::vector<ValueRef>& list) {
+// The items of a list as the row shows them.
+std::vector<std::string> ShownItems(const std::vector<ValueRef>& list) {
     std::vector<std::string> items;
     items.reserve(list.size());
     for (const ValueRef& value : list)
         items.push_back(value->FormatValue(kPlainStyle));
-    return QString::fromStdString(ToCommaText(items));
+    return items;
 }
 
 QString RowLabelText(const TFuncParamDef& param) {
@@ -81,27 +83,22 @@ Tfrm_FunctionParam::Tfrm_FunctionParam(QWidget* parent, const TFuncDataItem& ite
     helpLine_ = new QLabel;
     helpLine_->setWordWrap(true);
     helpLine_->setAccessibleName(tr("Parameter help"));
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group_, 1);
     layout->addWidget(helpLine_);
-    layout->addWidget(buttons);
+    AddOkCancel(*this, *layout);
 }
 
 Tfrm_FunctionParam::~Tfrm_FunctionParam() = default;
 
 QString Tfrm_FunctionParam::RememberSection() const {
-    return QStringLiteral("Func_") + QString::fromStdString(item_.Name);
+    return QString::fromStdString(RememberedSection(item_.Name));
 }
 
 bool Tfrm_FunctionParam::Prepare() {
     if (prepared_) return nothingToAsk_;
     prepared_ = true;
-    remember_ = ConfigorIntf ? ConfigorIntf->ReadBool("Main", "AutoSaveParam", true) : true;
+    remember_ = ConfigorIntf ? ReadBoolSetting(*ConfigorIntf, TSetting::MainAutoSaveParam) : true;
     LayOutRows();
     if (remember_) FillRemembered();
     const bool listTaken = TakeSelectedVariables();
@@ -114,7 +111,7 @@ bool Tfrm_FunctionParam::Execute() {
         if (remember_) Remember();
         return true;
     }
-    return exec() == QDialog::Accepted;
+    return ExecDialog(*this) == QDialog::Accepted;
 }
 
 void Tfrm_FunctionParam::accept() {
@@ -173,36 +170,25 @@ void Tfrm_FunctionParam::LayOutRows() {
 }
 
 void Tfrm_FunctionParam::FillRemembered() {
-    const std::string section = RememberSection().toStdString();
     for (const auto& row : rows_) {
-        const std::string& key = row->Param->Name;
-        try {
-            if (row->Box) {
-                long double number = 0;
-                if (ReadLastNumber(AppHomeFolder(), section, key, number))
-                    row->Box->AssignNumber(row->Param->DefaultType, number);
-                continue;
-            }
-            std::string text;
-            if (!ReadLastText(AppHomeFolder(), section, key, text)) continue;
-            std::vector<ValueRef>& list = lists_[row->ListIndex];
-            list.clear();
-            bool everyItemRead = true;
-            for (const std::string& item : ParseCommaText(text)) {
-                if (const auto number = ParseDecimal(item))
-                    list.push_back(TCalcValue::New(*number));
-                else
-                    everyItemRead = false;
-            }
-            // An item that cannot be read back (a date's display text) is left
-            // out, and the text shows what the list really holds.
-            if (everyItemRead)
-                row->ListText->setText(QString::fromStdString(text));
-            else
-                ShowListText(*row);
-        } catch (const EConvertError&) {
-            // A remembered entry that is not a number: the row keeps its default.
+        const std::string& param = row->Param->Name;
+        if (row->Box) {
+            if (const auto number = RememberedNumber(AppHomeFolder(), item_.Name, param))
+                row->Box->AssignNumber(row->Param->DefaultType, *number);
+            continue;
         }
+        const std::optional<TRememberedList> remembered =
+            RememberedList(AppHomeFolder(), item_.Name, param);
+        if (!remembered) continue;
+        std::vector<ValueRef>& list = lists_[row->ListIndex];
+        list.clear();
+        for (const long double number : remembered->Numbers)
+            list.push_back(TCalcValue::New(number));
+        // Items left out (a date's display text): the text shows what the list holds.
+        if (remembered->Complete)
+            row->ListText->setText(QString::fromStdString(remembered->Text));
+        else
+            ShowListText(*row);
     }
 }
 
@@ -217,15 +203,14 @@ bool Tfrm_FunctionParam::TakeSelectedVariables() {
 }
 
 void Tfrm_FunctionParam::Remember() {
-    const std::string section = RememberSection().toStdString();
     try {
         for (const auto& row : rows_) {
-            const std::string& key = row->Param->Name;
+            const std::string& param = row->Param->Name;
             if (row->Box)
-                WriteLastNumber(AppHomeFolder(), section, key, row->Box->Value().Number());
+                RememberNumber(AppHomeFolder(), item_.Name, param, row->Box->Value().Number());
             else
-                WriteLastText(AppHomeFolder(), section, key,
-                              ListDisplayText(lists_[row->ListIndex]).toStdString());
+                RememberList(AppHomeFolder(), item_.Name, param,
+                             ShownItems(lists_[row->ListIndex]));
         }
     } catch (const std::exception& error) {
         // The arguments still count; only remembering them failed.
@@ -234,7 +219,7 @@ void Tfrm_FunctionParam::Remember() {
 }
 
 void Tfrm_FunctionParam::ShowListText(const TParamRow& row) {
-    row.ListText->setText(ListDisplayText(lists_[row.ListIndex]));
+    row.ListText->setText(QString::fromStdString(ToCommaText(ShownItems(lists_[row.ListIndex]))));
 }
 
 void Tfrm_FunctionParam::EditList(const TParamRow& row) {
@@ -256,29 +241,21 @@ bool Tfrm_FunctionParam::eventFilter(QObject* watched, QEvent* event) {
 }
 
 std::unique_ptr<TCalcOperate> Tfrm_FunctionParam::BuildNode() {
-    std::unique_ptr<TCalcOperate> node;
     if (isUserFunction_) {
-        node = std::make_unique<TCalcOperateUserFunc>(item_.Name);
-    } else {
-        auto multi =
-            std::make_unique<TCalcOperateMultiFunc>(static_cast<std::uint8_t>(item_.FuncID));
-        bool hasSecondList = false;
-        for (const auto& row : rows_) {
-            if (row->ListIndex == 0) multi->EnsureArray1();
-            if (row->ListIndex == 1) hasSecondList = true;
-        }
-        if (hasSecondList) multi->EnsureArray2();
-        for (ValueRef& element : lists_[0])
-            multi->AddArray1Element(std::move(element));
-        for (ValueRef& element : lists_[1])
-            multi->AddArray2Element(std::move(element));
-        lists_[0].clear();
-        lists_[1].clear();
-        node = std::move(multi);
+        std::vector<ValueRef> args;
+        for (const auto& row : rows_)
+            if (row->Box) args.push_back(row->Box->Value().Clone());
+        return BindUserFunctionCall(item_.Name, std::move(args));
     }
-    for (const auto& row : rows_)
-        if (row->Box) node->AddOperand(row->Box->Value().Clone());
-    return node;
+    // Each row's argument in parameter order; the lists are taken over.
+    TCallArguments args;
+    for (const auto& row : rows_) {
+        if (row->Box)
+            args.emplace_back(row->Box->Value().Clone());
+        else
+            args.emplace_back(std::exchange(lists_[row->ListIndex], {}));
+    }
+    return BindCatalogueCall(item_, std::move(args));
 }
 
 const Tfrm_FunctionParam::TParamRow* Tfrm_FunctionParam::Row(const QString& name) const {

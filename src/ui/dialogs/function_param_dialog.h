@@ -43,7 +43,7 @@ class Tfrm_FunctionParam : public QDialog {
     // Prepare, then the dialog modally unless nothing is left to ask; true when
     // confirmed (or not needed). The values are remembered on confirm.
     bool Execute();
-    // "&Ok": remembers the arguments when that is switched on, and closes.
+    // "&OK": remembers the arguments when that is switched on, and closes.
     void accept() override;
     // The node of the confirmed arguments: a multi-argument function node that
     // takes the lists over, or a user-function node. Call once.

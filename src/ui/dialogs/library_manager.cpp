@@ -13,7 +13,8 @@
 #include <QVBoxLayout>
 
 #include "common/text_compare.h"
-#include "dialogs/dialog_launchers.h"
+#include "launchers.h"
+#include "platform/dialog_driver.h"
 #include "platform/user_prompts.h"
 #include "vars/library_names.h"
 #include "vars/user_func_folder.h"
@@ -117,7 +118,7 @@ void Tfrm_Open::BuildWindow() {
     nameLabel_ = new QLabel(QStringLiteral("Name:"), this);
     nameBox_ = new QLineEdit(this);
     nameLabel_->setBuddy(nameBox_);
-    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
+    ok_ = new QPushButton(QStringLiteral("&OK"), this);
     cancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &Tfrm_Open::Confirm);
@@ -283,7 +284,7 @@ bool Tfrm_Open::MayReplace(const TUserFuncObj* existing) {
 }
 
 bool Tfrm_Open::Show() {
-    return exec() == QDialog::Accepted;
+    return ExecDialog(*this) == QDialog::Accepted;
 }
 
 void Tfrm_Open::ShowReason(const std::string& reason) {

@@ -35,7 +35,7 @@ class Tfrm_Open : public QDialog {
     Tfrm_Open(TUserFuncFolder& library, int mode, QWidget* parent = nullptr);
     ~Tfrm_Open() override;
 
-    // Shows the window modally; true when it was closed with "&Ok".
+    // Shows the window modally; true when it was closed with "&OK".
     bool Show();
     // Modes 1 and 2: the name box; modes 0 and 3: the selected file's name.
     std::string GetResultName() const;
@@ -61,7 +61,7 @@ class Tfrm_Open : public QDialog {
     void SelectNode(QTreeWidgetItem* node);
     void ClickItem(QListWidgetItem* item);
     void DoubleClickItem(QListWidgetItem* item);
-    // "&Ok": closes the window unless the name is refused.
+    // "&OK": closes the window unless the name is refused.
     void Confirm();
 
     // The commands.

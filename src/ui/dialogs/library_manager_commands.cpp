@@ -19,16 +19,6 @@ namespace quillix {
 
 namespace {
 
-// The library deletes a subfolder by name; a second folder of the same name in
-// another letter case (a case-sensitive file system allows it) would be taken
-// for this one.
-bool NameIsUnique(const TUserFuncFolder& folder, std::string* reason) {
-    if (folder.Parent()->FindFolder(folder.Name()) == &folder) return true;
-    *reason = "Cannot delete '" + folder.Name() +
-              "': another folder here has the same name in another letter case";
-    return false;
-}
-
 void TakeListItem(QListWidget& list, QListWidgetItem* item) {
     std::unique_ptr<QListWidgetItem> gone(list.takeItem(list.row(item)));
 }
@@ -67,8 +57,7 @@ void Tfrm_Open::DeleteListItem() {
         }
     } else if (TUserFuncFolder* folder = list_->FolderOf(item)) {
         QTreeWidgetItem* node = tree_->NodeOf(folder);
-        if (!NameIsUnique(*folder, &reason) ||
-            !current_->DeleteFolder(folder->Name(), &reason, TrashRemover())) {
+        if (!current_->DeleteFolder(*folder, &reason, TrashRemover())) {
             ShowReason(reason);
             return;
         }
@@ -84,8 +73,7 @@ void Tfrm_Open::DeleteTreeNode() {
     if (!folder || folder->IsRoot()) return;
     TUserFuncFolder* parent = folder->Parent();
     std::string reason;
-    if (!NameIsUnique(*folder, &reason) ||
-        !parent->DeleteFolder(folder->Name(), &reason, TrashRemover())) {
+    if (!parent->DeleteFolder(*folder, &reason, TrashRemover())) {
         ShowReason(reason);
         return;
     }
@@ -178,8 +166,7 @@ void Tfrm_Open::ImportFiles() {
     for (const QString& path : paths) {
         if (!MayReplace(current_->ImportReplaces(path.toStdString()))) continue;
         if (!current_->ImportFile(path.toStdString()))
-            Prompts().ShowError(this,
-                                QStringLiteral("file '") + path + QStringLiteral("'import error!"));
+            Prompts().ShowError(this, QStringLiteral("Cannot import the file '%1'.").arg(path));
     }
     RebuildList();
 }

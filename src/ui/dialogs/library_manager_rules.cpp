@@ -66,8 +66,7 @@ void RememberLibraryChooserFolder(IConfigor* settings, const std::string& chosen
     if (!settings) return;
     const std::string folder = std::filesystem::path(chosenFile).parent_path().string();
     if (folder.empty()) return;
-    const TSettingDef& def = SettingDef(TSetting::MainLibraryFileFolder);
-    settings->WriteString(def.Section, def.Key, folder);
+    WriteTextSetting(*settings, TSetting::MainLibraryFileFolder, folder);
 }
 
 }  // namespace quillix

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The library manager's rules that need no widget: the name check on "&Ok" in
+// The library manager's rules that need no widget: the name check on "&OK" in
 // the save modes, the question asked before a save or an import replaces a
 // program, which folder drops are allowed, the file chooser's filter and
 // suffix for a library, and the folder the choosers open in.

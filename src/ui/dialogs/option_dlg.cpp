@@ -16,29 +16,15 @@
 #include "config/digits_choice.h"
 #include "config/settings_table.h"
 #include "dialogs/dialog_buttons.h"
-#include "dialogs/dialog_launchers.h"
 #include "dialogs/options_pad_page.h"
 #include "dialogs/options_quick_names_page.h"
+#include "launchers.h"
 #include "model/value_format.h"
 #include "platform/autostart_file.h"
 #include "platform/dialog_driver.h"
 #include "platform/user_prompts.h"
 
 namespace quillix {
-
-namespace {
-
-void WriteBoolSetting(IConfigor& settings, TSetting setting, bool value) {
-    const TSettingDef& def = SettingDef(setting);
-    settings.WriteBool(def.Section, def.Key, value);
-}
-
-void WriteIntegerSetting(IConfigor& settings, TSetting setting, int value) {
-    const TSettingDef& def = SettingDef(setting);
-    settings.WriteInteger(def.Section, def.Key, value);
-}
-
-}  // namespace
 
 TfrmOptionDlg::TfrmOptionDlg(IConfigor& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
@@ -116,8 +102,7 @@ bool TfrmOptionDlg::ApplyOptions() {
     WriteBoolSetting(settings_, TSetting::MainAlwaysOnTop, alwaysOnTop_->isChecked());
     WriteBoolSetting(settings_, TSetting::MainAutoSaveParam, autoSaveParam_->isChecked());
 
-    const TSettingDef& names = SettingDef(TSetting::KeypadQuickVarNames);
-    settings_.WriteString(names.Section, names.Key, ToCommaText(quickNames_->Names()));
+    WriteTextSetting(settings_, TSetting::KeypadQuickVarNames, ToCommaText(quickNames_->Names()));
 
     TValueFormatRecord& format = ValueFormatSettings();
     const TDigitsChoice digits = DigitsFromListIndex(digits_->currentIndex(), format.ValueDigits);

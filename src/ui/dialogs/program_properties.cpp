@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_buttons.h"
-#include "dialogs/dialog_launchers.h"
+#include "launchers.h"
 #include "model/calc_vars_intf.h"
 #include "platform/dialog_driver.h"
 

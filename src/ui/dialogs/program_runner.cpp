@@ -11,11 +11,12 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "calc_drop_down.h"
-#include "dialogs/dialog_launchers.h"
 #include "dialogs/source_view.h"
+#include "drop_down/calc_drop_down.h"
+#include "launchers.h"
 #include "model/calc_vars_intf.h"
 #include "model/operate_user.h"
+#include "platform/dialog_driver.h"
 #include "platform/user_prompts.h"
 #include "vars/library_names.h"
 #include "vars/user_func_folder.h"
@@ -257,7 +258,7 @@ void Tfrm_ProgramRun::ShowSource() {
 void RunProgramRunner(QWidget* parent, const std::string& name, bool modal) {
     if (modal) {
         Tfrm_ProgramRun runner(parent);
-        if (runner.Load(name)) runner.exec();
+        if (runner.Load(name)) ExecDialog(runner);
         return;
     }
     auto runner = std::make_unique<Tfrm_ProgramRun>(parent);

@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "platform/dialog_driver.h"
 #include "platform/user_prompts.h"
 #include "vars/calc_exec.h"
 #include "vars/source_view_text.h"
@@ -69,7 +70,7 @@ bool Tfrm_sourceView::LoadFile(const std::string& fileName, std::string* error) 
 
 void Tfrm_sourceView::ShowSet(const TCalcVarsBase& set) {
     Fill(set);
-    exec();
+    ExecDialog(*this);
 }
 
 bool Tfrm_sourceView::ShowFile(const std::string& fileName) {
@@ -78,7 +79,7 @@ bool Tfrm_sourceView::ShowFile(const std::string& fileName) {
         Prompts().ShowError(parentWidget(), QString::fromStdString(error));
         return false;
     }
-    exec();
+    ExecDialog(*this);
     return true;
 }
 

@@ -22,9 +22,7 @@ Tfrm_upgrade::Tfrm_upgrade(QWidget* parent) : QDialog(parent) {
     checkOnStartup_->setChecked(ConfigorIntf &&
                                 ReadBoolSetting(*ConfigorIntf, TSetting::OnlineCheckUpgrade));
     connect(checkOnStartup_, &QCheckBox::clicked, this, [](bool checked) {
-        if (ConfigorIntf)
-            ConfigorIntf->WriteBool(SettingDef(TSetting::OnlineCheckUpgrade).Section,
-                                    SettingDef(TSetting::OnlineCheckUpgrade).Key, checked);
+        if (ConfigorIntf) WriteBoolSetting(*ConfigorIntf, TSetting::OnlineCheckUpgrade, checked);
     });
     layout->addWidget(checkOnStartup_);
 

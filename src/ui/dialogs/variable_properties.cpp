@@ -12,7 +12,8 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_buttons.h"
-#include "dialogs/dialog_launchers.h"
+#include "launchers.h"
+#include "model/calc_value_warper.h"
 #include "model/calc_vars_intf.h"
 #include "platform/dialog_driver.h"
 
@@ -44,10 +45,10 @@ Tfrm_VariableProperties::Tfrm_VariableProperties(QWidget* parent) : QDialog(pare
     auto* typeBox = new QGroupBox(QStringLiteral("Type"), this);
     auto* typeRow = new QHBoxLayout(typeBox);
     type_ = new QButtonGroup(this);
-    const QString roles[] = {QStringLiteral("Normal"), QStringLiteral("Input"),
-                             QStringLiteral("Output")};
-    for (int role = 0; role < 3; ++role) {
-        auto* button = new QRadioButton(roles[role], typeBox);
+    for (const std::uint8_t role : kRoles) {
+        const std::string_view caption = RoleCaption(role);
+        auto* button = new QRadioButton(
+            QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())), typeBox);
         type_->addButton(button, role);
         typeRow->addWidget(button);
     }

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/app_home.h"
+#include "platform/app_home.h"
 
 namespace quillix {
 namespace {

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "app/app_home.h"
 #include "common/diag_note.h"
 #include "common/regular_file.h"
 #include "common/untrusted_text.h"
+#include "platform/app_home.h"
 #include "platform/shared_resources.h"
 #include "platform/skin_references.h"
 

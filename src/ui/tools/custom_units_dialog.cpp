@@ -11,9 +11,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/app_units.h"
 #include "convert/custom_unit_texts.h"
 #include "convert/custom_units.h"
+#include "platform/app_units.h"
 #include "tools/tool_fields.h"
 
 namespace quillix {

@@ -12,8 +12,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "calc_drop_down.h"
-#include "dialogs/dialog_launchers.h"
+#include "drop_down/calc_drop_down.h"
+#include "launchers.h"
+#include "platform/dialog_driver.h"
 #include "platform/help_topics.h"
 #include "tools/date_calculations.h"
 #include "tools/date_fields.h"
@@ -162,7 +163,7 @@ void Tfrm_DateCalculations::ShowTimeBetween(long double beginningDate, long doub
 
 void RunDateCalculations(QWidget* parent) {
     Tfrm_DateCalculations window(parent);
-    window.exec();
+    ExecDialog(window);
 }
 
 }  // namespace quillix

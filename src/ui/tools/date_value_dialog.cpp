@@ -6,7 +6,8 @@
 #include <QVBoxLayout>
 
 #include "common/calendar.h"
-#include "dialogs/dialog_launchers.h"
+#include "launchers.h"
+#include "platform/dialog_driver.h"
 #include "tools/date_fields.h"
 
 namespace quillix {
@@ -33,7 +34,7 @@ double Tfrm_DateValue::Day() const {
 
 bool RunDateValueDialog(QWidget* parent, double& day) {
     Tfrm_DateValue dialog(parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (ExecDialog(dialog) != QDialog::Accepted) return false;
     day = dialog.Day();
     return true;
 }

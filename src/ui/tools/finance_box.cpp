@@ -5,7 +5,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "dialogs/dialog_launchers.h"
+#include "launchers.h"
+#include "platform/dialog_driver.h"
 #include "platform/help_topics.h"
 #include "tools/decimal_places_box.h"
 #include "tools/finance_pages.h"
@@ -47,7 +48,7 @@ Tfrm_FinanceBox::~Tfrm_FinanceBox() = default;
 
 void RunFinanceBox(QWidget* parent) {
     Tfrm_FinanceBox window(parent);
-    window.exec();
+    ExecDialog(window);
 }
 
 }  // namespace quillix

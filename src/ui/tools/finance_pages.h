@@ -139,7 +139,6 @@ class TAmortisationPage : public QWidget {
   private:
     std::function<tools::TTvmInputs()> loan_;
     std::optional<tools::TAmortisationSchedule> shown_;
-    bool noteWorthy_ = false;
     QPushButton* calculate_ = nullptr;
     TScheduleTable* schedule_ = nullptr;
     QLabel* note_ = nullptr;

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-#include "calc_drop_down.h"
+#include "drop_down/calc_drop_down.h"
 #include "tools/choice_group.h"
 #include "tools/finance_pages.h"
 #include "tools/tool_fields.h"

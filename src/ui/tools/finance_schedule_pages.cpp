@@ -7,10 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
 
-#include "calc_drop_down.h"
+#include "drop_down/calc_drop_down.h"
 #include "model/value_format.h"
 #include "tools/finance_pages.h"
 #include "tools/schedule_table.h"
@@ -119,12 +117,7 @@ void TAmortisationPage::Calculate() {
     shown_.reset();
     ShowSchedule();
     RunReportingFailure(this, [this] {
-        const tools::TTvmInputs loan = loan_();
-        shown_ = tools::AmortisationSchedule(loan);
-        // A PMT rounded to cents leaves a few cents for the last payment; a
-        // solved PMT leaves only rounding noise, which is not worth a word.
-        noteWorthy_ =
-            std::fabs(shown_->finalAdjustment) > 1e-9L * std::max(1.0L, std::fabs(loan.PMT));
+        shown_ = tools::AmortisationSchedule(loan_());
         ShowSchedule();
     });
 }
@@ -139,11 +132,8 @@ void TAmortisationPage::ShowSchedule() {
         schedule_->AddRow(tools::AmortisationRowCells(row, decimals));
     schedule_->AddRow(tools::AmortisationTotalCells(*shown_, decimals));
     schedule_->SetCopyText(tools::AmortisationScheduleText(*shown_, decimals));
-    if (noteWorthy_) {
-        note_->setText(
-            QStringLiteral("The last payment differs from PMT by %1 so that the loan ends repaid.")
-                .arg(QString::fromStdString(
-                    tools::ScheduleNumberText(shown_->finalAdjustment, decimals))));
+    if (const auto note = tools::AmortisationAdjustmentNote(*shown_, decimals)) {
+        note_->setText(QString::fromStdString(*note));
         note_->show();
     }
 }

@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "calc_drop_down.h"
+#include "drop_down/calc_drop_down.h"
 #include "platform/help_request.h"
 
 namespace quillix {

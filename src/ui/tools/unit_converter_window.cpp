@@ -9,12 +9,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/app_units.h"
-#include "calc_drop_down.h"
 #include "convert/converter_choice.h"
 #include "convert/custom_units.h"
 #include "convert/unit_converter.h"
-#include "dialogs/dialog_launchers.h"
+#include "drop_down/calc_drop_down.h"
+#include "launchers.h"
+#include "platform/app_units.h"
+#include "platform/dialog_driver.h"
 #include "platform/help_topics.h"
 #include "tools/custom_units_dialog.h"
 #include "tools/decimal_places_box.h"
@@ -121,7 +122,7 @@ void Tfrm_unitconv::OpenOptions() {
     // The lists are not refilled: a new family shows at the next opening, new
     // units of a listed family when it is chosen again.
     Tfrm_unitconvoptions options(this);
-    options.exec();
+    ExecDialog(options);
 }
 
 void Tfrm_unitconv::RememberChoice() {
@@ -140,7 +141,7 @@ void Tfrm_unitconv::done(int result) {
 
 void RunUnitConverter(QWidget* parent) {
     Tfrm_unitconv window(parent);
-    window.exec();
+    ExecDialog(window);
 }
 
 }  // namespace quillix

@@ -46,5 +46,22 @@ TEST(ClampWindowPlacement, NoAreaLeavesThePlacementAlone) {
     EXPECT_EQ(ClampWindowPlacement(wanted, {}, kMinWidth, kMinHeight), wanted);
 }
 
+TEST(StartWindow, HowTheMainWindowFirstAppears) {
+    struct Row {
+        bool hidden;
+        bool tray;
+        TStartWindow start;
+    };
+    const Row rows[] = {
+        {false, true, TStartWindow::Shown},
+        {false, false, TStartWindow::Shown},
+        {true, true, TStartWindow::HiddenInTray},
+        // Without a notification area a hidden window could not be reached.
+        {true, false, TStartWindow::Minimised},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(StartWindow(row.hidden, row.tray), row.start) << row.hidden << row.tray;
+}
+
 }  // namespace
 }  // namespace quillix

@@ -139,6 +139,30 @@ TEST(CatalogueTest, ParameterLists) {
     }
 }
 
+// A chosen function goes to X, in as a node, or to the parameter dialog; a
+// user function's record (MultiParam unless it has exactly one input) too.
+TEST(CatalogueTest, HowAChosenFunctionIsApplied) {
+    struct Row {
+        const char* name;
+        TFunctionUse use;
+    };
+    const Row rows[] = {
+        {"Sqrt", TFunctionUse::CommandOnX},  {"Not", TFunctionUse::CommandOnX},
+        {"Today", TFunctionUse::InsertNode}, {"PMT", TFunctionUse::AskArguments},
+        {"Sum", TFunctionUse::AskArguments}, {"Hypot", TFunctionUse::AskArguments},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(FunctionUse(*FindFuncByName(row.name)), row.use) << row.name;
+    for (const auto& [inputs, use] :
+         {std::pair{0, TFunctionUse::InsertNode}, std::pair{1, TFunctionUse::CommandOnX},
+          std::pair{3, TFunctionUse::AskArguments}}) {
+        TFuncDataItem user;
+        user.ParamCount = inputs;
+        user.MultiParam = inputs != 1;
+        EXPECT_EQ(FunctionUse(user), use) << inputs;
+    }
+}
+
 TEST(CatalogueTest, ArgumentLayout) {
     // Hypot: two plain parameters, no list.
     const TFuncArguments hypot = LayOutFuncArguments(FindFunc(23)->Params, {{3}, {4}});

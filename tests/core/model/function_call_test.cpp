@@ -125,15 +125,19 @@ TEST_F(FunctionCall, ArgumentCounts) {
         const char* name;
         std::size_t required;
         std::size_t total;
+        const char* text;
     };
     const Case cases[] = {
-        {"Sqrt", 1, 1}, {"Today", 0, 0}, {"PMT", 4, 5},  {"IRR", 2, 2},
-        {"EFR", 1, 2},  {"Sum", 1, 1},   {"Case", 3, 3},
+        {"Sqrt", 1, 1, "1 argument"},      {"Today", 0, 0, "no arguments"},
+        {"PMT", 4, 5, "4 to 5 arguments"}, {"IRR", 2, 2, "2 arguments"},
+        {"EFR", 1, 2, "1 to 2 arguments"}, {"Sum", 1, 1, "1 argument"},
+        {"Case", 3, 3, "3 arguments"},
     };
     for (const Case& c : cases) {
         const TArgumentCount count = CatalogueArgumentCount(Row(c.name));
         EXPECT_EQ(count.Required, c.required) << c.name;
         EXPECT_EQ(count.Total, c.total) << c.name;
+        EXPECT_EQ(ArgumentCountText(Row(c.name)), c.text) << c.name;
     }
 }
 

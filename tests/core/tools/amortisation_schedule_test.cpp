@@ -79,6 +79,35 @@ TEST(AmortisationSchedule, APaymentRoundedToCentsIsMadeUpByTheLastOne) {
     EXPECT_NEAR(s.finalAdjustment, -0.53, 0.005);
 }
 
+// A PMT rounded to cents leaves a few cents to say; a solved one only noise.
+TEST(AmortisationSchedule, TheNoteOfAnAdjustedLastPayment) {
+    struct Row {
+        const char* what;
+        long double pmt;  // 0: solved
+        TScheduleDecimals decimals;
+        std::optional<std::string> note;
+    };
+    const Row rows[] = {
+        {"solved", 0, std::nullopt, std::nullopt},
+        {"rounded", -599.55L, 2,
+         "The last payment differs from PMT by -0.53 so that the loan ends repaid."},
+        {"a billionth off", 0, std::nullopt, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        TTvmInputs in = Mortgage();
+        if (row.pmt != 0) in.PMT = row.pmt;
+        if (std::string(row.what) == "a billionth off") in.PMT *= 1 + 1e-13L;
+        EXPECT_EQ(AmortisationAdjustmentNote(AmortisationSchedule(in), row.decimals), row.note)
+            << row.what;
+    }
+    TAmortisationSchedule unadjusted;
+    unadjusted.scheduledPayment = -600;
+    EXPECT_EQ(AmortisationAdjustmentNote(unadjusted), std::nullopt);
+    unadjusted.finalAdjustment = 1e-6L;
+    EXPECT_NE(AmortisationAdjustmentNote(unadjusted), std::nullopt)
+        << "a hundred-thousandth of a cent";
+}
+
 TEST(AmortisationSchedule, AFutureValueIsLeftInTheLastBalance) {
     TTvmInputs saving;
     saving.N = 12;

@@ -77,6 +77,29 @@ TEST_F(UserFuncFolderOps, DeletesTheListedFileEvenWhenANameDiffersOnlyInCase) {
 // The window passes its own remover (the desktop's trash): the entry goes only
 // when the remover took the file or folder, a folder must be empty whatever
 // takes it, and nothing already gone is handed to it.
+// Folders whose names differ only in letter case (the disk tells them apart):
+// a deletion takes exactly the folder it is given, never its namesake.
+TEST_F(UserFuncFolderOps, AFolderIsDeletedByItselfNotByItsName) {
+    dir_.MakeDir("UserPrograms/Sub");
+    dir_.Write("UserPrograms/sub/deep.prg");
+    Root().Scan();
+    TUserFuncFolder* empty = nullptr;
+    TUserFuncFolder* full = nullptr;
+    for (const auto& folder : Root().Subfolders())
+        (folder->Name() == "Sub" ? empty : full) = folder.get();
+    ASSERT_NE(empty, nullptr);
+    ASSERT_NE(full, nullptr);
+    std::string reason;
+    EXPECT_FALSE(Root().DeleteFolder(*full, &reason));
+    EXPECT_NE(reason.find("Directory not empty"), std::string::npos) << reason;
+    EXPECT_TRUE(dir_.Exists("UserPrograms/Sub")) << "its namesake stays";
+    EXPECT_FALSE(full->DeleteFolder(*empty, &reason)) << "only a folder's own subfolders";
+    EXPECT_TRUE(Root().DeleteFolder(*empty, &reason)) << reason;
+    EXPECT_FALSE(dir_.Exists("UserPrograms/Sub"));
+    EXPECT_TRUE(dir_.Exists("UserPrograms/sub/deep.prg"));
+    EXPECT_EQ(FolderNames(Root()), (Names{"sub"}));
+}
+
 TEST_F(UserFuncFolderOps, DeletionLeavesTheDiskThroughTheGivenRemover) {
     dir_.Write("UserPrograms/loan.prg", "loan");
     dir_.Write("UserPrograms/rate.prg", "rate");

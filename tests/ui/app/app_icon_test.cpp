@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/app_icon.h"
+#include "platform/app_icon.h"
 
 #include <gtest/gtest.h>
 

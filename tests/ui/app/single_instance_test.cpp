@@ -64,9 +64,10 @@ class TOtherUser {
                 args);
         EXPECT_TRUE(process_.waitForStarted(10000));
         if (args.value(0) == QStringLiteral("listen")) {
-            EXPECT_TRUE(
-                QTest::qWaitFor([this] { return Output().contains("listening"); }, kCeilingMs))
-                << Output().toStdString();
+            // Each piece of its output arrives as a signal; "listening" is the one awaited.
+            while (!Output().contains("listening") && process_.waitForReadyRead(kCeilingMs)) {
+            }
+            EXPECT_TRUE(Output().contains("listening")) << Output().toStdString();
         }
     }
     ~TOtherUser() {
@@ -157,8 +158,10 @@ TEST(SingleInstance, AnotherUserCannotRaiseTheWindow) {
     QSignalSpy activated(&first, &TSingleInstance::activateRequested);
     TOtherUser other(
         {QStringLiteral("send"), QString::fromStdString(path), QStringLiteral("1927")});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return other.Process().state() == QProcess::NotRunning; },
-                                kCeilingMs));
+    // Waited for with the event loop running: the instance must serve the stranger
+    // (and refuse it) before the stranger can finish.
+    QSignalSpy finished(&other.Process(), &QProcess::finished);
+    EXPECT_TRUE(other.Process().state() == QProcess::NotRunning || finished.wait(kCeilingMs));
     EXPECT_EQ(activated.count(), 0);
     // The same user still can.
     TSingleInstance second(TInstanceSocketPlace{path, {}});

@@ -36,22 +36,5 @@ TEST(StartOptions, CommandLines) {
     EXPECT_TRUE(ParseStartOptions({"--version"}).ShowVersion);
 }
 
-TEST(StartOptions, HowTheWindowFirstAppears) {
-    struct Row {
-        bool hidden;
-        bool tray;
-        TStartWindow start;
-    };
-    const Row rows[] = {
-        {false, true, TStartWindow::Shown},
-        {false, false, TStartWindow::Shown},
-        {true, true, TStartWindow::HiddenInTray},
-        // Without a notification area a hidden window could not be reached.
-        {true, false, TStartWindow::Minimised},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(StartWindow(row.hidden, row.tray), row.start) << row.hidden << row.tray;
-}
-
 }  // namespace
 }  // namespace quillix

@@ -3,18 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
-#include "calc_drop_down.h"
-#include "dialogs/dialog_launchers.h"
+#include "drop_down/calc_drop_down.h"
 #include "functions/func_date.h"
+#include "launchers.h"
 #include "platform/help_request.h"
 #include "support/ui_environment.h"
 #include "tools/date_value_dialog.h"
@@ -155,25 +153,24 @@ TEST_F(DateTools, TheDateValueDialogGivesTheChosenDaysNumber) {
     EXPECT_EQ(dialog.Day(), 36526);
 }
 
-// The launcher as the keypad calls it: modal, answered by a click from a timer.
-bool RunAndPress(QDialogButtonBox::StandardButton which, QDate date, double& day) {
-    QTimer::singleShot(0, [which, date] {
-        auto* dialog = qobject_cast<Tfrm_DateValue*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->Calendar()->setSelectedDate(date);
-        dialog->Buttons()->button(which)->click();
+// The launcher as the keypad calls it: the dialog answered by a click.
+bool RunAndPress(TUiEnvironment& env, QDialogButtonBox::StandardButton which, QDate date,
+                 double& day) {
+    env.Dialogs().ScriptFor<Tfrm_DateValue>([which, date](Tfrm_DateValue& dialog) {
+        dialog.Calendar()->setSelectedDate(date);
+        dialog.Buttons()->button(which)->click();
+        return dialog.result();
     });
     return RunDateValueDialog(nullptr, day);
 }
 
 TEST_F(DateTools, TheDateValueLauncherReturnsTheDayOnlyWhenConfirmed) {
     double day = -1;
-    EXPECT_TRUE(RunAndPress(QDialogButtonBox::Ok, QDate(2000, 1, 1), day));
+    EXPECT_TRUE(RunAndPress(env, QDialogButtonBox::Ok, QDate(2000, 1, 1), day));
     EXPECT_EQ(day, 36526);
     day = -1;
-    EXPECT_FALSE(RunAndPress(QDialogButtonBox::Cancel, QDate(2000, 1, 2), day));
+    EXPECT_FALSE(RunAndPress(env, QDialogButtonBox::Cancel, QDate(2000, 1, 2), day));
     EXPECT_EQ(day, -1);
-    EXPECT_TRUE(DialogAvailable(TDialogKind::DateValue));
 }
 
 }  // namespace

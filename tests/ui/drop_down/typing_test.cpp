@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "calc_drop_down.h"
+#include "drop_down/calc_drop_down.h"
 #include "model/calc_operate.h"
 #include "support/ui_environment.h"
 

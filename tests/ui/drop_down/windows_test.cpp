@@ -9,10 +9,10 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "calc_drop_down.h"
-#include "drop_down_calc.h"
-#include "drop_down_vars.h"
-#include "keypad_frame.h"
+#include "drop_down/calc_drop_down.h"
+#include "drop_down/drop_down_calc.h"
+#include "drop_down/drop_down_vars.h"
+#include "keypad/keypad_frame.h"
 #include "model/calc_operate.h"
 #include "support/ui_environment.h"
 
@@ -41,7 +41,7 @@ TEST(DropDownCalc, StartsFromTheFieldAndGivesXBackWithItsFormulaOnOk) {
     ASSERT_TRUE(calc.isVisible());
     EXPECT_EQ(calc.Keypad().Engine().Stack().X->Number(), 2);
     Press(calc, {ccPlus, ccDigit0 + 3});
-    Button(calc, "&Ok")->click();
+    Button(calc, "&OK")->click();
     EXPECT_FALSE(calc.isVisible());
     EXPECT_EQ(field.Value().Number(), 5);
     EXPECT_EQ(field.Value().GetFormulaText(), "2+3");

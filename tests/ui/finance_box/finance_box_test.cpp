@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "calc_drop_down.h"
+#include "drop_down/calc_drop_down.h"
 #include "model/value_format.h"
 #include "platform/help_request.h"
 #include "platform/value_format_notice.h"
@@ -305,9 +305,11 @@ TEST_F(FinanceBox, HelpOpensTheFinanceTopicAndEveryLabelNamesItsField) {
     window.HelpButton()->click();
     SetHelpTopicHandler({});
     EXPECT_EQ(topics, std::vector<int>{1001});
-    for (QLabel* label : window.findChildren<QLabel*>())
-        if (label->text().endsWith(':'))
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text().endsWith(':')) {
             EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+        }
+    }
     window.CloseButton()->click();
     EXPECT_FALSE(window.isVisible());
 }

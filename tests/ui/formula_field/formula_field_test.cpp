@@ -6,7 +6,7 @@
 #include <QCompleter>
 #include <QStringListModel>
 
-#include "formula_field.h"
+#include "keypad/formula_field.h"
 #include "keypad/keypad_test_support.h"
 #include "model/calc_commands.h"
 
@@ -241,21 +241,28 @@ TEST_F(FormulaFieldTest, TheLineUnderTheFieldDescribesTheFunctionAtTheCaret) {
     EXPECT_FALSE(Field().Status()->isVisibleTo(keypad.get()));
 }
 
-TEST(FunctionAtCaret, NameOrEnclosingCall) {
-    const struct {
-        QString Text;
-        int Caret;
-        QString Function;
-    } cases[] = {
-        {"Sqrt(4)+1", 2, "Sqrt"},     {"sqrt(4)+1", 4, "Sqrt"},
-        {"PMT(0.06/12,3", 13, "PMT"}, {"PMT(Sqrt(4", 10, "Sqrt"},
-        {"PMT(Sqrt(4),", 12, "PMT"},  {"PMT (1,", 7, "PMT"},
-        {"(1+2)*3", 3, ""},           {"a*b", 1, ""},
-        {"Sqrt(4)+1", 9, ""},         {"", 0, ""},
-        {"Sqrt", 99, "Sqrt"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FunctionAtCaret(c.Text, c.Caret), c.Function) << c.Text.toStdString();
+// Names are the reader's: they may start with "_" and hold ".", and the field
+// completes, describes and reads them as the core does.
+TEST_F(FormulaFieldTest, NamesWithAnUnderscoreOrAPointCompleteAndRead) {
+    ASSERT_TRUE(env.Vars().Add("_rate", TCalcValue::New(0.5L)));
+    ASSERT_TRUE(env.Vars().Add("tax.base", TCalcValue::New(200)));
+    Activate();
+    Key(Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(Completions("1+_ra"), QStringList({"_rate"}));
+    EXPECT_EQ(Completions("2*tax.b"), QStringList({"tax.base"}));
+    emit Field().Completer()->activated(QStringLiteral("tax.base"));
+    EXPECT_EQ(Edit().text(), "2*tax.base");
+    TypeKeys("*_ra");
+    emit Field().Completer()->activated(QStringLiteral("_rate"));
+    EXPECT_EQ(Edit().text(), "2*tax.base*_rate");
+    Edit().setText(QStringLiteral("Sqrt(_rate"));
+    Edit().setCursorPosition(static_cast<int>(Edit().text().size()));
+    EXPECT_TRUE(Field().Status()->text().startsWith("Sqrt: "))
+        << Field().Status()->text().toStdString();
+    Edit().setText(QStringLiteral("2*tax.base*_rate"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Display(), "200");
+    EXPECT_EQ(Expression(), "2*tax.base*_rate");
 }
 
 }  // namespace

@@ -4,9 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPushButton>
 
-#include "calc_drop_down.h"
 #include "dialogs/array_param_dialog.h"
+#include "drop_down/calc_drop_down.h"
 #include "support/ui_environment.h"
 
 namespace quillix {
@@ -34,6 +35,24 @@ TEST(ArrayParam, ScanStopsAtTheFirstEmptyBox) {
     dialog.Boxes()[3]->AssignNumber(cvNumber, 4);
     dialog.accept();
     EXPECT_EQ(Numbers(list), (std::vector<long double>{1, 2}));
+}
+
+// The buttons the user presses, by their captions: OK confirms, Cancel does not.
+TEST(ArrayParam, OkAndCancelButtons) {
+    TUiEnvironment env;
+    for (const bool ok : {true, false}) {
+        std::vector<ValueRef> list;
+        Tfrm_ArrayParam dialog(nullptr, "Numbers:  ", list);
+        QPushButton* button = nullptr;
+        for (QPushButton* candidate : dialog.findChildren<QPushButton*>())
+            if (candidate->text() == (ok ? "&OK" : "&Cancel")) button = candidate;
+        ASSERT_NE(button, nullptr) << ok;
+        EXPECT_EQ(button->isDefault(), ok);
+        dialog.Boxes()[0]->AssignNumber(cvNumber, 3);
+        button->click();
+        EXPECT_EQ(dialog.result(), ok ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(list.size(), ok ? 1u : 0u);
+    }
 }
 
 TEST(ArrayParam, ShowsClonesAndCancelLeavesTheList) {

@@ -5,9 +5,9 @@
 
 #include <QLineEdit>
 
-#include "calc_drop_down.h"
 #include "config/last_data.h"
 #include "dialogs/function_param_dialog.h"
+#include "drop_down/calc_drop_down.h"
 #include "fake_vars_view.h"
 #include "functions/func_catalogue.h"
 #include "model/operate_func.h"
@@ -74,7 +74,9 @@ TEST(FunctionParamRemember, NothingWhenSwitchedOffOrCancelled) {
     }
 }
 
-TEST(FunctionParamRemember, EntriesThatAreNoNumbersAreLeftOut) {
+// What reads back is the core's rule (remembered_arguments_test); the rows
+// show it: a number that is none keeps the default, a list shows its numbers.
+TEST(FunctionParamRemember, RowsShowWhatReadsBack) {
     TUiEnvironment env;
     test::WriteFile(env.Home() + "/lastdata.ini",
                     "[Func_NPV]\nRate=abc\nCashFlows=\"1\",[2023-03-15],3\nType=1\n");

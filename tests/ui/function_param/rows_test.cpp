@@ -7,9 +7,9 @@
 #include <QTest>
 #include <map>
 
-#include "calc_drop_down.h"
 #include "config/last_data.h"
 #include "dialogs/function_param_dialog.h"
+#include "drop_down/calc_drop_down.h"
 #include "functions/func_catalogue.h"
 #include "model/operate_func.h"
 #include "model/operate_user.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "keypad_key_map.h"
+#include "keypad/keypad_key_map.h"
 #include "model/calc_commands.h"
 
 namespace quillix::test {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/dialog_launchers.h"
 #include "keypad_test_support.h"
+#include "launchers.h"
 
 namespace quillix::test {
 namespace {
@@ -39,7 +39,6 @@ struct PadRow {
 };
 
 TEST_F(KeypadPadTest, PadButtonsFollowTheirSettingsSections) {
-    const bool dialog = DialogAvailable(TDialogKind::FunctionParam);
     const PadRow rows[] = {
         {"sb_Func00", "Sqr", true, "Returns the square of a number", Qt::blue, "Sqr(3)"},
         // A function name without a function: shown, and does nothing.
@@ -50,7 +49,7 @@ TEST_F(KeypadPadTest, PadButtonsFollowTheirSettingsSections) {
         {"sb_Func03", "Now", true, "Returns the current date.", Qt::red, "Today()"},
         // Only the low eight bits of FuncID count.
         {"sb_Func10", "Sq2", true, "Returns the square of a number", Qt::blue, "Sqr(3)"},
-        {"sb_Func04", "Hyp", dialog, "Calculates the length of the hypotenuse.", Qt::blue, nullptr},
+        {"sb_Func04", "Hyp", true, "Calculates the length of the hypotenuse.", Qt::blue, nullptr},
         {"sb_Func34", "", false, "", Qt::blue, "3"},
     };
     for (const PadRow& row : rows) {

@@ -16,11 +16,15 @@
 #include <sstream>
 #include <string>
 
-#include "keypad_buttons.h"
-#include "keypad_frame.h"
+#include "keypad/keypad_buttons.h"
+#include "keypad/keypad_frame.h"
 #include "support/ui_environment.h"
 
 namespace quillix::test {
+
+// The longest a test waits for something that happens by itself: generous,
+// so that a loaded machine never fails a test that would pass.
+inline constexpr int kCeilingMs = 60000;
 
 class KeypadTest : public ::testing::Test {
   protected:

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDialog>
 
-#include "vars_formula_edit.h"
+#include "vars_view/vars_formula_edit.h"
 
 #include "keypad_test_support.h"
 

@@ -212,7 +212,7 @@ TEST_F(LibraryManagerCommands, ImportCopiesEachFileAndReportsEachFailure) {
         {QString::fromStdString(Home().File("outside/rate.prg")), missing});
     env.Prompts().ExpectMessages();
     window->ImportFiles();
-    EXPECT_EQ(env.Prompts().Messages(), QStringList({"file '" + missing + "'import error!"}));
+    EXPECT_EQ(env.Prompts().Messages(), QStringList({"Cannot import the file '" + missing + "'."}));
     EXPECT_EQ(ListCaptions(), QStringList({"rate"}));
     EXPECT_TRUE(Home().Exists("UserPrograms/sub/rate.prg"));
     const TPromptRecord& asked = env.Prompts().Records().front();

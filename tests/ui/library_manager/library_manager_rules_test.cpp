@@ -27,7 +27,9 @@ TEST(LibraryManagerRules, SaveNames) {
     for (const Case& c : cases) {
         const std::optional<std::string> problem = SaveNameProblem(c.Name);
         EXPECT_EQ(problem.has_value(), c.Refused) << c.Name;
-        if (problem) EXPECT_EQ(*problem == forbidden, c.Forbidden) << c.Name << ": " << *problem;
+        if (problem) {
+            EXPECT_EQ(*problem == forbidden, c.Forbidden) << c.Name << ": " << *problem;
+        }
     }
     EXPECT_TRUE(SaveNameProblem(std::string("a\0b", 3)));
 }

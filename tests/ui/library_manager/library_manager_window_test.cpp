@@ -117,9 +117,13 @@ TEST_F(LibraryManagerWindow, OkRefusesEmptyNamesAndForbiddenCharactersWhenSaving
             EXPECT_TRUE(messages.isEmpty());
         } else {
             ASSERT_EQ(messages.size(), 1);
-            if (std::string(c.Message) != "*") EXPECT_EQ(messages[0], c.Message);
+            if (std::string(c.Message) != "*") {
+                EXPECT_EQ(messages[0], c.Message);
+            }
         }
-        if (c.Closes) EXPECT_EQ(window->GetCurrentFolder(), &Programs());
+        if (c.Closes) {
+            EXPECT_EQ(window->GetCurrentFolder(), &Programs());
+        }
     }
 }
 

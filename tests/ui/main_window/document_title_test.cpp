@@ -3,19 +3,18 @@
 // the File commands and the library manager's rename and move.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <functional>
 
 #include "dialogs/library_manager.h"
 #include "dialogs/library_views.h"
-#include "main_window.h"
+#include "menu_entry.h"
 #include "support/ui_environment.h"
 #include "vars/calc_vars.h"
 #include "vars/user_libraries.h"
-#include "vars_view.h"
+#include "vars_view/vars_view.h"
+#include "window/main_window.h"
 
 namespace quillix::test {
 namespace {
@@ -31,24 +30,19 @@ class DocumentTitle : public ::testing::Test {
     TCalcVars& Document() const { return window->Document(); }
 
     // Answers the library manager that the next File command opens.
-    static void AnswerManager(std::function<void(Tfrm_Open&)> answer) {
-        QTimer::singleShot(0, [answer = std::move(answer)] {
-            auto* manager = qobject_cast<Tfrm_Open*>(QApplication::activeModalWidget());
-            ASSERT_NE(manager, nullptr);
-            answer(*manager);
-        });
-    }
-    static void PickProgram(const char* name) {
-        AnswerManager([name](Tfrm_Open& manager) {
+    void PickProgram(const char* name) {
+        env.Dialogs().ScriptFor<Tfrm_Open>([name](Tfrm_Open& manager) {
             QListWidgetItem* item = manager.List()->ItemNamed(QString::fromLatin1(name));
-            ASSERT_NE(item, nullptr) << name;
-            manager.DoubleClickItem(item);
+            EXPECT_NE(item, nullptr) << name;
+            if (item) manager.DoubleClickItem(item);
+            return manager.result();
         });
     }
-    static void NameProgram(const char* name) {
-        AnswerManager([name](Tfrm_Open& manager) {
+    void NameProgram(const char* name) {
+        env.Dialogs().ScriptFor<Tfrm_Open>([name](Tfrm_Open& manager) {
             manager.NameBox()->setText(QString::fromLatin1(name));
             manager.Confirm();
+            return manager.result();
         });
     }
     void SaveLoanAndStartAnew() {
@@ -92,7 +86,7 @@ TEST_F(DocumentTitle, SaveSaveAsNewAndClose) {
     PickProgram("Loan");
     window->OpenProgram();
     ASSERT_EQ(Title(), "Loan");
-    window->Action("&Close")->trigger();
+    MenuEntry(*window, "&Close")->trigger();
     EXPECT_EQ(Title(), "New");
 }
 

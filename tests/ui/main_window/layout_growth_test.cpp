@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The room a passing message line takes from the main window comes back.
-#include "layout_growth.h"
+#include "window/layout_growth.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,10 @@
 #include <optional>
 #include <vector>
 
-#include "formula_field.h"
-#include "keypad_frame.h"
-#include "main_window.h"
+#include "keypad/formula_field.h"
+#include "keypad/keypad_frame.h"
 #include "support/ui_environment.h"
+#include "window/main_window.h"
 
 namespace quillix::test {
 namespace {

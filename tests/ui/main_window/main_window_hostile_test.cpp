@@ -14,10 +14,11 @@
 
 #include "common/diag_note.h"
 #include "config/calc_config.h"
-#include "main_window.h"
+#include "menu_entry.h"
 #include "platform/skin_references.h"
 #include "support/fifo_watch.h"
 #include "support/ui_environment.h"
+#include "window/main_window.h"
 
 namespace quillix::test {
 namespace {
@@ -100,7 +101,7 @@ TEST_F(MainWindowOffScreen, AKeptPlacementIsBroughtOntoTheScreen) {
 TEST_F(MainWindowHostile, AMenuChoiceIsOnDiskAtOnce) {
     env.HomeFolder().Write("Skins/Plain.skn", "QWidget { color: #102030; }");
     Open();
-    window->Action("&Always On Top")->trigger();
+    MenuEntry(*window, "&Always On Top")->trigger();
     window->ChooseDigits(6);  // "5"
     window->ApplySkin("Plain.skn");
     // A crash now (kill -9) loses none of them.
@@ -114,8 +115,8 @@ TEST_F(MainWindowHostile, SettingsThatCannotBeSavedAreToldOnceARun) {
     std::filesystem::create_directory(SettingsFilePath(env.Home()));
     env.Prompts().ExpectMessages();
     Open();
-    window->Action("&Always On Top")->trigger();
-    window->Action("&Always On Top")->trigger();
+    MenuEntry(*window, "&Always On Top")->trigger();
+    MenuEntry(*window, "&Always On Top")->trigger();
     window->ChooseDigits(3);
     ASSERT_EQ(env.Prompts().Records().size(), 1u);
     EXPECT_EQ(env.Prompts().Records()[0].Kind, "error");

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window.h"
+#include "window/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -8,18 +8,23 @@
 #include <QCheckBox>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QWhatsThis>
 
-#include "app/tray_icon.h"
+#include "config/settings_table.h"
 #include "dialogs/option_dlg.h"
-#include "keypad_frame.h"
+#include "dialogs/program_properties.h"
+#include "keypad/keypad_frame.h"
+#include "menu_entry.h"
 #include "model/value_format.h"
 #include "platform/help_window.h"
 #include "platform/hint_filter.h"
 #include "support/ui_environment.h"
 #include "vars/calc_vars.h"
 #include "vars/user_libraries.h"
+#include "vars_view/vars_view.h"
+#include "window/tray_icon.h"
 
 namespace quillix::test {
 namespace {
@@ -42,16 +47,29 @@ class MainWindow : public ::testing::Test {
         ASSERT_TRUE(doc.SaveNew(window->Libraries().Programs(), "Loan", &error)) << error;
         ASSERT_TRUE(doc.Add("b", TCalcValue::New(2)));
     }
-    bool Checked(const char* caption) { return window->Action(caption)->isChecked(); }
+    bool Checked(const char* caption) { return MenuEntry(*window, caption)->isChecked(); }
 };
 
+// Save follows the document at once, however it changes: a variable added, the
+// program saved, its description edited in the properties dialog.
 TEST_F(MainWindow, SaveIsEnabledOnlyWhileTheProgramIsModified) {
     Open();
-    window->UpdateCommandStates();
-    EXPECT_FALSE(window->Action("&Save")->isEnabled());
+    QAction* save = MenuEntry(*window, "&Save");
+    EXPECT_FALSE(save->isEnabled());
     ASSERT_TRUE(window->Document().Add("a", TCalcValue::New(1)));
-    window->UpdateCommandStates();
-    EXPECT_TRUE(window->Action("&Save")->isEnabled());
+    EXPECT_TRUE(save->isEnabled());
+    std::string error;
+    ASSERT_TRUE(window->Document().SaveNew(window->Libraries().Programs(), "Loan", &error))
+        << error;
+    EXPECT_FALSE(save->isEnabled());
+    env.Dialogs().ScriptFor<Tfrm_programProperties>([](Tfrm_programProperties& dialog) {
+        dialog.Description()->setPlainText(QStringLiteral("Monthly"));
+        dialog.accept();
+        return dialog.result();
+    });
+    window->VarsView().ShowProgramProperties();
+    EXPECT_TRUE(env.Dialogs().ScriptUsed());
+    EXPECT_TRUE(save->isEnabled());
 }
 
 TEST_F(MainWindow, NewAsksAboutAModifiedProgram) {
@@ -94,14 +112,12 @@ TEST_F(MainWindow, CancelOnCloseKeepsTheWindowAndTheProgram) {
 TEST_F(MainWindow, SignificantDigitsAndTheirCheckMarks) {
     Open();
     window->ChooseDigits(4);  // "3"
-    window->UpdateCommandStates();
     EXPECT_TRUE(Checked("3"));
     EXPECT_FALSE(Checked("Default"));
     EXPECT_EQ(env.Settings().ReadInteger("Main", "ValueFormat", -1), 2);
     EXPECT_EQ(env.Settings().ReadInteger("Main", "ValueDigits", -1), 3);
 
     window->ChooseDigits(0);  // "Default" keeps the digits
-    window->UpdateCommandStates();
     EXPECT_TRUE(Checked("Default"));
     EXPECT_FALSE(Checked("3"));
     EXPECT_EQ(ValueFormatSettings().ValueFormat, kGeneralFormat);
@@ -115,7 +131,7 @@ TEST_F(MainWindow, SignificantDigitsAndTheirCheckMarks) {
 TEST_F(MainWindow, OptionChecksFollowTheSettingsOnly) {
     Open();
     EXPECT_FALSE(Checked("&Always On Top"));
-    window->Action("&Always On Top")->trigger();
+    MenuEntry(*window, "&Always On Top")->trigger();
     EXPECT_TRUE(Checked("&Always On Top"));
     EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(env.Settings().ReadBool("Main", "AlwaysOnTop", false));
@@ -124,6 +140,22 @@ TEST_F(MainWindow, OptionChecksFollowTheSettingsOnly) {
     EXPECT_TRUE(Checked("Auto-save function parameters"));
     env.Settings().Configor().WriteBool("Main", "ShowKeypadHint", false);
     EXPECT_FALSE(Checked("Show hints of keypad buttons"));
+}
+
+// The settings file ignores letter case, and so does every window: a key
+// written in another case is the same setting to the main window as to the
+// keypad.
+TEST_F(MainWindow, AChangedSettingCountsInAnyLetterCase) {
+    Open();
+    IConfigor& settings = env.Settings().Configor();
+    settings.WriteBool("main", "alwaysontop", true);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(Checked("&Always On Top"));
+    settings.WriteBool("MAIN", "SHOWKEYPADHINT", false);
+    EXPECT_FALSE(Checked("Show hints of keypad buttons"));
+    EXPECT_FALSE(window->HintFilter().KeypadHints());
+    settings.WriteInteger("keypad", "inputmode", kInputModeRpn);
+    EXPECT_EQ(window->Keypad().Engine().Mode(), kModeRPN);
 }
 
 TEST_F(MainWindow, SkinsMenuWithMissingAndBrokenSkins) {
@@ -168,7 +200,7 @@ TEST_F(MainWindowMissingSkin, KeepsTheNameAndTheDesignedPlacement) {
 
 TEST_F(MainWindow, TheMemoryViewGoesBeforeTheEngineItWatches) {
     Open();
-    window->Action("&Memory View")->trigger();
+    MenuEntry(*window, "&Memory View")->trigger();
     window->Keypad().ExecuteCommand(ccDigit7);
     window.reset();  // the sanitizer tells when the view outlives the engine
 }
@@ -225,7 +257,7 @@ TEST_F(MainWindow, OnAFirstStartTheCheckMarksAgreeWithTheOptionsDialog) {
     EXPECT_EQ(Checked("Show hints of keypad buttons"), options.ShowKeypadHint()->isChecked());
     EXPECT_TRUE(window->HintFilter().KeypadHints());
     // The menu entry switches the setting and its mark together.
-    window->Action("Show hints of keypad buttons")->trigger();
+    MenuEntry(*window, "Show hints of keypad buttons")->trigger();
     EXPECT_FALSE(Checked("Show hints of keypad buttons"));
     EXPECT_FALSE(env.Settings().ReadBool("Main", "ShowKeypadHint", true));
     EXPECT_FALSE(window->HintFilter().KeypadHints());
@@ -263,7 +295,7 @@ TEST_F(MainWindow, MenuCaptionsAreSpelledRight) {
     Open();
     for (const char* caption : {"Check for the Latest Update", "Auto-save function parameters",
                                 "Show hints of keypad buttons"})
-        EXPECT_NE(window->Action(caption), nullptr) << caption;
+        EXPECT_NE(MenuEntry(*window, caption), nullptr) << caption;
     QStringList tray;
     for (QAction* action : window->findChild<TTrayIcon*>()->Menu()->actions())
         tray << action->text();

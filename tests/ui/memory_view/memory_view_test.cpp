@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "memory_view.h"
+#include "window/memory_view.h"
 
 #include <gtest/gtest.h>
 

@@ -15,14 +15,13 @@
 #include <functional>
 
 #include "config/settings_table.h"
-#include "dialogs/dialog_launchers.h"
 #include "dialogs/option_dlg.h"
 #include "dialogs/options_pad_page.h"
 #include "dialogs/options_quick_names_page.h"
 #include "functions/func_catalogue.h"
+#include "launchers.h"
 #include "model/value_format.h"
 #include "platform/autostart_file.h"
-#include "platform/dialog_driver.h"
 #include "support/ui_environment.h"
 
 namespace quillix {
@@ -65,7 +64,6 @@ class TConfigHome {
 class OptionsDialog : public ::testing::Test {
   protected:
     explicit OptionsDialog(const std::string& settingsText = {}) : env(settingsText) {}
-    void TearDown() override { SetDialogDriver({}); }
     IConfigor& Configor() { return env.Settings().Configor(); }
     std::string Read(const char* section, const char* key) {
         return env.Settings().ReadString(section, key, "<none>");
@@ -143,8 +141,7 @@ TEST_F(OptionsDialog, ApplyWritesEverythingInOrderThroughTheAnnouncedWrites) {
 }
 
 TEST_F(OptionsDialog, OkPutsTheOptionsOnDiskAtOnce) {
-    SetDialogDriver([](QDialog& shown) {
-        auto& dialog = dynamic_cast<TfrmOptionDlg&>(shown);
+    env.Dialogs().ScriptFor<TfrmOptionDlg>([](TfrmOptionDlg& dialog) {
         dialog.AutoSaveParam()->click();
         dialog.DigitsList()->setCurrentText(QStringLiteral("5"));
         return static_cast<int>(QDialog::Accepted);
@@ -160,8 +157,7 @@ TEST_F(OptionsDialog, OkPutsTheOptionsOnDiskAtOnce) {
 TEST_F(OptionsDialog, CancelWritesNothingAfterEditsOnEveryPage) {
     env.Prompts().ScriptText(QStringLiteral("Total"));
     const TValueFormatRecord format = ValueFormatSettings();
-    SetDialogDriver([](QDialog& shown) {
-        auto& dialog = dynamic_cast<TfrmOptionDlg&>(shown);
+    env.Dialogs().ScriptFor<TfrmOptionDlg>([](TfrmOptionDlg& dialog) {
         for (QCheckBox* box : {dialog.AutoRun(), dialog.AlwaysOnTop(), dialog.AutoSaveParam(),
                                dialog.ShowKeypadHint(), dialog.CheckUpgrade()})
             box->click();
@@ -340,8 +336,7 @@ TEST_F(OptionsDialog, AnAutostartEntryThatCannotBeWrittenStopsTheApply) {
     // A file where the autostart folder should be.
     test::WriteFile(configHome.Path() + "/autostart", "not a folder");
     env.Prompts().ExpectMessages();
-    SetDialogDriver([](QDialog& shown) {
-        auto& dialog = dynamic_cast<TfrmOptionDlg&>(shown);
+    env.Dialogs().ScriptFor<TfrmOptionDlg>([](TfrmOptionDlg& dialog) {
         dialog.AutoRun()->click();
         dialog.AlwaysOnTop()->click();
         dialog.DigitsList()->setCurrentText(QStringLiteral("4"));

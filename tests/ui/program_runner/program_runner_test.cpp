@@ -12,8 +12,8 @@
 #include <QPointer>
 #include <QTest>
 
-#include "calc_drop_down.h"
-#include "dialogs/dialog_launchers.h"
+#include "drop_down/calc_drop_down.h"
+#include "launchers.h"
 #include "model/value_format.h"
 #include "support/fifo_watch.h"
 #include "support/library_programs.h"

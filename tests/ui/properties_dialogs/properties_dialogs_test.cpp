@@ -11,11 +11,10 @@
 #include <functional>
 #include <vector>
 
-#include "dialogs/dialog_launchers.h"
 #include "dialogs/program_properties.h"
 #include "dialogs/variable_properties.h"
+#include "launchers.h"
 #include "model/operate_binary.h"
-#include "platform/dialog_driver.h"
 #include "support/node_builder.h"
 #include "support/ui_environment.h"
 
@@ -48,15 +47,6 @@ class TEventLog {
     std::vector<TEvent> events_;
 };
 
-// Answers every following dialog: fills it in with fill, then OK or Cancel.
-template <class Dialog>
-void DriveDialogs(bool ok, std::function<void(Dialog&)> fill) {
-    SetDialogDriver([ok, fill](QDialog& dialog) {
-        fill(dynamic_cast<Dialog&>(dialog));
-        return ok ? QDialog::Accepted : QDialog::Rejected;
-    });
-}
-
 class PropertiesDialogs : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -68,7 +58,14 @@ class PropertiesDialogs : public ::testing::Test {
         std::string error;
         ASSERT_TRUE(Vars().SaveToFile(env.Home() + "/start.prg", &error)) << error;
     }
-    void TearDown() override { SetDialogDriver({}); }
+    // Answers the next dialog: fills it in with fill, then OK or Cancel.
+    template <class Dialog>
+    void DriveDialog(bool ok, std::function<void(Dialog&)> fill) {
+        env.Dialogs().ScriptFor<Dialog>([ok, fill](Dialog& dialog) {
+            fill(dialog);
+            return ok ? QDialog::Accepted : QDialog::Rejected;
+        });
+    }
     TCalcVars& Vars() { return env.Vars(); }
     TCalcValueWarper& Entry(const char* name) { return *Vars().Find(name); }
 
@@ -108,7 +105,7 @@ TEST_F(PropertiesDialogs, VariableOkWritesAndAnnouncesCancelChangesNothing) {
         ASSERT_TRUE(Vars().LoadFromFile(env.Home() + "/start.prg", &error)) << error;
         Entry("b").Description = "old";
         TEventLog log(Vars());
-        DriveDialogs<Tfrm_VariableProperties>(row.ok, [&](Tfrm_VariableProperties& dialog) {
+        DriveDialog<Tfrm_VariableProperties>(row.ok, [&](Tfrm_VariableProperties& dialog) {
             dialog.TypeGroup()->button(row.role)->click();
             dialog.Description()->setPlainText(QString::fromUtf8(row.description));
         });
@@ -144,7 +141,7 @@ TEST_F(PropertiesDialogs, ProgramShowsNameAndOkWritesTheDescription) {
         ASSERT_TRUE(Vars().SaveToFile(env.Home() + "/start.prg", &error));
         TEventLog log(Vars());
         QString shownName;
-        DriveDialogs<Tfrm_programProperties>(row.ok, [&](Tfrm_programProperties& dialog) {
+        DriveDialog<Tfrm_programProperties>(row.ok, [&](Tfrm_programProperties& dialog) {
             shownName = dialog.NameText()->text();
             EXPECT_EQ(dialog.Description()->toPlainText(), "before");
             dialog.Description()->setPlainText(QString::fromUtf8(row.description));
@@ -160,11 +157,11 @@ TEST_F(PropertiesDialogs, ProgramShowsNameAndOkWritesTheDescription) {
 TEST_F(PropertiesDialogs, DescriptionsOfSeveralLinesSurviveSaveAndOpen) {
     const QString variableText = QStringLiteral("first line\nsecond, 50% off\n\nlast");
     const QString programText = QStringLiteral("Loan\n  indented\tline");
-    DriveDialogs<Tfrm_VariableProperties>(true, [&](Tfrm_VariableProperties& dialog) {
+    DriveDialog<Tfrm_VariableProperties>(true, [&](Tfrm_VariableProperties& dialog) {
         dialog.Description()->setPlainText(variableText);
     });
     ASSERT_TRUE(RunVariableProperties(nullptr, Entry("s")));
-    DriveDialogs<Tfrm_programProperties>(true, [&](Tfrm_programProperties& dialog) {
+    DriveDialog<Tfrm_programProperties>(true, [&](Tfrm_programProperties& dialog) {
         dialog.Description()->setPlainText(programText);
     });
     ASSERT_TRUE(RunProgramProperties(nullptr, Vars()));

@@ -5,6 +5,21 @@
 
 namespace quillix::test {
 
+namespace {
+
+// The next scripted answer, taken off the script: its text, or none. The text
+// is moved out on its own; a copy of the whole optional makes GCC 12 warn that
+// the text of an empty one "may be used uninitialized".
+std::optional<QString> TakeFirst(std::deque<std::optional<QString>>& script) {
+    const bool given = script.front().has_value();
+    QString text = given ? std::move(*script.front()) : QString();
+    script.pop_front();
+    if (!given) return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
 TScriptedPrompts::TScriptedPrompts() {
     SetPrompts(this);
 }
@@ -59,9 +74,7 @@ std::optional<QString> TScriptedPrompts::AskText(QWidget*, const QString& captio
         ADD_FAILURE() << "unscripted input box: " << prompt.toStdString();
         return std::nullopt;
     }
-    auto text = texts_.front();
-    texts_.pop_front();
-    return text;
+    return TakeFirst(texts_);
 }
 
 std::optional<QString> TScriptedPrompts::AskSaveFile(QWidget*, const QString& proposedPath,
@@ -72,9 +85,7 @@ std::optional<QString> TScriptedPrompts::AskSaveFile(QWidget*, const QString& pr
         ADD_FAILURE() << "unscripted save dialog";
         return std::nullopt;
     }
-    auto path = saveFiles_.front();
-    saveFiles_.pop_front();
-    return path;
+    return TakeFirst(saveFiles_);
 }
 
 QStringList TScriptedPrompts::AskOpenFiles(QWidget*, const QString& folder, const QString& filter) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/ui_environment.h"
 
-#include "app/app_home.h"
 #include "common/date_format.h"
 #include "model/value_format.h"
+#include "platform/app_home.h"
 
 namespace quillix::test {
 

@@ -2,10 +2,11 @@
 #pragma once
 // What a window needs around it, made fresh for one test: a temporary home
 // folder with its settings, the program document, the two libraries, the
-// runner of user functions and programs, and scripted prompts. Declare it
-// first in a test, so that the windows go before it. The desktop's home and
-// data folders (where the trash lives) point into the temporary home too, so
-// that nothing a test deletes reaches the user's own trash.
+// runner of user functions and programs, scripted prompts and scripted modal
+// dialogs. Declare it first in a test, so that the windows go before it. The
+// desktop's home and data folders (where the trash lives) point into the
+// temporary home too, so that nothing a test deletes reaches the user's own
+// trash.
 
 #include <QByteArray>
 #include <memory>
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "config/calc_config.h"
+#include "support/scripted_dialogs.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 #include "vars/calc_vars.h"
@@ -33,6 +35,7 @@ class TUiEnvironment {
     TCalcVars& Vars() { return *vars_; }
     TUserLibraries& Libraries() { return *libraries_; }
     TScriptedPrompts& Prompts() { return prompts_; }
+    TScriptedDialogs& Dialogs() { return dialogs_; }
     // $XDG_DATA_HOME while the environment lives: the home trash is its "Trash".
     std::string DataHome() const { return home_.File("desktop/data"); }
     // Rescans both libraries from disk (after a test wrote files there).
@@ -45,6 +48,7 @@ class TUiEnvironment {
     std::unique_ptr<TUserLibraries> libraries_;
     TLibraryCallRunner runner_;
     TScriptedPrompts prompts_;
+    TScriptedDialogs dialogs_;
     TValueFormatRecord savedFormat_;
     std::optional<QByteArray> savedHome_;
     std::optional<QByteArray> savedDataHome_;

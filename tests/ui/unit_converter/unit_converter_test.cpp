@@ -3,18 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 
-#include "app/app_units.h"
-#include "calc_drop_down.h"
 #include "convert/converter_choice.h"
 #include "convert/custom_units.h"
+#include "drop_down/calc_drop_down.h"
+#include "platform/app_units.h"
 #include "platform/help_request.h"
 #include "support/ui_environment.h"
 #include "tools/custom_units_dialog.h"
@@ -186,16 +184,15 @@ TEST_F(UnitConverter, AddAndRemoveChangeTheRegistryTheFileAndTheTable) {
 TEST_F(UnitConverter, OptionsDoNotRefillTheConverterLists) {
     Tfrm_unitconv window;
     window.show();
-    QTimer::singleShot(0, [] {
-        auto* options = qobject_cast<Tfrm_unitconvoptions*>(QApplication::activeModalWidget());
-        ASSERT_NE(options, nullptr);
+    env.Dialogs().ScriptFor<Tfrm_unitconvoptions>([](Tfrm_unitconvoptions& options) {
         for (auto [category, unit] : {std::pair{"Beauty", "Millihelens"}, {"Mass", "Slugs"}}) {
-            options->Category()->setEditText(category);
-            options->Unit()->setText(unit);
-            options->Factor()->setText("14593.9");
-            options->AddButton()->click();
+            options.Category()->setEditText(category);
+            options.Unit()->setText(unit);
+            options.Factor()->setText("14593.9");
+            options.AddButton()->click();
         }
-        options->reject();
+        options.reject();
+        return options.result();
     });
     window.OptionsButton()->click();
     EXPECT_EQ(window.Category()->findText("Beauty"), -1);  // only at the next opening

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "app/update_check.h"
 #include "common/diag_note.h"
 #include "dialogs/upgrade_dialog.h"
 #include "platform/browser.h"
-#include "platform/update_check.h"
 #include "support/fifo_watch.h"
 #include "support/ui_environment.h"
 

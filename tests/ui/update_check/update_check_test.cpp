@@ -10,23 +10,25 @@
 #include <QNetworkProxy>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTest>
 #include <QWidget>
 #include <optional>
 
+#include "app/update_check.h"
 #include "config/settings_table.h"
 #include "dialogs/about_box.h"
-#include "dialogs/dialog_launchers.h"
 #include "dialogs/upgrade_dialog.h"
+#include "launchers.h"
 #include "platform/browser.h"
-#include "platform/dialog_driver.h"
-#include "platform/update_check.h"
 #include "support/ui_environment.h"
 
 namespace quillix {
 namespace {
+
+// A generous ceiling: the checks answer in milliseconds unless the machine is loaded.
+constexpr int kCeilingMs = 60000;
 
 // An HTTP server on 127.0.0.1 that answers every GET with one body, or never
 // answers at all (body none).
@@ -74,10 +76,7 @@ class UpdateCheck : public ::testing::Test {
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
         SetUrlOpener([this](const QUrl& url) { opened.push_back(url.toString()); });
     }
-    void TearDown() override {
-        SetUrlOpener({});
-        SetDialogDriver({});
-    }
+    void TearDown() override { SetUrlOpener({}); }
     void Configure(bool check, const QString& url) {
         IConfigor& settings = env.Settings().Configor();
         settings.WriteBool("Online", "CheckUpgrade", check);
@@ -95,10 +94,9 @@ class UpdateCheck : public ::testing::Test {
         }
         EXPECT_NE(check, nullptr);
         if (!check) return nullptr;
-        bool done = false;
-        QObject::connect(check, &TUpdateCheck::finished, [&done](bool) { done = true; });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 10000));
-        QTest::qWait(0);
+        // The dialog, if any, opens before the check says it is over.
+        QSignalSpy finished(check.data(), &TUpdateCheck::finished);
+        EXPECT_TRUE(finished.wait(kCeilingMs));
         return window.findChild<Tfrm_upgrade*>();
     }
 
@@ -171,9 +169,10 @@ TEST_F(UpdateCheck, NothingIsSentWhenSwitchedOffOrWithoutAService) {
         Configure(row.check, row.url);
         QWidget window;
         EXPECT_EQ(StartUpdateCheck(&window), nullptr);
-        QTest::qWait(50);
-        EXPECT_EQ(server.Connections(), 0);
+        // No check was made, so none can send later.
+        EXPECT_EQ(window.findChild<TUpdateCheck*>(), nullptr);
     }
+    EXPECT_EQ(server.Connections(), 0);
 }
 
 TEST_F(UpdateCheck, DialogCheckBoxIsWrittenAtOnceWhicheverButtonCloses) {
@@ -212,8 +211,7 @@ TEST_F(UpdateCheck, DownloadOpensOnlyWebAddresses) {
 
 TEST_F(UpdateCheck, AboutBoxShowsTheVersionAndOpensTheWebSite) {
     bool shown = false;
-    SetDialogDriver([&](QDialog& dialog) {
-        auto& about = dynamic_cast<TAboutBox&>(dialog);
+    env.Dialogs().ScriptFor<TAboutBox>([&](TAboutBox& about) {
         EXPECT_EQ(about.windowTitle(), "About");
         EXPECT_EQ(about.VersionLine()->text(), "Version:0.1");
         emit about.WebSiteLink()->linkActivated(QString::fromLatin1(kWebSiteAddress));

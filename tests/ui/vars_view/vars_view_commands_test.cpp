@@ -7,7 +7,8 @@
 #include <QGuiApplication>
 #include <QMenu>
 
-#include "dialogs/dialog_launchers.h"
+#include "functions/func_catalogue.h"
+#include "launchers.h"
 #include "vars_view_fixture.h"
 
 namespace quillix::test {
@@ -37,7 +38,7 @@ TEST_F(VarsViewCommandsTest, MenuCaptionsAndSeparatorsInOrder) {
                            "Set Value Type", "Delete", "Clear", "-", "Create function", "-",
                            "Statistical", "-", "Properties", "Program Properties"}));
     QStringList types;
-    for (QAction* action : view->Action("Set Value Type")->menu()->actions())
+    for (QAction* action : Entry("Set Value Type")->menu()->actions())
         types << action->text();
     EXPECT_EQ(types, QStringList({"Normal", "Input", "Output"}));
 }
@@ -100,10 +101,10 @@ TEST_F(VarsViewCommandsTest, MovingTakesTheSelectionAlong) {
     Button("Up")->click();
     EXPECT_EQ(Names(), QStringList({"a", "c", "b", "d", "e"}));
     EXPECT_EQ(SelectedRows(), std::vector<int>{1});
-    view->Action("Dow&n")->trigger();
+    Entry("Dow&n")->trigger();
     EXPECT_EQ(Names(), QStringList({"a", "b", "c", "d", "e"}));
     EXPECT_EQ(SelectedRows(), std::vector<int>{2});
-    view->Action("Dow&n")->trigger();
+    Entry("Dow&n")->trigger();
     EXPECT_EQ(Names(), QStringList({"a", "b", "d", "c", "e"}));
     EXPECT_EQ(SelectedRows(), std::vector<int>{3});
     ExpectRowsFollowSet();
@@ -113,7 +114,7 @@ TEST_F(VarsViewCommandsTest, RefusedMoveChangesNothing) {
     FillFive();
     // d uses b: b cannot go below d, nor d above b.
     Select({3});
-    view->Action("&Up")->trigger();
+    Entry("&Up")->trigger();
     ASSERT_EQ(Names(), QStringList({"a", "b", "d", "c", "e"}));
     EXPECT_EQ(SelectedRows(), std::vector<int>{2});
     view->MoveSelectedUp();
@@ -171,7 +172,7 @@ TEST_F(VarsViewCommandsTest, RoleCommandsSetEverySelectedRow) {
         }
     }
     Select({1});
-    view->Action("Output")->trigger();
+    Entry("Output")->trigger();
     EXPECT_EQ(Vars().GetItems()[1]->Type, wtOutput);
 }
 
@@ -193,13 +194,18 @@ TEST_F(VarsViewCommandsTest, StatisticalEntriesApplyTheirFunctions) {
                               "StdDev", "StdDevP", "VAR", "VARP", "VART"};
     for (const char* caption : captions) {
         ASSERT_TRUE(Enabled(caption)) << caption;
-        view->Action(caption)->trigger();
+        Entry(caption)->trigger();
     }
     EXPECT_EQ(keypad.Functions, std::vector<int>({79, 80, 81, 82, 83, 84, 85, 86, 87, 88}));
+    // Exactly the catalogue's statistical functions.
+    std::vector<int> category;
+    for (const std::string& name : FuncNamesOf("Statistical"))
+        category.push_back(FindFuncID(name));
+    EXPECT_EQ(keypad.Functions, category);
 
     Tfra_VarsView noKeypad;
     noKeypad.SetVars(&Vars());
-    EXPECT_FALSE(noKeypad.Action("Statistical")->isEnabled());
+    EXPECT_FALSE(noKeypad.Action(TVarsCommand::Statistical)->isEnabled());
     noKeypad.ApplyStatistical(79);
     EXPECT_EQ(keypad.Functions.size(), 10u);
 }
@@ -208,17 +214,21 @@ TEST_F(VarsViewCommandsTest, CopiesTheValueText) {
     FillFive();
     ASSERT_TRUE(Vars().SetValue("a", TCalcValue::New(-1.5L)));
     Select({0});
-    view->Action("Copy value to clipboard")->trigger();
+    Entry("Copy value to clipboard")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "-1.5");
 }
 
-TEST_F(VarsViewCommandsTest, DialogCommandsFollowTheDialogsOfTheBuild) {
+TEST_F(VarsViewCommandsTest, DialogCommandsNeedTheirSelection) {
     FillFive();
+    Select({});
+    EXPECT_FALSE(Enabled("Properties"));
+    EXPECT_TRUE(Enabled("Program Properties"));
+    EXPECT_TRUE(Enabled("Create function"));
+    EXPECT_TRUE(Button("Create Function")->isEnabled());
     Select({0});
-    EXPECT_EQ(Enabled("Properties"), DialogAvailable(TDialogKind::VariableProperties));
-    EXPECT_EQ(Enabled("Program Properties"), DialogAvailable(TDialogKind::ProgramProperties));
-    EXPECT_EQ(Enabled("Create function"), DialogAvailable(TDialogKind::CreateFunction));
-    EXPECT_EQ(Button("Create Function")->isEnabled(), DialogAvailable(TDialogKind::CreateFunction));
+    EXPECT_TRUE(Enabled("Properties"));
+    Select({0, 1});
+    EXPECT_FALSE(Enabled("Properties"));
 }
 
 TEST_F(VarsViewCommandsTest, WithoutASetEveryCommandIsOff) {

@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QMenu>
 #include <QTableView>
 #include <QToolButton>
 #include <memory>
@@ -18,8 +20,8 @@
 #include "model/operate_binary.h"
 #include "support/node_builder.h"
 #include "support/ui_environment.h"
-#include "vars_model.h"
-#include "vars_view.h"
+#include "vars_view/vars_model.h"
+#include "vars_view/vars_view.h"
 
 namespace quillix::test {
 
@@ -32,8 +34,16 @@ class TRecordingKeypad final : public IKeypad {
     void PressCommand(std::uint8_t code, const TCalcCommondData* data) override {
         Presses.push_back({code, data ? data->Value : ValueRef()});
     }
-    void RegisterHotkeys(bool) override { Calls.push_back("RegisterHotkeys"); }
-    void UnregisterHotkeys() override { Calls.push_back("UnregisterHotkeys"); }
+    void RegisterHotkeys(bool) override {
+        Calls.push_back("RegisterHotkeys");
+        Registered = true;
+    }
+    void UnregisterHotkeys() override {
+        Calls.push_back("UnregisterHotkeys");
+        Registered = false;
+    }
+    bool HotkeysRegistered() const override { return Registered; }
+    bool HotkeysRespectModal() const override { return true; }
     void EndModal() override { Calls.push_back("EndModal"); }
     void BeginModal() override { Calls.push_back("BeginModal"); }
     void ApplyFunction(int funcID) override { Functions.push_back(funcID); }
@@ -41,6 +51,7 @@ class TRecordingKeypad final : public IKeypad {
     std::vector<TPress> Presses;
     std::vector<int> Functions;
     std::vector<std::string> Calls;
+    bool Registered = true;
 };
 
 class VarsViewTest : public ::testing::Test {
@@ -93,8 +104,16 @@ class VarsViewTest : public ::testing::Test {
         std::sort(rows.begin(), rows.end());
         return rows;
     }
+    // The pop-up menu's entry of that caption, as the user reads it.
+    QAction* Entry(const char* caption) const {
+        for (QAction* action : view->Menu()->findChildren<QAction*>())
+            if (action->text() == QLatin1String(caption)) return action;
+        ADD_FAILURE() << "no entry " << caption;
+        return nullptr;
+    }
     bool Enabled(const char* caption) {
-        return view->Action(QString::fromLatin1(caption))->isEnabled();
+        QAction* action = Entry(caption);
+        return action && action->isEnabled();
     }
     QToolButton* Button(const QString& hint) {
         for (QToolButton* button : view->findChildren<QToolButton*>()) {

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "vars_formula_edit.h"
+#include "vars_view/vars_formula_edit.h"
 #include "vars_view_fixture.h"
 
 namespace quillix::test {
@@ -34,7 +34,7 @@ TEST_F(VarsViewFormulaTest, ReplacesTheFormulaAndDependantsRecalculate) {
     Select({0});
     ASSERT_TRUE(Enabled("Edit formula..."));
     env.Prompts().ScriptText(QStringLiteral("5*3+Sqrt(16)"));
-    view->Action("Edit formula...")->trigger();
+    Entry("Edit formula...")->trigger();
     EXPECT_TRUE(env.Prompts().ScriptUsed());
     EXPECT_EQ(Asked(0).Caption, kEditFormulaCaption);
     EXPECT_EQ(Asked(0).Initial, "2");
@@ -45,6 +45,22 @@ TEST_F(VarsViewFormulaTest, ReplacesTheFormulaAndDependantsRecalculate) {
     // Hot keys rest while the box is open.
     EXPECT_EQ(keypad.Calls, (std::vector<std::string>{"UnregisterHotkeys", "BeginModal", "EndModal",
                                                       "RegisterHotkeys"}));
+}
+
+// The keys come back only to a keypad that had them: a window that was not
+// active (its keys off) does not take the keys of the one that is.
+TEST_F(VarsViewFormulaTest, TheBoxLeavesTheKeysAsItFoundThem) {
+    for (const bool registered : {true, false}) {
+        keypad.Calls.clear();
+        keypad.Registered = registered;
+        Select({0});
+        env.Prompts().ScriptText(std::nullopt);
+        Entry("Edit formula...")->trigger();
+        EXPECT_EQ(keypad.Registered, registered);
+        std::vector<std::string> expected{"UnregisterHotkeys", "BeginModal", "EndModal"};
+        if (registered) expected.push_back("RegisterHotkeys");
+        EXPECT_EQ(keypad.Calls, expected) << registered;
+    }
 }
 
 TEST_F(VarsViewFormulaTest, RefusalsAndErrorsAreAskedAgainAndChangeNothing) {

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QToolButton>
 
-#include "vars_role_icons.h"
+#include "vars_view/vars_role_icons.h"
 #include "vars_view_fixture.h"
 
 namespace quillix::test {

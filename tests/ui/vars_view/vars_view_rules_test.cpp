@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "vars_view_rules.h"
+#include "vars_view/vars_view_rules.h"
 
 namespace quillix {
 namespace {
@@ -16,18 +16,12 @@ TEST(VarsViewRules, CommandStates) {
         facts.SelectedRows = std::move(selected);
         facts.HasVars = true;
         facts.HasKeypad = true;
-        facts.PropertiesDialog = true;
-        facts.ProgramPropertiesDialog = true;
-        facts.CreateFunctionDialog = true;
         return facts;
     };
     TVarsViewFacts noSet = facts(3, {1});
     noSet.HasVars = false;
     TVarsViewFacts noKeypad = facts(3, {1});
     noKeypad.HasKeypad = false;
-    TVarsViewFacts noDialogs = facts(3, {1});
-    noDialogs.PropertiesDialog = noDialogs.ProgramPropertiesDialog =
-        noDialogs.CreateFunctionDialog = false;
     // Up, Down, Copy, SetType, Delete, Clear, CreateFunction, Statistical,
     // Properties, ProgramProperties, EditFormula.
     const struct {
@@ -57,9 +51,6 @@ TEST(VarsViewRules, CommandStates) {
         {"no keypad",
          noKeypad,
          {true, true, true, true, true, true, true, false, true, true, true}},
-        {"no dialogs",
-         noDialogs,
-         {true, true, true, true, true, true, false, true, false, false, true}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(VarsCommandStates(c.Facts), c.Expected) << c.Name;
