@@ -24,7 +24,6 @@
 #include "support/ui_environment.h"
 #include "vars/calc_vars.h"
 #include "vars/user_libraries.h"
-#include "vars_view/vars_view.h"
 #include "window/tray_icon.h"
 
 namespace quillix::test {
