@@ -19,11 +19,11 @@
 #include "menu_entry.h"
 #include "model/value_format.h"
 #include "platform/help_window.h"
-#include "vars_view/vars_view.h"
 #include "platform/hint_filter.h"
 #include "support/ui_environment.h"
 #include "vars/calc_vars.h"
 #include "vars/user_libraries.h"
+#include "vars_view/vars_view.h"
 #include "window/tray_icon.h"
 
 namespace quillix::test {

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QLabel>
 #include <QFile>
+#include <QLabel>
 #include <QTest>
 
 #include "support/ui_environment.h"
