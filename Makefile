@@ -8,21 +8,29 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=0:de
                  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
                  LSAN_OPTIONS=report_objects=0:suppressions=$(CURDIR)/tests/ui/lsan.supp
 
-.PHONY: deps run test bench fuzz build-release build-asan format clean screenshots package
+.PHONY: deps run test bench fuzz fuzz-smoke build-release build-programs build-asan format clean screenshots package
 
 deps:
 	./scripts/install-deps.sh
 
+CONFIGURE_RELEASE := cmake -S . -B $(RELEASE_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+
 build-release: deps
-	cmake -S . -B $(RELEASE_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+	$(CONFIGURE_RELEASE)
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+# What `make run` starts: the window and quillix-cli with their libraries, not
+# the tests and benchmarks (`make test` and `make bench` build those).
+build-programs: deps
+	$(CONFIGURE_RELEASE)
+	cmake --build $(RELEASE_DIR) --target quillix quillix-cli -j $(JOBS)
 
 build-asan: deps
 	cmake -S . -B $(ASAN_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DQUILLIX_SANITIZE=ON \
 	  -DQUILLIX_WERROR=ON
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
-run: build-release
+run: build-programs
 	$(RELEASE_DIR)/src/ui/quillix
 
 test: build-asan
@@ -41,17 +49,16 @@ package: build-release
 	./scripts/install-deps.sh dpkg-dev file
 	cd $(RELEASE_DIR) && cpack -G DEB
 
-# The formula reader under libFuzzer for FUZZ_SECONDS (clang only, optional).
-FUZZ_DIR := build/fuzz
+# The libFuzzer targets (clang): `make fuzz` runs each for FUZZ_SECONDS on its
+# corpus, `make fuzz-smoke` for 30 seconds each (the run CI makes).
 FUZZ_SECONDS ?= 60
 fuzz:
 	./scripts/install-deps.sh clang-14 libclang-rt-14-dev
-	cmake -S . -B $(FUZZ_DIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++-14 \
-	  -DQUILLIX_FUZZ=ON -DQUILLIX_TESTS=OFF -DQUILLIX_BENCH=OFF -DQUILLIX_UI=OFF
-	cmake --build $(FUZZ_DIR) --target fuzz_formula_reader -j $(JOBS)
-	mkdir -p $(FUZZ_DIR)/corpus
-	$(SANITIZER_ENV) $(FUZZ_DIR)/fuzz/fuzz_formula_reader -max_total_time=$(FUZZ_SECONDS) \
-	  -timeout=10 -rss_limit_mb=2048 -max_len=4096 -dict=fuzz/formula.dict $(FUZZ_DIR)/corpus
+	./scripts/fuzz.sh $(FUZZ_SECONDS)
+
+fuzz-smoke:
+	./scripts/install-deps.sh clang-14 libclang-rt-14-dev
+	./scripts/fuzz.sh 30
 
 format:
 	find src tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 -r clang-format -i

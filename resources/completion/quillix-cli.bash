@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # bash completion for quillix-cli: subcommands, options, function names for
 # "call", unit names for "convert", families for "units", categories for
-# "functions", program files for "run", "show" and "--program".  Names come
+# "functions", program files for "run", "show", "table", "solve" and
+# "--program".  Names come
 # from quillix-cli itself (with the --home of the line being completed), so a
 # user's custom units complete too.
 
@@ -76,7 +77,7 @@ _quillix_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
     local _quillix_cli_program=${COMP_WORDS[0]} _quillix_cli_home=
     COMPREPLY=()
-    local subcommands="call functions convert units keys run show eval"
+    local subcommands="call functions convert units keys run show eval table solve"
     local options="--home --fixed --json --help --version"
 
     # The global options and their values, up to the subcommand.
@@ -98,7 +99,7 @@ _quillix_cli() {
     if [[ -n $subcommand ]]; then
         for ((j = i + 1; j < COMP_CWORD; j++)); do
             case ${COMP_WORDS[j]} in
-                --program | --save | --set | --family) ((j++)) ;;
+                --program | --save | --set | --family | --for | --near) ((j++)) ;;
                 -[0-9.]*) words+=("${COMP_WORDS[j]}") ;;
                 -*) ;;
                 *) words+=("${COMP_WORDS[j]}") ;;
@@ -112,7 +113,7 @@ _quillix_cli() {
         --fixed) COMPREPLY=($(compgen -W "$(seq 0 18)" -- "$cur")); return ;;
         --program) _quillix_cli_program_files; return ;;
         --save) _quillix_cli_any_file; return ;;
-        --set) return ;;
+        --set | --for | --near) return ;;
         --family) _quillix_cli_offer "$(_quillix_cli_query units)"; return ;;
     esac
 
@@ -160,6 +161,18 @@ ALG"
             fi ;;
         eval)
             [[ $cur == -* ]] && COMPREPLY=($(compgen -W "--program --set --save" -- "$cur")) ;;
+        table)
+            if [[ $cur == --* ]]; then
+                COMPREPLY=($(compgen -W "--csv" -- "$cur"))
+            elif ((at == 1)); then
+                _quillix_cli_program_files
+            fi ;;
+        solve)
+            if [[ $cur == --* ]]; then
+                COMPREPLY=($(compgen -W "--for --near" -- "$cur"))
+            elif ((at == 1)); then
+                _quillix_cli_program_files
+            fi ;;
     esac
     return 0
 }

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # fish completion for quillix-cli: subcommands, options, function names for
 # "call", unit names for "convert", families for "units", categories for
-# "functions", program files for "run", "show" and "--program".  Names come
+# "functions", program files for "run", "show", "table", "solve" and
+# "--program".  Names come
 # from quillix-cli itself, with the --home of the line being completed.
 
 # Runs the quillix-cli of the line being completed with its --home.
@@ -47,7 +48,7 @@ function __quillix_cli_argument_is --argument-names subcommand position
             continue
         end
         switch $token
-            case --program --save --set --family
+            case --program --save --set --family --for --near
                 set skip 1
             case '-[0-9.]*'
                 set count (math $count + 1)
@@ -59,7 +60,7 @@ function __quillix_cli_argument_is --argument-names subcommand position
     test $count = $position
 end
 
-set -l subcommands call functions convert units keys run show eval
+set -l subcommands call functions convert units keys run show eval table solve
 set -l global "not __fish_seen_subcommand_from $subcommands"
 
 complete -c quillix-cli -f
@@ -77,6 +78,8 @@ complete -c quillix-cli -n $global -a keys -d 'Run keypad keys through a fresh e
 complete -c quillix-cli -n $global -a run -d 'Run a stored program with new inputs'
 complete -c quillix-cli -n $global -a show -d 'Print the source view of a program file'
 complete -c quillix-cli -n $global -a eval -d 'Calculate a typed formula'
+complete -c quillix-cli -n $global -a table -d 'Tabulate outputs over one or two inputs'
+complete -c quillix-cli -n $global -a solve -d 'Find the input that gives an output a target'
 
 complete -c quillix-cli -n '__quillix_cli_argument_is call 1' \
     -a '(__quillix_cli_query functions | string split -f3 \t)'
@@ -87,7 +90,7 @@ complete -c quillix-cli -n '__quillix_cli_argument_is convert 2' -a '(__quillix_
 complete -c quillix-cli -n '__quillix_cli_argument_is convert 3' -a '(__quillix_cli_units)'
 complete -c quillix-cli -n '__fish_seen_subcommand_from convert' -l family -x \
     -a '(__quillix_cli_query units)' -d 'The conversion family'
-complete -c quillix-cli -n '__quillix_cli_argument_is run 1; or __quillix_cli_argument_is show 1' \
+complete -c quillix-cli -n '__quillix_cli_argument_is run 1; or __quillix_cli_argument_is show 1; or __quillix_cli_argument_is table 1; or __quillix_cli_argument_is solve 1' \
     -F -a '(__fish_complete_suffix .prg; __fish_complete_suffix .fn)'
 complete -c quillix-cli -n '__fish_seen_subcommand_from keys eval' -l program -r -F \
     -d 'A program file'
@@ -97,3 +100,9 @@ complete -c quillix-cli -n '__fish_seen_subcommand_from eval' -l set -x \
     -d 'Store the result as this variable'
 complete -c quillix-cli -n '__fish_seen_subcommand_from keys' \
     -a '(__quillix_cli_query functions | string match -r "^[^\t]*\t[^\t]*\t[^\t]*\tX\$" | string split -f3 \t) Today Mod And Or Xor Not Enter BS RPN ALG'
+complete -c quillix-cli -n '__fish_seen_subcommand_from table' -l csv \
+    -d 'Comma-separated with RFC 4180 quoting'
+complete -c quillix-cli -n '__fish_seen_subcommand_from solve' -l for -x \
+    -d 'The input variable to change'
+complete -c quillix-cli -n '__fish_seen_subcommand_from solve' -l near -x \
+    -d 'The value the search starts from'

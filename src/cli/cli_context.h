@@ -4,8 +4,8 @@
 // the output streams, plus the exit statuses of the command-line contract.
 
 #include <algorithm>
-#include <iosfwd>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -37,6 +37,15 @@ struct CliContext {
 };
 
 using Arguments = std::vector<std::string>;
+
+// A file the command had to write and could not (the custom units' file, which
+// reading normalises): the message goes to stderr, and the command fails even
+// though its result was printed.
+inline int StatusAfterFileWrite(CliContext& context, const std::string& fileError, int status) {
+    if (fileError.empty()) return status;
+    *context.err << fileError << "\n";
+    return kExitFailed;
+}
 
 // "--" ends the options (so that "-1" is a value); a subcommand without options
 // only drops the first one.

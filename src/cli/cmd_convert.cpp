@@ -93,7 +93,7 @@ int RunConvert(CliContext& context, const Arguments& args) {
     // display format of this run.
     const ValueRef shown = TCalcValue::New(result);
     PrintValueResult(context, *shown);
-    return kExitOk;
+    return StatusAfterFileWrite(context, customUnits.FileError(), kExitOk);
 }
 
 }  // namespace quillix::cli

@@ -53,7 +53,7 @@ int RunUnits(CliContext& context, const Arguments& args) {
         for (const std::string& name : names)
             *context.out << name << "\n";
     }
-    return kExitOk;
+    return StatusAfterFileWrite(context, customUnits.FileError(), kExitOk);
 }
 
 }  // namespace quillix::cli

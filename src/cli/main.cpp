@@ -30,10 +30,11 @@ std::string UsageText() {
         text << "  " << sub.usage << "\n";
     text << "\n"
          << "exit status:\n"
-         << "  0  success\n"
+         << "  0  success (table too when a cell holds an error value)\n"
          << "  1  the command failed (its message on stderr)\n"
          << "  1  call or eval gave an error value (with --json its VALUE is still printed)\n"
          << "  1  run gave an error value for an output\n"
+         << "  1  solve found no solution (the reason and the best point on stderr)\n"
          << "  2  usage error\n";
     return text.str();
 }

@@ -12,6 +12,8 @@ int RunKeys(CliContext& context, const Arguments& args);
 int RunRun(CliContext& context, const Arguments& args);
 int RunShow(CliContext& context, const Arguments& args);
 int RunEval(CliContext& context, const Arguments& args);
+int RunTable(CliContext& context, const Arguments& args);
+int RunSolve(CliContext& context, const Arguments& args);
 
 namespace {
 
@@ -24,6 +26,8 @@ const Subcommand kSubcommands[] = {
     {"run", "run PROGRAM [NAME=VALUE | VALUE ...]", RunRun},
     {"show", "show FILE", RunShow},
     {"eval", "eval [--program FILE] [--set NAME] [--save FILE] FORMULA", RunEval},
+    {"table", "table PROGRAM INPUT=RANGE [INPUT2=RANGE] [OUTPUT...] [--csv]", RunTable},
+    {"solve", "solve PROGRAM OUTPUT=TARGET --for INPUT [--near VALUE]", RunSolve},
     {nullptr, nullptr, nullptr},
 };
 

@@ -17,10 +17,6 @@ std::string PrintedNumber(long double number) {
     return buffer;
 }
 
-std::string ValuePlainText(const TCalcValue& value) {
-    return value.FormatValue(kPlainStyle);
-}
-
 void WriteValueJson(JsonWriter& json, const TCalcValue& value) {
     json.BeginObject()
         .Key("number")

@@ -9,6 +9,7 @@
 
 #include "cli_context.h"
 #include "json_writer.h"
+#include "model/value_texts.h"
 
 namespace quillix {
 class TCalcValue;
@@ -19,10 +20,6 @@ namespace quillix::cli {
 // The stored number as "%.21Lg" prints it; infinities are "inf" / "-inf" and
 // every not-a-number is "nan", whatever its sign bit.
 std::string PrintedNumber(long double number);
-
-// The value's plain display text: a number in the current display format, a
-// date in square brackets, an error's message.
-std::string ValuePlainText(const TCalcValue& value);
 
 // Writes the VALUE object of the value as the next item of json.
 void WriteValueJson(JsonWriter& json, const TCalcValue& value);

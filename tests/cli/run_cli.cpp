@@ -7,10 +7,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <stdexcept>
+#include <string_view>
 #include <system_error>
 
 extern char** environ;
@@ -83,7 +85,8 @@ void DrainPipes(Pipe& out, Pipe& err, CliRun& run) {
 
 }  // namespace
 
-CliRun RunProgram(const std::string& program, const std::vector<std::string>& args) {
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::vector<std::string>& environment) {
     Pipe out, err;
     SpawnActions actions;
     ::posix_spawn_file_actions_addopen(actions.Get(), 0, "/dev/null", O_RDONLY, 0);
@@ -97,9 +100,24 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
         argv.push_back(word.data());
     argv.push_back(nullptr);
 
+    // The test's environment, with the settings given in place of its own.
+    std::vector<std::string> settings(environment);
+    std::vector<char*> envp;
+    for (char** variable = environ; *variable; ++variable) {
+        const std::string_view own(*variable);
+        const auto replaced = [&own](const std::string& setting) {
+            const std::size_t equals = setting.find('=');
+            return own.substr(0, own.find('=') + 1) == setting.substr(0, equals + 1);
+        };
+        if (std::none_of(settings.begin(), settings.end(), replaced)) envp.push_back(*variable);
+    }
+    for (std::string& setting : settings)
+        envp.push_back(setting.data());
+    envp.push_back(nullptr);
+
     pid_t child = 0;
     const int spawned =
-        ::posix_spawn(&child, program.c_str(), actions.Get(), nullptr, argv.data(), environ);
+        ::posix_spawn(&child, program.c_str(), actions.Get(), nullptr, argv.data(), envp.data());
     if (spawned != 0) throw std::system_error(spawned, std::generic_category(), program);
     out.CloseWrite();
     err.CloseWrite();

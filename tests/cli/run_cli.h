@@ -19,8 +19,10 @@ struct CliRun {
     std::string err;
 };
 
-// Runs program with args (no shell involved), standard input from /dev/null.
-CliRun RunProgram(const std::string& program, const std::vector<std::string>& args);
+// Runs program with args (no shell involved), standard input from /dev/null;
+// environment adds "NAME=VALUE" settings to the test's own.
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::vector<std::string>& environment = {});
 
 // Runs the quillix-cli under test (QUILLIX_CLI_PATH).
 CliRun RunCli(const std::vector<std::string>& args);

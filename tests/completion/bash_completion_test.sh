@@ -39,7 +39,7 @@ check() {
     [ "$got" = "$expected" ] || fail "quillix-cli $*| gives '$got', not '$expected'"
 }
 
-check "call convert eval functions keys run show units" ""
+check "call convert eval functions keys run show solve table units" ""
 check "call convert" c
 check "--json" --j
 check "--fixed --help --home --json --version" --
@@ -66,6 +66,13 @@ check "home hyp.fn library loan.prg" eval --program ""
 check "home" --home hom
 check "--program --save --set" eval --
 check "" run loan.prg ""
+check "loan.prg" table lo
+check "--csv" table loan.prg Rate=1:2:3 --c
+check "" table loan.prg Rate=1:2:3 ""
+check "home hyp.fn" solve h
+check "--for --near" solve loan.prg Interest=75 --
+check "" solve loan.prg Interest=75 --for ""
+check "" solve loan.prg Interest=75 --near ""
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures completion checks failed"

@@ -18,10 +18,10 @@ tree() {
     local dir=$work/$1
     shift
     mkdir -p "$dir"
-    local spec file list include
-    for spec in "$@"; do
-        file=${spec%%:*}
-        list=${spec#*:}
+    local entry file list include
+    for entry in "$@"; do
+        file=${entry%%:*}
+        list=${entry#*:}
         mkdir -p "$dir/$(dirname "$file")"
         : >"$dir/$file"
         IFS=',' read -ra includes <<<"$list"

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/date_format.h"
 
+#include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <optional>
+
+#include "common/number_text.h"
 
 namespace quillix {
 
@@ -40,6 +44,12 @@ void SetShortDateFormatter(DateFormatter formatter) {
 std::string FormatShortDate(const CivilDate& date) {
     const DateFormatter& formatter = Installed<DateFormatter>();
     return formatter ? formatter(date) : FormatWithCLocale(date);
+}
+
+std::string FormatShortDateOfDay(long double dayNumber) {
+    const std::optional<CivilDate> date = DateOfDayNumber(dayNumber);
+    if (!date) return FormatFloatGeneral(std::trunc(dayNumber), 18, 0);
+    return FormatShortDate(*date);
 }
 
 void SetLongTimeFormatter(TimeFormatter formatter) {

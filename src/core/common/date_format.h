@@ -20,6 +20,10 @@ void SetShortDateFormatter(DateFormatter formatter);
 
 std::string FormatShortDate(const CivilDate& date);
 
+// The short date of a day number (truncated toward zero); a day outside the
+// calendar's years, which has no date, as its whole day number.
+std::string FormatShortDateOfDay(long double dayNumber);
+
 // A fixed ISO form (yyyy-mm-dd), for tests and machine-readable output.
 std::string FormatIsoDate(const CivilDate& date);
 

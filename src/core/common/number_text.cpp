@@ -4,6 +4,7 @@
 
 #include <locale.h>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cfloat>
 #include <charconv>
@@ -268,7 +269,126 @@ std::string FormatFloatStored(long double x) {
     }
 }
 
+namespace {
+
+// FormatFloat15 of a finite, non-zero double into buffer (at least 32 bytes);
+// the end of the text. The 15 significant digits come from one std::to_chars
+// in scientific form, then take the plain or the scientific layout.
+char* WriteFloat15(char* buffer, double x) {
+    char scientific[32];
+    const char* end = std::to_chars(scientific, scientific + sizeof scientific, x,
+                                    std::chars_format::scientific, 14)
+                          .ptr;
+    const char* p = scientific;
+    char* out = buffer;
+    if (*p == '-') *out++ = *p++;
+    char digits[16];
+    int count = 0;
+    for (; p < end && *p != 'e'; ++p) {
+        if (*p != '.') digits[count++] = *p;
+    }
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+    int exp10 = 0;
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exp10);
+    const int e = exp10 + 1;
+    if (e < -3 || e > 15) {
+        *out++ = digits[0];
+        if (count > 1) {
+            *out++ = '.';
+            out = std::copy(digits + 1, digits + count, out);
+        }
+        *out++ = 'E';
+        return std::to_chars(out, buffer + 32, exp10).ptr;
+    }
+    if (exp10 < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -exp10 - 1, '0');
+        return std::copy(digits, digits + count, out);
+    }
+    const int integerDigits = exp10 + 1;
+    const int taken = std::min(count, integerDigits);
+    out = std::copy(digits, digits + taken, out);
+    out = std::fill_n(out, integerDigits - taken, '0');
+    if (count > integerDigits) {
+        *out++ = '.';
+        out = std::copy(digits + integerDigits, digits + count, out);
+    }
+    return out;
+}
+
+}  // namespace
+
+char* WriteFloatStored(char* out, long double x) {
+    const long double magnitude = std::fabs(x);
+    if (!std::isfinite(x) || (x != 0 && (magnitude > DBL_MAX || magnitude < DBL_MIN))) {
+        const std::string text = FormatFloatStored(x);
+        return std::copy_n(text.data(), std::min(text.size(), kMaxStoredNumberLength), out);
+    }
+    const double d = static_cast<double>(x);
+    if (d == 0) {
+        *out = '0';
+        return out + 1;
+    }
+    if (std::fabs(d) < 1E15 && std::trunc(d) == d)
+        return std::to_chars(out, out + kMaxStoredNumberLength, static_cast<long long>(d)).ptr;
+    return WriteFloat15(out, d);
+}
+
+namespace {
+
+constexpr int kMaxExactPowerOfTen = 27;
+
+constexpr std::array<long double, kMaxExactPowerOfTen + 1> PowersOfTen() {
+    std::array<long double, kMaxExactPowerOfTen + 1> powers{};
+    long double power = 1;
+    for (long double& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}
+
+constexpr std::array<long double, kMaxExactPowerOfTen + 1> kPowersOfTen = PowersOfTen();
+
+// The usual number of a file or an entry, a sign and digits with at most one
+// ".", in one pass, with the one correctly rounded operation of ParseExactly;
+// nothing for any other text, which the full reader then takes.
+std::optional<long double> ParsePlainDecimal(std::string_view text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    bool negative = false;
+    if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
+    std::uint64_t digits = 0;
+    int significant = 0;
+    int scale = 0;
+    bool point = false;
+    bool any = false;
+    for (; p < end; ++p) {
+        const char c = *p;
+        if (c >= '0' && c <= '9') {
+            any = true;
+            if (point) ++scale;
+            if (digits == 0 && c == '0') continue;  // leading zeros only shift the point
+            if (++significant > 19) return std::nullopt;
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!any || scale > kMaxExactPowerOfTen) return std::nullopt;
+    long double value = static_cast<long double>(digits);
+    if (digits != 0 && scale > 0) value /= kPowersOfTen[static_cast<std::size_t>(scale)];
+    return negative ? -value : value;
+}
+
+}  // namespace
+
 std::optional<long double> ParseDecimal(std::string_view text, bool allowSpecial) {
+    if (const std::optional<long double> plain = ParsePlainDecimal(text)) return plain;
     if (allowSpecial) {
         std::string_view body = text;
         bool negative = false;

@@ -4,6 +4,7 @@
 // 15-digit form used in files, and a strict decimal reader. "." is always the
 // decimal point; nothing here depends on the process locale.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,11 @@ std::string FormatFloat15(double x);
 // blur) gets the fewest digits, 15 to 21, that ParseDecimal reads back as the
 // same extended number. Infinities and not-a-number as in FormatFloatGeneral.
 std::string FormatFloatStored(long double x);
+// FormatFloatStored written to out, which has room for kMaxStoredNumberLength
+// bytes; the end of the text. Numbers in the normal range of a double are
+// written without building strings on the way.
+inline constexpr std::size_t kMaxStoredNumberLength = 48;
+char* WriteFloatStored(char* out, long double x);
 
 // Reads a whole decimal text: optional sign, digits with an optional ".", an
 // optional exponent ("e" or "E", optional sign, digits). No blanks, no

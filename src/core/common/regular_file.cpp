@@ -45,21 +45,26 @@ class TDescriptor {
 
 enum class TReadOutcome { Read, TooLarge, Failed };
 
-// Reads to the end: a file may grow or shrink while it is read.
+// Reads to the end: a file may grow or shrink while it is read. Past the size
+// the file had, the end is found with a small read, so that the text grows
+// (and is copied) only when the file did.
 TReadOutcome ReadAll(int fd, std::size_t expected, std::size_t maxSize, std::string& text) {
     text.resize(expected);
     std::size_t filled = 0;
     for (;;) {
         if (filled == text.size()) {
-            if (filled == maxSize) {
-                char probe = 0;  // at the limit: one byte more is too much
-                const ssize_t n = ::read(fd, &probe, 1);
-                if (n < 0 && errno == EINTR) continue;
-                if (n < 0) return TReadOutcome::Failed;
-                if (n > 0) return TReadOutcome::TooLarge;
-                break;
-            }
-            text.resize(std::min(maxSize, text.size() + 4096));
+            char more[4096];
+            const std::size_t left = maxSize - filled;
+            // At the limit, one byte more is too much.
+            const std::size_t room = left < sizeof more ? left + 1 : sizeof more;
+            const ssize_t n = ::read(fd, more, room);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return TReadOutcome::Failed;
+            if (n == 0) break;
+            if (static_cast<std::size_t>(n) > left) return TReadOutcome::TooLarge;
+            text.append(more, static_cast<std::size_t>(n));
+            filled += static_cast<std::size_t>(n);
+            continue;
         }
         const ssize_t n = ::read(fd, text.data() + filled, text.size() - filled);
         if (n < 0 && errno == EINTR) continue;

@@ -45,6 +45,11 @@ enum class TSetting {
     PadFuncName,
     PadAlias,
     PadFontColor,
+    // Typed characters go to the formula field instead of the keypad's keys.
+    KeypadTypedFormulas,
+    MainOpenLastProgram,
+    MainRecentPrograms,
+    MainVarsColumnWidths,
 };
 
 struct TSettingDef {
@@ -59,7 +64,7 @@ struct TSettingDef {
 // "Main"/"Left" and "Top" default to the window's current position, whose design
 // value is given; "Width" and "Height" default to its current size, here 0: the
 // window applies a stored size only when both are greater than 0.
-inline constexpr std::array<TSettingDef, 22> kSettingsTable = {{
+inline constexpr std::array<TSettingDef, 26> kSettingsTable = {{
     {TSetting::MainLeft, "Main", "Left", TSettingType::Integer, "258", false},
     {TSetting::MainTop, "Main", "Top", TSettingType::Integer, "193", false},
     {TSetting::MainWidth, "Main", "Width", TSettingType::Integer, "0", false},
@@ -83,6 +88,13 @@ inline constexpr std::array<TSettingDef, 22> kSettingsTable = {{
     {TSetting::PadFuncName, "sb_Func", "FuncName", TSettingType::Text, "", true},
     {TSetting::PadAlias, "sb_Func", "Alias", TSettingType::Text, "", true},
     {TSetting::PadFontColor, "sb_Func", "FontColor", TSettingType::Integer, "16711680", true},
+    {TSetting::KeypadTypedFormulas, "Keypad", "TypedFormulas", TSettingType::Boolean, "0", false},
+    // At start, the program the recent list names first is opened again.
+    {TSetting::MainOpenLastProgram, "Main", "OpenLastProgram", TSettingType::Boolean, "1", false},
+    // The recent programs as comma text, the most recent first (recent_programs.h).
+    {TSetting::MainRecentPrograms, "Main", "RecentPrograms", TSettingType::Text, "", false},
+    // The variables list's column widths in pixels as comma text (column_widths.h).
+    {TSetting::MainVarsColumnWidths, "Main", "VarsColumnWidths", TSettingType::Text, "", false},
 }};
 
 inline constexpr int kPadRows = 4;

@@ -66,14 +66,17 @@ bool WriteEntries(TIniFile& ini, std::string_view familyName, std::string_view u
 }
 
 // Reads the file, lets change alter it, and saves it only when change says it
-// changed something. A file that exists but cannot be read is left alone:
-// saving over it would lose what it holds. Write errors are ignored, as the
-// registry change stands either way, and the atomic save leaves the old file whole.
+// changed something; the message of a failure, or empty. A file that exists
+// but cannot be read is left alone: saving over it would lose what it holds.
+// The registry change stands either way, and the atomic save leaves the old
+// file whole.
 template <typename Change>
-void UpdateFile(const std::string& path, Change change) {
+std::string UpdateFile(const std::string& path, Change change) {
     TIniFile ini(path);
-    if (!ini.Load()) return;
-    if (change(ini)) ini.Save();
+    if (!ini.Load()) return "Cannot read \"" + path + "\"";
+    std::string error;
+    if (change(ini) && !ini.Save(&error)) return error;
+    return {};
 }
 
 }  // namespace
@@ -145,9 +148,11 @@ TConvType TCustomUnits::RegisterUnit(std::string_view familyName, std::string_vi
 TConvType TCustomUnits::AddCustomUnit(std::string_view familyName, std::string_view unitName,
                                       bool save, double factor) {
     const TConvType unit = RegisterUnit(familyName, unitName, factor);
+    fileError_.clear();
     if (save) {
-        UpdateFile(iniPath_,
-                   [&](TIniFile& ini) { return WriteEntries(ini, familyName, unitName, factor); });
+        fileError_ = UpdateFile(iniPath_, [&](TIniFile& ini) {
+            return WriteEntries(ini, familyName, unitName, factor);
+        });
     }
     return unit;
 }
@@ -160,7 +165,7 @@ void TCustomUnits::DeleteCustomUnit(std::string_view familyName, std::string_vie
         registry_.RemoveUnit(*unit);
         if (registry_.UnitsOf(*family).empty()) registry_.RemoveFamily(*family);
     }
-    UpdateFile(iniPath_, [&](TIniFile& ini) {
+    fileError_ = UpdateFile(iniPath_, [&](TIniFile& ini) {
         const bool listed = ini.HasKey(kCustomTypesSection, unitName) ||
                             ini.HasKey(kCustomFactorsSection, unitName);
         ini.DeleteKey(kCustomTypesSection, unitName);
@@ -170,7 +175,7 @@ void TCustomUnits::DeleteCustomUnit(std::string_view familyName, std::string_vie
 }
 
 void TCustomUnits::LoadCustomUnits() {
-    UpdateFile(iniPath_, [&](TIniFile& ini) {
+    fileError_ = UpdateFile(iniPath_, [&](TIniFile& ini) {
         bool changed = false;
         for (const TCustomUnitEntry& entry : ReadCustomUnitEntries(ini)) {
             // Identifiers are never reused: once they run out, every unit left fails.

@@ -3,7 +3,8 @@
 // The user's custom units: factor units kept in the file "unitconv.ini" of the
 // home folder and registered on top of the standard families. Adding or deleting
 // one changes the registry and the file at once; file errors never stop the
-// registry change, and the file is only ever replaced whole (atomically).
+// registry change (they are kept for the caller to show), and the file is only
+// ever replaced whole (atomically).
 
 #include <optional>
 #include <string>
@@ -69,6 +70,9 @@ class TCustomUnits {
     // Registers every unit of the file; units that fail are skipped. Writes the
     // loaded entries back in normalised form when that changes the file.
     void LoadCustomUnits();
+    // Why the file did not take the last add, delete or load (it could not be
+    // read, or not written); empty when it did.
+    const std::string& FileError() const { return fileError_; }
 
   private:
     TConvType RegisterUnit(std::string_view familyName, std::string_view unitName, double factor);
@@ -76,6 +80,7 @@ class TCustomUnits {
     TConvRegistry& registry_;
     std::string iniPath_;
     std::unordered_set<TConvType> registered_;  // the units this object added
+    std::string fileError_;
 };
 
 // Start-up: the standard families, the extra built-in families (extra_units.h),

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "common/atomic_file.h"
 #include "common/date_format.h"
 #include "common/home_folder.h"
 
@@ -30,21 +31,6 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
         }
     }
     return true;
-}
-
-void AppendToFile(const std::string& path, std::string_view data) {
-    // O_NOFOLLOW: the log may sit in a shared temporary folder, where a link
-    // planted under its name must not redirect the writes.
-    const int fd =
-        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0) return;
-    while (!data.empty()) {
-        const ssize_t written = ::write(fd, data.data(), data.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) break;
-        data.remove_prefix(static_cast<std::size_t>(written));
-    }
-    ::close(fd);
 }
 
 std::string DateTimeNow() {
@@ -123,10 +109,23 @@ void TDLogFile::ReportError(std::string_view pattern, std::initializer_list<TLog
     if (enabled_) WriteText(message);
 }
 
+// A line that cannot be written (a full disk, a read-only folder) is dropped;
+// the first such failure of the run is shown once, so the user knows the log
+// is incomplete.
 void TDLogFile::WriteText(std::string_view text) {
     std::string line = FormatLogLine(text, FormatLongTime(LocalTimeNow()));
     line += "\r\n";
-    AppendToFile(path_, line);
+    std::string error;
+    if (AppendToFile(path_, line, &error) || !writeFailure_.empty()) return;
+    writeFailure_ = "The diagnostic log is incomplete. " + error;
+    if (showError_) showError_(writeFailure_);
+}
+
+// A failure of the header lines, written before any window could show it, is
+// shown as soon as one can.
+void TDLogFile::SetShowErrorMessage(TShowErrorMessage show) {
+    showError_ = std::move(show);
+    if (showError_ && !writeFailure_.empty()) showError_(writeFailure_);
 }
 
 }  // namespace quillix

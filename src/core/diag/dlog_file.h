@@ -5,7 +5,7 @@
 // "-debug" in any letter case. An old log is deleted at start either way. Each
 // line is opened, appended and closed on its own, so the file is complete up to
 // the last line even if the program stops; a line that cannot be written is
-// dropped silently.
+// dropped, and the first such failure of a run is shown in a message box.
 
 #include <functional>
 #include <initializer_list>
@@ -61,13 +61,14 @@ class TDLogFile {
     // Shows the filled pattern in a message box (when one is installed) and, when
     // the log is on, writes it as a line.
     void ReportError(std::string_view pattern, std::initializer_list<TLogArg> values = {});
-    void SetShowErrorMessage(TShowErrorMessage show) { showError_ = std::move(show); }
+    void SetShowErrorMessage(TShowErrorMessage show);
 
   private:
     void WriteText(std::string_view text);
 
     std::string path_;
     bool enabled_ = false;
+    std::string writeFailure_;  // the message of the first line that could not be written
     TShowErrorMessage showError_;
 };
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "functions/func_pad.h"
 
+#include <array>
 #include <cstddef>
 #include <stdexcept>
 
+#include "config/calc_config.h"
 #include "config/ini_file.h"
 #include "config/settings_table.h"
 #include "functions/func_catalogue.h"
@@ -46,6 +48,38 @@ std::string CheckedSection(const TFuncPadItem& item) {
     return section;
 }
 
+// What a newcomer reaches for that the keypad's grid does not have: roots,
+// powers and logarithms; trigonometry; the integer part, rounding and the list
+// statistics; the loan and investment functions; today's date and If. (Recip
+// is left out: the grid's "1/x" is Recip.) The longest captions share the last
+// column, so that the pad keeps to the keypad's width; a longer one such as
+// DegToRad would widen the keypad beyond the main window's column.
+constexpr std::size_t kPadButtons = kPadRows * kPadColumns;
+constexpr std::array<std::string_view, kPadButtons> kFirstStartPad = {
+    "Sqrt", "Sqr",  "Exp", "Ln",  "Log10",   //
+    "Sin",  "Cos",  "Tan", "Int", "Round",   //
+    "Abs",  "Fact", "Sum", "AVG", "StdDev",  //
+    "PMT",  "NPV",  "IRR", "If",  "Today",
+};
+
+bool HasPadSettings(const IConfigor& settings) {
+    const TCalcConfig* config = settings.GetConfig();
+    if (config == nullptr) return false;
+    for (int row = 0; row < kPadRows; ++row) {
+        for (int col = 0; col < kPadColumns; ++col) {
+            if (config->HasSection(PadSectionName(row, col))) return true;
+        }
+    }
+    return false;
+}
+
+void FillFirstStartItem(TFuncPadItem& item) {
+    const std::string_view name = FirstStartPadFunction(item.Row, item.Col);
+    item.FuncID = LowByte(FindFuncID(name));
+    item.FuncName = name;
+    item.Alias = name;
+}
+
 void WriteItem(IConfigor& settings, const std::string& section, const TFuncPadItem& item) {
     settings.WriteInteger(section, PadKey(TSetting::PadItemType), item.ItemType);
     settings.WriteInteger(section, PadKey(TSetting::PadFuncID), item.FuncID);
@@ -55,6 +89,11 @@ void WriteItem(IConfigor& settings, const std::string& section, const TFuncPadIt
 }
 
 }  // namespace
+
+std::string_view FirstStartPadFunction(int row, int col) {
+    if (row < 0 || row >= kPadRows || col < 0 || col >= kPadColumns) return {};
+    return kFirstStartPad[static_cast<std::size_t>(row * kPadColumns + col)];
+}
 
 TPadRgb PadColorRgb(std::int32_t color) {
     const auto bits = static_cast<std::uint32_t>(color);
@@ -91,9 +130,12 @@ TFuncPadClick FuncPadClick(const TFuncPadItem& item) {
 void TFuncPadCreator::Load(IFuncPadPanel* panel, bool enableEmpty) {
     panel_ = panel;
     items_.clear();
+    const bool firstStart = !HasPadSettings(settings_);
     for (int row = 0; row < kPadRows; ++row) {
-        for (int col = 0; col < kPadColumns; ++col)
-            LoadItem(row, col);
+        for (int col = 0; col < kPadColumns; ++col) {
+            TFuncPadItem& item = LoadItem(row, col);
+            if (firstStart) FillFirstStartItem(item);
+        }
     }
     for (const auto& item : items_)
         Refresh(*item, enableEmpty);

@@ -89,6 +89,12 @@ struct TFuncPadClick {
 
 TFuncPadClick FuncPadClick(const TFuncPadItem& item);
 
+// The function of each button on a first start, row by row: the name of its
+// catalogue row, which is also its caption. A settings file without any pad
+// section gets this pad; once a pad has been saved (the options dialog writes
+// all twenty sections), the user's own pad stands, even an empty one.
+std::string_view FirstStartPadFunction(int row, int col);
+
 // Loads, shows and saves the twenty pad items. The settings and the panel are
 // not owned and must outlive the creator (the panel at least until the next Load).
 class TFuncPadCreator {
@@ -100,7 +106,8 @@ class TFuncPadCreator {
     TFuncPadCreator& operator=(const TFuncPadCreator&) = delete;
 
     // Remembers the panel (may be null: items without buttons), reloads all
-    // twenty items row by row and refreshes their buttons.
+    // twenty items row by row (the first-start pad when the settings have no
+    // pad section) and refreshes their buttons.
     void Load(IFuncPadPanel* panel, bool enableEmpty);
     // Reads the section of that button into a new item at the end of the list and
     // links the panel's button of that name, whose tag becomes the item's index.

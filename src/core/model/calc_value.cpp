@@ -299,11 +299,7 @@ std::string TCalcValue::GetRefText() const {
 }
 
 std::string TCalcValue::FormatValue(int style) const {
-    if (kind_ == cvDate) {
-        const std::optional<CivilDate> date = DateOfDayNumber(number_);
-        if (!date) return "[" + FormatFloatGeneral(std::trunc(number_), 18, 0) + "]";
-        return "[" + FormatShortDate(*date) + "]";
-    }
+    if (kind_ == cvDate) return "[" + FormatShortDateOfDay(number_) + "]";
     if (kind_ == cvError) return ErrorText();
     const std::string text = FormatNumber(GetNumber());
     return style == kGroupedStyle ? GroupDigits(text) : text;

@@ -1,57 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The reading half of the calculation XML: values, trees and entries built
+// from the elements of an XmlPullReader in document order.
 #include "model/calc_xml.h"
-#include "common/text_compare.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <cstring>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "common/number_text.h"
+#include "common/text_compare.h"
 #include "common/untrusted_text.h"
+#include "model/calc_xml_kinds.h"
 #include "model/description_code.h"
 #include "model/operate_factory.h"
 #include "model/operate_func.h"
 #include "model/operate_user.h"
+#include "model/plain_xml.h"
 
 namespace quillix {
 
-namespace {
+using namespace calc_xml;
 
-constexpr const char* kWarperElement = "ValueWarper";
-constexpr const char* kValueElement = "CalcValue";
-constexpr const char* kNodeElement = "Operate";
-constexpr const char* kArray1Element = "Array1";
-constexpr const char* kArray2Element = "Array2";
+namespace {
 
 constexpr const char* kMissing = "Null";
 constexpr const char* kText = "String";
 
-// Element and attribute names are short: comparing them here beats a library call.
-bool SameText(const char* a, const char* b) {
-    while (*a && *a == *b) {
-        ++a;
-        ++b;
-    }
-    return *a == *b;
-}
-
-bool IsNamed(pugi::xml_node element, const char* name) {
-    return SameText(element.name(), name);
-}
-
-pugi::xml_node FirstChildNamed(pugi::xml_node element, const char* name) {
-    for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
-        if (IsNamed(child, name)) return child;
-    }
-    return {};
-}
-
 // --- Attribute texts and their conversions ------------------------------------
 
+// An attribute's text; nothing when the attribute is missing.
+using Text = std::optional<std::string_view>;
+
+Text AttributeText(const XmlPullReader& in, std::string_view name) {
+    const XmlPullReader::Attribute* attribute = in.Find(name);
+    return attribute ? Text(attribute->value) : std::nullopt;
+}
+
 std::string_view Trimmed(std::string_view text) {
-    return TrimAny(text, " \t\r\n");
+    return TrimIf(text, [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
 }
 
 bool IsPlainDigits(std::string_view text) {
@@ -65,44 +53,38 @@ bool IsPlainDigits(std::string_view text) {
     throw EXmlLoadError(ConversionErrorText(fromType, toType));
 }
 
-// An attribute's text; nothing when the attribute is missing.
-const char* AttributeText(pugi::xml_node element, const char* name) {
-    const pugi::xml_attribute attribute = element.attribute(name);
-    return attribute ? attribute.value() : nullptr;
-}
-
-std::string_view RequiredText(const char* text, const char* toType) {
+std::string_view RequiredText(Text text, const char* toType) {
     if (!text) FailConversion(kMissing, toType);
-    return text;
+    return *text;
 }
 
 // Texts read from a file are kept as valid UTF-8.
-std::string StringText(const char* text) {
+std::string StringText(Text text) {
     return ValidUtf8(RequiredText(text, "String"));
-}
-
-std::string StringAttribute(pugi::xml_node element, const char* name) {
-    return StringText(AttributeText(element, name));
 }
 
 // The stored number ("INF", "-INF" and "NAN" included; a "," is taken as the
 // decimal point when there is no "."). The text is read straight into the
 // extended type: going through a double first would turn a stored 0.05 into
 // 0.0500000000000000028 on the display.
-long double NumberText(const char* attribute) {
-    std::string text(Trimmed(RequiredText(attribute, "Double")));
-    if (!text.empty() && text[0] == '+') text.erase(0, 1);
-    if (text.find('.') == std::string::npos) {
-        if (const std::size_t comma = text.find(','); comma != std::string::npos) text[comma] = '.';
-    }
+long double NumberText(Text attribute) {
+    std::string_view text = Trimmed(RequiredText(attribute, "Double"));
+    if (!text.empty() && text[0] == '+') text.remove_prefix(1);
     // Beyond the range of a double only numbers of the extended type are
     // written; a text beyond even that range is refused.
-    const std::optional<long double> parsed = ParseDecimal(text, true);
+    std::optional<long double> parsed = ParseDecimal(text, true);
+    if (!parsed && text.find('.') == std::string_view::npos) {
+        if (const std::size_t comma = text.find(','); comma != std::string_view::npos) {
+            std::string withPoint(text);
+            withPoint[comma] = '.';
+            parsed = ParseDecimal(withPoint, true);
+        }
+    }
     if (!parsed) FailConversion(kText, "Double");
     return *parsed;
 }
 
-bool BooleanText(const char* attribute) {
+bool BooleanText(Text attribute) {
     const std::string_view text = Trimmed(RequiredText(attribute, "Boolean"));
     if (EqualsIgnoreAsciiCase(text, "True")) return true;
     if (EqualsIgnoreAsciiCase(text, "False")) return false;
@@ -111,7 +93,7 @@ bool BooleanText(const char* attribute) {
     return *number != 0;
 }
 
-int IntegerText(const char* attribute, const char* name, int min, int max) {
+int IntegerText(Text attribute, const char* name, int min, int max) {
     const std::string_view text = Trimmed(RequiredText(attribute, "Integer"));
     long double number = 0;
     if (text.size() <= 9 && IsPlainDigits(text)) {
@@ -128,348 +110,310 @@ int IntegerText(const char* attribute, const char* name, int min, int max) {
     return static_cast<int>(number);
 }
 
-int IntegerAttribute(pugi::xml_node element, const char* name, int min, int max) {
-    return IntegerText(AttributeText(element, name), name, min, max);
+int IntegerAttribute(const XmlPullReader& in, const char* name, int min, int max) {
+    return IntegerText(AttributeText(in, name), name, min, max);
+}
+
+std::string StringAttribute(const XmlPullReader& in, const char* name) {
+    return StringText(AttributeText(in, name));
+}
+
+std::string DescriptionText(Text attribute) {
+    std::string error;
+    std::optional<std::string> text = DecodeDescription(RequiredText(attribute, "String"), &error);
+    if (!text) throw EXmlLoadError(error);
+    return ValidUtf8(*text);
 }
 
 // The four attributes of a "CalcValue", found in one pass (the first of each
-// name counts; null for a missing one).
+// name counts).
 struct ValueAttributes {
-    explicit ValueAttributes(pugi::xml_node element) {
-        for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
-            const char* attribute = a.name();
-            const char** slot = SameText(attribute, "Name")      ? &name
-                                : SameText(attribute, "Value")   ? &number
-                                : SameText(attribute, "IsNamed") ? &named
-                                : SameText(attribute, "CVType")  ? &kind
-                                                                 : nullptr;
-            if (slot && !*slot) *slot = a.value();
+    explicit ValueAttributes(const XmlPullReader& in) {
+        for (const XmlPullReader::Attribute& a : in.Attributes()) {
+            Text* slot = NameIs(a.name, "Name")      ? &name
+                         : NameIs(a.name, "Value")   ? &number
+                         : NameIs(a.name, "IsNamed") ? &named
+                         : NameIs(a.name, "CVType")  ? &kind
+                                                     : nullptr;
+            if (slot && !*slot) *slot = a.value;
         }
     }
-    const char* name = nullptr;
-    const char* number = nullptr;
-    const char* named = nullptr;
-    const char* kind = nullptr;
+    // A comparison of known length, which the compiler does without a call.
+    template <std::size_t N>
+    static bool NameIs(std::string_view name, const char (&expected)[N]) {
+        return name.size() == N - 1 && std::memcmp(name.data(), expected, N - 1) == 0;
+    }
+    Text name, number, named, kind;
 };
 
-// The node classes that carry attributes of their own.
-enum class NodeKind { kOperator, kFunc, kMultiFunc, kUserFunc, kUserProgram };
-
-NodeKind KindOf(const TCalcOperate& node) {
-    const std::string_view name = node.ClassName();
-    if (name == "TCalcOperateFunc") return NodeKind::kFunc;
-    if (name == "TCalcOperateMultiFunc") return NodeKind::kMultiFunc;
-    if (name == "TCalcOperateUserFunc") return NodeKind::kUserFunc;
-    if (name == "TCalcOperateUserProgram") return NodeKind::kUserProgram;
-    return NodeKind::kOperator;
+[[noreturn]] void FailBrokenText() {
+    throw EXmlNotPlain();
 }
 
-// --- Writing ------------------------------------------------------------------
+// --- Trees --------------------------------------------------------------------
 
-// The "Value" text. Whole numbers, the most common, skip the general formatter
-// (which writes them the same way).
-std::string StoredNumberText(long double number) {
-    const double x = static_cast<double>(number);
-    if (x != 0 && std::fabs(x) < 1E15 && std::trunc(x) == x) {
-        char digits[24];
-        const auto written =
-            std::to_chars(digits, digits + sizeof digits, static_cast<long long>(x));
-        return std::string(digits, written.ptr);
-    }
-    return FormatFloatStored(number);
-}
-
-// Appends elements in document order; the trees below the values it writes are
-// queued and written by Finish, so the depth of a tree never reaches the stack.
-class TreeWriter {
-  public:
-    // depth: the level of parent below the element the writing started from.
-    void WriteValue(const TCalcValue& value, pugi::xml_node parent, bool fullForm, int depth) {
-        pugi::xml_node element = parent.append_child(kValueElement);
-        maxDepth_ = std::max(maxDepth_, depth + 1);
-        element.append_attribute("Name").set_value(value.Name().c_str());
-        element.append_attribute("Value").set_value(StoredNumberText(value.Number()).c_str());
-        element.append_attribute("IsNamed").set_value(value.IsNamed() ? "True" : "False");
-        element.append_attribute("CVType").set_value(static_cast<unsigned>(value.CVType()));
-        if (value.Operate() && (fullForm || !value.IsNamed())) {
-            pending_.push_back({value.Operate(), element, depth + 1});
-        }
-    }
-
-    void WriteNode(const TCalcOperate& node, pugi::xml_node parent, int depth) {
-        pugi::xml_node element = parent.append_child(kNodeElement);
-        maxDepth_ = std::max(maxDepth_, depth + 1);
-        element.append_attribute("ClassName").set_value(node.ClassName());
-        switch (KindOf(node)) {
-            case NodeKind::kOperator:
-                break;
-            case NodeKind::kFunc: {
-                const auto& func = static_cast<const TCalcOperateFunc&>(node);
-                element.append_attribute("Funcid").set_value(static_cast<unsigned>(func.FuncID));
-                break;
-            }
-            case NodeKind::kMultiFunc: {
-                const auto& multi = static_cast<const TCalcOperateMultiFunc&>(node);
-                element.append_attribute("Funcid").set_value(static_cast<unsigned>(multi.FuncID));
-                WriteList(multi.Array1(), element, kArray1Element, depth + 1);
-                WriteList(multi.Array2(), element, kArray2Element, depth + 1);
-                break;
-            }
-            case NodeKind::kUserFunc: {
-                const auto& userFunc = static_cast<const TCalcOperateUserFunc&>(node);
-                element.append_attribute("FuncName").set_value(userFunc.FuncName.c_str());
-                break;
-            }
-            case NodeKind::kUserProgram: {
-                const auto& program = static_cast<const TCalcOperateUserProgram&>(node);
-                element.append_attribute("PrgName").set_value(program.PrgName.c_str());
-                element.append_attribute("ResName").set_value(program.ResName.c_str());
-                break;
-            }
-        }
-        for (int i = 0; i < node.OperandCount(); ++i) {
-            if (const TCalcValue* operand = node.Operand(i)) {
-                WriteValue(*operand, element, false, depth + 1);
-            }
-        }
-    }
-
-    void Finish() {
-        while (!pending_.empty()) {
-            const Pending next = pending_.back();
-            pending_.pop_back();
-            WriteNode(*next.node, next.parent, next.depth);
-        }
-    }
-
-    // The deepest level written, counted from the element the writing started from.
-    int MaxDepth() const { return maxDepth_; }
-
-  private:
-    void WriteList(const TCalcOperateMultiFunc::ValueList* list, pugi::xml_node parent,
-                   const char* name, int depth) {
-        if (!list) return;
-        pugi::xml_node element = parent.append_child(name);
-        maxDepth_ = std::max(maxDepth_, depth + 1);
-        for (const ValueRef& item : *list) {
-            if (item) WriteValue(*item, element, false, depth + 1);
-        }
-    }
-
-    struct Pending {
-        const TCalcOperate* node;
-        pugi::xml_node parent;
-        int depth;
-    };
-    std::vector<Pending> pending_;
-    int maxDepth_ = 0;
-};
-
-// --- Reading ------------------------------------------------------------------
-
-// Builds values and nodes from elements; the tree below each value it creates
-// is queued and read by Finish, so the depth of a file never reaches the stack.
+// Builds values and nodes from the elements of the reader in document order.
+// The elements still open wait on a list of frames, so the depth of a file
+// never reaches the stack. A tree is not evaluated: each value keeps the
+// number and kind stored for it until its set recalculates it.
 class TreeReader {
   public:
-    explicit TreeReader(ICalcVarsBase* vars) : vars_(vars) {}
+    TreeReader(XmlPullReader& in, ICalcVarsBase* vars) : in_(in), vars_(vars) {}
 
-    ValueRef ReadValue(pugi::xml_node element) {
-        return ReadValue(element, ValueAttributes(element));
+    // Each reads the element the reader has just started, up to its end.
+    ValueRef ReadValue() {
+        ValueRef value = NewValue(ValueAttributes(in_));
+        ReadBelow(Frame::ForValue(value.get()));
+        return value;
+    }
+    // Null, with the element skipped, when it is not a "CalcValue".
+    ValueRef ReadOperand() {
+        if (in_.Name() != kValueElement) {
+            Skip();
+            return nullptr;
+        }
+        return Operand();
+    }
+    std::unique_ptr<TCalcOperate> ReadNode() {
+        ReadBelow(Frame::ForNode(NewNode(), nullptr));
+        return std::move(detached_);
     }
 
-    ValueRef ReadValue(pugi::xml_node element, const ValueAttributes& attributes) {
-        std::string name = StringText(attributes.name);
-        const long double number = NumberText(attributes.number);
-        const bool named = BooleanText(attributes.named);
-        const int kind = IntegerText(attributes.kind, "CVType", cvNumber, cvError);
-        ValueRef value = TCalcValue::New(number, static_cast<std::uint8_t>(kind));
-        if (named) value->SetName(name);
-        // The writer gives a value at most one tree; anything after it is ignored.
-        if (pugi::xml_node tree = FirstChildNamed(element, kNodeElement)) {
-            if (pending_.empty()) pending_.reserve(8);
-            pending_.push_back({tree, value.get()});
+  private:
+    struct Frame {
+        enum Kind { kValue, kNode, kList } kind;
+        TCalcValue* value = nullptr;         // kValue: whose tree may follow; kNode: the owner
+        std::unique_ptr<TCalcOperate> node;  // kNode: filled until its end
+        bool firstList = true;               // kList: "Array1" or "Array2"
+        bool treeRead = false;               // kValue: a later "Operate" is ignored
+
+        static Frame ForValue(TCalcValue* value) { return {kValue, value, nullptr}; }
+        static Frame ForNode(std::unique_ptr<TCalcOperate> node, TCalcValue* owner) {
+            return {kNode, owner, std::move(node)};
         }
+        static Frame ForList(bool first) { return {kList, nullptr, nullptr, first}; }
+    };
+
+    void Skip() {
+        if (!in_.SkipElement()) FailBrokenText();
+    }
+
+    // Reads on from the element of the first frame to its end.
+    void ReadBelow(Frame first) {
+        const std::size_t base = frames_.size();
+        frames_.push_back(std::move(first));
+        while (frames_.size() > base) {
+            switch (in_.Next()) {
+                case XmlPullReader::Event::kStart:
+                    Start();
+                    break;
+                case XmlPullReader::Event::kEnd:
+                    End();
+                    break;
+                default:  // not plain, or the end of the text inside an element
+                    FailBrokenText();
+            }
+        }
+    }
+
+    // An element starts inside the innermost open one.
+    void Start() {
+        Frame& top = frames_.back();
+        const std::string_view name = in_.Name();
+        switch (top.kind) {
+            case Frame::kValue:
+                // The writer gives a value at most one tree; anything after it is ignored.
+                if (name != kNodeElement || top.treeRead) return Skip();
+                top.treeRead = true;
+                return frames_.push_back(Frame::ForNode(NewNode(), top.value));
+            case Frame::kNode: {
+                if (name == kValueElement) {
+                    TCalcOperate& node = *top.node;
+                    return node.AddOperand(OperandBelow());
+                }
+                auto* multi = dynamic_cast<TCalcOperateMultiFunc*>(top.node.get());
+                const bool first = name == kArray1Element;
+                if (!multi || (!first && name != kArray2Element)) return Skip();
+                if (first) {
+                    multi->EnsureArray1();
+                } else {
+                    multi->EnsureArray2();
+                }
+                return frames_.push_back(Frame::ForList(first));
+            }
+            case Frame::kList: {
+                if (name != kValueElement) return Skip();
+                const bool first = top.firstList;
+                // The frame below a list is its node's.
+                auto& multi =
+                    static_cast<TCalcOperateMultiFunc&>(*frames_[frames_.size() - 2].node);
+                ValueRef item = OperandBelow();
+                if (first) {
+                    multi.AddArray1Element(std::move(item));
+                } else {
+                    multi.AddArray2Element(std::move(item));
+                }
+                return;
+            }
+        }
+    }
+
+    void End() {
+        Frame frame = std::move(frames_.back());
+        frames_.pop_back();
+        if (frame.kind != Frame::kNode) return;
+        if (frame.value) {
+            frame.value->AttachOperate(std::move(frame.node));
+        } else {
+            detached_ = std::move(frame.node);
+        }
+    }
+
+    // An operand inside a node or a list: a new value opens a frame for its tree.
+    ValueRef OperandBelow() {
+        const ValueAttributes attributes(in_);
+        if (BooleanText(attributes.named)) return Variable(attributes);
+        ValueRef value = NewValue(attributes, false);
+        frames_.push_back(Frame::ForValue(value.get()));
         return value;
     }
 
-    ValueRef ReadOperand(pugi::xml_node element) {
-        if (!IsNamed(element, kValueElement)) return nullptr;
-        const ValueAttributes attributes(element);
-        if (!BooleanText(attributes.named)) return ReadValue(element, attributes);
+    // A whole operand element: the variable of its name, or a new value with its tree.
+    ValueRef Operand() {
+        const ValueAttributes attributes(in_);
+        if (BooleanText(attributes.named)) return Variable(attributes);
+        ValueRef value = NewValue(attributes, false);
+        ReadBelow(Frame::ForValue(value.get()));
+        return value;
+    }
+
+    // A named operand is the variable of that name; its own content is not used.
+    ValueRef Variable(const ValueAttributes& attributes) {
         const std::string name = StringText(attributes.name);
         TCalcValue* variable = vars_ ? vars_->GetValue(name) : nullptr;
         if (!variable) throw EXmlLoadError(UnknownVariableText(name));
+        Skip();
         return ValueRef(variable);
     }
 
-    std::unique_ptr<TCalcOperate> ReadNode(pugi::xml_node element) {
-        std::unique_ptr<TCalcOperate> node = CreateNode(element);
-        FillNode(*node, element);
-        return node;
+    // The attributes are checked in file order; "IsNamed" of an operand was
+    // read already (namedKnown).
+    static ValueRef NewValue(const ValueAttributes& attributes,
+                             std::optional<bool> namedKnown = std::nullopt) {
+        std::string name = StringText(attributes.name);
+        const long double number = NumberText(attributes.number);
+        const bool named = namedKnown ? *namedKnown : BooleanText(attributes.named);
+        const int kind = IntegerText(attributes.kind, "CVType", cvNumber, cvError);
+        ValueRef value = TCalcValue::New(number, static_cast<std::uint8_t>(kind));
+        if (named) value->SetName(name);
+        return value;
     }
 
-    void Finish() {
-        while (!pending_.empty()) {
-            const Pending next = pending_.back();
-            pending_.pop_back();
-            ReadTree(next.element, *next.owner);
-        }
-    }
-
-  private:
-    static std::unique_ptr<TCalcOperate> CreateNode(pugi::xml_node element) {
-        const std::string_view className =
-            RequiredText(AttributeText(element, "ClassName"), "String");
+    // The node of an "Operate" element with its own attributes.
+    std::unique_ptr<TCalcOperate> NewNode() const {
+        const std::string_view className = RequiredText(AttributeText(in_, "ClassName"), "String");
         std::unique_ptr<TCalcOperate> node = CreateOperateByClassName(className);
         if (!node) throw EXmlLoadError(UnknownClassNameText(std::string(className)));
-        return node;
-    }
-
-    void ReadTree(pugi::xml_node element, TCalcValue& owner) {
-        std::unique_ptr<TCalcOperate> node = CreateNode(element);
-        FillNode(*node, element);
-        // Not evaluated: the value keeps its stored number and kind until its
-        // set recalculates it.
-        owner.AttachOperate(std::move(node));
-    }
-
-    void FillNode(TCalcOperate& node, pugi::xml_node element) {
-        for (pugi::xml_node child : element.children()) {
-            if (IsNamed(child, kValueElement)) node.AddOperand(ReadOperand(child));
-        }
-        switch (KindOf(node)) {
+        switch (KindOf(*node)) {
             case NodeKind::kOperator:
                 break;
             case NodeKind::kFunc:
-                static_cast<TCalcOperateFunc&>(node).FuncID = FunctionId(element);
+                static_cast<TCalcOperateFunc&>(*node).FuncID = FunctionId();
                 break;
-            case NodeKind::kMultiFunc: {
-                auto& multi = static_cast<TCalcOperateMultiFunc&>(node);
-                multi.FuncID = FunctionId(element);
-                ReadLists(multi, element);
+            case NodeKind::kMultiFunc:
+                static_cast<TCalcOperateMultiFunc&>(*node).FuncID = FunctionId();
                 break;
-            }
             case NodeKind::kUserFunc:
-                static_cast<TCalcOperateUserFunc&>(node).FuncName =
-                    StringAttribute(element, "FuncName");
+                static_cast<TCalcOperateUserFunc&>(*node).FuncName =
+                    StringAttribute(in_, "FuncName");
                 break;
             case NodeKind::kUserProgram: {
-                auto& program = static_cast<TCalcOperateUserProgram&>(node);
-                program.PrgName = StringAttribute(element, "PrgName");
-                program.ResName = StringAttribute(element, "ResName");
+                auto& program = static_cast<TCalcOperateUserProgram&>(*node);
+                program.PrgName = StringAttribute(in_, "PrgName");
+                program.ResName = StringAttribute(in_, "ResName");
                 break;
             }
         }
+        return node;
     }
 
-    static std::uint8_t FunctionId(pugi::xml_node element) {
-        return static_cast<std::uint8_t>(IntegerAttribute(element, "Funcid", 0, 255));
+    std::uint8_t FunctionId() const {
+        return static_cast<std::uint8_t>(IntegerAttribute(in_, "Funcid", 0, 255));
     }
 
-    void ReadLists(TCalcOperateMultiFunc& node, pugi::xml_node element) {
-        for (pugi::xml_node child : element.children()) {
-            const bool first = IsNamed(child, kArray1Element);
-            if (!first && !IsNamed(child, kArray2Element)) continue;
-            if (first) {
-                node.EnsureArray1();
-            } else {
-                node.EnsureArray2();
-            }
-            for (pugi::xml_node item : child.children()) {
-                ValueRef value = ReadOperand(item);
-                if (!value) continue;  // not a "CalcValue"
-                if (first) {
-                    node.AddArray1Element(std::move(value));
-                } else {
-                    node.AddArray2Element(std::move(value));
-                }
-            }
-        }
-    }
-
-    struct Pending {
-        pugi::xml_node element;
-        TCalcValue* owner;  // kept alive by the value being read
-    };
-    std::vector<Pending> pending_;
+    XmlPullReader& in_;
     ICalcVarsBase* vars_;
+    std::vector<Frame> frames_;
+    std::unique_ptr<TCalcOperate> detached_;  // a node read on its own
+};
+
+// The reader over the plain text of a DOM element, started at that element.
+class ElementReader {
+  public:
+    explicit ElementReader(pugi::xml_node element) : text_(PlainXmlOf(element)), in_(text_) {
+        if (in_.Next() != XmlPullReader::Event::kStart) FailBrokenText();
+    }
+    XmlPullReader& In() { return in_; }
+
+  private:
+    std::string text_;
+    XmlPullReader in_;
 };
 
 }  // namespace
 
 // --- Public interface -----------------------------------------------------------
 
-void SaveValueWarperToXML(const TCalcValueWarper& warper, pugi::xml_node parent, int* depth) {
-    pugi::xml_node element = parent.append_child(kWarperElement);
-    element.append_attribute("Type").set_value(static_cast<unsigned>(warper.Type));
-    SaveDescriptionAttribute(element, warper.Description);
-    TreeWriter writer;
-    if (warper.Value) writer.WriteValue(*warper.Value, element, true, 1);
-    writer.Finish();
-    if (depth) *depth = std::max(1, writer.MaxDepth());
-}
-
-void SaveValueToXML(const TCalcValue& value, pugi::xml_node parent) {
-    TreeWriter writer;
-    writer.WriteValue(value, parent, true, 0);
-    writer.Finish();
-}
-
-void SaveValueAsOperand(const TCalcValue& value, pugi::xml_node parent) {
-    TreeWriter writer;
-    writer.WriteValue(value, parent, false, 0);
-    writer.Finish();
-}
-
-void SaveOperateToXML(const TCalcOperate& node, pugi::xml_node parent) {
-    TreeWriter writer;
-    writer.WriteNode(node, parent, 0);
-    writer.Finish();
-}
-
-void SaveDescriptionAttribute(pugi::xml_node element, const std::string& description) {
-    element.append_attribute("Description").set_value(EncodeDescription(description).c_str());
-}
-
-std::unique_ptr<TCalcValueWarper> LoadValueWarperFromXML(pugi::xml_node element,
-                                                         ICalcVarsBase* vars) {
-    const int type = IntegerAttribute(element, "Type", wtNormal, wtOutput);
-    std::string description = LoadDescriptionAttribute(element);
-    const pugi::xml_node valueElement = FirstChildNamed(element, kValueElement);
-    if (!valueElement) throw EXmlLoadError(kMsgWarperWithoutValue);
-    auto warper = std::make_unique<TCalcValueWarper>(LoadValueFromXML(valueElement, vars));
+std::unique_ptr<TCalcValueWarper> ReadValueWarper(XmlPullReader& in, ICalcVarsBase* vars) {
+    const int type = IntegerAttribute(in, "Type", wtNormal, wtOutput);
+    std::string description = ReadDescriptionAttribute(in);
+    ValueRef value;
+    for (;;) {
+        const XmlPullReader::Event event = in.Next();
+        if (event == XmlPullReader::Event::kEnd) break;
+        if (event != XmlPullReader::Event::kStart) FailBrokenText();
+        if (value || in.Name() != kValueElement) {
+            if (!in.SkipElement()) FailBrokenText();
+            continue;
+        }
+        value = TreeReader(in, vars).ReadValue();
+    }
+    if (!value) throw EXmlLoadError(kMsgWarperWithoutValue);
+    auto warper = std::make_unique<TCalcValueWarper>(std::move(value));
     warper->Type = static_cast<std::uint8_t>(type);
     warper->Description = std::move(description);
     return warper;
 }
 
+std::string ReadDescriptionAttribute(const XmlPullReader& in) {
+    return DescriptionText(AttributeText(in, "Description"));
+}
+
+std::unique_ptr<TCalcValueWarper> LoadValueWarperFromXML(pugi::xml_node element,
+                                                         ICalcVarsBase* vars) {
+    ElementReader reader(element);
+    return ReadValueWarper(reader.In(), vars);
+}
+
 ValueRef LoadValueFromXML(pugi::xml_node element, ICalcVarsBase* vars) {
-    TreeReader reader(vars);
-    ValueRef value = reader.ReadValue(element);
-    reader.Finish();
-    return value;
+    ElementReader reader(element);
+    return TreeReader(reader.In(), vars).ReadValue();
 }
 
 ValueRef LoadOperandFromXML(pugi::xml_node element, ICalcVarsBase* vars) {
-    TreeReader reader(vars);
-    ValueRef value = reader.ReadOperand(element);
-    reader.Finish();
-    return value;
+    if (!element) return nullptr;
+    ElementReader reader(element);
+    return TreeReader(reader.In(), vars).ReadOperand();
 }
 
 std::unique_ptr<TCalcOperate> LoadOperateFromXML(pugi::xml_node element, ICalcVarsBase* vars) {
-    TreeReader reader(vars);
-    std::unique_ptr<TCalcOperate> node = reader.ReadNode(element);
-    reader.Finish();
-    return node;
+    ElementReader reader(element);
+    return TreeReader(reader.In(), vars).ReadNode();
 }
 
 std::string LoadDescriptionAttribute(pugi::xml_node element) {
-    std::string error;
-    std::optional<std::string> text =
-        DecodeDescription(RequiredText(AttributeText(element, "Description"), "String"), &error);
-    if (!text) throw EXmlLoadError(error);
-    return ValidUtf8(*text);
+    const pugi::xml_attribute attribute = element.attribute("Description");
+    return DescriptionText(attribute ? Text(attribute.value()) : std::nullopt);
 }
 
 std::string ConversionErrorText(const char* fromType, const char* toType) {

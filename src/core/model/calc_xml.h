@@ -7,6 +7,7 @@
 // operands against a variable set. Trees of any depth are walked with explicit
 // work lists, never by recursion.
 
+#include <limits>
 #include <memory>
 #include <pugixml.hpp>
 #include <stdexcept>
@@ -16,6 +17,8 @@
 #include "model/calc_value.h"
 #include "model/calc_value_warper.h"
 #include "model/calc_vars_intf.h"
+#include "model/xml_pull_reader.h"
+#include "model/xml_text_writer.h"
 
 namespace quillix {
 
@@ -25,13 +28,27 @@ class EXmlLoadError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The reader met a part of the text that is not plain XML (XmlPullReader):
+// the caller reads the text through pugixml instead.
+class EXmlNotPlain : public EXmlLoadError {
+  public:
+    EXmlNotPlain() : EXmlLoadError("Invalid XML") {}
+};
+
 // --- Writing ------------------------------------------------------------------
 
 // "ValueWarper" with "Type", "Description" and the value in full form (no
-// "CalcValue" child for a wrapper without a value). depth, when given, gets
-// the number of element levels written, the "ValueWarper" included.
-void SaveValueWarperToXML(const TCalcValueWarper& warper, pugi::xml_node parent,
-                          int* depth = nullptr);
+// "CalcValue" child for a wrapper without a value), written as text at that
+// level of the document; the deepest level written. The writing stops, with
+// the text unfinished and a result beyond maxLevel, as soon as an element
+// would lie deeper than maxLevel.
+int WriteValueWarperText(const TCalcValueWarper& warper, XmlTextWriter& out, int level,
+                         int maxLevel = std::numeric_limits<int>::max());
+// The "Description" attribute, encoded.
+void WriteDescriptionAttribute(XmlTextWriter& out, std::string_view description);
+
+// The same elements appended below a DOM element, as the writers above write them.
+void SaveValueWarperToXML(const TCalcValueWarper& warper, pugi::xml_node parent);
 // "CalcValue" with its tree whenever the value has one.
 void SaveValueToXML(const TCalcValue& value, pugi::xml_node parent);
 // "CalcValue" with its tree only when the value is not named: a variable inside
@@ -40,13 +57,18 @@ void SaveValueAsOperand(const TCalcValue& value, pugi::xml_node parent);
 // "Operate" with the node's attributes, lists and operands (operand form).
 void SaveOperateToXML(const TCalcOperate& node, pugi::xml_node parent);
 
-// The "Description" attribute, encoded.
-void SaveDescriptionAttribute(pugi::xml_node element, const std::string& description);
-
 // --- Reading ------------------------------------------------------------------
 // Every reader throws EXmlLoadError. Trees are not evaluated: each value keeps
 // the number and kind stored for it until it is recalculated. vars may be null
 // when no variable set is at hand; a named operand then cannot be resolved.
+
+// The entry whose element (of any name) the reader has just started, read to
+// its end: "Type", "Description" and the first "CalcValue" child in full form.
+std::unique_ptr<TCalcValueWarper> ReadValueWarper(XmlPullReader& in, ICalcVarsBase* vars);
+// The decoded "Description" attribute of the element just started (it must be present).
+std::string ReadDescriptionAttribute(const XmlPullReader& in);
+
+// The same for elements of a DOM.
 
 std::unique_ptr<TCalcValueWarper> LoadValueWarperFromXML(pugi::xml_node element,
                                                          ICalcVarsBase* vars);

@@ -39,22 +39,27 @@ std::optional<std::string> Fail(std::string* error, std::string message) {
 }  // namespace
 
 std::string EncodeDescription(std::string_view text) {
+    std::string encoded(3 * text.size(), '\0');
+    encoded.resize(
+        static_cast<std::size_t>(EncodeDescriptionTo(encoded.data(), text) - encoded.data()));
+    return encoded;
+}
+
+char* EncodeDescriptionTo(char* out, std::string_view text) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string encoded;
-    encoded.reserve(text.size());
     for (const char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
         if (IsKeptAsIs(c)) {
-            encoded += ch;
+            *out++ = ch;
         } else if (c == ' ') {
-            encoded += '+';
+            *out++ = '+';
         } else {
-            encoded += '%';
-            encoded += kHex[c >> 4];
-            encoded += kHex[c & 0x0F];
+            *out++ = '%';
+            *out++ = kHex[c >> 4];
+            *out++ = kHex[c & 0x0F];
         }
     }
-    return encoded;
+    return out;
 }
 
 std::optional<std::string> DecodeDescription(std::string_view encoded, std::string* error) {

@@ -12,6 +12,9 @@
 namespace quillix {
 
 std::string EncodeDescription(std::string_view text);
+// The same written to out, which has room for three bytes per byte of text;
+// the end of what was written.
+char* EncodeDescriptionTo(char* out, std::string_view text);
 
 // Reverses the encoding: "+" is a blank, "%XX" (either case) that byte, "%%" a
 // "%", any other character itself. Nothing, with *error set, for a "%" not

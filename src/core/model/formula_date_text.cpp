@@ -80,8 +80,10 @@ std::optional<double> DayOf(int year, int month, int day) {
 std::optional<double> ReadDateText(std::string_view text) {
     text = TrimAny(text, " \t");
     if (const std::optional<long double> day = ParseDecimal(text)) {
-        if (!std::isfinite(*day)) return std::nullopt;
-        return static_cast<double>(std::trunc(*day));
+        // Days are doubles: a number beyond their range is no day.
+        const double whole = static_cast<double>(std::trunc(*day));
+        if (!std::isfinite(whole)) return std::nullopt;
+        return whole;
     }
     const std::optional<std::vector<DigitGroup>> groups = DigitGroups(text);
     if (!groups || groups->size() != 3) return std::nullopt;
@@ -94,6 +96,15 @@ std::optional<double> ReadDateText(std::string_view text) {
     int year = parts[kYear].value;
     if (parts[kYear].length <= 2) year += year < 50 ? 2000 : 1900;
     return DayOf(year, parts[kMonth].value, parts[kDay].value);
+}
+
+std::optional<double> ReadTypedDate(std::string_view text) {
+    text = TrimAny(text, " \t");
+    for (const char c : text) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return std::nullopt;
+    }
+    if (ParseDecimal(text)) return std::nullopt;
+    return ReadDateText(text);
 }
 
 }  // namespace quillix

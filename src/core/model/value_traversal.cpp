@@ -109,6 +109,18 @@ std::size_t ValueTraversal::RecalculateDependants(TCalcValue& source) {
     return evaluated;
 }
 
+std::vector<TCalcValue*> ValueTraversal::DependantsInOrder(TCalcValue& source, bool* cyclic) {
+    TCalcValue* start = &source;
+    const Walk walk = DepthFirst(std::span<TCalcValue* const>(&start, 1), Direction::kDependants);
+    if (cyclic) *cyclic = !walk.cyclic.empty();
+    std::vector<TCalcValue*> order;
+    order.reserve(walk.postOrder.size());
+    for (auto it = walk.postOrder.rbegin(); it != walk.postOrder.rend(); ++it) {
+        if (*it != &source) order.push_back(*it);
+    }
+    return order;
+}
+
 void ValueTraversal::CollectNamesBelow(const TCalcOperate& node, std::vector<std::string>& names) {
     std::vector<TCalcValue*> children;
     for (int i = 0; i < node.EvaluationChildCount(); ++i)

@@ -31,6 +31,10 @@ class ValueTraversal {
     // Re-evaluates every value that depends on source, transitively, each once
     // and operands before their users. Returns how many values were evaluated.
     static std::size_t RecalculateDependants(TCalcValue& source);
+    // The values RecalculateDependants would re-evaluate, in its order (source
+    // not included), for a caller that re-evaluates them many times; *cyclic
+    // tells whether some of them lie on a cycle.
+    static std::vector<TCalcValue*> DependantsInOrder(TCalcValue& source, bool* cyclic);
     // Appends the names of the named values in and below node (each value once).
     static void CollectNamesBelow(const TCalcOperate& node, std::vector<std::string>& names);
 

@@ -27,7 +27,8 @@ class IVarsDocumentSink {
     virtual ~IVarsDocumentSink() = default;
     virtual void Clear() = 0;
     virtual void SetDescription(const std::string& text) = 0;
-    virtual void Append(std::unique_ptr<TCalcValueWarper> entry) = 0;
+    // False, leaving the entry out, when the set has a variable of its name.
+    virtual bool Append(std::unique_ptr<TCalcValueWarper> entry) = 0;
     virtual ICalcVarsBase& VarsForNames() = 0;
 };
 
@@ -41,14 +42,28 @@ std::string BuildVarsDocumentText(const std::string& description,
 bool SaveVarsDocumentFile(const std::string& path, const std::string& description,
                           const TCalcValueWarperList& entries, std::string* error = nullptr);
 
+// A file that cannot be read, or a text that is not XML.
+class EXmlSyntaxError : public EXmlLoadError {
+  public:
+    using EXmlLoadError::EXmlLoadError;
+};
+
 // Reads a document into sink: every child element of the root, whatever its
 // name, is an entry, which must carry a variable name not yet in the set.
-// Throws EXmlLoadError: for a text that is not XML before the sink is touched;
-// for anything wrong inside the document after Clear, leaving the entries read
-// so far in the sink.
+// Throws EXmlLoadError: EXmlSyntaxError for a text that is not XML before the
+// sink is touched; for anything wrong inside the document after Clear, leaving
+// the entries read so far in the sink.
 void ReadVarsDocumentText(std::string_view text, IVarsDocumentSink& sink);
 // The same for a file; a file that cannot be read fails before the sink is touched.
 void LoadVarsDocumentFile(const std::string& path, IVarsDocumentSink& sink);
+// The same in one pass over the text, for a sink that was empty and is
+// dropped on failure: a text that is not XML may fail (EXmlSyntaxError) after
+// the sink was cleared and given part of the entries. Plain XML, which is
+// what this program writes, is read straight from the text; anything else
+// goes through pugixml.
+void ReadVarsDocumentTextOnce(std::string_view text, IVarsDocumentSink& sink);
+// The whole file; EXmlSyntaxError ("Cannot read") when it cannot be read.
+std::string ReadVarsDocumentFile(const std::string& path);
 
 // The two halves of ReadVarsDocumentText, for a reader that keeps parsed files:
 // the parse (EXmlLoadError for a text that is not XML), and the reading of a

@@ -30,26 +30,18 @@ bool TCalcProgramExec::SetInput(const std::string& name, ValueRef value) {
 
 // --- TCalcUserFuncExec --------------------------------------------------------
 
-int TCalcUserFuncExec::GetInputCount() const {
-    int count = 0;
-    for (const auto& entry : Items())
-        count += entry->Type == wtInput ? 1 : 0;
-    return count;
+void TCalcUserFuncExec::AfterLoad() {
+    inputs_.clear();
+    output_ = nullptr;
+    for (const auto& entry : Items()) {
+        if (entry->Type == wtInput) inputs_.push_back(entry.get());
+        if (entry->Type == wtOutput) output_ = entry.get();
+    }
 }
 
 TCalcValueWarper* TCalcUserFuncExec::GetInput(int index) const {
-    for (const auto& entry : Items()) {
-        if (entry->Type == wtInput && index-- == 0) return entry.get();
-    }
-    return nullptr;
-}
-
-TCalcValueWarper* TCalcUserFuncExec::GetOutput() const {
-    const TCalcValueWarperList& entries = Items();
-    for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
-        if ((*it)->Type == wtOutput) return it->get();
-    }
-    return nullptr;
+    return index >= 0 && index < GetInputCount() ? inputs_[static_cast<std::size_t>(index)]
+                                                 : nullptr;
 }
 
 TCalcValue* TCalcUserFuncExec::GetResult() const {

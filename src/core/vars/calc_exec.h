@@ -33,16 +33,24 @@ class TCalcProgramExec final : public TCalcVarsBase {
 
 class TCalcUserFuncExec final : public TCalcVarsBase {
   public:
-    int GetInputCount() const;
+    int GetInputCount() const { return static_cast<int>(inputs_.size()); }
     // The index-th input in list order, or null.
     TCalcValueWarper* GetInput(int index) const;
     // The last output entry, or null.
-    TCalcValueWarper* GetOutput() const;
+    TCalcValueWarper* GetOutput() const { return output_; }
     TCalcValue* GetResult() const;
     bool SetInput(int index, ValueRef value);
     // The description of the function for the keypad and the parameter dialog;
     // the caller sets its Name.
     TFuncDataItem MakeFuncData() const;
+
+  private:
+    // After loading: the inputs in file order and the last output, which every
+    // call of the function uses.
+    void AfterLoad() override;
+
+    std::vector<TCalcValueWarper*> inputs_;
+    TCalcValueWarper* output_ = nullptr;
 };
 
 }  // namespace quillix

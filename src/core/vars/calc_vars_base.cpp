@@ -29,12 +29,11 @@ TCalcVarsBase::~TCalcVarsBase() {
 // --- Lookup ---------------------------------------------------------------------
 
 TCalcValueWarper* TCalcVarsBase::Find(const std::string& name) {
-    const auto found = byName_.find(NameKey(name));
-    return found == byName_.end() ? nullptr : found->second;
+    return byName_.Find(NameKey(name));
 }
 
-void TCalcVarsBase::IndexEntry(TCalcValueWarper* entry) {
-    byName_.emplace(NameKey(entry->GetName()), entry);
+bool TCalcVarsBase::IndexEntry(TCalcValueWarper* entry) {
+    return byName_.Insert(NameKey(entry->GetName()), entry);
 }
 
 TCalcValue* TCalcVarsBase::GetValue(const std::string& name) {
@@ -78,7 +77,7 @@ bool TCalcVarsBase::Add(const std::string& name, ValueRef value) {
 void TCalcVarsBase::RemoveEntryAt(int index) {
     std::unique_ptr<TCalcValueWarper> entry = std::move(items_[static_cast<std::size_t>(index)]);
     items_.erase(items_.begin() + index);
-    byName_.erase(NameKey(entry->GetName()));
+    byName_.Erase(NameKey(entry->GetName()));
     // Formulas that still use the value keep working on their own copy of it; a
     // holder that keeps the value (the calculation stack) sees a plain number.
     if (entry->Value && entry->Value->IsNamed()) entry->Value->ClearName();
@@ -213,7 +212,7 @@ bool TCalcVarsBase::Rename(int index, const std::string& name) {
 
 void TCalcVarsBase::RenameEntry(int index, const std::string& name) {
     TCalcValueWarper* entry = items_[static_cast<std::size_t>(index)].get();
-    byName_.erase(NameKey(entry->GetName()));
+    byName_.Erase(NameKey(entry->GetName()));
     entry->Value->SetName(name);
     IndexEntry(entry);
     Notify(vaItemChanged, index, entry, name);
@@ -288,9 +287,10 @@ bool TCalcVarsBase::SaveAsFunction(const std::string& name, TUserFuncFolder& fol
 
 // --- Files --------------------------------------------------------------------
 
-void TCalcVarsBase::Append(std::unique_ptr<TCalcValueWarper> entry) {
+bool TCalcVarsBase::Append(std::unique_ptr<TCalcValueWarper> entry) {
+    if (!IndexEntry(entry.get())) return false;
     items_.push_back(std::move(entry));
-    IndexEntry(items_.back().get());
+    return true;
 }
 
 template <class Read>
@@ -316,16 +316,37 @@ bool TCalcVarsBase::Load(Read read, std::string* error, bool unsaved) {
     return true;
 }
 
+// The file is read in one pass into a fresh set, which this set then takes
+// over: a file that cannot be read or is not XML leaves this set untouched
+// (the reader may find that out late); one with a fault inside leaves it
+// cleared with the entries read before the fault, as a direct read would.
 bool TCalcVarsBase::LoadFromFile(const std::string& fileName, std::string* error) {
-    return Load([&] { LoadVarsDocumentFile(fileName, *this); }, error);
+    return Load(
+        [&] {
+            const std::string text = ReadVarsDocumentFile(fileName);
+            TCalcVarsBase staging;
+            try {
+                ReadVarsDocumentTextOnce(text, staging);
+            } catch (const EXmlSyntaxError&) {
+                throw;
+            } catch (const EXmlLoadError&) {
+                TakeEntriesOf(staging);
+                throw;
+            }
+            TakeEntriesOf(staging);
+        },
+        error);
 }
 
 bool TCalcVarsBase::LoadUnsavedText(std::string_view text, std::string* error) {
     return Load([&] { ReadVarsDocumentText(text, *this); }, error, true);
 }
 
-bool TCalcVarsBase::LoadFromDocument(const pugi::xml_document& document, std::string* error) {
-    return Load([&] { ReadVarsDocument(document, *this); }, error);
+void TCalcVarsBase::TakeEntriesOf(TCalcVarsBase& other) {
+    Clear();
+    items_.swap(other.items_);
+    std::swap(byName_, other.byName_);
+    description_ = std::move(other.description_);
 }
 
 bool TCalcVarsBase::SaveToFile(const std::string& fileName, std::string* error) {

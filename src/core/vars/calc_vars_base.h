@@ -11,11 +11,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "model/calc_vars_intf.h"
 #include "model/vars_document.h"
+#include "vars/name_index.h"
 #include "vars/vars_edit_recorder.h"
 
 namespace quillix {
@@ -77,8 +77,6 @@ class TCalcVarsBase : public virtual ICalcVarsBase, private IVarsDocumentSink {
     // raises vaLoaded at the end; a file that cannot be read or parsed fails
     // before the set is touched. False with *error set on failure.
     virtual bool LoadFromFile(const std::string& fileName, std::string* error);
-    // The same from a document parsed before (a kept copy of a library file).
-    bool LoadFromDocument(const pugi::xml_document& document, std::string* error);
     bool SaveToFile(const std::string& fileName, std::string* error);
 
     int IndexOf(const TCalcValueWarper* entry) const;
@@ -117,8 +115,9 @@ class TCalcVarsBase : public virtual ICalcVarsBase, private IVarsDocumentSink {
     // IVarsDocumentSink: loading clears the set and sets the description through
     // the ordinary operations, and appends each entry as it is read.
     ICalcVarsBase& VarsForNames() override { return *this; }
-    void Append(std::unique_ptr<TCalcValueWarper> entry) override;
-    void IndexEntry(TCalcValueWarper* entry);
+    bool Append(std::unique_ptr<TCalcValueWarper> entry) override;
+    // False when the set has an entry of that name already.
+    bool IndexEntry(TCalcValueWarper* entry);
     // unsaved: the loaded set is modified (unsaved work brought back).
     template <class Read>
     bool Load(Read read, std::string* error, bool unsaved = false);
@@ -129,11 +128,14 @@ class TCalcVarsBase : public virtual ICalcVarsBase, private IVarsDocumentSink {
     void SwapWithPrevious(int index);
     // The new name and its events (the entry, then every entry showing the name).
     void RenameEntry(int index, const std::string& name);
+    // Clears this set (raising vaCleared), then moves the entries and the
+    // description of other, a set nobody listens to, into it.
+    void TakeEntriesOf(TCalcVarsBase& other);
 
     TCalcValueWarperList items_;
-    // The entries by name key: names are given only by Add and by loading, and
-    // never change while the entry is in the set.
-    std::unordered_map<std::string, TCalcValueWarper*> byName_;
+    // The entries by name key: names are given by Add and by loading, and
+    // change only through RenameEntry, which keeps the index with them.
+    TNameIndex byName_;
     std::vector<TCalcVarsEventsObject*> listeners_;
     std::string description_;
     bool modified_ = false;

@@ -16,6 +16,7 @@
 
 namespace quillix {
 
+class IConfigor;
 class TUserFuncFolder;
 
 enum class TSaveAnswer { Yes, No, Cancel };
@@ -41,14 +42,25 @@ class IDocumentUi {
     virtual void ShowError(const std::string& message) = 0;
 };
 
+// With settings given, every program opened or saved through these commands
+// goes first in the recent programs (recent_programs.h).
 class TDocumentCommands {
   public:
-    TDocumentCommands(ICalcVars& document, IDocumentUi& ui) : document_(document), ui_(ui) {}
+    TDocumentCommands(ICalcVars& document, IDocumentUi& ui, IConfigor* settings = nullptr)
+        : document_(document), ui_(ui), settings_(settings) {}
 
     // New and Close: offer to save a modified program, then start a new one.
     void NewDocument();
     // Offer to save, then open the program chosen in the library manager.
     bool OpenDocument();
+    // Offer to save, then open a program of the recent list. One that the
+    // library no longer has (or whose file has gone) is dropped from the list
+    // with a message, before any question.
+    bool OpenRecentDocument(const std::string& name);
+    // At start: opens the program the recent list names first, when there is
+    // one, it is there and the document holds no changes. Nothing is asked or
+    // shown; a failure leaves the document as it was.
+    bool OpenLastDocument();
     // A new program is named in the library manager first; true when saved.
     bool SaveDocument();
     bool SaveDocumentAs();
@@ -60,9 +72,13 @@ class TDocumentCommands {
   private:
     // The prompt and its answer: true when the caller may go on.
     bool OfferToSave();
+    // Opens the named program; on success it goes first in the recent list.
+    bool Open(const std::string& name, std::string* error);
+    void RememberDocument();
 
     ICalcVars& document_;
     IDocumentUi& ui_;
+    IConfigor* settings_;
 };
 
 }  // namespace quillix

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vars/library_call_runner.h"
 
-#include <pugixml.hpp>
-
 #include "common/calc_error.h"
 #include "vars/calc_exec.h"
 #include "vars/library_names.h"
@@ -51,21 +49,22 @@ void TLibraryCallRunner::SetCacheEnabled(bool enabled) {
     if (!enabled) cache_.Clear();
 }
 
-void TLibraryCallRunner::Load(TCalcVarsBase& set, const std::string& file) {
+namespace {
+
+template <class Set>
+std::unique_ptr<TCalcVarsBase> LoadSet(const std::string& file) {
+    auto set = std::make_unique<Set>();
     std::string error;
-    bool loaded = false;
-    if (cacheEnabled_) {
-        std::shared_ptr<const pugi::xml_document> document;
-        try {
-            document = cache_.Parsed(file);
-        } catch (const std::exception& failure) {
-            RaiseCalcError(failure.what());
-        }
-        loaded = set.LoadFromDocument(*document, &error);
-    } else {
-        loaded = set.LoadFromFile(file, &error);
-    }
-    if (!loaded) RaiseCalcError(error);
+    if (!set->LoadFromFile(file, &error)) RaiseCalcError(error);
+    return set;
+}
+
+}  // namespace
+
+TExecSetCache::Lease TLibraryCallRunner::SetOf(const std::string& file,
+                                               TExecSetCache::Loader load) {
+    if (!cacheEnabled_) return TExecSetCache::Lease::Own(load(file));
+    return cache_.Acquire(file, load);
 }
 
 std::optional<UserCallResult> TLibraryCallRunner::RunUserFunction(
@@ -73,8 +72,8 @@ std::optional<UserCallResult> TLibraryCallRunner::RunUserFunction(
     const std::string file = FileOf(UserFunctionsIntf(), name);
     if (file.empty()) return std::nullopt;
     Nesting nesting(*this, name);
-    TCalcUserFuncExec set;
-    Load(set, file);
+    const TExecSetCache::Lease lease = SetOf(file, LoadSet<TCalcUserFuncExec>);
+    auto& set = static_cast<TCalcUserFuncExec&>(lease.Set());
     // Arguments beyond the inputs are dropped; inputs without one keep the
     // number stored in the file, which is the parameter's default.
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -92,9 +91,9 @@ std::optional<UserCallResult> TLibraryCallRunner::RunUserProgram(
     const std::string file = FileOf(UserProgramsIntf(), name);
     if (file.empty()) return std::nullopt;
     Nesting nesting(*this, name);
-    TCalcProgramExec set;
-    Load(set, file);
-    const std::vector<TCalcValueWarper*> inputs = set.Inputs();
+    const TExecSetCache::Lease lease = SetOf(file, LoadSet<TCalcProgramExec>);
+    auto& set = static_cast<TCalcProgramExec&>(lease.Set());
+    const std::vector<TCalcValueWarper*>& inputs = set.Inputs();
     for (std::size_t i = 0; i < args.size() && i < inputs.size(); ++i) {
         if (!args[i]) continue;
         set.SetInput(inputs[i]->GetName(),

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the stored user functions and programs that formulas call: finds them in
-// the published libraries, loads a private execution set from the file, binds
-// the arguments by position, re-evaluates the set and reads the result. A
+// the published libraries, takes an execution set of the file (kept from an
+// earlier call while the file stays the same, else loaded), binds the
+// arguments by position, re-evaluates the set and reads the result. A
 // function or program that calls itself, directly or through others, stops at a
 // fixed nesting depth with an error naming it.
 
@@ -11,7 +12,7 @@
 #include <vector>
 
 #include "model/user_call_runner.h"
-#include "vars/parsed_file_cache.h"
+#include "vars/exec_set_cache.h"
 
 namespace quillix {
 
@@ -33,17 +34,17 @@ class TLibraryCallRunner final : public IUserCallRunner {
         const std::string& name, const std::string& resultName,
         const std::vector<const TCalcValue*>& args) override;
 
-    // Parsed files are kept (and checked against the file at every use) unless
-    // this is switched off; results are the same either way.
+    // Execution sets are kept (and checked against the file at every use)
+    // unless this is switched off; results are the same either way.
     void SetCacheEnabled(bool enabled);
 
   private:
     class Nesting;
-    void Load(TCalcVarsBase& set, const std::string& file);
+    TExecSetCache::Lease SetOf(const std::string& file, TExecSetCache::Loader load);
 
     int depth_ = 0;
     bool cacheEnabled_ = true;
-    TParsedFileCache cache_;
+    TExecSetCache cache_;
     // Last, so that the runner is uninstalled before anything else of it goes.
     TUserCallRunnerScope installation_{*this};
 };

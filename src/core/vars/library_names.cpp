@@ -77,7 +77,7 @@ std::string UpperCaseName(std::string_view text) {
 }
 
 std::string NameKey(std::string_view name) {
-    return UpperCaseName(TrimBlanks(name));
+    return UpperCaseName(TrimIf(name, IsBlank));
 }
 
 bool SameName(std::string_view a, std::string_view b) {

@@ -244,6 +244,14 @@ void TUserFuncFolder::SortByName(List& list) {
     });
 }
 
+namespace {
+std::uint64_t libraryScans = 0;
+}  // namespace
+
+std::uint64_t LibraryScanCount() {
+    return libraryScans;
+}
+
 struct TUserFuncFolder::ScanState {
     std::set<std::pair<dev_t, ino_t>> visited;
     std::size_t entries = 0;
@@ -255,6 +263,7 @@ void SetLibraryScanEntryLimit(std::size_t limit) {
 }
 
 void TUserFuncFolder::Scan() {
+    ++libraryScans;
     std::vector<HeldLink> held;
     TakeHeldLinks(held);
     ScanState state;

@@ -8,6 +8,7 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -99,6 +100,10 @@ class IUserFuncFolder {
 // A folder of a library; a folder without a parent is a library root. The lists
 // are kept sorted by name (without regard to case), so lookups that take the
 // first match are deterministic.
+// How many scans of library folders this process has made: kept results of
+// library files (the execution sets of formulas' calls) are dropped when it changes.
+std::uint64_t LibraryScanCount();
+
 class TUserFuncFolder {
   public:
     using FolderList = std::vector<std::unique_ptr<TUserFuncFolder>>;

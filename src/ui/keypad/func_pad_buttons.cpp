@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QColor>
 #include <QPalette>
+#include <QStyle>
 
 namespace quillix {
 
@@ -21,8 +22,14 @@ void TFuncPadButton::SetFontColor(std::int32_t color) {
     const QColor textColor(rgb.Red, rgb.Green, rgb.Blue);
     palette.setColor(QPalette::ButtonText, textColor);
     button_->setPalette(palette);
-    // A skin colours every button's text; the user's colour of this one wins.
-    button_->setStyleSheet(QStringLiteral("color: %1;").arg(textColor.name()));
+    // The standard colour is the skin's to choose (a dark skin needs a lighter
+    // blue: the rule on "standardColour"); a colour the user chose wins over it.
+    const bool standard = color == kPadDefaultFontColor;
+    button_->setProperty("standardColour", standard);
+    button_->setStyleSheet(standard ? QString()
+                                    : QStringLiteral("color: %1;").arg(textColor.name()));
+    button_->style()->unpolish(button_);
+    button_->style()->polish(button_);
 }
 
 void TFuncPadButton::SetHint(const std::string& hint) {

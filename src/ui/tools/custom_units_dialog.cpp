@@ -89,6 +89,14 @@ void Tfrm_unitconvoptions::Add() {
                                    factor.toStdString()))
             AppendRow(category, unit, factor);
     });
+    ReportFileError();
+}
+
+// The unit is added or removed for this run even when its file could not
+// take the change; the user hears of that.
+void Tfrm_unitconvoptions::ReportFileError() {
+    if (const std::string& error = AppCustomUnits().FileError(); !error.empty())
+        Prompts().ShowWarning(this, QString::fromStdString(error));
 }
 
 void Tfrm_unitconvoptions::Remove() {
@@ -97,6 +105,7 @@ void Tfrm_unitconvoptions::Remove() {
     AppCustomUnits().DeleteCustomUnit(units_->item(row, 0)->text().toStdString(),
                                       units_->item(row, 1)->text().toStdString());
     units_->removeRow(row);
+    ReportFileError();
 }
 
 }  // namespace quillix

@@ -26,13 +26,15 @@ class Tfrm_unitconvoptions : public QDialog {
     QPushButton* RemoveButton() const { return remove_; }
 
     // "&Add": registers the typed unit and appends its row; nothing happens
-    // while a text is empty, and a refusal is shown with nothing added.
+    // while a text is empty, and a refusal is shown with nothing added. A file
+    // that could not take the unit is shown too (the unit stays for this run).
     void Add();
     // "&Remove": deletes the selected row's unit.
     void Remove();
 
   private:
     void AppendRow(const QString& category, const QString& unit, const QString& factor);
+    void ReportFileError();
 
     QTableWidget* units_ = nullptr;
     QComboBox* category_ = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/decimal_places_box.h"
 
+#include "model/format_indicator.h"
 #include "model/value_format.h"
 #include "platform/value_format_notice.h"
 
@@ -12,6 +13,8 @@ TDecimalPlacesBox::TDecimalPlacesBox(QWidget* parent) : QComboBox(parent) {
         addItem(QString::number(decimals));
     setCurrentIndex(CurrentFormatIndex());
     setAccessibleName(QStringLiteral("Decimal places"));
+    setToolTip(QString::fromLatin1(kFixedDecimalsRule));
+    setAccessibleDescription(toolTip());
     // Connected after the first selection, so that opening changes nothing.
     connect(this, &QComboBox::currentIndexChanged, this, &TDecimalPlacesBox::Apply);
 }

@@ -79,6 +79,9 @@ Tfrm_unitconv::Tfrm_unitconv(QWidget* parent) : QDialog(parent), registry_(AppCo
     connect(options_, &QPushButton::clicked, this, &Tfrm_unitconv::OpenOptions);
     connect(decimalPlaces_, &TDecimalPlacesBox::formatChanged, this,
             [this] { ShowBoxValues(*this); });
+    // The custom units could not be read, or their file not rewritten.
+    if (const std::string& error = AppCustomUnits().FileError(); !error.empty())
+        Prompts().ShowWarning(this, QString::fromStdString(error));
 }
 
 void Tfrm_unitconv::FillUnits() {

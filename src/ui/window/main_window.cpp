@@ -129,6 +129,9 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
         Prompts().ShowWarning(this, QString::fromStdString(message));
     };
     helpHook_ = std::make_unique<THookHelpSystem>(log_, std::move(setup));
+    log_.SetShowErrorMessage([this](const std::string& message) {
+        Prompts().ShowWarning(this, QString::fromStdString(message));
+    });
     helpHook_->SetPopupCallback(
         [this](int context, int x, int y) { helpEngine_->ShowTextPopup({}, context, x, y); });
     documentCommands_ = std::make_unique<TDocumentCommands>(*vars_, *this);
@@ -164,6 +167,7 @@ Tfrm_main::~Tfrm_main() {
     if (IConfigor* settings = Settings())
         settings->RemoveChangeHandler(TConfigChangeHandler::Bind<&Tfrm_main::ConfigChanged>(*this));
     helpHook_.reset();
+    log_.SetShowErrorMessage(nullptr);
     // The libraries go before the document, which goes before the frames that
     // listen to it; the frames are children and go last.
     libraries_.reset();

@@ -10,6 +10,7 @@
 #include "config/settings_table.h"
 #include "keypad/keypad_frame.h"
 #include "launchers.h"
+#include "model/format_indicator.h"
 #include "platform/browser.h"
 #include "platform/help_topics.h"
 #include "platform/user_prompts.h"
@@ -91,6 +92,10 @@ void Tfrm_main::BuildMenus() {
     }
     options->addSeparator();
     QMenu* digits = options->addMenu(QStringLiteral("Significant Digits"));
+    digits->menuAction()->setToolTip(QString::fromLatin1(kFixedDecimalsRule));
+    digits->setToolTip(QString::fromLatin1(kFixedDecimalsRule));
+    digits->setToolTipsVisible(true);
+    options->setToolTipsVisible(true);
     const auto captions = DigitsListEntries();
     for (int tag = 0; tag < static_cast<int>(captions.size()); ++tag) {
         QAction* action = digits->addAction(QString::fromStdString(captions[tag]));

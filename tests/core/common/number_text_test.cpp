@@ -5,7 +5,9 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -148,6 +150,61 @@ TEST(ParseDecimal, AgreesWithTheCLibraryOnEveryForm) {
         }
         if (random() % 2) text += "e" + std::to_string(static_cast<int>(random() % 80) - 40);
         ASSERT_EQ(ParseDecimal(text), std::strtold(text.c_str(), nullptr)) << text;
+    }
+}
+
+// The quick writer of the files against the general one it stands in for, over
+// random values of every kind a file meets: doubles of any exponent, short
+// decimals (prices, rates), whole numbers, numbers of the extended type beyond
+// a double and the special ones. QUILLIX_NUMBER_SAMPLES sets how many (a
+// million in a separate run; fewer keep the sanitizer suite quick).
+std::string QuickStoredText(long double x) {
+    char buffer[kMaxStoredNumberLength];
+    return std::string(buffer, WriteFloatStored(buffer, x));
+}
+
+long double RandomFileNumber(std::mt19937_64& random) {
+    switch (random() % 6) {
+        case 0: {  // any finite double
+            double x;
+            do {
+                const std::uint64_t bits = random();
+                std::memcpy(&x, &bits, sizeof x);
+            } while (!std::isfinite(x));
+            return x;
+        }
+        case 1: {  // a short decimal: k / 10^n
+            const long double k = static_cast<long double>(random() % 1000000000);
+            return (random() % 2 ? -k : k) / std::pow(10.0L, static_cast<int>(random() % 13));
+        }
+        case 2:  // a whole number up to and beyond 10^15
+            return static_cast<long double>(static_cast<std::int64_t>(random() >> (random() % 40)));
+        case 3: {  // beyond the range of a double, either way
+            const int exponent = static_cast<int>(random() % 600) + 1025;
+            const long double mantissa = 1 + static_cast<long double>(random() % 1000000) / 1e6L;
+            return std::ldexp(mantissa, random() % 2 ? exponent : -exponent - 100);
+        }
+        case 4: {  // an extended number inside the range of a double
+            const long double x = static_cast<long double>(random()) / 7.0L;
+            return std::ldexp(x, static_cast<int>(random() % 200) - 100);
+        }
+        default: {
+            const long double specials[] = {
+                0.0L,    -0.0L,   HUGE_VALL,    -HUGE_VALL, std::nanl(""),
+                DBL_MIN, DBL_MAX, DBL_TRUE_MIN, 1E15L,      999999999999999.0L};
+            return specials[random() % std::size(specials)];
+        }
+    }
+}
+
+TEST(WriteFloatStored, WritesWhatFormatFloatStoredWrites) {
+    const char* setting = std::getenv("QUILLIX_NUMBER_SAMPLES");
+    const long samples = setting ? std::atol(setting) : 200000;
+    std::mt19937_64 random(20261210);
+    for (long n = 0; n < samples; ++n) {
+        const long double x = RandomFileNumber(random);
+        const std::string expected = FormatFloatStored(x);
+        ASSERT_EQ(QuickStoredText(x), expected) << "sample " << n;
     }
 }
 

@@ -33,6 +33,9 @@ TEST(SettingsTable, TypedReadsUseTheTableDefaults) {
     EXPECT_EQ(ReadIntegerSetting(configor, TSetting::MainLeft), 258);
     EXPECT_EQ(ReadTextSetting(configor, TSetting::MainSkin), "office2007_Remix.skn");
     EXPECT_FALSE(ReadBoolSetting(configor, TSetting::OnlineCheckUpgrade));
+    // The keypad's keys stay the keyboard's default; the last program opens at start.
+    EXPECT_FALSE(ReadBoolSetting(configor, TSetting::KeypadTypedFormulas));
+    EXPECT_TRUE(ReadBoolSetting(configor, TSetting::MainOpenLastProgram));
     EXPECT_EQ(ReadIntegerPadSetting(configor, TSetting::PadFontColor, 3, 4), 16711680);
     EXPECT_EQ(ReadTextPadSetting(configor, TSetting::PadAlias, 0, 0), "");
 

@@ -93,28 +93,71 @@ class FuncPadTest : public ::testing::Test {
     void SetUp() override { OpenSettings(); }
 };
 
-TEST_F(FuncPadTest, WithoutSectionsKeypadButtonsAreDisabledAndOptionsButtonsEnabled) {
+TEST_F(FuncPadTest, AFirstStartFillsEveryButtonWithACatalogueFunction) {
     creator->Load(&panel, false);
     ASSERT_EQ(creator->Items().size(), 20u);
     for (int index = 0; index < 20; ++index) {
         const TFuncPadItem& item = *creator->Items()[index];
         EXPECT_EQ(item.Row, index / 5);
         EXPECT_EQ(item.Col, index % 5);
-        EXPECT_EQ(item.FuncID, 0);
-        EXPECT_EQ(item.FontColor, 16711680);
+        const std::string name(FirstStartPadFunction(item.Row, item.Col));
         const FakeButton& button = panel[PadSectionName(item.Row, item.Col)];
         EXPECT_EQ(item.Button, &button);
         EXPECT_EQ(button.tag, index);
-        EXPECT_EQ(button.caption, "");
-        EXPECT_FALSE(button.enabled);
-        EXPECT_EQ(creator->ClickAction(index), TFuncPadClick{});
+        // A misspelt name would leave a captioned button that does nothing.
+        const TFuncDataItem* row = FindFunc(item.FuncID);
+        ASSERT_NE(row, nullptr) << name;
+        EXPECT_EQ(row->Name, name);
+        EXPECT_EQ(ShownBy(button), (Shown{true, name, row->Description, row->HelpContext}));
+        EXPECT_EQ(button.fontColor, kPadDefaultFontColor);
+        EXPECT_NE(creator->ClickAction(index).Action, TFuncPadAction::None) << name;
     }
+    struct Row {
+        int row, col;
+        TFuncPadClick click;
+    };
+    const Row clicks[] = {
+        {0, 0, {TFuncPadAction::ApplyFunction, 1, ccFunction}},  // Sqrt on X
+        {3, 0, {TFuncPadAction::OpenParamDialog, 74, 0}},        // PMT asks its arguments
+        {3, 4, {TFuncPadAction::InsertNode, 42, 0}},             // Today
+    };
+    for (const Row& row : clicks)
+        EXPECT_EQ(creator->ClickAction(row.row * 5 + row.col), row.click);
+}
+
+TEST_F(FuncPadTest, ASavedPadStandsEvenWhenTheUserEmptiedIt) {
     creator->Load(&panel, true);
-    ASSERT_EQ(creator->Items().size(), 20u);
+    creator->SaveAll();
+    ASSERT_TRUE(config->Flush());
+    OpenSettings();
+    creator->Load(&panel, false);
+    EXPECT_EQ(panel["sb_Func34"].caption, "Today");
+
+    for (const auto& item : creator->Items()) {
+        item->FuncID = 0;
+        item->FuncName.clear();
+        item->Alias.clear();
+    }
+    creator->SaveAll();
+    ASSERT_TRUE(config->Flush());
+    OpenSettings();
+    creator->Load(&panel, false);
     for (const auto& [name, button] : panel.buttons) {
-        EXPECT_TRUE(button.enabled) << name;
+        EXPECT_FALSE(button.enabled) << name;
         EXPECT_EQ(button.caption, "") << name;
     }
+    // Emptied buttons can be filled in the options dialog.
+    creator->Load(&panel, true);
+    for (const auto& [name, button] : panel.buttons)
+        EXPECT_TRUE(button.enabled) << name;
+}
+
+TEST_F(FuncPadTest, OneHandWrittenSectionIsTheWholePad) {
+    OpenSettings("[sb_Func12]\nFuncID=3\nAlias=Sqr\n");
+    creator->Load(&panel, false);
+    EXPECT_EQ(panel["sb_Func12"].caption, "Sqr");
+    EXPECT_EQ(panel["sb_Func00"].caption, "");
+    EXPECT_FALSE(panel["sb_Func00"].enabled);
 }
 
 TEST_F(FuncPadTest, SqrButtonShowsItsAliasInBlueAndAppliesSqr) {
@@ -247,8 +290,9 @@ TEST_F(FuncPadTest, SaveAllWritesFiveKeysOfTwentySectionsThroughTheAnnouncingWri
             ++*count;
         }
     } counter{&announced};
-    config->AddChangeHandler(0, TConfigChangeHandler::Bind<&Counter::Changed>(counter));
 
+    OpenSettings("[sb_Func00]\n");  // a pad of the user's: empty
+    config->AddChangeHandler(0, TConfigChangeHandler::Bind<&Counter::Changed>(counter));
     creator->Load(&panel, false);
     creator->SaveAll();
     EXPECT_EQ(announced, 100);

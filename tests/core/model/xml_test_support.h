@@ -48,9 +48,11 @@ class TestVars final : public IdleCalcVarsBase, public IVarsDocumentSink {
         log.push_back("Description:" + text);
         description = text;
     }
-    void Append(std::unique_ptr<TCalcValueWarper> entry) override {
+    bool Append(std::unique_ptr<TCalcValueWarper> entry) override {
+        if (Exists(entry->GetName())) return false;
         log.push_back("Append:" + entry->GetName());
         entries.push_back(std::move(entry));
+        return true;
     }
     ICalcVarsBase& VarsForNames() override { return *this; }
 

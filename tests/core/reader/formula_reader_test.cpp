@@ -124,6 +124,8 @@ TEST_F(FormulaReader, NamesWhatIsWrongAndWhere) {
         {"Sum([\"1+\"])", "operand expected at 9", 8},
         {"Sum([\"1", "closing '\"' expected at 6", 5},
         {"[2024-13-01]", "invalid date '2024-13-01' at 1", 0},
+        // Found by fuzzing: a day number beyond a double showed as "[INF]".
+        {"[3333330E423]", "invalid date '3333330E423' at 1", 0},
         {"[2024-01-01", "']' expected at 12", 11},
         {"Hyp(1", "')' expected at 6", 5},
         {"Hyp(1,)", "operand expected at 7", 6},

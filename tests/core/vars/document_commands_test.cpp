@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 
+#include "config/calc_config.h"
 #include "core/model/tree_builders.h"
 #include "core/vars/library_test_support.h"
 #include "vars/calc_vars.h"
+#include "vars/recent_programs.h"
 #include "vars/user_libraries.h"
 
 namespace quillix::test {
@@ -47,10 +50,20 @@ class DocumentCommands : public ModelTest {
     TUserLibraries libraries{home.Path()};
     TCalcVars doc;
     ScriptedDocumentUi ui;
-    TDocumentCommands commands{doc, ui};
+    TCalcConfig settings{SettingsFilePath(home.Path())};
+    TDocumentCommands commands{doc, ui, &settings.Configor()};
 
     void Modify() { ASSERT_TRUE(doc.Add("a", Num(1))); }
     TProgramPick Root(const std::string& name) { return {name, &libraries.Programs()}; }
+    std::vector<std::string> Recent() const { return RecentPrograms(settings.Configor()); }
+    // A program of that name in the library, and the document new again.
+    void SaveProgram(const std::string& name) {
+        commands.NewDocument();
+        Modify();
+        ui.picks = {Root(name)};
+        ASSERT_TRUE(commands.SaveDocument());
+        commands.NewDocument();
+    }
 };
 
 TEST_F(DocumentCommands, AnUnmodifiedProgramIsNotAskedAbout) {
@@ -131,6 +144,78 @@ TEST_F(DocumentCommands, OpenAndSaveAs) {
     EXPECT_FALSE(commands.OpenDocument());
     EXPECT_EQ(ui.errors.size(), 1u);
     EXPECT_EQ(doc.GetName(), "First");
+}
+
+TEST_F(DocumentCommands, ProgramsOpenedOrSavedGoFirstInTheRecentList) {
+    Modify();
+    ui.picks = {Root("First")};
+    ASSERT_TRUE(commands.SaveDocument());
+    ui.picks = {Root("Second")};
+    ASSERT_TRUE(commands.SaveDocumentAs());
+    EXPECT_EQ(Recent(), (std::vector<std::string>{"Second", "First"}));
+
+    ui.picks = {TProgramPick{"First", nullptr}};
+    ASSERT_TRUE(commands.OpenDocument());
+    EXPECT_EQ(Recent(), (std::vector<std::string>{"First", "Second"}));
+    ASSERT_TRUE(commands.OpenRecentDocument("Second"));
+    ASSERT_TRUE(doc.Add("b", Num(2)));
+    ASSERT_TRUE(commands.SaveDocument());
+    EXPECT_EQ(Recent(), (std::vector<std::string>{"Second", "First"}));
+
+    // What was neither opened nor saved stays out.
+    ui.picks = {Root("a/b")};
+    EXPECT_FALSE(commands.SaveDocumentAs());
+    commands.NewDocument();
+    EXPECT_EQ(Recent(), (std::vector<std::string>{"Second", "First"}));
+}
+
+TEST_F(DocumentCommands, ARecentProgramThatHasGoneIsDroppedWithAMessageAndNoQuestion) {
+    SaveProgram("Gone");
+    SaveProgram("Kept");
+    // The library still lists the file, which another program deleted.
+    std::filesystem::remove(libraries.Programs().GetFileName("Gone"));
+    Modify();
+    for (const char* name : {"Gone", "Never"}) {
+        EXPECT_FALSE(commands.OpenRecentDocument(name));
+        EXPECT_EQ(ui.errors.back(), MissingRecentProgramMessage(name));
+    }
+    EXPECT_TRUE(ui.questions.empty());
+    EXPECT_EQ(Recent(), std::vector<std::string>{"Kept"});
+    EXPECT_TRUE(doc.GetModified());
+    EXPECT_EQ(doc.Count(), 1);
+}
+
+TEST_F(DocumentCommands, ARecentProgramIsOpenedOnlyAfterTheQuestion) {
+    SaveProgram("Loan");
+    Modify();
+    ui.answers = {TSaveAnswer::Cancel};
+    EXPECT_FALSE(commands.OpenRecentDocument("Loan"));
+    EXPECT_TRUE(doc.GetIsNew());
+    ui.answers = {TSaveAnswer::No};
+    EXPECT_TRUE(commands.OpenRecentDocument("loan"));
+    EXPECT_EQ(doc.GetName(), "Loan");
+    EXPECT_FALSE(doc.GetModified());
+}
+
+TEST_F(DocumentCommands, AtStartTheLastProgramOpensUnlessItHasGoneOrTheDocumentHoldsChanges) {
+    SaveProgram("Older");
+    SaveProgram("Last");
+    Modify();
+    EXPECT_FALSE(commands.OpenLastDocument());
+    EXPECT_TRUE(doc.GetIsNew());
+    EXPECT_EQ(doc.Count(), 1);
+
+    ui.answers = {TSaveAnswer::No};
+    commands.NewDocument();
+    EXPECT_TRUE(commands.OpenLastDocument());
+    EXPECT_EQ(doc.GetName(), "Last");
+
+    commands.NewDocument();
+    std::filesystem::remove(libraries.Programs().GetFileName("Last"));
+    EXPECT_FALSE(commands.OpenLastDocument());
+    EXPECT_TRUE(doc.GetIsNew());
+    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_TRUE(ui.answers.empty());
 }
 
 }  // namespace

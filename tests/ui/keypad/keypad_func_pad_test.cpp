@@ -5,13 +5,28 @@
 namespace quillix::test {
 namespace {
 
-TEST_F(KeypadTest, WithoutPadSettingsAllPadButtonsAreBlankAndDisabled) {
+// A first start shows a pad of named, working functions, within the keypad's
+// column (the longest captions share one column).
+TEST_F(KeypadTest, WithoutPadSettingsThePadHoldsTheFirstStartFunctions) {
+    const struct {
+        const char* Button;
+        const char* Caption;
+    } rows[] = {
+        {"sb_Func00", "Sqrt"},   {"sb_Func04", "Log10"}, {"sb_Func13", "Int"},
+        {"sb_Func24", "StdDev"}, {"sb_Func30", "PMT"},   {"sb_Func34", "Today"},
+    };
+    for (const auto& row : rows) {
+        QAbstractButton* button = ButtonNamed(QString::fromLatin1(row.Button));
+        ASSERT_NE(button, nullptr) << row.Button;
+        EXPECT_EQ(button->text(), row.Caption) << row.Button;
+        EXPECT_EQ(button->accessibleName(), row.Caption) << row.Button;
+        EXPECT_TRUE(button->isEnabled()) << row.Button;
+    }
     for (int row = 0; row < 4; ++row) {
         for (int col = 0; col < 5; ++col) {
             QAbstractButton* button = ButtonNamed(QString("sb_Func%1%2").arg(row).arg(col));
             ASSERT_NE(button, nullptr);
-            EXPECT_TRUE(button->text().isEmpty());
-            EXPECT_FALSE(button->isEnabled());
+            EXPECT_FALSE(button->text().isEmpty()) << row << col;
         }
     }
 }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mode label reads on every shipped skin: its text stands out from its
-// background by the contrast readable text needs (WCAG: at least 4.5 to 1).
+// The mode label and the function pad read on every shipped skin: their text
+// stands out from its background by the contrast readable text needs (WCAG: at
+// least 4.5 to 1).
 #include <QFile>
 #include <QImage>
 #include <QStringDecoder>
 #include <cmath>
 
+#include "keypad/func_pad_buttons.h"
 #include "keypad_test_support.h"
 #include "platform/shared_resources.h"
 
@@ -39,13 +41,21 @@ class KeypadSkin : public KeypadTest {
   protected:
     void TearDown() override { qApp->setStyleSheet({}); }
 
-    // The label as drawn: the colour farthest from its inside background, and
+    void ShowWithSkin(const char* skin) {
+        QFile file(FindSkinFile(QString::fromLatin1(skin)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+        qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
+        keypad->resize(keypad->sizeHint());
+        keypad->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(keypad.get()));
+    }
+
+    // A widget as drawn: the colour farthest from its inside background, and
     // that background (just inside the frame).
-    std::pair<QColor, QColor> ModeColours() const {
-        auto* mode = keypad->findChild<QLabel*>("lb_Mode");
+    std::pair<QColor, QColor> Colours(const QWidget& widget) const {
         const QImage image = keypad
-                                 ->grab(mode->geometry().translated(
-                                     mode->parentWidget()->mapTo(keypad.get(), QPoint())))
+                                 ->grab(widget.geometry().translated(
+                                     widget.parentWidget()->mapTo(keypad.get(), QPoint())))
                                  .toImage();
         const QColor background = image.pixelColor(3, image.height() / 2);
         QColor text = background;
@@ -63,16 +73,31 @@ class KeypadSkin : public KeypadTest {
 TEST_F(KeypadSkin, TheModeLabelReadsOnEveryShippedSkin) {
     for (const char* skin : {"Midnight.skn", "office2007_Remix.skn"}) {
         SCOPED_TRACE(skin);
-        QFile file(FindSkinFile(QString::fromLatin1(skin)));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-        qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
-        keypad->resize(keypad->sizeHint());
-        keypad->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(keypad.get()));
-        const auto [text, background] = ModeColours();
+        ShowWithSkin(skin);
+        const auto [text, background] = Colours(*keypad->findChild<QLabel*>("lb_Mode"));
         EXPECT_GT(text.red(), text.green() + 60) << text.name().toStdString();  // still red
         EXPECT_GE(Contrast(text, background), 4.5)
             << text.name().toStdString() << " on " << background.name().toStdString();
+    }
+}
+
+// The pad's standard blue is the skin's to choose, dark or light; a colour the
+// user gave a button stands on every skin.
+TEST_F(KeypadSkin, TheFunctionPadReadsOnEveryShippedSkin) {
+    for (const char* skin : {"Midnight.skn", "office2007_Remix.skn"}) {
+        SCOPED_TRACE(skin);
+        ShowWithSkin(skin);
+        auto* standard = ButtonNamed(QStringLiteral("sb_Func00"));
+        ASSERT_TRUE(standard->isEnabled() && !standard->text().isEmpty());
+        const auto [text, background] = Colours(*standard);
+        EXPECT_GT(text.blue(), text.red() + 40) << text.name().toStdString();  // still blue
+        EXPECT_GE(Contrast(text, background), 4.5)
+            << text.name().toStdString() << " on " << background.name().toStdString();
+
+        auto* chosen = ButtonNamed(QStringLiteral("sb_Func01"));
+        TFuncPadButton(chosen).SetFontColor(0x0000FF);  // red, as 0x00BBGGRR
+        const QColor red = Colours(*chosen).first;
+        EXPECT_GT(red.red(), red.blue() + 100) << red.name().toStdString();
     }
 }
 

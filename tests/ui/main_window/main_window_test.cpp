@@ -2,6 +2,7 @@
 #include "window/main_window.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QApplication>
@@ -96,6 +97,24 @@ TEST_F(MainWindow, NewAsksAboutAModifiedProgram) {
     window->NewProgram();
     EXPECT_EQ(window->Document().Count(), 0);
     EXPECT_TRUE(env.Prompts().ScriptUsed());
+}
+
+// Saving over a program file nobody may write is refused with the message the
+// command line gives, and the program stays modified.
+TEST_F(MainWindow, SavingOverAReadOnlyProgramShowsWhy) {
+    Open();
+    SavedAndModified();
+    const std::string file = window->Libraries().Programs().GetFileName("Loan");
+    const std::string old = ReadFile(file);
+    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    env.Prompts().ExpectMessages();
+    window->UpdateCommandStates();
+    MenuEntry(*window, "&Save")->trigger();
+    EXPECT_EQ(env.Prompts().Messages(),
+              QStringList{
+                  QString::fromStdString("Cannot write \"" + file + "\": the file is read-only")});
+    EXPECT_EQ(ReadFile(file), old);
+    EXPECT_TRUE(window->Document().GetModified());
 }
 
 TEST_F(MainWindow, CancelOnCloseKeepsTheWindowAndTheProgram) {
@@ -301,6 +320,22 @@ TEST_F(MainWindow, MenuCaptionsAreSpelledRight) {
         tray << action->text();
     EXPECT_TRUE(tray.contains("Show/Hide main window")) << tray.join('|').toStdString();
     EXPECT_TRUE(tray.contains("Unit Converter")) << tray.join('|').toStdString();
+}
+
+// The diagnostic log could not write its first lines before the window was
+// up: the window shows that once it is.
+TEST(MainWindowLog, ALogThatCannotBeWrittenIsShown) {
+    TUiEnvironment env;
+    env.Prompts().ExpectMessages();
+    env.HomeFolder().Write("debug.debug", "");
+    env.HomeFolder().MakeDir("HHDebug.txt");  // where the log would be
+    TDLogFile log{TDLogStartup{env.Home(), {"quillix"}, "0.1.0.0", {}, {}, TSystemFacts{}}};
+    ASSERT_TRUE(log.Enabled());
+    Tfrm_main window(log);
+    ASSERT_EQ(env.Prompts().Messages().size(), 1);
+    EXPECT_TRUE(env.Prompts().Messages()[0].startsWith("The diagnostic log is incomplete."));
+    log.LogLine("later");  // shown once only
+    EXPECT_EQ(env.Prompts().Messages().size(), 1);
 }
 
 }  // namespace

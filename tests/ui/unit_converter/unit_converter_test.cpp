@@ -2,6 +2,7 @@
 #include "tools/unit_converter_window.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QComboBox>
 #include <QLabel>
@@ -179,6 +180,38 @@ TEST_F(UnitConverter, AddAndRemoveChangeTheRegistryTheFileAndTheTable) {
     Tfrm_unitconvoptions reopened;
     ASSERT_EQ(reopened.Units()->rowCount(), 1);
     EXPECT_EQ(Row(reopened.Units(), 0), QStringList({"Distance", "Smoots", "1.7018"}));
+}
+
+// A custom unit whose file cannot take it (a read-only file) is added or
+// removed for this run, and the user is told that the file did not take it.
+TEST_F(UnitConverter, AUnitsFileThatCannotBeWrittenIsShown) {
+    env.Prompts().ExpectMessages();
+    const std::string units = "[CustomTypes]\nSmoots=Distance\n\n[CustomFactors]\nSmoots=1.7018\n";
+    env.HomeFolder().Write("unitconv.ini", units);
+    ASSERT_EQ(::chmod(IniPath().c_str(), 0444), 0);
+    const QString refused =
+        QString::fromStdString("Cannot write \"" + IniPath() + "\": the file is read-only");
+    Tfrm_unitconvoptions options;
+    ASSERT_EQ(options.Units()->rowCount(), 1);
+    options.Category()->setEditText("Distance");
+    options.Unit()->setText("Leagues");
+    options.Factor()->setText("4828.032");
+    options.AddButton()->click();
+    EXPECT_EQ(options.Units()->rowCount(), 2);
+    const TConvRegistry& registry = AppConvRegistry();
+    EXPECT_TRUE(registry.FindUnit(*registry.FindFamily("Distance"), "Leagues"));
+    options.Units()->selectRow(0);
+    options.RemoveButton()->click();
+    EXPECT_EQ(env.Prompts().Messages(), QStringList({refused, refused}));
+    EXPECT_EQ(env.HomeFolder().Read("unitconv.ini"), units);
+}
+
+TEST_F(UnitConverter, AUnitsFileThatCannotBeReadIsShownWhenTheConverterOpens) {
+    env.Prompts().ExpectMessages();
+    env.HomeFolder().MakeDir("unitconv.ini");  // no file at all: a folder of that name
+    Tfrm_unitconv window;
+    EXPECT_EQ(env.Prompts().Messages(),
+              QStringList{QString::fromStdString("Cannot read \"" + IniPath() + "\"")});
 }
 
 TEST_F(UnitConverter, OptionsDoNotRefillTheConverterLists) {
