@@ -101,6 +101,7 @@ int main(int argc, char** argv) {
     QObject::connect(&instance, &quillix::TSingleInstance::activateRequested, &window,
                      &quillix::Tfrm_main::ActivateFromOutside);
     window.ShowAtStart(options.StartHidden);
+    window.OfferRecovery();
     // After the window is up, so that a slow service never delays the start.
     quillix::StartUpdateCheck(&window);
     const int status = app.exec();
