@@ -47,6 +47,11 @@ TLibraryChoice RunLibraryManager(QWidget* parent, TUserFuncFolder& library, int 
 void RunUnitConverter(QWidget* parent);
 void RunFinanceBox(QWidget* parent);
 void RunDateCalculations(QWidget* parent);
+// What-If and Goal Seek over the program document, modal. RunGoalSeekFor
+// offers input first under "By changing".
+void RunWhatIf(QWidget* parent);
+void RunGoalSeek(QWidget* parent);
+void RunGoalSeekFor(QWidget* parent, const std::string& input);
 
 // The tool windows in the order the keypad's "Programs" menu and the tray's
 // menu list them, each with the caption of either menu.
@@ -59,6 +64,8 @@ inline constexpr TToolWindow kToolWindows[] = {
     {"DateCalculations", "Date Calculations", &RunDateCalculations},
     {"Finance Box", "Finance Box", &RunFinanceBox},
     {"Unit Converter", "Unit Converter", &RunUnitConverter},
+    {"What-If...", "What-If...", &RunWhatIf},
+    {"Goal Seek...", "Goal Seek...", &RunGoalSeek},
 };
 
 // The memory view window bound to an engine; owned by parent, shown modeless.
