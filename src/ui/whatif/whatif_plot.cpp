@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QChart>
+#include <QKeyEvent>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QPainter>
@@ -152,9 +153,51 @@ void TWhatIfPlot::wheelEvent(QWheelEvent* event) {
     const double factor = std::pow(kWheelZoom, notches);
     const double atX = std::clamp((at.x() - area.left()) / area.width(), 0.0, 1.0);
     const double atY = std::clamp((area.bottom() - at.y()) / area.height(), 0.0, 1.0);
+    Zoom(atX, atY, factor);
+    event->accept();
+}
+
+void TWhatIfPlot::Zoom(double atX, double atY, double factor) {
     ZoomAxis(x_, atX, factor);
     ZoomAxis(y_, atY, factor);
     ZoomAxis(y2_, atY, factor);
+}
+
+void TWhatIfPlot::Pan(double shareX, double shareY) {
+    ShiftAxis(x_, shareX);
+    ShiftAxis(y_, shareY);
+    ShiftAxis(y2_, shareY);
+}
+
+void TWhatIfPlot::keyPressEvent(QKeyEvent* event) {
+    if (!x_) return QChartView::keyPressEvent(event);
+    constexpr double kStep = 0.1;  // of the span in sight
+    switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            Zoom(0.5, 0.5, kWheelZoom);
+            break;
+        case Qt::Key_Minus:
+            Zoom(0.5, 0.5, 1 / kWheelZoom);
+            break;
+        case Qt::Key_Left:
+            Pan(-kStep, 0);
+            break;
+        case Qt::Key_Right:
+            Pan(kStep, 0);
+            break;
+        case Qt::Key_Up:
+            Pan(0, kStep);
+            break;
+        case Qt::Key_Down:
+            Pan(0, -kStep);
+            break;
+        case Qt::Key_Home:
+            ResetView();
+            break;
+        default:
+            return QChartView::keyPressEvent(event);
+    }
     event->accept();
 }
 
@@ -174,9 +217,7 @@ void TWhatIfPlot::mouseMoveEvent(QMouseEvent* event) {
         const QPointF moved = event->position() - lastDrag_;
         lastDrag_ = event->position();
         // The plot follows the mouse: dragging right shows smaller x.
-        ShiftAxis(x_, -moved.x() / area.width());
-        ShiftAxis(y_, moved.y() / area.height());
-        ShiftAxis(y2_, moved.y() / area.height());
+        Pan(-moved.x() / area.width(), moved.y() / area.height());
         event->accept();
         return;
     }

@@ -5,7 +5,8 @@
 // axis are titled with the variables' names; outputs orders of magnitude
 // smaller than the largest go on a second y axis at the right (plot_axes.h
 // decides). Pointing at a line reads out its x and y; the wheel zooms around
-// the mouse, dragging pans, and ResetView shows the whole plot again.
+// the mouse, dragging pans, and ResetView shows the whole plot again. From the
+// keyboard: + and - zoom, the arrow keys pan, Home resets.
 
 #include <QChartView>
 #include <QPointF>
@@ -45,6 +46,7 @@ class TWhatIfPlot : public QChartView {
 
   protected:
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -52,6 +54,8 @@ class TWhatIfPlot : public QChartView {
   private:
     QValueAxis* NewAxis(const QString& title, Qt::Alignment side);
     void SetRanges(TAxisRange x, TAxisRange y, std::optional<TAxisRange> y2);
+    void Zoom(double atX, double atY, double factor);
+    void Pan(double shareX, double shareY);
 
     QValueAxis* x_ = nullptr;
     QValueAxis* y_ = nullptr;
