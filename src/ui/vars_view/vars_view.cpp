@@ -444,7 +444,7 @@ void Tfra_VarsView::GoalSeek() {
     const std::vector<int> rows = SelectedRows();
     const TCalcValueWarper* entry = rows.size() == 1 ? model_->EntryAt(rows.front()) : nullptr;
     const TKeypadModalScope modal(keypad_);
-    RunGoalSeekFor(this, entry ? entry->GetName() : std::string());
+    RunGoalSeekOn(this, *vars_, entry ? entry->GetName() : std::string());
 }
 
 void Tfra_VarsView::EditFormula() {

@@ -139,15 +139,13 @@ void Tfrm_GoalSeek::Apply() {
     accept();
 }
 
-void RunGoalSeekFor(QWidget* parent, const std::string& input) {
-    ICalcVars* vars = CalcVarsIntf();
-    if (!vars) return;
-    Tfrm_GoalSeek dialog(*vars, input, parent);
+void RunGoalSeekOn(QWidget* parent, ICalcVarsBase& document, const std::string& input) {
+    Tfrm_GoalSeek dialog(document, input, parent);
     ExecDialog(dialog);
 }
 
 void RunGoalSeek(QWidget* parent) {
-    RunGoalSeekFor(parent, {});
+    if (ICalcVars* document = CalcVarsIntf()) RunGoalSeekOn(parent, *document, {});
 }
 
 }  // namespace quillix

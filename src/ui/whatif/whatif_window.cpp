@@ -284,11 +284,13 @@ void Tfrm_WhatIf::ExportImage() {
     if (!plot_->SaveImage(*path, &error)) Prompts().ShowError(this, error);
 }
 
-void RunWhatIf(QWidget* parent) {
-    ICalcVars* vars = CalcVarsIntf();
-    if (!vars) return;
-    Tfrm_WhatIf window(*vars, parent);
+void RunWhatIfOn(QWidget* parent, ICalcVarsBase& document) {
+    Tfrm_WhatIf window(document, parent);
     ExecDialog(window);
+}
+
+void RunWhatIf(QWidget* parent) {
+    if (ICalcVars* document = CalcVarsIntf()) RunWhatIfOn(parent, *document);
 }
 
 }  // namespace quillix

@@ -74,9 +74,9 @@ void Tfrm_main::BuildMenus() {
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     connect(AddAction(tools, "&What-If..."), &QAction::triggered, this,
-            [this] { Modal([this] { RunWhatIf(this); }); });
+            [this] { Modal([this] { RunWhatIfOn(this, *vars_); }); });
     connect(AddAction(tools, "&Goal Seek..."), &QAction::triggered, this,
-            [this] { Modal([this] { RunGoalSeek(this); }); });
+            [this] { Modal([this] { RunGoalSeekOn(this, *vars_, {}); }); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     alwaysOnTopAction_ = AddAction(options, "&Always On Top");

@@ -44,8 +44,7 @@ bool IsControl(const QWidget& widget) {
 
 QString SpokenName(const QWidget& widget) {
     if (!widget.accessibleName().isEmpty()) return widget.accessibleName();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
-        return button->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) return button->text();
     return {};
 }
 
@@ -94,11 +93,9 @@ TEST(WhatIfKeyboard, ThePlotZoomsPansAndResetsByKeys) {
         Qt::Key key;
         double low, high;
     } rows[] = {
-        {Qt::Key_Plus, 0.044, 0.076},   // a fifth of the span less, around the middle
+        {Qt::Key_Plus, 0.044, 0.076},     // a fifth of the span less, around the middle
         {Qt::Key_Right, 0.0472, 0.0792},  // a tenth of the span in sight
-        {Qt::Key_Home, 0.04, 0.08},
-        {Qt::Key_Minus, 0.035, 0.085},
-        {Qt::Key_Left, 0.03, 0.08},
+        {Qt::Key_Home, 0.04, 0.08},      {Qt::Key_Minus, 0.035, 0.085}, {Qt::Key_Left, 0.03, 0.08},
     };
     for (const auto& row : rows) {
         QTest::keyClick(&plot, row.key);
