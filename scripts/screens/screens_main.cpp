@@ -98,8 +98,8 @@ void ShootWhatIf(const QString& folder, const QString& name) {
     TCalcVarsBase loan;
     FillLoan(loan);
     Tfrm_WhatIf table(loan);
-    table.InputBox()->setCurrentText(QStringLiteral("Rate"));
-    table.Range().SetSteps(0.03L, 0.09L, 13, false);
+    table.InputBox()->setCurrentText(QStringLiteral("Years"));
+    table.Range().SetSteps(5, 40, 15, false);
     table.Calculate();
     Save(table, folder, name + QStringLiteral("-whatif-loan"));
     Tfrm_WhatIf grid(loan);

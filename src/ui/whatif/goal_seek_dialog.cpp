@@ -2,8 +2,8 @@
 #include "whatif/goal_seek_dialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,12 +59,17 @@ Tfrm_GoalSeek::Tfrm_GoalSeek(ICalcVarsBase& vars, const std::string& input, QWid
     form->addRow(BuddyLabel(QStringLiteral("&To value:"), target_, this), target_);
     form->addRow(BuddyLabel(QStringLiteral("&By changing:"), input_, this), input_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    solve_ = buttons->addButton(QStringLiteral("S&olve"), QDialogButtonBox::ActionRole);
-    apply_ = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
-    cancel_ = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    // Solve first: it is what the user does before anything else.
+    solve_ = new QPushButton(QStringLiteral("S&olve"), this);
+    apply_ = new QPushButton(QStringLiteral("&Apply"), this);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     help_ = TopicHelpButton(this, kHelpGoalSeek);
-    buttons->addButton(help_, QDialogButtonBox::HelpRole);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(solve_);
+    buttons->addWidget(apply_);
+    buttons->addStretch(1);
+    buttons->addWidget(cancel_);
+    buttons->addWidget(help_);
     solve_->setDefault(true);
     apply_->setEnabled(false);
     connect(solve_, &QPushButton::clicked, this, &Tfrm_GoalSeek::Solve);
@@ -77,7 +82,7 @@ Tfrm_GoalSeek::Tfrm_GoalSeek(ICalcVarsBase& vars, const std::string& input, QWid
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(answerLabel_, 1);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
     if (input_->count() == 0) {
         answerLabel_->setText(
             QStringLiteral("No variable holds a plain number that could be changed."));

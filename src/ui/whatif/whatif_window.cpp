@@ -51,6 +51,9 @@ Tfrm_WhatIf::Tfrm_WhatIf(ICalcVarsBase& vars, QWidget* parent) : QDialog(parent)
     splitter->setStretchFactor(1, 1);
     splitter->setStretchFactor(2, 2);
     splitter->setChildrenCollapsible(false);
+    // Room for a row of the table (three 17-digit numbers) beside the question.
+    const int character = fontMetrics().averageCharWidth();
+    splitter->setSizes({character * 48, character * 62, character * 80});
 
     QPushButton* help = TopicHelpButton(this, kHelpWhatIf);
     auto* close = new QPushButton(QStringLiteral("&Close"), this);
@@ -62,7 +65,7 @@ Tfrm_WhatIf::Tfrm_WhatIf(ICalcVarsBase& vars, QWidget* parent) : QDialog(parent)
     SecondInputChosen();
     FollowResult();
     const QFontMetrics metrics = fontMetrics();
-    resize(metrics.averageCharWidth() * 190, metrics.height() * 32);
+    resize(metrics.averageCharWidth() * 196, metrics.height() * 32);
 }
 
 Tfrm_WhatIf::~Tfrm_WhatIf() = default;
@@ -90,6 +93,7 @@ QWidget* Tfrm_WhatIf::BuildQuestion() {
     problem_ = new QLabel(this);
     problem_->setWordWrap(true);
     problem_->setAccessibleName(QStringLiteral("Problem"));
+    problem_->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
 
     auto* form = new QFormLayout(side);
     form->setContentsMargins(0, 0, 0, 0);
