@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "whatif/whatif_table_model.h"
+#include "whatif_windows/whatif_table_model.h"
 
 #include <QBrush>
 #include <QColor>

@@ -14,11 +14,11 @@
 #include <QValueAxis>
 
 #include "support/ui_environment.h"
-#include "whatif/goal_seek_dialog.h"
-#include "whatif/loan_document.h"
-#include "whatif/range_fields.h"
-#include "whatif/whatif_plot.h"
-#include "whatif/whatif_window.h"
+#include "whatif_windows/goal_seek_dialog.h"
+#include "whatif_windows/loan_document.h"
+#include "whatif_windows/range_fields.h"
+#include "whatif_windows/whatif_plot.h"
+#include "whatif_windows/whatif_window.h"
 
 namespace quillix::test {
 namespace {

@@ -16,10 +16,10 @@
 #include "main_window/menu_entry.h"
 #include "support/ui_environment.h"
 #include "vars_view/vars_view.h"
-#include "whatif/goal_seek_dialog.h"
-#include "whatif/loan_document.h"
-#include "whatif/whatif_table_model.h"
-#include "whatif/whatif_window.h"
+#include "whatif_windows/goal_seek_dialog.h"
+#include "whatif_windows/loan_document.h"
+#include "whatif_windows/whatif_table_model.h"
+#include "whatif_windows/whatif_window.h"
 #include "window/main_window.h"
 
 namespace quillix::test {

@@ -3,7 +3,7 @@
 // are offered, the answer or the reason is shown, Apply is one undo step and
 // Cancel leaves the document as it was.
 
-#include "whatif/goal_seek_dialog.h"
+#include "whatif_windows/goal_seek_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@
 #include "functions/func_finance.h"
 #include "support/ui_environment.h"
 #include "vars/undo_history.h"
-#include "whatif/loan_document.h"
+#include "whatif_windows/loan_document.h"
 
 namespace quillix::test {
 namespace {

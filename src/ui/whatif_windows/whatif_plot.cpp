@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "whatif/whatif_plot.h"
+#include "whatif_windows/whatif_plot.h"
 
 #include <QBuffer>
 #include <QChart>

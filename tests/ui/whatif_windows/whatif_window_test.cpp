@@ -3,7 +3,7 @@
 // CSV text, the plot's lines and axes (and zoom, pan and reset), the grid of
 // two inputs, the picture export; the document never changes.
 
-#include "whatif/whatif_window.h"
+#include "whatif_windows/whatif_window.h"
 
 #include <gtest/gtest.h>
 
@@ -22,10 +22,10 @@
 
 #include "common/atomic_file.h"
 #include "support/ui_environment.h"
-#include "whatif/loan_document.h"
-#include "whatif/range_fields.h"
-#include "whatif/whatif_plot.h"
-#include "whatif/whatif_table_model.h"
+#include "whatif_windows/loan_document.h"
+#include "whatif_windows/range_fields.h"
+#include "whatif_windows/whatif_plot.h"
+#include "whatif_windows/whatif_table_model.h"
 
 namespace quillix::test {
 namespace {

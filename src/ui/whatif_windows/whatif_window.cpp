@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "whatif/whatif_window.h"
+#include "whatif_windows/whatif_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,10 +24,10 @@
 #include "platform/help_topics.h"
 #include "platform/user_prompts.h"
 #include "tools/tool_fields.h"
-#include "whatif/range_fields.h"
-#include "whatif/variable_choices.h"
-#include "whatif/whatif_plot.h"
-#include "whatif/whatif_table_model.h"
+#include "whatif_windows/range_fields.h"
+#include "whatif_windows/variable_choices.h"
+#include "whatif_windows/whatif_plot.h"
+#include "whatif_windows/whatif_table_model.h"
 
 namespace quillix {
 

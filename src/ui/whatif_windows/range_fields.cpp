@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "whatif/range_fields.h"
+#include "whatif_windows/range_fields.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

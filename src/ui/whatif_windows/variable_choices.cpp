@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "whatif/variable_choices.h"
+#include "whatif_windows/variable_choices.h"
 
 #include "model/calc_value_warper.h"
 #include "model/calc_vars_intf.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "whatif/goal_seek_dialog.h"
+#include "whatif_windows/goal_seek_dialog.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -18,7 +18,7 @@
 #include "platform/user_prompts.h"
 #include "tools/tool_fields.h"
 #include "vars/edit_group.h"
-#include "whatif/variable_choices.h"
+#include "whatif_windows/variable_choices.h"
 
 namespace quillix {
 
