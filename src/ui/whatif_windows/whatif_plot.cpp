@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "common/atomic_file.h"
+#include "common/number_text.h"
 
 namespace quillix {
 
@@ -25,8 +26,9 @@ constexpr long double kLineMargin = 0.05L;
 // One notch of the wheel zooms by this factor.
 constexpr double kWheelZoom = 1.25;
 
+// A point of the plot is a double: 15 digits, without the noise below them.
 QString PlainNumber(qreal number) {
-    return QString::fromStdString(TWhatIfCell::OfNumber(number).PlainText());
+    return QString::fromStdString(FormatFloat15(number));
 }
 
 std::optional<TAxisRange> Union(std::optional<TAxisRange> a, std::optional<TAxisRange> b) {
@@ -101,12 +103,16 @@ void TWhatIfPlot::ShowTable(const TWhatIfTable& table) {
     for (std::size_t output = 0; output < table.Outputs.size(); ++output) {
         auto* line = new QLineSeries;
         line->setName(QString::fromStdString(table.Outputs[output]));
+        // All at once: a million points appended one by one would redraw a million times.
+        QList<QPointF> points;
+        points.reserve(static_cast<qsizetype>(table.Rows.size()));
         for (std::size_t row = 0; row < table.Rows.size(); ++row) {
             const TWhatIfCell& cell = table.Rows[row][output];
             if (cell.Kind == cvNumber && std::isfinite(cell.Number))
-                line->append(static_cast<qreal>(table.Points[row]),
-                             static_cast<qreal>(cell.Number));
+                points.append(QPointF(static_cast<qreal>(table.Points[row]),
+                                      static_cast<qreal>(cell.Number)));
         }
+        line->replace(points);
         chart()->addSeries(line);
         line->attachAxis(x_);
         line->attachAxis(second[output] ? y2_ : y_);

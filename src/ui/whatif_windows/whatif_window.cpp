@@ -161,27 +161,24 @@ QWidget* Tfrm_WhatIf::BuildPlotSide() {
     return plotSide_;
 }
 
-void Tfrm_WhatIf::InputChosen() {
-    const TCalcValue* value = vars_.GetValue(input_->currentText().toStdString());
+void Tfrm_WhatIf::FillDefaultRange(TRangeFields& fields, const QString& input) {
+    const TCalcValue* value = vars_.GetValue(input.toStdString());
     const long double now = value ? value->Number() : 0;
     if (now == 0) {
-        range_->SetSteps(0, 10, kDefaultSteps, false);
+        fields.SetSteps(0, 10, kDefaultSteps, false);
     } else {
-        range_->SetSteps(now / 2, now * 3 / 2, kDefaultSteps, false);
+        fields.SetSteps(now / 2, now * 3 / 2, kDefaultSteps, false);
     }
+}
+
+void Tfrm_WhatIf::InputChosen() {
+    FillDefaultRange(*range_, input_->currentText());
 }
 
 void Tfrm_WhatIf::SecondInputChosen() {
     const bool grid = secondInput_->currentIndex() > 0;
     secondRange_->setEnabled(grid);
-    if (!grid) return;
-    const TCalcValue* value = vars_.GetValue(secondInput_->currentText().toStdString());
-    const long double now = value ? value->Number() : 0;
-    if (now == 0) {
-        secondRange_->SetSteps(0, 10, kDefaultSteps, false);
-    } else {
-        secondRange_->SetSteps(now / 2, now * 3 / 2, kDefaultSteps, false);
-    }
+    if (grid) FillDefaultRange(*secondRange_, secondInput_->currentText());
 }
 
 void Tfrm_WhatIf::CheckOutputs(const std::vector<std::string>& names) {

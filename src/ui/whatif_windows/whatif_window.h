@@ -60,6 +60,8 @@ class Tfrm_WhatIf : public QDialog {
     QWidget* BuildQuestion();
     QWidget* BuildTableSide();
     QWidget* BuildPlotSide();
+    // The range a freshly chosen input runs over: around its value.
+    void FillDefaultRange(TRangeFields& fields, const QString& input);
     void InputChosen();
     void SecondInputChosen();
     std::vector<std::string> CheckedOutputs() const;

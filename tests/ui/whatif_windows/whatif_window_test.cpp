@@ -167,6 +167,15 @@ TEST_F(WhatIfWindow, ThePlotHasALinePerOutputAndASecondAxisForTheSmallOne) {
     }
 }
 
+TEST_F(WhatIfWindow, PointingAtALineReadsOutItsXAndY) {
+    LoanTable();
+    QLineSeries* payment = window->Plot().Lines()[0];
+    emit payment->hovered(QPointF(0.05, -1073.64), true);
+    EXPECT_EQ(window->ReadOut()->text(), "Rate = 0.05   Payment = -1073.64");
+    emit payment->hovered(QPointF(0.05, -1073.64), false);
+    EXPECT_EQ(window->ReadOut()->text(), "");
+}
+
 TEST_F(WhatIfWindow, WheelZoomsDragPansAndResetShowsTheWholePlot) {
     LoanTable();
     TWhatIfPlot& plot = window->Plot();
