@@ -19,6 +19,7 @@
 
 #include "functions/func_catalogue.h"
 #include "launchers.h"
+#include "vars/document_title.h"
 #include "vars_view/vars_formula_edit.h"
 #include "vars_view/vars_model.h"
 #include "vars_view/vars_role_icons.h"
@@ -45,7 +46,7 @@ constexpr int kValueColumnWidth = 120;
 
 Tfra_VarsView::Tfra_VarsView(QWidget* parent) : QFrame(parent) {
     title_ = new QLabel(QStringLiteral("New"), this);
-    title_->setAccessibleName(QStringLiteral("Program name"));
+    title_->setAccessibleDescription(QStringLiteral("Program name; * marks unsaved changes"));
 
     model_ = new TVarsModel(this);
     list_ = new QTableView(this);
@@ -257,7 +258,12 @@ void Tfra_VarsView::DetachFromVars() {
 }
 
 void Tfra_VarsView::ShowProgramName() {
-    title_->setText(QString::fromStdString(vars_->GetName()));
+    if (!vars_) return;
+    // The mark of unsaved changes; a screen reader reads the same text.
+    const QString text =
+        QString::fromStdString(DocumentLabelText(vars_->GetName(), vars_->GetModified()));
+    title_->setText(text);
+    title_->setAccessibleName(text);
 }
 
 void Tfra_VarsView::OnVarsChanged(std::uint8_t action, int index) {

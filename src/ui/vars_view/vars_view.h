@@ -76,6 +76,8 @@ class Tfra_VarsView : public QFrame, public IVarsView {
 
     QTableView* List() const { return list_; }
     QLabel* Title() const { return title_; }
+    // The document's name, with "*" while it has unsaved changes.
+    void ShowProgramName();
     TVarsModel* Model() const { return model_; }
     QAction* Action(TVarsCommand command) const;
     // The pop-up menu of the list.
@@ -96,7 +98,6 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     void OnVarsChanged(std::uint8_t action, int index);
     // Stops listening to the set, when it still exists.
     void DetachFromVars();
-    void ShowProgramName();
     // The selected rows, ascending.
     std::vector<int> SelectedRows() const;
     void SelectOnly(int row);

@@ -37,6 +37,7 @@
 #include "platform/user_prompts.h"
 #include "platform/value_format_notice.h"
 #include "vars/calc_vars.h"
+#include "vars/document_title.h"
 #include "vars/user_libraries.h"
 #include "vars_view/vars_view.h"
 #include "window/tray_icon.h"
@@ -130,7 +131,7 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
     });
     helpHook_->SetPopupCallback(
         [this](int context, int x, int y) { helpEngine_->ShowTextPopup({}, context, x, y); });
-    documentCommands_ = std::make_unique<TDocumentCommands>(*vars_, *this);
+    documentCommands_ = std::make_unique<TDocumentCommands>(*vars_, *this, Settings());
     SetHelpTopicHandler([this](int context) { ShowHelp(context); });
     // The tools change the display format for the moment only; what is shown
     // here follows all the same.
@@ -250,6 +251,10 @@ void Tfrm_main::ChooseDigits(int tag) {
 
 void Tfrm_main::UpdateCommandStates() {
     saveAction_->setEnabled(vars_->GetModified());
+    // The title names the document; Qt shows "[*]" as the mark of unsaved changes.
+    setWindowTitle(QString::fromStdString(DocumentWindowTitle(vars_->GetName() + "[*]")));
+    setWindowModified(vars_->GetModified());
+    varsView_->ShowProgramName();
     const TValueFormatRecord& record = ValueFormatSettings();
     const int checked = DigitsListIndex(record.ValueFormat, record.ValueDigits);
     for (std::size_t tag = 0; tag < digitActions_.size(); ++tag)

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QWindow>
 #include <functional>
 
 #include "dialogs/library_manager.h"
@@ -110,6 +111,49 @@ TEST_F(DocumentTitle, TheLibraryManagerRenamesAndMovesTheOpenProgram) {
     window->SaveProgram();
     EXPECT_NE(env.HomeFolder().Read("UserPrograms/Old/Credit.prg").find("\"b\""),
               std::string::npos);
+}
+
+// The mark of unsaved changes, on the window's title and the label, through
+// an edit, a save, another edit and an open that drops it.
+TEST_F(DocumentTitle, TheModifiedMarkFollowsEditSaveAndOpen) {
+    window->show();
+    const auto shownTitle = [this] { return window->windowHandle()->title(); };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        const char* label;
+        const char* title;
+    };
+    const Step steps[] = {
+        {"start", [] {}, "New", "New \u2014 Quillix"},
+        {"edit", [this] { ASSERT_TRUE(Document().Add("a", TCalcValue::New(1))); }, "New*",
+         "New* \u2014 Quillix"},
+        {"save",
+         [this] {
+             NameProgram("Loan");
+             window->SaveProgram();
+         },
+         "Loan", "Loan \u2014 Quillix"},
+        {"edit again", [this] { ASSERT_TRUE(Document().Add("b", TCalcValue::New(2))); }, "Loan*",
+         "Loan* \u2014 Quillix"},
+        {"open without saving",
+         [this] {
+             env.Prompts().ScriptAnswer(TPromptAnswer::No);
+             PickProgram("Loan");
+             window->OpenProgram();
+         },
+         "Loan", "Loan \u2014 Quillix"},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        const bool modified = QString::fromUtf8(step.label).endsWith(QLatin1Char('*'));
+        EXPECT_EQ(Title(), QString::fromUtf8(step.label)) << step.what;
+        EXPECT_EQ(window->VarsView().Title()->accessibleName(), QString::fromUtf8(step.label))
+            << step.what;
+        EXPECT_EQ(window->isWindowModified(), modified) << step.what;
+        EXPECT_EQ(shownTitle(), QString::fromUtf8(step.title)) << step.what;
+    }
+    EXPECT_EQ(Document().Count(), 1);  // the open dropped the unsaved "b"
 }
 
 }  // namespace
