@@ -174,6 +174,7 @@ void Tfra_KeypadFW::CopyToClipboard() {
 }
 
 void Tfra_KeypadFW::PasteFromClipboard() {
+    if (PasteFormulaFromClipboard()) return;
     TCalcCommondData data;
     // A copied line often ends in a line break, which is no part of the number.
     data.Text = QGuiApplication::clipboard()->text().trimmed().toStdString();

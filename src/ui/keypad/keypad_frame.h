@@ -59,7 +59,11 @@ class Tfra_KeypadFW : public QFrame {
     void Refresh();
     void AlignValueDisplay();
     void CopyToClipboard();
+    // A formula copied by Copy Value goes to the formula field, a number to X.
     void PasteFromClipboard();
+    // Copy Value (keypad_value_copy.cpp): X for another program, and its formula.
+    void CopyValueToClipboard();
+    static constexpr const char* kFormulaMimeType = "text/x-quillix-formula";
     void RegisterHotkeys(bool respectModal);
     void UnregisterHotkeys();
     bool HotkeysRegistered() const;
@@ -99,6 +103,7 @@ class Tfra_KeypadFW : public QFrame {
   private:
     friend class TKeypadIntfs;
     void PressCommand(std::uint8_t code, const TCalcCommondData* data);
+    bool PasteFormulaFromClipboard();
     void ApplyFunction(int funcID);
     // A built-in or user function applied as FunctionUse says: to X, as a
     // node, or through the function parameter dialog.

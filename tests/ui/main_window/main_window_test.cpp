@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -320,6 +321,21 @@ TEST_F(MainWindow, MenuCaptionsAreSpelledRight) {
         tray << action->text();
     EXPECT_TRUE(tray.contains("Show/Hide main window")) << tray.join('|').toStdString();
     EXPECT_TRUE(tray.contains("Unit Converter")) << tray.join('|').toStdString();
+}
+
+// Ctrl+Shift+C (Edit, Copy Value) copies the number for a spreadsheet; Ctrl+C
+// stays the display's grouped text.
+TEST_F(MainWindow, CopyValueAndCopyFromTheKeyboard) {
+    Open();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QGuiApplication::clipboard()->setText(QStringLiteral("1234567.5"));
+    QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1,234,567.5");
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1234567.5");
 }
 
 // The diagnostic log could not write its first lines before the window was
