@@ -178,6 +178,7 @@ void Tfrm_main::LoadSettings() {
     autoSaveParamAction_->setChecked(ReadBoolSetting(settings, TSetting::MainAutoSaveParam));
     keypadHints_ = ReadBoolSetting(settings, TSetting::MainShowKeypadHint);
     keypadHintAction_->setChecked(keypadHints_);
+    openLastAction_->setChecked(ReadBoolSetting(settings, TSetting::MainOpenLastProgram));
     currentSkin_ = QString::fromStdString(ReadTextSetting(settings, TSetting::MainSkin));
     ApplySkin(currentSkin_);
     ReadDisplayFormatSettings();
@@ -221,6 +222,8 @@ void Tfrm_main::ConfigChanged(TCalcConfig&, const std::string& section, std::int
         keypadHintAction_->setChecked(flag);
     } else if (IsSettingKey(section, key, TSetting::MainAutoSaveParam)) {
         autoSaveParamAction_->setChecked(flag);
+    } else if (IsSettingKey(section, key, TSetting::MainOpenLastProgram)) {
+        openLastAction_->setChecked(flag);
     } else if (IsSettingKey(section, key, TSetting::MainValueFormat) ||
                IsSettingKey(section, key, TSetting::MainValueDigits)) {
         // Whoever writes the display format (the menu, the options dialog),

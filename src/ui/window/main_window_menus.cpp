@@ -45,6 +45,8 @@ void Tfrm_main::BuildMenus() {
             &Tfrm_main::NewProgram);
     QAction* open = AddAction(file, "&Open", QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(open, &QAction::triggered, this, &Tfrm_main::OpenProgram);
+    recentMenu_ = file->addMenu(QStringLiteral("&Recent Programs"));
+    connect(recentMenu_, &QMenu::aboutToShow, this, &Tfrm_main::FillRecentProgramsMenu);
     saveAction_ = AddAction(file, "&Save", QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(saveAction_, &QAction::triggered, this, &Tfrm_main::SaveProgram);
     QAction* saveAs = AddAction(file, "S&ave as...");
@@ -75,11 +77,13 @@ void Tfrm_main::BuildMenus() {
     alwaysOnTopAction_ = AddAction(options, "&Always On Top");
     autoSaveParamAction_ = AddAction(options, "Auto-save function parameters");
     keypadHintAction_ = AddAction(options, "Show hints of keypad buttons");
+    openLastAction_ = AddAction(options, "Open the last program at start");
     // The check marks change only through the settings-change handler.
     const std::pair<QAction*, TSetting> toggles[] = {
         {alwaysOnTopAction_, TSetting::MainAlwaysOnTop},
         {autoSaveParamAction_, TSetting::MainAutoSaveParam},
         {keypadHintAction_, TSetting::MainShowKeypadHint},
+        {openLastAction_, TSetting::MainOpenLastProgram},
     };
     for (const auto& [action, setting] : toggles) {
         action->setCheckable(true);

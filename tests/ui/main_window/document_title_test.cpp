@@ -5,11 +5,14 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QWindow>
+#include <filesystem>
 #include <functional>
 
 #include "dialogs/library_manager.h"
 #include "dialogs/library_views.h"
+#include "config/settings_table.h"
 #include "menu_entry.h"
 #include "support/ui_environment.h"
 #include "vars/calc_vars.h"
@@ -154,6 +157,66 @@ TEST_F(DocumentTitle, TheModifiedMarkFollowsEditSaveAndOpen) {
         EXPECT_EQ(shownTitle(), QString::fromUtf8(step.title)) << step.what;
     }
     EXPECT_EQ(Document().Count(), 1);  // the open dropped the unsaved "b"
+}
+
+// File › Recent Programs: most recent first, a program that has gone is
+// dropped with a message when chosen, and the first one opens at start.
+class RecentProgramsMenu : public DocumentTitle {
+  protected:
+    QStringList Entries() const {
+        QMenu* menu = window->RecentProgramsMenu();
+        emit menu->aboutToShow();
+        QStringList captions;
+        for (QAction* action : menu->actions())
+            if (action->isEnabled()) captions << action->text();
+        return captions;
+    }
+    void Choose(const QString& caption) {
+        QMenu* menu = window->RecentProgramsMenu();
+        emit menu->aboutToShow();
+        for (QAction* action : menu->actions())
+            if (action->text() == caption) return action->trigger();
+        ADD_FAILURE() << caption.toStdString();
+    }
+    void SaveLoanAndMortgage() {
+        ASSERT_TRUE(Document().Add("a", TCalcValue::New(1)));
+        NameProgram("Loan");
+        window->SaveProgram();
+        NameProgram("Mortgage");
+        window->SaveProgramAs();
+    }
+};
+
+TEST_F(RecentProgramsMenu, OpenedAndSavedProgramsComeFirst) {
+    EXPECT_EQ(Entries(), QStringList{});
+    SaveLoanAndMortgage();
+    EXPECT_EQ(Entries(), (QStringList{"&1 Mortgage", "&2 Loan"}));
+    window->NewProgram();
+    Choose("&2 Loan");
+    EXPECT_EQ(Title(), "Loan");
+    EXPECT_EQ(Entries(), (QStringList{"&1 Loan", "&2 Mortgage"}));
+}
+
+TEST_F(RecentProgramsMenu, AProgramThatHasGoneIsDroppedWithAMessage) {
+    SaveLoanAndMortgage();
+    ASSERT_TRUE(std::filesystem::remove(env.HomeFolder().File("UserPrograms/Loan.prg")));
+    env.Prompts().ExpectMessages();
+    Choose("&2 Loan");
+    ASSERT_EQ(env.Prompts().Messages().size(), 1);
+    EXPECT_TRUE(env.Prompts().Messages()[0].contains("Loan"));
+    EXPECT_EQ(Title(), "Mortgage");  // the document stays
+    EXPECT_EQ(Entries(), QStringList{"&1 Mortgage"});
+}
+
+TEST_F(RecentProgramsMenu, TheLastProgramOpensAtStartUnlessTurnedOff) {
+    SaveLoanAndMortgage();
+    for (const bool on : {true, false}) {
+        WriteBoolSetting(env.Settings().Configor(), TSetting::MainOpenLastProgram, on);
+        window = std::make_unique<Tfrm_main>(log);
+        window->OpenLastProgramAtStart();
+        EXPECT_EQ(Title(), on ? "Mortgage" : "New") << on;
+        EXPECT_EQ(MenuEntry(*window, "Open the last program at start")->isChecked(), on);
+    }
 }
 
 }  // namespace
