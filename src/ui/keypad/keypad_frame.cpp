@@ -158,6 +158,7 @@ void Tfra_KeypadFW::Refresh() {
             .arg(rpn ? engine_->Stack().Values.Count() : engine_->Stack().Ops.Count()));
     mode_->setAccessibleDescription(rpn ? QStringLiteral("Reverse Polish input")
                                         : QStringLiteral("Algebraic input"));
+    ShowFixedFormat();
     AlignValueDisplay();
     emit displayChanged();
 }

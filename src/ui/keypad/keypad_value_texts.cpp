@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Copy Value: the value for another program (every digit, never grouped) and,
-// when it was computed, its formula as a second format that Paste puts back
-// into the formula field.
+// The keypad's texts about its value beyond the display: the fixed-format
+// indicator, and Copy Value: the value for another program (every digit,
+// never grouped) and, when it was computed, its formula as a second format
+// that Paste puts back into the formula field.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMimeData>
 #include <memory>
@@ -11,9 +14,25 @@
 #include "engine/engine_readback.h"
 #include "keypad/formula_field.h"
 #include "keypad/keypad_frame.h"
+#include "model/format_indicator.h"
+#include "model/value_format.h"
 #include "model/value_texts.h"
 
 namespace quillix {
+
+void Tfra_KeypadFW::ShowFixedFormat() {
+    const TValueFormatRecord& record = ValueFormatSettings();
+    const QString text = QString::fromStdString(FixedFormatIndicator(record));
+    fixIndicator_->setText(text);
+    fixIndicator_->setVisible(!text.isEmpty());
+    // The digits never run under it.
+    const int room = text.isEmpty() ? 0 : fixIndicator_->sizeHint().width() + 6;
+    display_->setTextMargins(room, 0, 0, 0);
+    display_->layout()->activate();
+    fixIndicator_->setToolTip(QString::fromStdString(FixedFormatHint(record)));
+    fixIndicator_->setAccessibleName(text.isEmpty() ? QStringLiteral("Number format") : text);
+    fixIndicator_->setAccessibleDescription(fixIndicator_->toolTip());
+}
 
 void Tfra_KeypadFW::CopyValueToClipboard() {
     auto data = std::make_unique<QMimeData>();
