@@ -125,6 +125,7 @@ class Tfra_KeypadFW : public QFrame {
                        const TConfigValue& value, const std::string& key);
     void ApplyInputMode(int inputMode);
     void WriteInputMode(int inputMode);
+    void ApplyTypedFormulas(bool on);
     // Menus (keypad_menus.cpp, keypad_var_menus.cpp).
     void BuildFunctionsMenu();
     void BuildProgramsMenu();

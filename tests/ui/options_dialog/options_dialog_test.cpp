@@ -126,18 +126,32 @@ TEST_F(OptionsDialog, DigitsListShowsAndWritesTheFormat) {
     }
 }
 
+// "Keyboard:" shows the stored choice and writes the one made.
+TEST_F(OptionsDialog, TheKeyboardChoiceIsShownAndWritten) {
+    for (const bool typed : {true, false}) {
+        WriteBoolSetting(Configor(), TSetting::KeypadTypedFormulas, typed);
+        TfrmOptionDlg dialog(Configor());
+        EXPECT_EQ(dialog.KeyboardList()->currentText(),
+                  typed ? "typed formulas" : "keypad keys (left to right)");
+        dialog.KeyboardList()->setCurrentIndex(typed ? 0 : 1);
+        ASSERT_TRUE(dialog.ApplyOptions());
+        EXPECT_EQ(Read("Keypad", "TypedFormulas"), typed ? "0" : "1");
+    }
+}
+
 TEST_F(OptionsDialog, ApplyWritesEverythingInOrderThroughTheAnnouncedWrites) {
     TfrmOptionDlg dialog(Configor());
     TWriteLog log(env.Settings());
     ASSERT_TRUE(dialog.ApplyOptions());
-    ASSERT_EQ(log.writes.size(), 100u + 8u);
+    ASSERT_EQ(log.writes.size(), 100u + 9u);
     EXPECT_EQ(log.writes[0], "sb_Func00/ItemType");
     EXPECT_EQ(log.writes[99], "sb_Func34/FontColor");
     const std::vector<std::string> rest(log.writes.begin() + 100, log.writes.end());
     EXPECT_EQ(rest, (std::vector<std::string>{"Main/AutoRun", "Main/AlwaysOnTop",
                                               "Main/AutoSaveParam", "Keypad/QuickVarNames",
                                               "Main/ValueFormat", "Main/ValueDigits",
-                                              "Main/ShowKeypadHint", "Online/CheckUpgrade"}));
+                                              "Main/ShowKeypadHint", "Online/CheckUpgrade",
+                                              "Keypad/TypedFormulas"}));
 }
 
 TEST_F(OptionsDialog, OkPutsTheOptionsOnDiskAtOnce) {
