@@ -20,6 +20,7 @@
 #include "functions/func_catalogue.h"
 #include "launchers.h"
 #include "vars/document_title.h"
+#include "vars_view/vars_column_fitter.h"
 #include "vars_view/vars_formula_edit.h"
 #include "vars_view/vars_model.h"
 #include "vars_view/vars_role_icons.h"
@@ -46,6 +47,7 @@ constexpr int kValueColumnWidth = 120;
 
 Tfra_VarsView::Tfra_VarsView(QWidget* parent) : QFrame(parent) {
     title_ = new QLabel(QStringLiteral("New"), this);
+    title_->setAccessibleName(title_->text());
     title_->setAccessibleDescription(QStringLiteral("Program name; * marks unsaved changes"));
 
     model_ = new TVarsModel(this);
@@ -77,10 +79,12 @@ Tfra_VarsView::Tfra_VarsView(QWidget* parent) : QFrame(parent) {
     header->setSectionResizeMode(TVarsModel::kRoleColumn, QHeaderView::Fixed);
     header->resizeSection(TVarsModel::kRoleColumn, kRoleColumnWidth);
     header->resizeSection(TVarsModel::kValueColumn, kValueColumnWidth);
-    header->setStretchLastSection(true);
     header->setHighlightSections(false);
+    // A long value or formula keeps both ends in view; its hint shows it whole.
+    list_->setTextElideMode(Qt::ElideMiddle);
 
     BuildCommands();
+    columnFitter_ = new TVarsColumnFitter(list_);
 
     auto* middle = new QHBoxLayout;
     middle->setContentsMargins(0, 0, 0, 0);

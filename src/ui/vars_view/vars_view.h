@@ -25,6 +25,7 @@ class QToolButton;
 
 namespace quillix {
 
+class TVarsColumnFitter;
 class TVarsModel;
 
 // The view's commands, each held as one action: the pop-up menu's entry, the
@@ -111,6 +112,7 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     std::vector<std::pair<QToolButton*, QAction*>> buttons_;
     TCalcVarsEventsObject listener_;
     QLabel* title_ = nullptr;
+    TVarsColumnFitter* columnFitter_ = nullptr;
     QTableView* list_ = nullptr;
     TVarsModel* model_ = nullptr;
     ICalcVars* vars_ = nullptr;
