@@ -213,6 +213,8 @@ TEST_F(OptionsPad, EveryButtonCanBeChosenAndShowsItsItem) {
     EXPECT_EQ(page().PadButton(0, 0)->text(), "Sqr");
     EXPECT_EQ(page().PadButton(0, 0)->toolTip().toStdString(), sqr->Description);
     EXPECT_EQ(page().PadButton(1, 1)->text(), "");
+    EXPECT_EQ(page().PadButton(1, 1)->accessibleName(), "Empty function button 7");
+    EXPECT_EQ(page().PadButton(0, 0)->accessibleName(), "Sqr");
 
     page().PadButton(0, 0)->click();
     EXPECT_EQ(page().GroupList()->currentText().toStdString(), sqr->Category);
@@ -254,6 +256,7 @@ TEST_F(OptionsPad, EditsChangeTheItemAndItsButtonAndApplyWritesThem) {
     EXPECT_EQ(Item(0, 0).FuncID, 0);
     EXPECT_EQ(Item(0, 0).Alias, "");
     EXPECT_EQ(page().CaptionEdit()->text(), "");
+    EXPECT_EQ(page().PadButton(0, 0)->accessibleName(), "Empty function button 1");
 
     ASSERT_TRUE(dialog.ApplyOptions());
     EXPECT_EQ(Read("sb_Func12", "FuncID"), std::to_string(FindFuncID(name)));
