@@ -19,6 +19,13 @@ class VarsViewColumns : public VarsViewTest {
     QHeaderView* Header() const { return view->List()->horizontalHeader(); }
     int Width(int column) const { return Header()->sectionSize(column); }
     bool FormulaShown() const { return !view->List()->isColumnHidden(TVarsModel::kExpressionColumn); }
+    // A view as at the next start, wide enough for the formula column.
+    void ReopenWide() {
+        view = std::make_unique<Tfra_VarsView>();
+        view->resize(900, 360);
+        view->show();
+        QTRY_COMPARE_WITH_TIMEOUT(FormulaShown(), true, kWaitMs);
+    }
     int Used() const {
         int used = 0;
         for (int column = 0; column < TVarsModel::kColumnCount; ++column)
@@ -60,10 +67,7 @@ TEST_F(VarsViewColumns, TheUsersWidthsAreRememberedForTheNextStart) {
     Header()->resizeSection(TVarsModel::kExpressionColumn, 210);
     EXPECT_EQ(ReadTextSetting(env.Settings().Configor(), TSetting::MainVarsColumnWidths),
               "0,150,0,210");
-    view = std::make_unique<Tfra_VarsView>();
-    view->resize(900, 360);
-    view->show();
-    QTRY_COMPARE_WITH_TIMEOUT(FormulaShown(), true, kWaitMs);
+    ReopenWide();
     EXPECT_EQ(Width(TVarsModel::kNameColumn), 150);
     EXPECT_EQ(Width(TVarsModel::kExpressionColumn), 210);
 }
@@ -71,10 +75,7 @@ TEST_F(VarsViewColumns, TheUsersWidthsAreRememberedForTheNextStart) {
 // A hand-edited width that is no width leaves the column its own.
 TEST_F(VarsViewColumns, AnUnreadableWidthIsIgnored) {
     WriteTextSetting(env.Settings().Configor(), TSetting::MainVarsColumnWidths, "x,-5,,99999");
-    view = std::make_unique<Tfra_VarsView>();
-    view->resize(900, 360);
-    view->show();
-    QTRY_COMPARE_WITH_TIMEOUT(FormulaShown(), true, kWaitMs);
+    ReopenWide();
     EXPECT_EQ(Width(TVarsModel::kNameColumn), 100);
     EXPECT_EQ(Width(TVarsModel::kExpressionColumn), 160);
 }
