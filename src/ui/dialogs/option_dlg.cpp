@@ -19,6 +19,7 @@
 #include "dialogs/options_pad_page.h"
 #include "dialogs/options_quick_names_page.h"
 #include "launchers.h"
+#include "model/format_indicator.h"
 #include "model/value_format.h"
 #include "platform/autostart_file.h"
 #include "platform/dialog_driver.h"
@@ -61,10 +62,11 @@ QWidget* TfrmOptionDlg::BuildGeneralPage() {
     digits_ = new QComboBox(page);
     for (const std::string& entry : DigitsListEntries())
         digits_->addItem(QString::fromStdString(entry));
+    digits_->setToolTip(QString::fromLatin1(kFixedDecimalsRule));
     form->addRow(QStringLiteral("&Significant Digits:"), digits_);
     keyboard_ = new QComboBox(page);
-    keyboard_->addItems({QStringLiteral("keypad keys (left to right)"),
-                         QStringLiteral("typed formulas")});
+    keyboard_->addItems(
+        {QStringLiteral("keypad keys (left to right)"), QStringLiteral("typed formulas")});
     keyboard_->setToolTip(QStringLiteral(
         "Keypad keys: each key presses a keypad button and the calculation runs left to right. "
         "Typed formulas: what you type goes to the formula field (2+3*4 gives 14) and Enter "

@@ -205,7 +205,8 @@ void TFormulaField::Complete(const QString& name) {
 }
 
 void TFormulaField::SetTypedFormulas(bool on) {
-    edit_->setPlaceholderText(on ? QStringLiteral("Type a formula") : QStringLiteral("Formula (Ctrl+L)"));
+    edit_->setPlaceholderText(on ? QStringLiteral("Type a formula")
+                                 : QStringLiteral("Formula (Ctrl+L)"));
     waysHint_ = QStringLiteral(
         "Type a formula here and press Enter for its value: click here or press Ctrl+L, or "
         "choose Options \u203a Keyboard: typed formulas and just type in the window.");

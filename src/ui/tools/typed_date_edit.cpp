@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "common/calendar.h"
 #include "model/formula_date_text.h"
-#include "tools/date_fields.h"
 
 namespace quillix {
 
@@ -25,7 +25,8 @@ QDate TTypedDateEdit::TypedDate(const QString& text) const {
     QDate date = QLocale().toDate(trimmed, displayFormat());
     if (!date.isValid()) {
         if (const std::optional<double> day = ReadTypedDate(trimmed.toStdString()))
-            date = DateOfDayNumberOrInvalid(*day);
+            if (const std::optional<CivilDate> civil = DateOfDayNumber(*day))
+                date = QDate(civil->year, civil->month, civil->day);
     }
     return date.isValid() && date >= minimumDate() && date <= maximumDate() ? date : QDate();
 }

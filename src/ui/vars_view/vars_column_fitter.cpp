@@ -25,8 +25,9 @@ TVarsColumnFitter::TVarsColumnFitter(QTableView* list)
     header->setStretchLastSection(false);
     int nameWidth = kNameColumnWidth;
     if (ConfigorIntf) {
-        const std::vector<int> kept = ReadColumnWidths(
-            ReadTextSetting(*ConfigorIntf, TSetting::MainVarsColumnWidths), TVarsModel::kColumnCount);
+        const std::vector<int> kept =
+            ReadColumnWidths(ReadTextSetting(*ConfigorIntf, TSetting::MainVarsColumnWidths),
+                             TVarsModel::kColumnCount);
         if (kept[TVarsModel::kNameColumn] > 0) nameWidth = kept[TVarsModel::kNameColumn];
         if (kept[TVarsModel::kExpressionColumn] > 0)
             formulaWidth_ = kept[TVarsModel::kExpressionColumn];
@@ -42,9 +43,9 @@ TVarsColumnFitter::TVarsColumnFitter(QTableView* list)
 void TVarsColumnFitter::Fit() {
     const QScopedValueRollback guard(fitting_, true);
     QHeaderView* header = list_->horizontalHeader();
-    const TVarsColumnPlan plan = PlanVarsColumns(
-        list_->viewport()->width(), header->sectionSize(TVarsModel::kRoleColumn),
-        header->sectionSize(TVarsModel::kNameColumn), formulaWidth_);
+    const TVarsColumnPlan plan =
+        PlanVarsColumns(list_->viewport()->width(), header->sectionSize(TVarsModel::kRoleColumn),
+                        header->sectionSize(TVarsModel::kNameColumn), formulaWidth_);
     list_->setColumnHidden(TVarsModel::kExpressionColumn, !plan.FormulaShown);
     if (plan.FormulaShown) header->resizeSection(TVarsModel::kExpressionColumn, formulaWidth_);
     header->resizeSection(TVarsModel::kValueColumn, plan.ValueWidth);

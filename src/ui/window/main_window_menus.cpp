@@ -66,9 +66,11 @@ void Tfrm_main::BuildMenus() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     connect(AddAction(edit, "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered, this,
             [this] { keypad_->CopyToClipboard(); });
-    QAction* copyValue = AddAction(edit, "Copy &Value", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copyValue->setToolTip(QStringLiteral("Copies the value with every digit and no grouping, for "
-                                         "a spreadsheet or another program"));
+    QAction* copyValue =
+        AddAction(edit, "Copy &Value", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyValue->setToolTip(
+        QStringLiteral("Copies the value with every digit and no grouping, for "
+                       "a spreadsheet or another program"));
     connect(copyValue, &QAction::triggered, this, [this] { keypad_->CopyValueToClipboard(); });
     connect(AddAction(edit, "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)), &QAction::triggered,
             this, [this] { keypad_->PasteFromClipboard(); });

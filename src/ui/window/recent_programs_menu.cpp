@@ -15,8 +15,8 @@ void Tfrm_main::FillRecentProgramsMenu() {
     const std::vector<std::string> names =
         ConfigorIntf ? RecentPrograms(*ConfigorIntf) : std::vector<std::string>{};
     for (std::size_t index = 0; index < names.size(); ++index) {
-        QAction* action =
-            recentMenu_->addAction(QString::fromStdString(RecentProgramCaption(index, names[index])));
+        QAction* action = recentMenu_->addAction(
+            QString::fromStdString(RecentProgramCaption(index, names[index])));
         connect(action, &QAction::triggered, this, [this, name = names[index]] {
             const TKeypadModalScope modal(&keypad_->Keypad());
             documentCommands_->OpenRecentDocument(name);

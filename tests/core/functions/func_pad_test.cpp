@@ -356,11 +356,14 @@ TEST(FuncPadNames, AButtonIsNamedByItsCaptionOrItsPlace) {
         int tag;
         const char* name;
     } rows[] = {
-        {"Sqrt", 0, "Sqrt"}, {"", 0, "Empty function button 1"},
-        {"", 6, "Empty function button 7"}, {"", 19, "Empty function button 20"},
+        {"Sqrt", 0, "Sqrt"},
+        {"", 0, "Empty function button 1"},
+        {"", 6, "Empty function button 7"},
+        {"", 19, "Empty function button 20"},
         {"R&D", 3, "R&D"},
     };
-    for (const auto& row : rows) EXPECT_EQ(PadButtonAccessibleName(row.caption, row.tag), row.name);
+    for (const auto& row : rows)
+        EXPECT_EQ(PadButtonAccessibleName(row.caption, row.tag), row.name);
 }
 
 }  // namespace

@@ -15,8 +15,8 @@
 #include "drop_down/drop_down_vars.h"
 #include "keypad/keypad_frame.h"
 #include "model/calc_operate.h"
-#include "vars/calc_vars.h"
 #include "support/ui_environment.h"
+#include "vars/calc_vars.h"
 
 namespace quillix {
 namespace {

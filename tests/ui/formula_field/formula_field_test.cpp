@@ -4,12 +4,12 @@
 
 #include <QAbstractItemView>
 #include <QClipboard>
+#include <QCompleter>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QStringListModel>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QCompleter>
-#include <QStringListModel>
 
 #include "config/settings_table.h"
 #include "keypad/formula_field.h"
@@ -286,7 +286,8 @@ TEST_F(FormulaFieldTest, TheKeyboardOptionSendsTypingToTheField) {
         Press("C");
         Edit().clear();
         keypad->setFocus();
-        for (const QChar key : QStringLiteral("2+3*4")) TypeKeys(key);  // each to the focus
+        for (const QChar key : QStringLiteral("2+3*4"))
+            TypeKeys(key);  // each to the focus
         Key(Qt::Key_Return);
         EXPECT_EQ(Display(), row.display) << row.typed;
         EXPECT_EQ(Edit().text(), row.field) << row.typed;

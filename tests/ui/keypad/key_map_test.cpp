@@ -123,7 +123,8 @@ TEST(KeypadKeyMap, WhatTypesIntoTheFormulaField) {
         {"Delete typing DEL", Char("\x7f"), false},
         {"F9, nothing typed", Named(TKeyName::F9), false},
     };
-    for (const auto& row : rows) EXPECT_EQ(TypesIntoFormula(row.stroke), row.types) << row.name;
+    for (const auto& row : rows)
+        EXPECT_EQ(TypesIntoFormula(row.stroke), row.types) << row.name;
 }
 
 }  // namespace

@@ -132,7 +132,8 @@ TEST_F(KeypadTest, TheFixedFormatShowsBesideTheMode) {
             EXPECT_EQ(indicator->isVisible(), row.decimals >= 0) << row.decimals;
             if (row.decimals < 0) continue;
             EXPECT_EQ(indicator->accessibleName(), row.shown);
-            EXPECT_TRUE(indicator->toolTip().contains("rounded")) << indicator->toolTip().toStdString();
+            EXPECT_TRUE(indicator->toolTip().contains("rounded"))
+                << indicator->toolTip().toStdString();
             EXPECT_EQ(indicator->accessibleDescription(), indicator->toolTip());
             EXPECT_GE(indicator->contentsRect().width(),
                       indicator->fontMetrics().horizontalAdvance(indicator->text()))

@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <functional>
 
+#include "config/settings_table.h"
 #include "dialogs/library_manager.h"
 #include "dialogs/library_views.h"
-#include "config/settings_table.h"
 #include "menu_entry.h"
 #include "support/ui_environment.h"
 #include "vars/calc_vars.h"

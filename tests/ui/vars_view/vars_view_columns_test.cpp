@@ -18,7 +18,9 @@ class VarsViewColumns : public VarsViewTest {
   protected:
     QHeaderView* Header() const { return view->List()->horizontalHeader(); }
     int Width(int column) const { return Header()->sectionSize(column); }
-    bool FormulaShown() const { return !view->List()->isColumnHidden(TVarsModel::kExpressionColumn); }
+    bool FormulaShown() const {
+        return !view->List()->isColumnHidden(TVarsModel::kExpressionColumn);
+    }
     // A view as at the next start, wide enough for the formula column.
     void ReopenWide() {
         view = std::make_unique<Tfra_VarsView>();
