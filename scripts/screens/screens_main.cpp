@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
 #include <QTabWidget>
@@ -37,6 +39,7 @@
 #include "tools/unit_converter_window.h"
 #include "vars/calc_vars.h"
 #include "vars/library_call_runner.h"
+#include "vars_view/vars_view.h"
 #include "window/main_window.h"
 
 namespace quillix {
@@ -149,6 +152,24 @@ void ShootFirstHour(const QString& folder, const QString& name, Tfrm_main& windo
     }
     Save(dates, folder, name + QStringLiteral("-date-typing"));
     dates.hide();
+}
+
+// The Edit menu and the variables view's pop-up menu after a delete: Undo
+// names it. The delete is undone afterwards.
+void ShootUndoMenus(const QString& folder, const QString& tag, Tfrm_main& window) {
+    window.Document().DeleteAt(1);
+    for (QAction* top : window.menuBar()->actions()) {
+        if (top->text() != QLatin1String("&Edit")) continue;
+        QMenu& edit = *top->menu();
+        edit.popup(window.mapToGlobal(QPoint(40, 20)));
+        Save(edit, folder, QStringLiteral("menu-edit-undo%1").arg(tag));
+        edit.hide();
+    }
+    QMenu& popup = *window.VarsView().Menu();
+    popup.popup(window.mapToGlobal(QPoint(300, 80)));
+    Save(popup, folder, QStringLiteral("menu-variables-undo%1").arg(tag));
+    popup.hide();
+    window.Undo();
 }
 
 // The tool windows, each with a worked example on its busiest page.
@@ -278,6 +299,7 @@ int Shoot(const QString& folder, const QString& tag) {
     FillVariables(window.Document());
     Keys(keypad, {"C"});
     Save(window, folder, QStringLiteral("main-variables%1").arg(tag));
+    ShootUndoMenus(folder, tag, window);
 
     for (const TSkinEntry& skin : ListSkins()) {
         window.ApplySkin(skin.FileName);

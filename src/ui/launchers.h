@@ -66,6 +66,8 @@ QWidget* CreateMemoryView(QWidget* parent, TCalcEngine& engine);
 
 // Properties dialogs; Apply runs on OK. True when confirmed.
 bool RunVariableProperties(QWidget* parent, TCalcValueWarper& entry);
+// The same for an entry of document, which makes the change (one undo step).
+bool RunVariableProperties(QWidget* parent, TCalcValueWarper& entry, ICalcVars* document);
 bool RunProgramProperties(QWidget* parent, ICalcVars& document);
 // Create-function wizard over the program document.
 void RunCreateFunction(QWidget* parent, ICalcVars& document);

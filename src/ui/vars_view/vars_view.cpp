@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vars_view/vars_view.h"
 
+#include "vars/edit_group.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QEvent>
@@ -271,6 +273,7 @@ void Tfra_VarsView::ShowProgramName() {
 }
 
 void Tfra_VarsView::OnVarsChanged(std::uint8_t action, int index) {
+    if (changedRows_) changedRows_->Note(action, index);
     model_->ApplyChange(action, index);
     // The title is the document's name, whatever the event: opened, saved under
     // a name, new, or its program renamed, moved or deleted in the library.
@@ -293,6 +296,33 @@ void Tfra_VarsView::SelectOnly(int row) {
     list_->selectionModel()->setCurrentIndex(
         model_->index(row, TVarsModel::kNameColumn),
         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void Tfra_VarsView::SelectRows(const std::vector<int>& rows) {
+    QItemSelectionModel* selection = list_->selectionModel();
+    selection->clearSelection();
+    if (rows.empty()) return;
+    SelectOnly(rows.front());
+    for (const int row : rows)
+        selection->select(model_->index(row, TVarsModel::kNameColumn),
+                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    list_->scrollTo(model_->index(rows.front(), TVarsModel::kNameColumn));
+}
+
+void Tfra_VarsView::SelectChangedRows(const std::function<void()>& change) {
+    changedRows_.emplace();
+    change();
+    const std::vector<int> rows = changedRows_->Rows(model_->rowCount());
+    changedRows_.reset();
+    SelectRows(rows);
+    UpdateEnabled();
+}
+
+void Tfra_VarsView::AddHistoryCommands(QAction* undo, QAction* redo) {
+    QAction* first = menu_->actions().value(0);
+    menu_->insertAction(first, undo);
+    menu_->insertAction(first, redo);
+    menu_->insertSeparator(first);
 }
 
 void Tfra_VarsView::UpdateEnabled() {
@@ -356,6 +386,7 @@ void Tfra_VarsView::SetSelectedType(std::uint8_t type) {
     if (!vars_ || type > wtOutput) return;
     {
         QScopedValueRollback<bool> batch(inCommand_, true);
+        const TEditGroup step(vars_, {});  // one undo step, however many rows
         for (int row : SelectedRows())
             vars_->SetValueTypeAt(row, type);
     }
@@ -366,6 +397,7 @@ void Tfra_VarsView::DeleteSelected() {
     if (!vars_) return;
     {
         QScopedValueRollback<bool> batch(inCommand_, true);
+        const TEditGroup step(vars_, {});  // one undo step, however many rows
         // The rows go from the first selected on; each delete moves the rest up.
         for (int index : DeletionIndices(SelectedRows())) {
             if (vars_->DeleteAt(index) < 0) break;
@@ -398,7 +430,7 @@ void Tfra_VarsView::ShowProperties() {
     TCalcValueWarper* entry = model_->EntryAt(rows.front());
     if (!entry) return;
     const TKeypadModalScope modal(keypad_);
-    RunVariableProperties(this, *entry);
+    RunVariableProperties(this, *entry, vars_);
 }
 
 void Tfra_VarsView::ShowProgramProperties() {

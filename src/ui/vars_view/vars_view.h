@@ -10,11 +10,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "keypad_intf.h"
 #include "model/calc_vars_intf.h"
+#include "vars/changed_rows.h"
 #include "vars_view_intf.h"
 
 class QLabel;
@@ -75,6 +77,11 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     void CreateFunction();
     void EditFormula();  // F2
 
+    // Puts the document's Undo and Redo first in the pop-up menu.
+    void AddHistoryCommands(QAction* undo, QAction* redo);
+    // Runs change (an undo or a redo), then selects the rows it changed.
+    void SelectChangedRows(const std::function<void()>& change);
+
     QTableView* List() const { return list_; }
     QLabel* Title() const { return title_; }
     // The document's name, with "*" while it has unsaved changes.
@@ -102,7 +109,10 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     // The selected rows, ascending.
     std::vector<int> SelectedRows() const;
     void SelectOnly(int row);
+    void SelectRows(const std::vector<int>& rows);
 
+    // While an undo or a redo runs, the rows its events touch.
+    std::optional<TChangedRows> changedRows_;
     // While a command changes many rows, the enabled state is set once at its end.
     bool inCommand_ = false;
     QMenu* menu_ = nullptr;

@@ -40,7 +40,9 @@
 #include "vars/document_title.h"
 #include "vars/user_libraries.h"
 #include "vars_view/vars_view.h"
+#include "window/recovery_guard.h"
 #include "window/tray_icon.h"
+#include "window/undo_actions.h"
 
 namespace quillix {
 namespace {
@@ -82,7 +84,8 @@ QRect PlacementOnScreen(const TScreenRect& wanted, const QSize& minimum) {
 
 Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log_(log) {
     setObjectName(QStringLiteral("frm_main"));
-    setWindowTitle(QString::fromLatin1(kProductName));
+    // The mark shows while the program has unsaved changes.
+    setWindowTitle(QString::fromLatin1(kProductName) + QStringLiteral("[*]"));
     setWindowIcon(ApplicationIcon());
 
     auto* central = new QWidget(this);
@@ -100,6 +103,7 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
         QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height()).expandedTo(sizeHint()));
 
     // The creation handler, in its order.
+    undo_ = std::make_unique<TUndoActions>(*vars_, *varsView_);
     hintFilter_ = new THintFilter(this);
     qApp->installEventFilter(hintFilter_);
     BuildMenus();
@@ -132,6 +136,13 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
     helpHook_->SetPopupCallback(
         [this](int context, int x, int y) { helpEngine_->ShowTextPopup({}, context, x, y); });
     documentCommands_ = std::make_unique<TDocumentCommands>(*vars_, *this, Settings());
+    recovery_ = std::make_unique<TRecoveryGuard>(*vars_, AppHomeFolder(), InstanceTagOfProcess());
+    // Undo back to the saved state removes the copy; a save changes no entry.
+    connect(undo_.get(), &TUndoActions::changed, this, [this] {
+        UpdateCommandStates();
+        recovery_->Changed();
+    });
+    varsView_->AddHistoryCommands(undo_->UndoAction(), undo_->RedoAction());
     SetHelpTopicHandler([this](int context) { ShowHelp(context); });
     // The tools change the display format for the moment only; what is shown
     // here follows all the same.
@@ -298,6 +309,8 @@ void Tfrm_main::closeEvent(QCloseEvent* event) {
         return;
     }
     closing_ = true;
+    // Saved or let go by the user's answer: nothing is left to recover.
+    recovery_->Discard();
     helpHook_.reset();
     if (IConfigor* settings = Settings())
         settings->RemoveChangeHandler(TConfigChangeHandler::Bind<&Tfrm_main::ConfigChanged>(*this));

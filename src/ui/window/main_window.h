@@ -31,6 +31,8 @@ class TTrayIcon;
 class TUserLibraries;
 class Tfra_KeypadFW;
 class Tfra_VarsView;
+class TRecoveryGuard;
+class TUndoActions;
 
 class Tfrm_main : public QMainWindow, public IDocumentUi {
     Q_OBJECT
@@ -64,7 +66,16 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     // The first appearance: shown, or with "Auto" hidden in the notification
     // area, or minimised where there is none.
     void ShowAtStart(bool startHidden);
-    // Save enabled only while the program is modified, the digit check marks.
+    // Undo and redo of the program document (the Edit menu's commands).
+    void Undo();
+    void Redo();
+    TUndoActions& UndoActions() const { return *undo_; }
+    TRecoveryGuard& Recovery() const { return *recovery_; }
+    // At start: offers the unsaved program a killed instance left; true when
+    // it was restored.
+    bool OfferRecovery();
+    // Save enabled only while the program is modified (and the title's mark),
+    // the digit check marks.
     void UpdateCommandStates();
     // Writes the placement and display settings (the close handler does it).
     void SaveSettings();
@@ -106,6 +117,9 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     // The document first: it must exist before the keypad and the view, and
     // go after them.
     std::unique_ptr<TCalcVars> vars_;
+    // Both go before the document whose changes they follow.
+    std::unique_ptr<TUndoActions> undo_;
+    std::unique_ptr<TRecoveryGuard> recovery_;
     Tfra_KeypadFW* keypad_ = nullptr;
     Tfra_VarsView* varsView_ = nullptr;
     std::unique_ptr<TUserLibraries> libraries_;

@@ -18,6 +18,8 @@
 #include "vars/user_libraries.h"
 #include "vars_view/vars_view.h"
 #include "window/main_window.h"
+#include "window/recovery_guard.h"
+#include "window/undo_actions.h"
 
 namespace quillix {
 namespace {
@@ -64,6 +66,9 @@ void Tfrm_main::BuildMenus() {
     connect(file, &QMenu::aboutToShow, this, &Tfrm_main::UpdateCommandStates);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(undo_->UndoAction());
+    edit->addAction(undo_->RedoAction());
+    edit->addSeparator();
     connect(AddAction(edit, "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered, this,
             [this] { keypad_->CopyToClipboard(); });
     QAction* copyValue =
@@ -144,6 +149,18 @@ void Tfrm_main::SaveProgram() {
 
 void Tfrm_main::SaveProgramAs() {
     Modal([this] { documentCommands_->SaveDocumentAs(); });
+}
+
+void Tfrm_main::Undo() {
+    undo_->Undo();
+}
+
+void Tfrm_main::Redo() {
+    undo_->Redo();
+}
+
+bool Tfrm_main::OfferRecovery() {
+    return Modal([this] { return recovery_->OfferLeftCopy(this); });
 }
 
 TSaveAnswer Tfrm_main::AskSaveChanges(const std::string& question) {

@@ -118,7 +118,7 @@ TEST_F(DocumentTitle, TheLibraryManagerRenamesAndMovesTheOpenProgram) {
 
 // The mark of unsaved changes, on the window's title and the label, through
 // an edit, a save, another edit and an open that drops it.
-TEST_F(DocumentTitle, TheModifiedMarkFollowsEditSaveAndOpen) {
+TEST_F(DocumentTitle, TheModifiedMarkFollowsEditSaveUndoAndOpen) {
     window->show();
     const auto shownTitle = [this] { return window->windowHandle()->title(); };
     struct Step {
@@ -139,6 +139,9 @@ TEST_F(DocumentTitle, TheModifiedMarkFollowsEditSaveAndOpen) {
          "Loan", "Loan \u2014 Quillix"},
         {"edit again", [this] { ASSERT_TRUE(Document().Add("b", TCalcValue::New(2))); }, "Loan*",
          "Loan* \u2014 Quillix"},
+        // Undo back to the saved state: nothing is unsaved any more.
+        {"undo the edit", [this] { window->Undo(); }, "Loan", "Loan \u2014 Quillix"},
+        {"redo the edit", [this] { window->Redo(); }, "Loan*", "Loan* \u2014 Quillix"},
         {"open without saving",
          [this] {
              env.Prompts().ScriptAnswer(TPromptAnswer::No);
