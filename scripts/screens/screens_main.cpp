@@ -6,6 +6,7 @@
 // the whole screen, for a picture of the real program started beside it.
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -21,12 +22,15 @@
 
 #include "common/date_format.h"
 #include "config/calc_config.h"
+#include "config/digits_choice.h"
+#include "config/settings_table.h"
 #include "dialog_launchers_all.h"
 #include "drop_down/calc_drop_down.h"
 #include "engine/keypad_keys.h"
 #include "keypad/formula_field.h"
 #include "keypad/keypad_frame.h"
 #include "model/formula_reader.h"
+#include "model/value_format.h"
 #include "platform/app_home.h"
 #include "platform/skins.h"
 #include "tools/date_calculations_window.h"
@@ -138,6 +142,64 @@ void ShootSkinned(const QString& folder, const QString& name, Tfrm_main& window)
     finance.Pages()->setCurrentWidget(&finance.Depreciation());
     Save(finance, folder, name + QStringLiteral("-depreciation"));
     ShootWhatIf(folder, name);
+}
+
+// What a new user meets first: the fixed format on the keypad, typed
+// formulas, the variables list with room, the rate boxes in percent, the
+// converter converting, a field holding a variable, a date being typed.
+void ShootFirstHour(const QString& folder, const QString& name, Tfrm_main& window,
+                    IConfigor& settings) {
+    const TValueFormatRecord kept = ValueFormatSettings();
+    window.ChooseDigits(DigitsListIndex(kFixedFormat, 4));
+    Save(window, folder, name + QStringLiteral("-fix4"));
+    ValueFormatSettings() = kept;
+    window.ChooseDigits(DigitsListIndex(kept.ValueFormat, kept.ValueDigits));
+
+    WriteBoolSetting(settings, TSetting::KeypadTypedFormulas, true);
+    window.Keypad().FormulaField()->Edit()->setText(QStringLiteral("2+3*4"));
+    Save(window, folder, name + QStringLiteral("-typed-formula"));
+    window.Keypad().FormulaField()->Edit()->clear();
+    Save(window, folder, name + QStringLiteral("-typed-formula-empty"));
+    WriteBoolSetting(settings, TSetting::KeypadTypedFormulas, false);
+
+    const QSize size = window.size();
+    window.resize(1100, size.height());
+    Save(window, folder, name + QStringLiteral("-variables-wide"));
+    window.resize(size);
+
+    Tfrm_FinanceBox finance;
+    finance.Tvm().Box(tools::TTvmKey::IYR).AssignNumber(cvNumber, 6);
+    Save(finance, folder, name + QStringLiteral("-finance-tvm"));
+    finance.Pages()->setCurrentWidget(&finance.Rates());
+    Save(finance, folder, name + QStringLiteral("-finance-rates"));
+
+    Tfrm_unitconv converter;
+    converter.Category()->setCurrentIndex(converter.Category()->findText(QStringLiteral("Speed")));
+    converter.ConvertFrom()->setCurrentIndex(
+        converter.ConvertFrom()->findText(QStringLiteral("KilometersPerHour")));
+    converter.ConvertTo()->setCurrentIndex(
+        converter.ConvertTo()->findText(QStringLiteral("MilesPerHour")));
+    converter.FromBox().Edit()->setText(QStringLiteral("100"));
+    emit converter.FromBox().Edit()->textEdited(QStringLiteral("100"));
+    Save(converter, folder, name + QStringLiteral("-converter-typed"));
+    if (TCalcValueWarper* price = window.Document().Find("Price"))
+        converter.FromBox().TakeOver(price->Value->MakeReference());
+    Save(converter, folder, name + QStringLiteral("-converter-variable"));
+
+    Tfrm_DateCalculations dates;
+    dates.Pages()->setCurrentIndex(1);
+    dates.show();
+    QApplication::setActiveWindow(&dates);
+    (void)QTest::qWaitForWindowActive(&dates);
+    QWidget* beginning = dates.Beginning();
+    beginning->setFocus();
+    QTest::keyClick(beginning, Qt::Key_A, Qt::ControlModifier);
+    for (const QChar key : QStringLiteral("2024-02-2")) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClicks(focus ? focus : beginning, QString(key));
+    }
+    Save(dates, folder, name + QStringLiteral("-date-typing"));
+    dates.hide();
 }
 
 // The Edit menu and the variables view's pop-up menu after a delete: Undo
@@ -291,6 +353,8 @@ int Shoot(const QString& folder, const QString& tag) {
         window.ApplySkin(skin.FileName);
         Save(window, folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag));
         ShootSkinned(folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag), window);
+        ShootFirstHour(folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag), window,
+                       settings.Configor());
     }
     ShootTools(folder, tag);
     ShootDialogs(folder, tag, window, settings.Configor());

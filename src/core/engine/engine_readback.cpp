@@ -2,6 +2,7 @@
 #include "engine/engine_readback.h"
 
 #include "model/calc_commands.h"
+#include "model/value_texts.h"
 
 namespace quillix {
 
@@ -15,6 +16,12 @@ std::string ExpressionText(const TCalcEngine& engine) {
     if (engine.IsEntering()) return engine.GetInputor().GetText(kGroupedStyle);
     const ValueRef& x = engine.Stack().X;
     return x ? x->GetFormulaText() : std::string();
+}
+
+std::string CopyValueText(const TCalcEngine& engine) {
+    if (engine.IsEntering()) return engine.GetInputor().GetText(kPlainStyle);
+    const ValueRef& x = engine.Stack().X;
+    return x ? ValueCopyText(*x) : "0";
 }
 
 std::string ModeText(const TCalcEngine& engine) {

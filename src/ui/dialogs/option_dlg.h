@@ -37,6 +37,7 @@ class TfrmOptionDlg : public QDialog {
     QCheckBox* ShowKeypadHint() const { return showKeypadHint_; }
     QCheckBox* CheckUpgrade() const { return checkUpgrade_; }
     QComboBox* DigitsList() const { return digits_; }
+    QComboBox* KeyboardList() const { return keyboard_; }
     TOptionsPadPage* PadPage() const { return padPage_; }
     TQuickNamesPage* QuickNamesPage() const { return quickNames_; }
     QPushButton* OkButton() const { return ok_; }
@@ -54,6 +55,7 @@ class TfrmOptionDlg : public QDialog {
     QCheckBox* showKeypadHint_ = nullptr;
     QCheckBox* checkUpgrade_ = nullptr;
     QComboBox* digits_ = nullptr;
+    QComboBox* keyboard_ = nullptr;  // 0 keypad keys, 1 typed formulas
     TOptionsPadPage* padPage_ = nullptr;
     TQuickNamesPage* quickNames_ = nullptr;
     QPushButton* ok_ = nullptr;

@@ -82,6 +82,7 @@ Tfra_KeypadFW::Tfra_KeypadFW(QWidget* parent)
     connect(toFormula, &QShortcut::activated, formula_, &TFormulaField::TakeFocus);
     ApplyInputMode(settings_ ? ReadIntegerSetting(*settings_, TSetting::KeypadInputMode)
                              : kInputModeAlg);
+    ApplyTypedFormulas(settings_ && ReadBoolSetting(*settings_, TSetting::KeypadTypedFormulas));
     if (settings_) {
         settings_->AddChangeHandler(
             0, TConfigChangeHandler::Bind<&Tfra_KeypadFW::ConfigChanged>(*this));
@@ -158,6 +159,7 @@ void Tfra_KeypadFW::Refresh() {
             .arg(rpn ? engine_->Stack().Values.Count() : engine_->Stack().Ops.Count()));
     mode_->setAccessibleDescription(rpn ? QStringLiteral("Reverse Polish input")
                                         : QStringLiteral("Algebraic input"));
+    ShowFixedFormat();
     AlignValueDisplay();
     emit displayChanged();
 }
@@ -174,6 +176,7 @@ void Tfra_KeypadFW::CopyToClipboard() {
 }
 
 void Tfra_KeypadFW::PasteFromClipboard() {
+    if (PasteFormulaFromClipboard()) return;
     TCalcCommondData data;
     // A copied line often ends in a line break, which is no part of the number.
     data.Text = QGuiApplication::clipboard()->text().trimmed().toStdString();
@@ -214,11 +217,18 @@ void Tfra_KeypadFW::WriteInputMode(int inputMode) {
         ApplyInputMode(inputMode);
 }
 
+void Tfra_KeypadFW::ApplyTypedFormulas(bool on) {
+    hotkeys_->SetTypedFormulas(on);
+    formula_->SetTypedFormulas(on);
+}
+
 void Tfra_KeypadFW::ConfigChanged(TCalcConfig&, const std::string& section, std::intptr_t,
                                   const TConfigValue& value, const std::string& key) {
     if (IsSettingKey(section, key, TSetting::KeypadInputMode)) {
         // Whatever form the value was written in, the stored integer decides.
         ApplyInputMode(ReadIntegerSetting(*settings_, TSetting::KeypadInputMode));
+    } else if (IsSettingKey(section, key, TSetting::KeypadTypedFormulas)) {
+        ApplyTypedFormulas(ReadBoolSetting(*settings_, TSetting::KeypadTypedFormulas));
     } else if (IsSettingKey(section, key, TSetting::KeypadQuickVarNames)) {
         if (const auto* text = std::get_if<std::string>(&value))
             quickNames_->SetNames(*text);

@@ -44,7 +44,15 @@ bool TKeypadHotkeys::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     if (!KeypadWindowActive()) return false;
     if (typingField_ && typingField_->hasFocus()) return false;
-    const auto code = KeyCommand(StrokeOf(*static_cast<QKeyEvent*>(event)));
+    const TKeyStroke stroke = StrokeOf(*static_cast<QKeyEvent*>(event));
+    if (typedFormulas_ && typingField_ && TypesIntoFormula(stroke)) {
+        if (type == QEvent::ShortcutOverride) return false;
+        // The field takes the focus and the key, and Enter there evaluates.
+        typingField_->setFocus(Qt::ShortcutFocusReason);
+        QApplication::sendEvent(typingField_, event);
+        return true;
+    }
+    const auto code = KeyCommand(stroke);
     if (!code) return false;
     event->accept();
     // Claiming the shortcut keeps a menu shortcut (the window's Ctrl+C) from

@@ -33,6 +33,8 @@ class TKeypadHotkeys final : public QObject {
     bool RespectsModal() const { return respectModal_; }
     // While this widget has the focus, the keys type into it instead.
     void SetTypingField(QWidget* field) { typingField_ = field; }
+    // Typed formulas: a character typed in the window goes to the typing field.
+    void SetTypedFormulas(bool on) { typedFormulas_ = on; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +44,7 @@ class TKeypadHotkeys final : public QObject {
 
     QPointer<QWidget> keypad_;
     QPointer<QWidget> typingField_;
+    bool typedFormulas_ = false;
     TAct act_;
     bool registered_ = false;
     bool respectModal_ = true;

@@ -21,6 +21,8 @@
 
 #include "functions/func_catalogue.h"
 #include "launchers.h"
+#include "vars/document_title.h"
+#include "vars_view/vars_column_fitter.h"
 #include "vars_view/vars_formula_edit.h"
 #include "vars_view/vars_model.h"
 #include "vars_view/vars_role_icons.h"
@@ -47,7 +49,8 @@ constexpr int kValueColumnWidth = 120;
 
 Tfra_VarsView::Tfra_VarsView(QWidget* parent) : QFrame(parent) {
     title_ = new QLabel(QStringLiteral("New"), this);
-    title_->setAccessibleName(QStringLiteral("Program name"));
+    title_->setAccessibleName(title_->text());
+    title_->setAccessibleDescription(QStringLiteral("Program name; * marks unsaved changes"));
 
     model_ = new TVarsModel(this);
     list_ = new QTableView(this);
@@ -78,10 +81,12 @@ Tfra_VarsView::Tfra_VarsView(QWidget* parent) : QFrame(parent) {
     header->setSectionResizeMode(TVarsModel::kRoleColumn, QHeaderView::Fixed);
     header->resizeSection(TVarsModel::kRoleColumn, kRoleColumnWidth);
     header->resizeSection(TVarsModel::kValueColumn, kValueColumnWidth);
-    header->setStretchLastSection(true);
     header->setHighlightSections(false);
+    // A long value or formula keeps both ends in view; its hint shows it whole.
+    list_->setTextElideMode(Qt::ElideMiddle);
 
     BuildCommands();
+    columnFitter_ = new TVarsColumnFitter(list_);
 
     auto* middle = new QHBoxLayout;
     middle->setContentsMargins(0, 0, 0, 0);
@@ -262,7 +267,12 @@ void Tfra_VarsView::DetachFromVars() {
 }
 
 void Tfra_VarsView::ShowProgramName() {
-    title_->setText(QString::fromStdString(vars_->GetName()));
+    if (!vars_) return;
+    // The mark of unsaved changes; a screen reader reads the same text.
+    const QString text =
+        QString::fromStdString(DocumentLabelText(vars_->GetName(), vars_->GetModified()));
+    title_->setText(text);
+    title_->setAccessibleName(text);
 }
 
 void Tfra_VarsView::OnVarsChanged(std::uint8_t action, int index) {

@@ -27,6 +27,7 @@ class QToolButton;
 
 namespace quillix {
 
+class TVarsColumnFitter;
 class TVarsModel;
 
 // The view's commands, each held as one action: the pop-up menu's entry, the
@@ -84,6 +85,8 @@ class Tfra_VarsView : public QFrame, public IVarsView {
 
     QTableView* List() const { return list_; }
     QLabel* Title() const { return title_; }
+    // The document's name, with "*" while it has unsaved changes.
+    void ShowProgramName();
     TVarsModel* Model() const { return model_; }
     QAction* Action(TVarsCommand command) const;
     // The pop-up menu of the list.
@@ -104,7 +107,6 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     void OnVarsChanged(std::uint8_t action, int index);
     // Stops listening to the set, when it still exists.
     void DetachFromVars();
-    void ShowProgramName();
     // The selected rows, ascending.
     std::vector<int> SelectedRows() const;
     void SelectOnly(int row);
@@ -121,6 +123,7 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     std::vector<std::pair<QToolButton*, QAction*>> buttons_;
     TCalcVarsEventsObject listener_;
     QLabel* title_ = nullptr;
+    TVarsColumnFitter* columnFitter_ = nullptr;
     QTableView* list_ = nullptr;
     TVarsModel* model_ = nullptr;
     ICalcVars* vars_ = nullptr;

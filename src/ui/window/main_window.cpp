@@ -37,6 +37,7 @@
 #include "platform/user_prompts.h"
 #include "platform/value_format_notice.h"
 #include "vars/calc_vars.h"
+#include "vars/document_title.h"
 #include "vars/user_libraries.h"
 #include "vars_view/vars_view.h"
 #include "window/recovery_guard.h"
@@ -134,7 +135,7 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
     });
     helpHook_->SetPopupCallback(
         [this](int context, int x, int y) { helpEngine_->ShowTextPopup({}, context, x, y); });
-    documentCommands_ = std::make_unique<TDocumentCommands>(*vars_, *this);
+    documentCommands_ = std::make_unique<TDocumentCommands>(*vars_, *this, Settings());
     recovery_ = std::make_unique<TRecoveryGuard>(*vars_, AppHomeFolder(), InstanceTagOfProcess());
     // Undo back to the saved state removes the copy; a save changes no entry.
     connect(undo_.get(), &TUndoActions::changed, this, [this] {
@@ -188,6 +189,7 @@ void Tfrm_main::LoadSettings() {
     autoSaveParamAction_->setChecked(ReadBoolSetting(settings, TSetting::MainAutoSaveParam));
     keypadHints_ = ReadBoolSetting(settings, TSetting::MainShowKeypadHint);
     keypadHintAction_->setChecked(keypadHints_);
+    openLastAction_->setChecked(ReadBoolSetting(settings, TSetting::MainOpenLastProgram));
     currentSkin_ = QString::fromStdString(ReadTextSetting(settings, TSetting::MainSkin));
     ApplySkin(currentSkin_);
     ReadDisplayFormatSettings();
@@ -231,6 +233,8 @@ void Tfrm_main::ConfigChanged(TCalcConfig&, const std::string& section, std::int
         keypadHintAction_->setChecked(flag);
     } else if (IsSettingKey(section, key, TSetting::MainAutoSaveParam)) {
         autoSaveParamAction_->setChecked(flag);
+    } else if (IsSettingKey(section, key, TSetting::MainOpenLastProgram)) {
+        openLastAction_->setChecked(flag);
     } else if (IsSettingKey(section, key, TSetting::MainValueFormat) ||
                IsSettingKey(section, key, TSetting::MainValueDigits)) {
         // Whoever writes the display format (the menu, the options dialog),
@@ -261,7 +265,10 @@ void Tfrm_main::ChooseDigits(int tag) {
 
 void Tfrm_main::UpdateCommandStates() {
     saveAction_->setEnabled(vars_->GetModified());
+    // The title names the document; Qt shows "[*]" as the mark of unsaved changes.
+    setWindowTitle(QString::fromStdString(DocumentWindowTitle(vars_->GetName() + "[*]")));
     setWindowModified(vars_->GetModified());
+    varsView_->ShowProgramName();
     const TValueFormatRecord& record = ValueFormatSettings();
     const int checked = DigitsListIndex(record.ValueFormat, record.ValueDigits);
     for (std::size_t tag = 0; tag < digitActions_.size(); ++tag)

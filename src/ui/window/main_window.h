@@ -55,6 +55,9 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     void OpenProgram();
     void SaveProgram();
     void SaveProgramAs();
+    // At start, with "Open the last program at start" on: the first recent program.
+    void OpenLastProgramAtStart();
+    QMenu* RecentProgramsMenu() const { return recentMenu_; }
     void ChooseDigits(int tag);
     void ApplySkin(const QString& fileName);
     void ToggleShown();
@@ -93,6 +96,7 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
   private:
     void BuildMenus();
     void BuildSkinsMenu();
+    void FillRecentProgramsMenu();  // recent_programs_menu.cpp
     void SetSkinMenuState();
     void LoadSettings();
     void ApplyAlwaysOnTop(bool onTop);
@@ -132,6 +136,8 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     bool keypadHints_ = true;
     bool closing_ = false;
     QMenu* skinsMenu_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QAction* openLastAction_ = nullptr;
     QActionGroup* digitsGroup_ = nullptr;
     std::vector<QAction*> digitActions_;
     QAction* saveAction_ = nullptr;

@@ -47,6 +47,8 @@ void Tfrm_main::BuildMenus() {
             &Tfrm_main::NewProgram);
     QAction* open = AddAction(file, "&Open", QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(open, &QAction::triggered, this, &Tfrm_main::OpenProgram);
+    recentMenu_ = file->addMenu(QStringLiteral("&Recent Programs"));
+    connect(recentMenu_, &QMenu::aboutToShow, this, &Tfrm_main::FillRecentProgramsMenu);
     saveAction_ = AddAction(file, "&Save", QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(saveAction_, &QAction::triggered, this, &Tfrm_main::SaveProgram);
     QAction* saveAs = AddAction(file, "S&ave as...");
@@ -69,6 +71,12 @@ void Tfrm_main::BuildMenus() {
     edit->addSeparator();
     connect(AddAction(edit, "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered, this,
             [this] { keypad_->CopyToClipboard(); });
+    QAction* copyValue =
+        AddAction(edit, "Copy &Value", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyValue->setToolTip(
+        QStringLiteral("Copies the value with every digit and no grouping, for "
+                       "a spreadsheet or another program"));
+    connect(copyValue, &QAction::triggered, this, [this] { keypad_->CopyValueToClipboard(); });
     connect(AddAction(edit, "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)), &QAction::triggered,
             this, [this] { keypad_->PasteFromClipboard(); });
 
@@ -82,11 +90,13 @@ void Tfrm_main::BuildMenus() {
     alwaysOnTopAction_ = AddAction(options, "&Always On Top");
     autoSaveParamAction_ = AddAction(options, "Auto-save function parameters");
     keypadHintAction_ = AddAction(options, "Show hints of keypad buttons");
+    openLastAction_ = AddAction(options, "Open the last program at start");
     // The check marks change only through the settings-change handler.
     const std::pair<QAction*, TSetting> toggles[] = {
         {alwaysOnTopAction_, TSetting::MainAlwaysOnTop},
         {autoSaveParamAction_, TSetting::MainAutoSaveParam},
         {keypadHintAction_, TSetting::MainShowKeypadHint},
+        {openLastAction_, TSetting::MainOpenLastProgram},
     };
     for (const auto& [action, setting] : toggles) {
         action->setCheckable(true);

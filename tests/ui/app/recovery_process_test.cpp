@@ -86,13 +86,14 @@ class RecoveryProcess : public ::testing::Test {
         return QString::fromLatin1(tool.readAllStandardOutput());
     }
     // Types key into the start-up question: the smaller of the two windows
-    // titled "Quillix" (the main window is up behind it).
+    // whose title ends in "Quillix" (the main window, "New — Quillix", is up
+    // behind it).
     bool Press(const char* key) {
         return QTest::qWaitFor(
             [&] {
                 const std::optional<QString> found =
                     Xdo({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                         QStringLiteral("--name"), QStringLiteral("^Quillix")});
+                         QStringLiteral("--name"), QStringLiteral("Quillix$")});
                 if (!found) return false;
                 const QStringList ids = found->split(QLatin1Char('\n'), Qt::SkipEmptyParts);
                 if (ids.size() < 2) return false;
