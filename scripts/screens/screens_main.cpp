@@ -35,6 +35,9 @@
 #include "platform/skins.h"
 #include "tools/date_calculations_window.h"
 #include "tools/finance_box.h"
+#include "whatif_windows/goal_seek_dialog.h"
+#include "whatif_windows/range_fields.h"
+#include "whatif_windows/whatif_window.h"
 #include "tools/finance_pages.h"
 #include "tools/unit_converter_window.h"
 #include "vars/calc_vars.h"
@@ -77,6 +80,50 @@ void FillVariables(TCalcVars& vars) {
     vars.Find("Price")->Description = "The list price";
 }
 
+// The loan program the what-if windows explore: 200,000 at 6 % over 30 years.
+void FillLoan(ICalcVarsBase& vars) {
+    FormulaReaderOptions options;
+    options.vars = &vars;
+    const std::pair<const char*, const char*> entries[] = {
+        {"Principal", "200000"},   {"Rate", "0.06"},
+        {"Years", "30"},           {"Months", "Years*12"},
+        {"Payment", "PMT(Rate/12,Months,Principal,0)"},
+        {"Total", "Payment*Months"}};
+    for (const auto& [name, formula] : entries)
+        vars.Add(name, ReadFormula(formula, options).value);
+    vars.SetValueType("Rate", wtInput);
+    vars.SetValueType("Payment", wtOutput);
+    vars.SetValueType("Total", wtOutput);
+}
+
+// What-If (a loan's table and plot, a grid of two inputs) and Goal Seek (an
+// answer, and a target no rate reaches).
+void ShootWhatIf(const QString& folder, const QString& name) {
+    TCalcVarsBase loan;
+    FillLoan(loan);
+    Tfrm_WhatIf table(loan);
+    table.InputBox()->setCurrentText(QStringLiteral("Years"));
+    table.Range().SetSteps(5, 40, 15, false);
+    table.Calculate();
+    Save(table, folder, name + QStringLiteral("-whatif-loan"));
+    Tfrm_WhatIf grid(loan);
+    grid.InputBox()->setCurrentText(QStringLiteral("Rate"));
+    grid.Range().SetSteps(0.04L, 0.08L, 9, false);
+    grid.SecondInputBox()->setCurrentText(QStringLiteral("Years"));
+    grid.SecondRange().SetList(QStringLiteral("10, 15, 20, 25, 30"));
+    grid.CheckOutputs({"Payment"});
+    grid.Calculate();
+    Save(grid, folder, name + QStringLiteral("-whatif-grid"));
+    const std::pair<const char*, const char*> seeks[] = {{"-1500", "found"},
+                                                         {"5", "not-found"}};
+    for (const auto& [target, state] : seeks) {
+        Tfrm_GoalSeek seek(loan, "Rate");
+        seek.TargetEdit()->setText(QString::fromLatin1(target));
+        seek.Solve();
+        Save(seek, folder, name + QStringLiteral("-goalseek-") + QString::fromLatin1(state));
+    }
+}
+
 // What a skin could recolour or squeeze: the program runner's page and the
 // finance box's depreciation table.
 void ShootSkinned(const QString& folder, const QString& name, Tfrm_main& window) {
@@ -94,6 +141,7 @@ void ShootSkinned(const QString& folder, const QString& name, Tfrm_main& window)
     finance.Depreciation().Calculate();
     finance.Pages()->setCurrentWidget(&finance.Depreciation());
     Save(finance, folder, name + QStringLiteral("-depreciation"));
+    ShootWhatIf(folder, name);
 }
 
 // What a new user meets first: the fixed format on the keypad, typed

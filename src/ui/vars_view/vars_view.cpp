@@ -165,6 +165,9 @@ void Tfra_VarsView::BuildCommands() {
     menu_->addSeparator();
     Hold(C::CreateFunction,
          AddAction(menu_, QStringLiteral("Create function"), [this] { CreateFunction(); }));
+    AddAction(menu_, QStringLiteral("Goal Seek..."), [this] {
+        GoalSeek();
+    })->setObjectName(QStringLiteral("actGoalSeek"));
     menu_->addSeparator();
     QMenu* statistical = menu_->addMenu(QStringLiteral("Statistical"));
     Hold(C::Statistical, statistical->menuAction());
@@ -443,6 +446,15 @@ void Tfra_VarsView::CreateFunction() {
     if (!vars_) return;
     const TKeypadModalScope modal(keypad_);
     RunCreateFunction(this, *vars_);
+}
+
+void Tfra_VarsView::GoalSeek() {
+    if (!vars_) return;
+    // The selected variable is offered first under "By changing" when it can serve.
+    const std::vector<int> rows = SelectedRows();
+    const TCalcValueWarper* entry = rows.size() == 1 ? model_->EntryAt(rows.front()) : nullptr;
+    const TKeypadModalScope modal(keypad_);
+    RunGoalSeekOn(this, *vars_, entry ? entry->GetName() : std::string());
 }
 
 void Tfra_VarsView::EditFormula() {

@@ -75,6 +75,7 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     void ShowProperties();
     void ShowProgramProperties();
     void CreateFunction();
+    void GoalSeek();     // "Goal Seek...", the selected variable to change
     void EditFormula();  // F2
 
     // Puts the document's Undo and Redo first in the pop-up menu.

@@ -80,6 +80,12 @@ void Tfrm_main::BuildMenus() {
     connect(AddAction(edit, "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)), &QAction::triggered,
             this, [this] { keypad_->PasteFromClipboard(); });
 
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    connect(AddAction(tools, "&What-If..."), &QAction::triggered, this,
+            [this] { Modal([this] { RunWhatIfOn(this, *vars_); }); });
+    connect(AddAction(tools, "&Goal Seek..."), &QAction::triggered, this,
+            [this] { Modal([this] { RunGoalSeekOn(this, *vars_, {}); }); });
+
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     alwaysOnTopAction_ = AddAction(options, "&Always On Top");
     autoSaveParamAction_ = AddAction(options, "Auto-save function parameters");

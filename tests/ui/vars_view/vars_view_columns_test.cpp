@@ -47,8 +47,9 @@ TEST_F(VarsViewColumns, TheValueColumnTakesTheRoomAndTheFormulaShowsWhenItFits) 
         QTRY_COMPARE_WITH_TIMEOUT(FormulaShown(), row.formula, kWaitMs);
         EXPECT_GE(Width(TVarsModel::kValueColumn), 120) << row.viewWidth;
         // No room left unused while the value has it.
-        if (Width(TVarsModel::kValueColumn) > 120 || row.formula)
+        if (Width(TVarsModel::kValueColumn) > 120 || row.formula) {
             EXPECT_EQ(Used(), view->List()->viewport()->width()) << row.viewWidth;
+        }
     }
 }
 
