@@ -15,6 +15,9 @@ packages=(
   libbenchmark-dev
   libpugixml-dev
   qt6-base-dev
+  qt6-charts-dev
+  libqt6opengl6-dev
+  qt6-svg-dev
   libgl-dev
   fonts-dejavu-core
   xvfb

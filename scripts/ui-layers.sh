@@ -27,7 +27,7 @@ layers='
 2 | keypad              | the keypad frame, its menus and hot keys, the formula field
 3 | drop_down vars_view | the number field and its pop-ups; the variables view beside the keypad
 4 | dialogs tools       | the dialogs and the tool windows
-5 | window              | the main window, its menus, the memory view, the tray icon
+5 | window whatif_windows | the main window, its menus, the memory view, the tray icon; What-If and Goal Seek
 6 | app                 | start-up: main, single instance, start options, the update check
 '
 

@@ -5,9 +5,13 @@
 // each skin) and the tool windows with worked numbers, and saves a PNG of each. --grab-screen saves
 // the whole screen, for a picture of the real program started beside it.
 #include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
 #include <QTabWidget>
@@ -18,20 +22,27 @@
 
 #include "common/date_format.h"
 #include "config/calc_config.h"
+#include "config/digits_choice.h"
+#include "config/settings_table.h"
 #include "dialog_launchers_all.h"
 #include "drop_down/calc_drop_down.h"
 #include "engine/keypad_keys.h"
 #include "keypad/formula_field.h"
 #include "keypad/keypad_frame.h"
 #include "model/formula_reader.h"
+#include "model/value_format.h"
 #include "platform/app_home.h"
 #include "platform/skins.h"
 #include "tools/date_calculations_window.h"
 #include "tools/finance_box.h"
+#include "whatif_windows/goal_seek_dialog.h"
+#include "whatif_windows/range_fields.h"
+#include "whatif_windows/whatif_window.h"
 #include "tools/finance_pages.h"
 #include "tools/unit_converter_window.h"
 #include "vars/calc_vars.h"
 #include "vars/library_call_runner.h"
+#include "vars_view/vars_view.h"
 #include "window/main_window.h"
 #include "window/tape_dock.h"
 
@@ -70,6 +81,50 @@ void FillVariables(TCalcVars& vars) {
     vars.Find("Price")->Description = "The list price";
 }
 
+// The loan program the what-if windows explore: 200,000 at 6 % over 30 years.
+void FillLoan(ICalcVarsBase& vars) {
+    FormulaReaderOptions options;
+    options.vars = &vars;
+    const std::pair<const char*, const char*> entries[] = {
+        {"Principal", "200000"},   {"Rate", "0.06"},
+        {"Years", "30"},           {"Months", "Years*12"},
+        {"Payment", "PMT(Rate/12,Months,Principal,0)"},
+        {"Total", "Payment*Months"}};
+    for (const auto& [name, formula] : entries)
+        vars.Add(name, ReadFormula(formula, options).value);
+    vars.SetValueType("Rate", wtInput);
+    vars.SetValueType("Payment", wtOutput);
+    vars.SetValueType("Total", wtOutput);
+}
+
+// What-If (a loan's table and plot, a grid of two inputs) and Goal Seek (an
+// answer, and a target no rate reaches).
+void ShootWhatIf(const QString& folder, const QString& name) {
+    TCalcVarsBase loan;
+    FillLoan(loan);
+    Tfrm_WhatIf table(loan);
+    table.InputBox()->setCurrentText(QStringLiteral("Years"));
+    table.Range().SetSteps(5, 40, 15, false);
+    table.Calculate();
+    Save(table, folder, name + QStringLiteral("-whatif-loan"));
+    Tfrm_WhatIf grid(loan);
+    grid.InputBox()->setCurrentText(QStringLiteral("Rate"));
+    grid.Range().SetSteps(0.04L, 0.08L, 9, false);
+    grid.SecondInputBox()->setCurrentText(QStringLiteral("Years"));
+    grid.SecondRange().SetList(QStringLiteral("10, 15, 20, 25, 30"));
+    grid.CheckOutputs({"Payment"});
+    grid.Calculate();
+    Save(grid, folder, name + QStringLiteral("-whatif-grid"));
+    const std::pair<const char*, const char*> seeks[] = {{"-1500", "found"},
+                                                         {"5", "not-found"}};
+    for (const auto& [target, state] : seeks) {
+        Tfrm_GoalSeek seek(loan, "Rate");
+        seek.TargetEdit()->setText(QString::fromLatin1(target));
+        seek.Solve();
+        Save(seek, folder, name + QStringLiteral("-goalseek-") + QString::fromLatin1(state));
+    }
+}
+
 // What a skin could recolour or squeeze: the program runner's page and the
 // finance box's depreciation table.
 void ShootSkinned(const QString& folder, const QString& name, Tfrm_main& window) {
@@ -87,6 +142,83 @@ void ShootSkinned(const QString& folder, const QString& name, Tfrm_main& window)
     finance.Depreciation().Calculate();
     finance.Pages()->setCurrentWidget(&finance.Depreciation());
     Save(finance, folder, name + QStringLiteral("-depreciation"));
+    ShootWhatIf(folder, name);
+}
+
+// What a new user meets first: the fixed format on the keypad, typed
+// formulas, the variables list with room, the rate boxes in percent, the
+// converter converting, a field holding a variable, a date being typed.
+void ShootFirstHour(const QString& folder, const QString& name, Tfrm_main& window,
+                    IConfigor& settings) {
+    const TValueFormatRecord kept = ValueFormatSettings();
+    window.ChooseDigits(DigitsListIndex(kFixedFormat, 4));
+    Save(window, folder, name + QStringLiteral("-fix4"));
+    ValueFormatSettings() = kept;
+    window.ChooseDigits(DigitsListIndex(kept.ValueFormat, kept.ValueDigits));
+
+    WriteBoolSetting(settings, TSetting::KeypadTypedFormulas, true);
+    window.Keypad().FormulaField()->Edit()->setText(QStringLiteral("2+3*4"));
+    Save(window, folder, name + QStringLiteral("-typed-formula"));
+    window.Keypad().FormulaField()->Edit()->clear();
+    Save(window, folder, name + QStringLiteral("-typed-formula-empty"));
+    WriteBoolSetting(settings, TSetting::KeypadTypedFormulas, false);
+
+    const QSize size = window.size();
+    window.resize(1100, size.height());
+    Save(window, folder, name + QStringLiteral("-variables-wide"));
+    window.resize(size);
+
+    Tfrm_FinanceBox finance;
+    finance.Tvm().Box(tools::TTvmKey::IYR).AssignNumber(cvNumber, 6);
+    Save(finance, folder, name + QStringLiteral("-finance-tvm"));
+    finance.Pages()->setCurrentWidget(&finance.Rates());
+    Save(finance, folder, name + QStringLiteral("-finance-rates"));
+
+    Tfrm_unitconv converter;
+    converter.Category()->setCurrentIndex(converter.Category()->findText(QStringLiteral("Speed")));
+    converter.ConvertFrom()->setCurrentIndex(
+        converter.ConvertFrom()->findText(QStringLiteral("KilometersPerHour")));
+    converter.ConvertTo()->setCurrentIndex(
+        converter.ConvertTo()->findText(QStringLiteral("MilesPerHour")));
+    converter.FromBox().Edit()->setText(QStringLiteral("100"));
+    emit converter.FromBox().Edit()->textEdited(QStringLiteral("100"));
+    Save(converter, folder, name + QStringLiteral("-converter-typed"));
+    if (TCalcValueWarper* price = window.Document().Find("Price"))
+        converter.FromBox().TakeOver(price->Value->MakeReference());
+    Save(converter, folder, name + QStringLiteral("-converter-variable"));
+
+    Tfrm_DateCalculations dates;
+    dates.Pages()->setCurrentIndex(1);
+    dates.show();
+    QApplication::setActiveWindow(&dates);
+    (void)QTest::qWaitForWindowActive(&dates);
+    QWidget* beginning = dates.Beginning();
+    beginning->setFocus();
+    QTest::keyClick(beginning, Qt::Key_A, Qt::ControlModifier);
+    for (const QChar key : QStringLiteral("2024-02-2")) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClicks(focus ? focus : beginning, QString(key));
+    }
+    Save(dates, folder, name + QStringLiteral("-date-typing"));
+    dates.hide();
+}
+
+// The Edit menu and the variables view's pop-up menu after a delete: Undo
+// names it. The delete is undone afterwards.
+void ShootUndoMenus(const QString& folder, const QString& tag, Tfrm_main& window) {
+    window.Document().DeleteAt(1);
+    for (QAction* top : window.menuBar()->actions()) {
+        if (top->text() != QLatin1String("&Edit")) continue;
+        QMenu& edit = *top->menu();
+        edit.popup(window.mapToGlobal(QPoint(40, 20)));
+        Save(edit, folder, QStringLiteral("menu-edit-undo%1").arg(tag));
+        edit.hide();
+    }
+    QMenu& popup = *window.VarsView().Menu();
+    popup.popup(window.mapToGlobal(QPoint(300, 80)));
+    Save(popup, folder, QStringLiteral("menu-variables-undo%1").arg(tag));
+    popup.hide();
+    window.Undo();
 }
 
 // Stack-style RPN with T, Z, Y over the display, and the tape beside it.
@@ -231,6 +363,7 @@ int Shoot(const QString& folder, const QString& tag) {
     FillVariables(window.Document());
     Keys(keypad, {"C"});
     Save(window, folder, QStringLiteral("main-variables%1").arg(tag));
+    ShootUndoMenus(folder, tag, window);
 
     for (const TSkinEntry& skin : ListSkins()) {
         window.ApplySkin(skin.FileName);
@@ -238,6 +371,8 @@ int Shoot(const QString& folder, const QString& tag) {
         ShootSkinned(folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag), window);
         ShootStackAndTape(folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag), window,
                           settings.Configor());
+        ShootFirstHour(folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag), window,
+                       settings.Configor());
     }
     ShootTools(folder, tag);
     ShootDialogs(folder, tag, window, settings.Configor());

@@ -16,6 +16,7 @@ class QWidget;
 namespace quillix {
 
 class ICalcVars;
+class ICalcVarsBase;
 class TCalcEngine;
 class TCalcOperate;
 class TCalcValueWarper;
@@ -47,6 +48,13 @@ TLibraryChoice RunLibraryManager(QWidget* parent, TUserFuncFolder& library, int 
 void RunUnitConverter(QWidget* parent);
 void RunFinanceBox(QWidget* parent);
 void RunDateCalculations(QWidget* parent);
+// What-If and Goal Seek, modal, over the published program document
+// (CalcVarsIntf), or over the document given. Goal Seek offers input first
+// under "By changing".
+void RunWhatIf(QWidget* parent);
+void RunGoalSeek(QWidget* parent);
+void RunWhatIfOn(QWidget* parent, ICalcVarsBase& document);
+void RunGoalSeekOn(QWidget* parent, ICalcVarsBase& document, const std::string& input);
 
 // The tool windows in the order the keypad's "Programs" menu and the tray's
 // menu list them, each with the caption of either menu.
@@ -59,6 +67,8 @@ inline constexpr TToolWindow kToolWindows[] = {
     {"DateCalculations", "Date Calculations", &RunDateCalculations},
     {"Finance Box", "Finance Box", &RunFinanceBox},
     {"Unit Converter", "Unit Converter", &RunUnitConverter},
+    {"What-If...", "What-If...", &RunWhatIf},
+    {"Goal Seek...", "Goal Seek...", &RunGoalSeek},
 };
 
 // The memory view window bound to an engine; owned by parent, shown modeless.
@@ -66,6 +76,8 @@ QWidget* CreateMemoryView(QWidget* parent, TCalcEngine& engine);
 
 // Properties dialogs; Apply runs on OK. True when confirmed.
 bool RunVariableProperties(QWidget* parent, TCalcValueWarper& entry);
+// The same for an entry of document, which makes the change (one undo step).
+bool RunVariableProperties(QWidget* parent, TCalcValueWarper& entry, ICalcVars* document);
 bool RunProgramProperties(QWidget* parent, ICalcVars& document);
 // Create-function wizard over the program document.
 void RunCreateFunction(QWidget* parent, ICalcVars& document);

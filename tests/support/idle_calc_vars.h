@@ -37,6 +37,10 @@ class IdleCalcVarsBase : public virtual ICalcVarsBase {
     }
     void AddListener(TCalcVarsEventsObject*) override {}
     void RemoveListener(TCalcVarsEventsObject*) override {}
+    void SetProperties(int, std::uint8_t, const std::string&) override {}
+    bool Rename(int, const std::string&) override { return false; }
+    void BeginEditGroup(const std::string&) override {}
+    void EndEditGroup() override {}
 
   private:
     TCalcValueWarperList noItems_;

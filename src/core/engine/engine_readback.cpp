@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/calc_commands.h"
+#include "model/value_texts.h"
 
 namespace quillix {
 
@@ -17,6 +18,12 @@ std::string ExpressionText(const TCalcEngine& engine) {
     if (engine.IsEntering()) return engine.GetInputor().GetText(kGroupedStyle);
     const ValueRef& x = engine.Stack().X;
     return x ? x->GetFormulaText() : std::string();
+}
+
+std::string CopyValueText(const TCalcEngine& engine) {
+    if (engine.IsEntering()) return engine.GetInputor().GetText(kPlainStyle);
+    const ValueRef& x = engine.Stack().X;
+    return x ? ValueCopyText(*x) : "0";
 }
 
 std::string ModeText(const TCalcEngine& engine) {

@@ -19,6 +19,10 @@ std::string DisplayText(const TCalcEngine& engine);
 // The expression line: the editor's grouped text while entering, otherwise
 // X's formula.
 std::string ExpressionText(const TCalcEngine& engine);
+// Copy Value's text for another program: the number being typed as typed,
+// never grouped, otherwise X with every digit (ValueCopyText); "0" with no X.
+std::string CopyValueText(const TCalcEngine& engine);
+
 // "RPN" or "ALG".
 std::string ModeText(const TCalcEngine& engine);
 // "Classic" or "Stack": how RPN works in this engine.

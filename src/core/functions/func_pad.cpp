@@ -199,4 +199,9 @@ TFuncPadClick TFuncPadCreator::ClickAction(int tag) const {
     return item != nullptr ? FuncPadClick(*item) : TFuncPadClick{};
 }
 
+std::string PadButtonAccessibleName(std::string_view caption, int tag) {
+    if (!caption.empty()) return std::string(caption);
+    return "Empty function button " + std::to_string(tag + 1);
+}
+
 }  // namespace quillix

@@ -95,6 +95,10 @@ TFuncPadClick FuncPadClick(const TFuncPadItem& item);
 // all twenty sections), the user's own pad stands, even an empty one.
 std::string_view FirstStartPadFunction(int row, int col);
 
+// What a screen reader calls a pad button: its caption, or for an empty one
+// "Empty function button 7" (the tag counted from 1, row by row).
+std::string PadButtonAccessibleName(std::string_view caption, int tag);
+
 // Loads, shows and saves the twenty pad items. The settings and the panel are
 // not owned and must outlive the creator (the panel at least until the next Load).
 class TFuncPadCreator {

@@ -70,6 +70,18 @@ class ICalcVarsBase {
     virtual std::unique_ptr<TCalcVarsBase> Clone() = 0;
     virtual void AddListener(TCalcVarsEventsObject* listener) = 0;
     virtual void RemoveListener(TCalcVarsEventsObject* listener) = 0;
+    // Gives the entry at index a role and a description at once (what the
+    // properties dialog edits), raising vaItemChanged.
+    virtual void SetProperties(int index, std::uint8_t type, const std::string& description) = 0;
+    // Gives the entry at index a new name; formulas that use it show the new
+    // name. False (nothing changes) for a name VariableNameProblem refuses or
+    // another entry has. Raises vaItemChanged for the entry, then for each entry
+    // whose formula shows the name.
+    virtual bool Rename(int index, const std::string& name) = 0;
+    // The changes between Begin and End are one user action (one undo step,
+    // named by caption); groups nest. See TEditGroup.
+    virtual void BeginEditGroup(const std::string& caption) = 0;
+    virtual void EndEditGroup() = 0;
 };
 
 // What a calculation stack registers with the program document: nothing beyond

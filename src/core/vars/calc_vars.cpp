@@ -12,6 +12,11 @@ TCalcVars::TCalcVars() {
 }
 
 TCalcVars::~TCalcVars() {
+    // The recorder hears no more: the last Clear is no change to undo.
+    if (IVarsEditRecorder* recorder = EditRecorder()) {
+        SetEditRecorder(nullptr);
+        recorder->DocumentGone();
+    }
     HoldProgram(nullptr);
     Clear();
     if (CalcVarsIntf() == this) SetCalcVarsIntf(nullptr);
@@ -41,28 +46,38 @@ bool TCalcVars::Open(const std::string& name, std::string* error) {
         if (error) *error = "There is no program named '" + TrimBlanks(name) + "'";
         return false;
     }
+    const std::string fileName = program->GetFileName();
+    return LoadAsProgram(program, [&] { return LoadFromFile(fileName, error); });
+}
+
+bool TCalcVars::LoadRecovered(const std::string& programName, std::string_view documentText,
+                              std::string* error) {
+    IUserFuncFolder* programs = UserProgramsIntf();
+    TUserFuncObj* program =
+        programName.empty() || !programs ? nullptr : programs->FindByName(programName);
+    return LoadAsProgram(program, [&] { return LoadUnsavedText(documentText, error); });
+}
+
+bool TCalcVars::LoadAsProgram(TUserFuncObj* program, const std::function<bool()>& load) {
     // The document is the program's before the load, so that listeners of the
     // loaded event already see the program, and its name, they are shown.
     std::shared_ptr<const TUserFuncObjLink> previous = program_;
     const bool wasNew = isNew_;
-    HoldProgram(program->Link());
-    isNew_ = false;
-    const std::string fileName = program->GetFileName();
+    HoldProgram(program ? program->Link() : nullptr);
+    isNew_ = program == nullptr;
     const unsigned clearsBefore = ClearCount();
-    if (!LoadFromFile(fileName, error)) {
-        if (ClearCount() != clearsBefore) {
-            // A half-read document must never be saved over a program file.
-            HoldProgram(nullptr);
-            isNew_ = true;
-            Notify(vaProgramChanged, -1, nullptr, {});
-        } else {
-            // The set is untouched: so is the document.
-            HoldProgram(std::move(previous));
-            isNew_ = wasNew;
-        }
-        return false;
+    if (load()) return true;
+    if (ClearCount() != clearsBefore) {
+        // A half-read document must never be saved over a program file.
+        HoldProgram(nullptr);
+        isNew_ = true;
+        Notify(vaProgramChanged, -1, nullptr, {});
+    } else {
+        // The set is untouched: so is the document.
+        HoldProgram(std::move(previous));
+        isNew_ = wasNew;
     }
-    return true;
+    return false;
 }
 
 void TCalcVars::HoldProgram(std::shared_ptr<const TUserFuncObjLink> link) {
@@ -112,8 +127,12 @@ bool TCalcVars::SaveAs(TUserFuncFolder& folder, const std::string& name, std::st
 
 void TCalcVars::New() {
     HoldProgram(nullptr);
-    Clear();
+    {
+        const TRecordingPause pause(*this);
+        Clear();
+    }
     SetModified(false);
+    if (IVarsEditRecorder* recorder = ActiveRecorder()) recorder->DocumentReplaced(true);
     isNew_ = true;
     Notify(vaNewDocument, -1, nullptr, {});
 }

@@ -5,8 +5,10 @@
 // and saves to the programs library, and keeps the registrations of the
 // calculation stacks.
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "vars/calc_vars_base.h"
@@ -26,6 +28,11 @@ class TCalcVars final : public TCalcVarsBase, public ICalcVars {
     // Opens the program of that name from the programs library. A name the
     // library does not have is refused and changes nothing.
     bool Open(const std::string& name, std::string* error) override;
+    // Brings back unsaved work (a recovery copy): the document text becomes the
+    // document, which stays modified and belongs to the library's program of
+    // that name (a new document when there is none), so Save writes it there.
+    bool LoadRecovered(const std::string& programName, std::string_view documentText,
+                       std::string* error);
     // Writes the document to its program's file; nothing for a new document.
     bool Save(std::string* error) override;
     // Save under a name: a program of that name anywhere in the library is
@@ -46,6 +53,9 @@ class TCalcVars final : public TCalcVarsBase, public ICalcVars {
 
   private:
     bool SaveUnderName(TUserFuncFolder& folder, const std::string& name, std::string* error);
+    // Makes the document program's (none: a new one), then load(); when the
+    // load fails, the document is as before if it was not touched, else new.
+    bool LoadAsProgram(TUserFuncObj* program, const std::function<bool()>& load);
     // Holds the program's link and hears of its renames, moves and removal.
     void HoldProgram(std::shared_ptr<const TUserFuncObjLink> link);
 

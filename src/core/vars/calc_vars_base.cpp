@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <exception>
 #include <unordered_set>
+#include <utility>
 
 #include "common/untrusted_text.h"
 #include "model/calc_operate.h"
@@ -11,6 +12,7 @@
 #include "model/vars_document.h"
 #include "vars/library_names.h"
 #include "vars/user_func_folder.h"
+#include "vars/value_users.h"
 
 namespace quillix {
 
@@ -20,7 +22,9 @@ const std::string kNoName;
 
 // Entries just let go of their values: a clone's values belong to the set it was
 // made from, and an execution set's values go with it.
-TCalcVarsBase::~TCalcVarsBase() = default;
+TCalcVarsBase::~TCalcVarsBase() {
+    if (recorder_) std::exchange(recorder_, nullptr)->DocumentGone();
+}
 
 // --- Lookup ---------------------------------------------------------------------
 
@@ -61,6 +65,7 @@ bool TCalcVarsBase::Add(const std::string& name, ValueRef value) {
     if (!value || !VariableNameProblem(name).empty()) return false;
     const std::string trimmed = TrimBlanks(name);
     if (Exists(trimmed) || value->IsNamed()) return false;
+    Record(TVarsEdit::Add, Count(), trimmed);
     value->SetName(trimmed);
     items_.push_back(std::make_unique<TCalcValueWarper>(std::move(value)));
     IndexEntry(items_.back().get());
@@ -82,18 +87,27 @@ int TCalcVarsBase::Delete(const std::string& name) {
     TCalcValueWarper* entry = Find(name);
     if (!entry) return -1;
     const int index = IndexOf(entry);
+    // Taken first: name may be the entry's own name, which goes with it.
+    const std::string trimmed = TrimBlanks(name);
+    Record(TVarsEdit::Delete, index);
     RemoveEntryAt(index);
     modified_ = true;
-    Notify(vaDeleted, index, nullptr, TrimBlanks(name));
+    Notify(vaDeleted, index, nullptr, trimmed);
     return index;
 }
 
 int TCalcVarsBase::DeleteAt(int index) {
     if (index < 0 || index >= Count()) return -1;
+    Record(TVarsEdit::Delete, index);
     RemoveEntryAt(index);
     modified_ = true;
     Notify(vaDeleted, index, nullptr, kNoName);
     return index;
+}
+
+void TCalcVarsBase::InsertEntryAt(int index, std::unique_ptr<TCalcValueWarper> entry) {
+    IndexEntry(entry.get());
+    items_.insert(items_.begin() + index, std::move(entry));
 }
 
 void TCalcVarsBase::RemoveAllEntries() {
@@ -102,6 +116,7 @@ void TCalcVarsBase::RemoveAllEntries() {
 }
 
 void TCalcVarsBase::Clear() {
+    Record(TVarsEdit::Clear, -1);
     ++clearCount_;
     RemoveAllEntries();
     modified_ = true;
@@ -122,6 +137,7 @@ TCalcValue* TCalcVarsBase::SetValue(const std::string& name, ValueRef value) {
     for (int i = index; i < Count(); ++i) {
         if (usedKeys.count(NameKey(items_[static_cast<std::size_t>(i)]->GetName()))) return nullptr;
     }
+    Record(TVarsEdit::Value, index);
     target->Value->TakeOver(std::move(value), true);
     modified_ = true;
     Notify(vaValueChanged, index, target, TrimBlanks(name));
@@ -131,17 +147,30 @@ TCalcValue* TCalcVarsBase::SetValue(const std::string& name, ValueRef value) {
 void TCalcVarsBase::SetValueType(const std::string& name, std::uint8_t type) {
     TCalcValueWarper* entry = Find(name);
     if (!entry) return;
+    const int index = IndexOf(entry);
+    Record(TVarsEdit::Type, index);
     entry->SetType(type);
     modified_ = true;
-    Notify(vaTypeChanged, IndexOf(entry), entry, name);
+    Notify(vaTypeChanged, index, entry, name);
 }
 
 void TCalcVarsBase::SetValueTypeAt(int index, std::uint8_t type) {
     if (index < 0 || index >= Count()) return;
     TCalcValueWarper* entry = items_[static_cast<std::size_t>(index)].get();
+    Record(TVarsEdit::Type, index);
     entry->SetType(type);
     modified_ = true;
     Notify(vaTypeChanged, index, entry, entry->GetName());
+}
+
+void TCalcVarsBase::SetProperties(int index, std::uint8_t type, const std::string& description) {
+    if (index < 0 || index >= Count()) return;
+    TCalcValueWarper* entry = items_[static_cast<std::size_t>(index)].get();
+    Record(TVarsEdit::Properties, index);
+    entry->Type = type;
+    entry->Description = description;
+    modified_ = true;
+    Notify(vaItemChanged, index, entry, entry->GetName());
 }
 
 bool TCalcVarsBase::MoveUp(int index) {
@@ -154,19 +183,55 @@ bool TCalcVarsBase::MoveUp(int index) {
     for (const std::string& usedName : used) {
         if (NameKey(usedName) == previousKey) return false;
     }
-    std::swap(items_[static_cast<std::size_t>(index)], items_[static_cast<std::size_t>(index - 1)]);
+    Record(TVarsEdit::Move, index);
     modified_ = true;
-    Notify(vaItemChanged, index, previous, previous->GetName());
-    Notify(vaItemChanged, index - 1, entry, entry->GetName());
+    SwapWithPrevious(index);
     return true;
 }
 
+void TCalcVarsBase::SwapWithPrevious(int index) {
+    auto& later = items_[static_cast<std::size_t>(index)];
+    auto& earlier = items_[static_cast<std::size_t>(index - 1)];
+    std::swap(later, earlier);
+    Notify(vaItemChanged, index, later.get(), later->GetName());
+    Notify(vaItemChanged, index - 1, earlier.get(), earlier->GetName());
+}
+
+bool TCalcVarsBase::Rename(int index, const std::string& name) {
+    if (index < 0 || index >= Count() || !VariableNameProblem(name).empty()) return false;
+    const std::string trimmed = TrimBlanks(name);
+    const TCalcValueWarper* entry = items_[static_cast<std::size_t>(index)].get();
+    const TCalcValueWarper* holder = Find(trimmed);
+    if (holder && holder != entry) return false;
+    if (entry->GetName() == trimmed) return true;
+    Record(TVarsEdit::Rename, index, trimmed);
+    modified_ = true;
+    RenameEntry(index, trimmed);
+    return true;
+}
+
+void TCalcVarsBase::RenameEntry(int index, const std::string& name) {
+    TCalcValueWarper* entry = items_[static_cast<std::size_t>(index)].get();
+    byName_.Erase(NameKey(entry->GetName()));
+    entry->Value->SetName(name);
+    IndexEntry(entry);
+    Notify(vaItemChanged, index, entry, name);
+    // The formulas that use the variable show its new name.
+    for (const TCalcValue* user : NamedUsersOf(*entry->Value)) {
+        TCalcValueWarper* userEntry = Find(user->Name());
+        if (userEntry && userEntry->Value.get() == user)
+            Notify(vaItemChanged, IndexOf(userEntry), userEntry, userEntry->GetName());
+    }
+}
+
 void TCalcVarsBase::Changed(TCalcValueWarper* entry) {
+    if (IVarsEditRecorder* recorder = ActiveRecorder()) recorder->EditNotRecorded();
     modified_ = true;
     Notify(vaItemChanged, IndexOf(entry), entry, entry ? entry->GetName() : kNoName);
 }
 
 void TCalcVarsBase::SetDescription(const std::string& text) {
+    Record(TVarsEdit::Description, -1);
     description_ = text;
     modified_ = true;
 }
@@ -229,17 +294,24 @@ bool TCalcVarsBase::Append(std::unique_ptr<TCalcValueWarper> entry) {
 }
 
 template <class Read>
-bool TCalcVarsBase::Load(Read read, std::string* error) {
+bool TCalcVarsBase::Load(Read read, std::string* error, bool unsaved) {
     bool loaded = true;
-    try {
-        read();
-    } catch (const std::exception& failure) {
-        if (error) *error = failure.what();
-        loaded = false;
+    const unsigned clearsBefore = clearCount_;
+    {
+        // A load replaces the document as a whole: not a change to undo.
+        const TRecordingPause pause(*this);
+        try {
+            read();
+        } catch (const std::exception& failure) {
+            if (error) *error = failure.what();
+            loaded = false;
+        }
     }
     AfterLoad();
+    if (IVarsEditRecorder* recorder = ActiveRecorder(); recorder && clearsBefore != clearCount_)
+        recorder->DocumentReplaced(loaded && !unsaved);
     if (!loaded) return false;
-    modified_ = false;
+    modified_ = unsaved;
     Notify(vaLoaded, -1, nullptr, kNoName);
     return true;
 }
@@ -266,6 +338,10 @@ bool TCalcVarsBase::LoadFromFile(const std::string& fileName, std::string* error
         error);
 }
 
+bool TCalcVarsBase::LoadUnsavedText(std::string_view text, std::string* error) {
+    return Load([&] { ReadVarsDocumentText(text, *this); }, error, true);
+}
+
 void TCalcVarsBase::TakeEntriesOf(TCalcVarsBase& other) {
     Clear();
     items_.swap(other.items_);
@@ -275,9 +351,24 @@ void TCalcVarsBase::TakeEntriesOf(TCalcVarsBase& other) {
 
 bool TCalcVarsBase::SaveToFile(const std::string& fileName, std::string* error) {
     if (!SaveVarsDocumentFile(fileName, description_, items_, error)) return false;
+    if (IVarsEditRecorder* recorder = ActiveRecorder()) recorder->DocumentSaved();
     Notify(vaSaved, -1, nullptr, kNoName);
     modified_ = false;
     return true;
+}
+
+// --- Recording ------------------------------------------------------------------
+
+void TCalcVarsBase::Record(TVarsEdit edit, int index, const std::string& name) {
+    if (IVarsEditRecorder* recorder = ActiveRecorder()) recorder->BeforeEdit(edit, index, name);
+}
+
+void TCalcVarsBase::BeginEditGroup(const std::string& caption) {
+    if (recorder_) recorder_->BeginGroup(caption);
+}
+
+void TCalcVarsBase::EndEditGroup() {
+    if (recorder_) recorder_->EndGroup();
 }
 
 // --- Listeners ------------------------------------------------------------------

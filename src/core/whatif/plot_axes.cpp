@@ -6,19 +6,49 @@
 
 namespace quillix {
 
+namespace {
+
+bool IsPlainNumber(const TWhatIfCell& cell) {
+    return cell.Kind == cvNumber && std::isfinite(cell.Number);
+}
+
+void Widen(std::optional<TAxisRange>& range, const TWhatIfCell& cell) {
+    if (!IsPlainNumber(cell)) return;
+    if (!range) {
+        range = TAxisRange{cell.Number, cell.Number};
+    } else {
+        range->Low = std::min(range->Low, cell.Number);
+        range->High = std::max(range->High, cell.Number);
+    }
+}
+
+}  // namespace
+
 std::optional<TAxisRange> OutputRange(const TWhatIfTable& table, std::size_t output) {
     std::optional<TAxisRange> range;
-    for (const std::vector<TWhatIfCell>& row : table.Rows) {
-        const TWhatIfCell& cell = row[output];
-        if (cell.Kind != cvNumber || !std::isfinite(cell.Number)) continue;
-        if (!range) {
-            range = TAxisRange{cell.Number, cell.Number};
-        } else {
-            range->Low = std::min(range->Low, cell.Number);
-            range->High = std::max(range->High, cell.Number);
-        }
+    for (const std::vector<TWhatIfCell>& row : table.Rows)
+        Widen(range, row[output]);
+    return range;
+}
+
+std::optional<TAxisRange> GridRange(const TWhatIfGrid& grid) {
+    std::optional<TAxisRange> range;
+    for (const std::vector<TWhatIfCell>& row : grid.Rows) {
+        for (const TWhatIfCell& cell : row)
+            Widen(range, cell);
     }
     return range;
+}
+
+std::optional<double> HeatShare(const TWhatIfCell& cell, TAxisRange range) {
+    if (!IsPlainNumber(cell) || cell.Number < range.Low || cell.Number > range.High) return {};
+    const long double span = range.High - range.Low;
+    if (span == 0) return 0.5;
+    // Ends whose difference overflows still give a share.
+    if (!std::isfinite(span))
+        return static_cast<double>((cell.Number / 2 - range.Low / 2) /
+                                   (range.High / 2 - range.Low / 2));
+    return static_cast<double>((cell.Number - range.Low) / span);
 }
 
 TAxisRange PaddedRange(TAxisRange range, long double margin) {

@@ -34,4 +34,12 @@ TAxisRange PaddedRange(TAxisRange range, long double margin);
 // an output's size; outputs without numbers or only zeros stay on the first axis.
 std::vector<bool> SecondAxisOutputs(const TWhatIfTable& table);
 
+// The least and greatest number among a grid's cells (errors and dates left
+// out); nothing when there is none.
+std::optional<TAxisRange> GridRange(const TWhatIfGrid& grid);
+// Where a cell lies in range, from 0 (the least) to 1 (the greatest), for a
+// heat-map shading; nothing for an error cell, a date or a number outside.
+// Every number of a range without span lies at 0.5.
+std::optional<double> HeatShare(const TWhatIfCell& cell, TAxisRange range);
+
 }  // namespace quillix

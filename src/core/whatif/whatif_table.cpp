@@ -82,6 +82,14 @@ std::string TableProblem(ICalcVarsBase& vars, const std::vector<std::string>& in
     return "";
 }
 
+std::string KeptTableProblem(std::size_t rows, std::size_t columns) {
+    // Divided, not multiplied: a product of two large counts could overflow.
+    if (columns != 0 && rows > kMaxKeptCells / columns)
+        return "the table would hold " + std::to_string(rows) + " x " + std::to_string(columns) +
+               " cells; at most 2,000,000 can be shown";
+    return "";
+}
+
 std::vector<std::string> WhatIfInputs(ICalcVarsBase& vars) {
     std::vector<std::string> names;
     for (const auto& entry : vars.GetItems()) {

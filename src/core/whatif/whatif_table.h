@@ -74,6 +74,12 @@ struct TGridAxes {
 void TabulateGridRows(ICalcVarsBase& vars, const TGridAxes& axes, const std::string& output,
                       const WhatIfRowSink& sink);
 
+// A table kept whole (to show it) holds at most this many cells; the command
+// line, which prints row by row, has no such bound.
+inline constexpr std::size_t kMaxKeptCells = 2000000;
+// Why a table of rows x columns cells is too large to keep whole, or "".
+std::string KeptTableProblem(std::size_t rows, std::size_t columns);
+
 // The same, kept whole.
 struct TWhatIfTable {
     std::string Input;

@@ -6,41 +6,15 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include "common/home_folder.h"
+#include "common/instance_key.h"
 
 namespace quillix {
 
 namespace {
-
-// FNV-1a: a short, stable key of a path (not a secret: the folder keeps strangers out).
-std::string HexKey(const std::string& text) {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : text) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ull;
-    }
-    char digits[17];
-    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
-    return digits;
-}
-
-std::string NormalisedFolder(const std::string& folder) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
-    if (error) return folder;
-    std::string normal = std::filesystem::weakly_canonical(absolute, error).string();
-    if (error) normal = absolute.lexically_normal().string();
-    while (normal.size() > 1 && normal.back() == '/')
-        normal.pop_back();
-    return normal;
-}
 
 std::string Env(const char* name) {
     const char* value = std::getenv(name);
@@ -50,7 +24,7 @@ std::string Env(const char* name) {
 }  // namespace
 
 std::string InstanceSocketName(const std::string& homeFolder, const std::string& tag) {
-    std::string name = "CalcMutex01-" + HexKey(NormalisedFolder(homeFolder));
+    std::string name = "CalcMutex01-" + HomeFolderKey(homeFolder);
     if (!tag.empty()) name += "-" + tag;
     return name;
 }

@@ -100,7 +100,9 @@ int main(int argc, char** argv) {
     quillix::Tfrm_main window(log);
     QObject::connect(&instance, &quillix::TSingleInstance::activateRequested, &window,
                      &quillix::Tfrm_main::ActivateFromOutside);
+    window.OpenLastProgramAtStart();
     window.ShowAtStart(options.StartHidden);
+    window.OfferRecovery();
     // After the window is up, so that a slow service never delays the start.
     quillix::StartUpdateCheck(&window);
     const int status = app.exec();

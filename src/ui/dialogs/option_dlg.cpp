@@ -20,6 +20,7 @@
 #include "dialogs/options_quick_names_page.h"
 #include "engine/rpn_style.h"
 #include "launchers.h"
+#include "model/format_indicator.h"
 #include "model/value_format.h"
 #include "platform/autostart_file.h"
 #include "platform/dialog_driver.h"
@@ -73,6 +74,7 @@ QWidget* TfrmOptionDlg::BuildGeneralPage() {
     digits_ = new QComboBox(page);
     for (const std::string& entry : DigitsListEntries())
         digits_->addItem(QString::fromStdString(entry));
+    digits_->setToolTip(QString::fromLatin1(kFixedDecimalsRule));
     form->addRow(QStringLiteral("&Significant Digits:"), digits_);
     rpnStyle_ = new QComboBox(page);
     for (const TRPNStyle style : {TRPNStyle::Classic, TRPNStyle::Stack}) {
@@ -82,6 +84,14 @@ QWidget* TfrmOptionDlg::BuildGeneralPage() {
     rpnStyle_->setToolTip(
         QStringLiteral("Stack: Enter copies X, and x\u2194y, R\u2193, Drop and LastX work"));
     form->addRow(QStringLiteral("&RPN style:"), rpnStyle_);
+    keyboard_ = new QComboBox(page);
+    keyboard_->addItems(
+        {QStringLiteral("keypad keys (left to right)"), QStringLiteral("typed formulas")});
+    keyboard_->setToolTip(QStringLiteral(
+        "Keypad keys: each key presses a keypad button and the calculation runs left to right. "
+        "Typed formulas: what you type goes to the formula field (2+3*4 gives 14) and Enter "
+        "evaluates it."));
+    form->addRow(QStringLiteral("&Keyboard:"), keyboard_);
     layout->addLayout(form);
     layout->addStretch(1);
     return page;
@@ -100,6 +110,7 @@ void TfrmOptionDlg::Load() {
         ParseCommaText(ReadTextSetting(settings_, TSetting::KeypadQuickVarNames)));
     const TValueFormatRecord& format = ValueFormatSettings();
     digits_->setCurrentIndex(DigitsListIndex(format.ValueFormat, format.ValueDigits));
+    keyboard_->setCurrentIndex(ReadBoolSetting(settings_, TSetting::KeypadTypedFormulas) ? 1 : 0);
 }
 
 bool TfrmOptionDlg::ApplyOptions() {
@@ -139,6 +150,7 @@ bool TfrmOptionDlg::ApplyOptions() {
     WriteTextSetting(settings_, TSetting::KeypadRPNStyle,
                      rpnStyle_->currentData().toString().toStdString());
     WriteBoolSetting(settings_, TSetting::MainKeepTape, keepTape_->isChecked());
+    WriteBoolSetting(settings_, TSetting::KeypadTypedFormulas, keyboard_->currentIndex() == 1);
     return true;
 }
 

@@ -39,6 +39,7 @@ class TfrmOptionDlg : public QDialog {
     QComboBox* DigitsList() const { return digits_; }
     QComboBox* RPNStyleList() const { return rpnStyle_; }
     QCheckBox* KeepTape() const { return keepTape_; }
+    QComboBox* KeyboardList() const { return keyboard_; }
     TOptionsPadPage* PadPage() const { return padPage_; }
     TQuickNamesPage* QuickNamesPage() const { return quickNames_; }
     QPushButton* OkButton() const { return ok_; }
@@ -58,6 +59,7 @@ class TfrmOptionDlg : public QDialog {
     QComboBox* digits_ = nullptr;
     QComboBox* rpnStyle_ = nullptr;  // item data: the setting's text
     QCheckBox* keepTape_ = nullptr;
+    QComboBox* keyboard_ = nullptr;  // 0 keypad keys, 1 typed formulas
     TOptionsPadPage* padPage_ = nullptr;
     TQuickNamesPage* quickNames_ = nullptr;
     QPushButton* ok_ = nullptr;

@@ -57,7 +57,7 @@ class TOptionsPadButton final : public QPushButton, public IFuncPadButton {
     void SetCaption(const std::string& caption) override {
         // A caption is shown as written, "&" included.
         setText(QString::fromStdString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        setAccessibleName(QString::fromStdString(caption));
+        setAccessibleName(QString::fromStdString(PadButtonAccessibleName(caption, tag_)));
     }
     void SetFontColor(std::int32_t color) override {
         QPalette colors = palette();

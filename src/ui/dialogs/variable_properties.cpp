@@ -69,19 +69,45 @@ void Tfrm_VariableProperties::SetEntry(TCalcValueWarper& entry) {
     description_->setPlainText(QString::fromStdString(entry.Description));
 }
 
-void Tfrm_VariableProperties::Apply() {
+namespace {
+
+// Where entry stands in the document; -1 when it is none of its entries.
+int IndexOfEntry(ICalcVars& document, const TCalcValueWarper* entry) {
+    const TCalcValueWarperList& items = document.GetItems();
+    for (std::size_t index = 0; index < items.size(); ++index)
+        if (items[index].get() == entry) return static_cast<int>(index);
+    return -1;
+}
+
+}  // namespace
+
+void Tfrm_VariableProperties::Apply(ICalcVars* document) {
     if (entry_ == nullptr) return;
-    const int role = type_->checkedId();
-    if (role >= wtNormal && role <= wtOutput) entry_->Type = static_cast<std::uint8_t>(role);
-    entry_->Description = description_->toPlainText().toStdString();
-    if (ICalcVars* document = CalcVarsIntf()) document->Changed(entry_);
+    const int checked = type_->checkedId();
+    const std::uint8_t role = checked >= wtNormal && checked <= wtOutput
+                                  ? static_cast<std::uint8_t>(checked)
+                                  : entry_->Type;
+    const std::string description = description_->toPlainText().toStdString();
+    const int index = document ? IndexOfEntry(*document, entry_) : -1;
+    if (index >= 0) {
+        // Through the document, so that the change can be undone.
+        document->SetProperties(index, role, description);
+        return;
+    }
+    entry_->Type = role;
+    entry_->Description = description;
+    if (document) document->Changed(entry_);
 }
 
 bool RunVariableProperties(QWidget* parent, TCalcValueWarper& entry) {
+    return RunVariableProperties(parent, entry, CalcVarsIntf());
+}
+
+bool RunVariableProperties(QWidget* parent, TCalcValueWarper& entry, ICalcVars* document) {
     Tfrm_VariableProperties dialog(parent);
     dialog.SetEntry(entry);
     if (ExecDialog(dialog) != QDialog::Accepted) return false;
-    dialog.Apply();
+    dialog.Apply(document);
     return true;
 }
 

@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace quillix {
 
+class ICalcVars;
 class TCalcValueWarper;
 
 class Tfrm_VariableProperties : public QDialog {
@@ -22,9 +23,10 @@ class Tfrm_VariableProperties : public QDialog {
 
     // Shows the entry (not owned; it must outlive the dialog).
     void SetEntry(TCalcValueWarper& entry);
-    // Writes role and description into the entry and announces the change on
-    // the program document (Modified; vaItemChanged, no vaTypeChanged).
-    void Apply();
+    // Gives the entry its role and description through document when it holds
+    // the entry (Modified; vaItemChanged, no vaTypeChanged; one undo step), else
+    // writes them into the entry and announces it on document.
+    void Apply(ICalcVars* document);
 
     QLabel* NameText() const { return name_; }
     QLabel* ValueText() const { return value_; }

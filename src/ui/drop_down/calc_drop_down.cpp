@@ -11,6 +11,7 @@
 #include "drop_down/drop_down_vars.h"
 #include "drop_down/edit_ex.h"
 #include "model/value_field_rules.h"
+#include "model/value_texts.h"
 #include "platform/user_prompts.h"
 
 namespace quillix {
@@ -129,7 +130,19 @@ void TCalcDropDown::ShowValue() {
 }
 
 void TCalcDropDown::UpdateHint() {
-    setToolTip(QString::fromStdString(value_->GetRefText()));
+    const QString formula = QString::fromStdString(value_->GetRefText());
+    setToolTip(formula);
+    // A variable or a formula reads apart from a typed number: in italics,
+    // with the formula (or the variable's name) as its hint.
+    const TFieldContent content = FieldContentOf(*value_);
+    QFont font = edit_->font();
+    font.setItalic(content != TFieldContent::Number);
+    edit_->setFont(font);
+    edit_->setToolTip(content == TFieldContent::Number ? QString() : formula);
+    edit_->setAccessibleDescription(
+        content == TFieldContent::Reference ? QStringLiteral("The value of variable ") + formula
+        : content == TFieldContent::Formula ? QStringLiteral("Computed by the formula ") + formula
+                                            : QString());
 }
 
 Tfrm_DropDownCalc& TCalcDropDown::CalcWindow() {

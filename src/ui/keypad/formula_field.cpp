@@ -89,7 +89,6 @@ TFormulaField::TFormulaField(QWidget* parent, TInsert insert)
     : QWidget(parent), insert_(std::move(insert)) {
     edit_ = new TFormulaLine(*this, this);
     edit_->setObjectName(QStringLiteral("ed_Formula"));
-    edit_->setPlaceholderText(QStringLiteral("Formula (Ctrl+L)"));
     edit_->setAccessibleName(QStringLiteral("Formula"));
     edit_->setAccessibleDescription(
         QStringLiteral("Type a formula and press Enter to insert its value; Escape empties "
@@ -116,6 +115,7 @@ TFormulaField::TFormulaField(QWidget* parent, TInsert insert)
     layout->addWidget(status_);
 
     names_ = new QStringListModel(this);
+    SetTypedFormulas(false);
     completer_ = new QCompleter(names_, this);
     completer_->setCaseSensitivity(Qt::CaseInsensitive);
     completer_->setCompletionMode(QCompleter::PopupCompletion);
@@ -204,6 +204,15 @@ void TFormulaField::Complete(const QString& name) {
     edit_->insert(name);
 }
 
+void TFormulaField::SetTypedFormulas(bool on) {
+    edit_->setPlaceholderText(on ? QStringLiteral("Type a formula")
+                                 : QStringLiteral("Formula (Ctrl+L)"));
+    waysHint_ = QStringLiteral(
+        "Type a formula here and press Enter for its value: click here or press Ctrl+L, or "
+        "choose Options \u203a Keyboard: typed formulas and just type in the window.");
+    if (status_->text().isEmpty()) edit_->setToolTip(waysHint_);
+}
+
 void TFormulaField::ShowHint() {
     if (error_) return;
     const QString name = FunctionAtCaret(edit_->text(), edit_->cursorPosition());
@@ -216,7 +225,7 @@ void TFormulaField::ShowHint() {
 void TFormulaField::ShowStatus(const QString& text, bool error) {
     status_->setText(text);
     status_->setToolTip(text);
-    edit_->setToolTip(text);
+    edit_->setToolTip(text.isEmpty() ? waysHint_ : text);
     QPalette palette = this->palette();
     if (error) palette.setColor(QPalette::WindowText, Qt::red);
     status_->setPalette(palette);

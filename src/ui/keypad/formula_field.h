@@ -42,6 +42,9 @@ class TFormulaField final : public QWidget {
     void Escape();
     // The focus leaves the field, the error goes.
     void Leave();
+    // The caption and hint of the way formulas are typed: Ctrl+L (or a click),
+    // or, with typed formulas on, any character typed in the window.
+    void SetTypedFormulas(bool on);
 
   private:
     friend class TFormulaLine;
@@ -57,6 +60,7 @@ class TFormulaField final : public QWidget {
     QCompleter* completer_ = nullptr;
     QStringListModel* names_ = nullptr;
     bool error_ = false;
+    QString waysHint_;  // the hint while no message shows
 };
 
 // FunctionAtOffset (model/formula_names.h) at a caret position of the text.

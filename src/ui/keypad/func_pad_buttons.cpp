@@ -12,7 +12,8 @@ void TFuncPadButton::SetCaption(const std::string& caption) {
     if (!button_) return;
     const QString text = QString::fromStdString(caption);
     button_->setText(text);
-    button_->setAccessibleName(text);
+    button_->setAccessibleName(QString::fromStdString(
+        PadButtonAccessibleName(caption, button_->property(kPadTagProperty).toInt())));
 }
 
 void TFuncPadButton::SetFontColor(std::int32_t color) {

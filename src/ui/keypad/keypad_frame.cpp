@@ -85,6 +85,7 @@ Tfra_KeypadFW::Tfra_KeypadFW(QWidget* parent)
         ApplyRPNStyle(ParseRPNStyle(ReadTextSetting(*settings_, TSetting::KeypadRPNStyle)));
     ApplyInputMode(settings_ ? ReadIntegerSetting(*settings_, TSetting::KeypadInputMode)
                              : kInputModeAlg);
+    ApplyTypedFormulas(settings_ && ReadBoolSetting(*settings_, TSetting::KeypadTypedFormulas));
     if (settings_) {
         settings_->AddChangeHandler(
             0, TConfigChangeHandler::Bind<&Tfra_KeypadFW::ConfigChanged>(*this));
@@ -164,6 +165,7 @@ void Tfra_KeypadFW::Refresh() {
     const bool stack = rpn && engine_->RPNStyle() == TRPNStyle::Stack;
     hotkeys_->SetStackKeys(stack);
     stackPanel_->Refresh();
+    ShowFixedFormat();
     AlignValueDisplay();
     emit displayChanged();
 }
@@ -180,6 +182,7 @@ void Tfra_KeypadFW::CopyToClipboard() {
 }
 
 void Tfra_KeypadFW::PasteFromClipboard() {
+    if (PasteFormulaFromClipboard()) return;
     TCalcCommondData data;
     // A copied line often ends in a line break, which is no part of the number.
     data.Text = QGuiApplication::clipboard()->text().trimmed().toStdString();
@@ -220,6 +223,11 @@ void Tfra_KeypadFW::WriteInputMode(int inputMode) {
         ApplyInputMode(inputMode);
 }
 
+void Tfra_KeypadFW::ApplyTypedFormulas(bool on) {
+    hotkeys_->SetTypedFormulas(on);
+    formula_->SetTypedFormulas(on);
+}
+
 void Tfra_KeypadFW::ConfigChanged(TCalcConfig&, const std::string& section, std::intptr_t,
                                   const TConfigValue& value, const std::string& key) {
     if (IsSettingKey(section, key, TSetting::KeypadInputMode)) {
@@ -227,6 +235,8 @@ void Tfra_KeypadFW::ConfigChanged(TCalcConfig&, const std::string& section, std:
         ApplyInputMode(ReadIntegerSetting(*settings_, TSetting::KeypadInputMode));
     } else if (IsSettingKey(section, key, TSetting::KeypadRPNStyle)) {
         ApplyRPNStyle(ParseRPNStyle(ReadTextSetting(*settings_, TSetting::KeypadRPNStyle)));
+    } else if (IsSettingKey(section, key, TSetting::KeypadTypedFormulas)) {
+        ApplyTypedFormulas(ReadBoolSetting(*settings_, TSetting::KeypadTypedFormulas));
     } else if (IsSettingKey(section, key, TSetting::KeypadQuickVarNames)) {
         if (const auto* text = std::get_if<std::string>(&value))
             quickNames_->SetNames(*text);

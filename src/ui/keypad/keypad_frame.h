@@ -60,7 +60,11 @@ class Tfra_KeypadFW : public QFrame {
     void Refresh();
     void AlignValueDisplay();
     void CopyToClipboard();
+    // A formula copied by Copy Value goes to the formula field, a number to X.
     void PasteFromClipboard();
+    // Copy Value (keypad_value_texts.cpp): X for another program, and its formula.
+    void CopyValueToClipboard();
+    static constexpr const char* kFormulaMimeType = "text/x-quillix-formula";
     void RegisterHotkeys(bool respectModal);
     void UnregisterHotkeys();
     bool HotkeysRegistered() const;
@@ -104,6 +108,8 @@ class Tfra_KeypadFW : public QFrame {
   private:
     friend class TKeypadIntfs;
     void PressCommand(std::uint8_t code, const TCalcCommondData* data);
+    void ShowFixedFormat();  // keypad_value_texts.cpp
+    bool PasteFormulaFromClipboard();
     void ApplyFunction(int funcID);
     // A built-in or user function applied as FunctionUse says: to X, as a
     // node, or through the function parameter dialog.
@@ -128,6 +134,7 @@ class Tfra_KeypadFW : public QFrame {
     void ApplyRPNStyle(TRPNStyle style);
     void WriteRPNStyle(TRPNStyle style);
     void BuildModeMenu();
+    void ApplyTypedFormulas(bool on);
     // Menus (keypad_menus.cpp, keypad_var_menus.cpp).
     void BuildFunctionsMenu();
     void BuildProgramsMenu();
@@ -155,6 +162,7 @@ class Tfra_KeypadFW : public QFrame {
     QLabel* expression_ = nullptr;
     QLabel* mode_ = nullptr;
     QLabel* counter_ = nullptr;
+    QLabel* fixIndicator_ = nullptr;  // "FIX 4" while the fixed format is on
     TFormulaField* formula_ = nullptr;
     QWidget* pad_ = nullptr;
     QMenu* functionsMenu_ = nullptr;

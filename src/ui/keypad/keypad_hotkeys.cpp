@@ -66,6 +66,13 @@ bool TKeypadHotkeys::eventFilter(QObject* watched, QEvent* event) {
     if (ListKeepsKey(keyEvent.key())) return false;
     TKeyStroke stroke = StrokeOf(keyEvent);
     stroke.StackKeys = stackKeys_;
+    if (typedFormulas_ && typingField_ && TypesIntoFormula(stroke)) {
+        if (type == QEvent::ShortcutOverride) return false;
+        // The field takes the focus and the key, and Enter there evaluates.
+        typingField_->setFocus(Qt::ShortcutFocusReason);
+        QApplication::sendEvent(typingField_, event);
+        return true;
+    }
     const auto code = KeyCommand(stroke);
     if (!code) return false;
     event->accept();

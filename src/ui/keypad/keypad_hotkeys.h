@@ -40,6 +40,8 @@ class TKeypadHotkeys final : public QObject {
     void SetTypingField(QWidget* field) { typingField_ = field; }
     // The stack's keys work (Stack-style RPN); see TKeyStroke::StackKeys.
     void SetStackKeys(bool live) { stackKeys_ = live; }
+    // Typed formulas: a character typed in the window goes to the typing field.
+    void SetTypedFormulas(bool on) { typedFormulas_ = on; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,6 +52,7 @@ class TKeypadHotkeys final : public QObject {
 
     QPointer<QWidget> keypad_;
     QPointer<QWidget> typingField_;
+    bool typedFormulas_ = false;
     TAct act_;
     bool registered_ = false;
     bool respectModal_ = true;

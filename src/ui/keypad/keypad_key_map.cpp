@@ -108,4 +108,14 @@ std::optional<std::uint8_t> KeyCommand(const TKeyStroke& stroke) {
     return NamedKeyCommand(stroke);
 }
 
+bool TypesIntoFormula(const TKeyStroke& stroke) {
+    const bool altGr = stroke.Ctrl && stroke.Alt;
+    if ((stroke.Ctrl || stroke.Alt) && !altGr) return false;
+    if (stroke.Text.empty()) return false;
+    // Control characters (Enter, Backspace, Escape, Tab, Delete) stay the keypad's.
+    for (const char c : stroke.Text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return false;
+    return true;
+}
+
 }  // namespace quillix

@@ -46,4 +46,9 @@ struct TKeyStroke {
 // none when the keypad leaves the key alone.
 std::optional<std::uint8_t> KeyCommand(const TKeyStroke& stroke);
 
+// With the keyboard set to typed formulas: the stroke types a character of a
+// formula (a digit, a letter, an operator, a blank; also through AltGr), which
+// goes to the formula field rather than to the keypad's keys.
+bool TypesIntoFormula(const TKeyStroke& stroke);
+
 }  // namespace quillix

@@ -130,6 +130,16 @@ QWidget* Tfra_KeypadFW::BuildTopBand() {
     red.setColor(QPalette::WindowText, QColor(0xc0, 0, 0));
     mode_->setPalette(red);
     layout->addWidget(mode_, 3, 0);
+    // At the left end of the value it changes, as a calculator's annunciator:
+    // the mode's row has no room left for it, and the keypad must not widen.
+    fixIndicator_ = MakeLabel(display_, QString(), QString());
+    fixIndicator_->setObjectName(QStringLiteral("lb_FixedFormat"));
+    fixIndicator_->setFont(bold);
+    fixIndicator_->setPalette(red);
+    auto* inside = new QHBoxLayout(display_);
+    inside->setContentsMargins(4, 0, 0, 0);
+    inside->addWidget(fixIndicator_, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    inside->addStretch(1);
     layout->setColumnStretch(1, 1);
     int col = 2;
     for (const TKeypadButtonDef& def : KeypadButtons())

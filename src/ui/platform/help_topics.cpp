@@ -141,6 +141,10 @@ QString HelpTopicTitle(int context) {
             return QStringLiteral("Unit Converter");
         case kHelpDateCalculations:
             return QStringLiteral("Date Calculations");
+        case kHelpWhatIf:
+            return QStringLiteral("What-If");
+        case kHelpGoalSeek:
+            return QStringLiteral("Goal Seek");
         default:
             return {};
     }
@@ -169,7 +173,8 @@ QString HelpPageHtml(int context) {
 }
 
 std::vector<int> HelpTopics() {
-    std::vector<int> topics{kHelpGuide, kHelpFinanceBox, kHelpUnitConverter, kHelpDateCalculations};
+    std::vector<int> topics{kHelpGuide,  kHelpFinanceBox, kHelpUnitConverter, kHelpDateCalculations,
+                            kHelpWhatIf, kHelpGoalSeek};
     for (const TKeyTopic& topic : kKeyTopics)
         topics.push_back(topic.Context);
     for (int id = 1; id <= FuncCount; ++id) {

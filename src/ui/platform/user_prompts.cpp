@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace quillix {
 namespace {
@@ -25,6 +26,15 @@ class TStandardPrompts final : public IUserPrompts {
         const auto button = QMessageBox::question(
             parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         return button == QMessageBox::Yes ? TPromptAnswer::Yes : TPromptAnswer::No;
+    }
+    TPromptAnswer AskTwoWay(QWidget* parent, const QString& caption, const QString& text,
+                            const QString& yesText, const QString& noText) override {
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+        QPushButton* yes = box.addButton(yesText, QMessageBox::AcceptRole);
+        box.addButton(noText, QMessageBox::RejectRole);
+        box.setDefaultButton(yes);
+        box.exec();
+        return box.clickedButton() == yes ? TPromptAnswer::Yes : TPromptAnswer::No;
     }
     void ShowError(QWidget* parent, const QString& text) override {
         QMessageBox::critical(parent, QStringLiteral("Error"), text);

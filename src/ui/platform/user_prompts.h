@@ -25,6 +25,10 @@ class IUserPrompts {
     // A question with Yes and No and the question icon (No is the default).
     virtual TPromptAnswer AskYesNo(QWidget* parent, const QString& caption,
                                    const QString& text) = 0;
+    // A question with two answers the caller names and the question icon: the
+    // first answers Yes (the default), the second No.
+    virtual TPromptAnswer AskTwoWay(QWidget* parent, const QString& caption, const QString& text,
+                                    const QString& yesText, const QString& noText) = 0;
     // A message box titled "Error" with the error icon.
     virtual void ShowError(QWidget* parent, const QString& text) = 0;
     // The application's general error display: captioned with the application's

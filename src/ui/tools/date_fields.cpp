@@ -6,6 +6,7 @@
 
 #include "common/calendar.h"
 #include "functions/func_date.h"
+#include "tools/typed_date_edit.h"
 
 namespace quillix {
 
@@ -23,7 +24,7 @@ QDate TodayDate() {
 }
 
 QDateEdit* DateField(QWidget* parent, const QString& accessibleName) {
-    auto* field = new QDateEdit(parent);
+    auto* field = new TTypedDateEdit(parent);
     field->setCalendarPopup(true);
     field->setDateRange(QDate(kMinDateYear, 1, 1), QDate(kMaxDateYear, 12, 31));
     QString format = QLocale().dateFormat(QLocale::ShortFormat);

@@ -21,7 +21,8 @@ QDate DateOfDayNumberOrInvalid(long double day);
 QDate TodayDate();
 
 // A date field with a drop-down calendar, showing today, its years always in
-// four digits so that every year from 1 to 9999 reads unambiguously.
+// four digits so that every year from 1 to 9999 reads unambiguously; a date
+// can also be typed whole (TTypedDateEdit).
 QDateEdit* DateField(QWidget* parent, const QString& accessibleName);
 
 }  // namespace quillix

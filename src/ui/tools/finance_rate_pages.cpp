@@ -3,6 +3,8 @@
 // interest-rate conversions.
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -45,14 +47,23 @@ TChoiceGroup* FrequencyGroup(QWidget* parent) {
                             parent);
 }
 
-// Rows of a solve button (the caption, on the left) and its box.
+// Rows of a solve button (the caption, on the left) and its box; a box that
+// takes a percentage says so with a "%" after it.
 template <std::size_t N>
 QGridLayout* ButtonRows(const std::array<QPushButton*, N>& buttons,
-                        const std::array<TCalcDropDown*, N>& boxes) {
+                        const std::array<TCalcDropDown*, N>& boxes,
+                        std::initializer_list<std::size_t> percentRows) {
     auto* grid = new QGridLayout;
     for (std::size_t row = 0; row < N; ++row) {
         grid->addWidget(buttons[row], static_cast<int>(row), 0);
         grid->addWidget(boxes[row], static_cast<int>(row), 1);
+    }
+    for (const std::size_t row : percentRows) {
+        auto* percent = new QLabel(QStringLiteral("%"), boxes[row]->parentWidget());
+        percent->setObjectName(QStringLiteral("lb_Percent"));
+        percent->setAccessibleName(QStringLiteral("percent"));
+        percent->setBuddy(boxes[row]->Edit());
+        grid->addWidget(percent, static_cast<int>(row), 2);
     }
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(static_cast<int>(N), 1);
@@ -88,7 +99,8 @@ TFinanceTvmPage::TFinanceTvmPage(QWidget* parent) : QWidget(parent) {
                          ChoiceCaptions(tools::kPaymentTimes, tools::PaymentTimeCaption),
                          IndexOf(tools::kPaymentTimes, tools::kDefaultPaymentTime), this);
 
-    LayOutKeyPage(*this, ButtonRows(buttons_, boxes_), {frequency_, paymentTime_});
+    LayOutKeyPage(*this, ButtonRows(buttons_, boxes_, {Slot(TTvmKey::IYR)}),
+                  {frequency_, paymentTime_});
 }
 
 TCalcDropDown& TFinanceTvmPage::Box(TTvmKey key) const {
@@ -134,7 +146,7 @@ TInterestRatesPage::TInterestRatesPage(QWidget* parent) : QWidget(parent) {
     }
     frequency_ = FrequencyGroup(this);
 
-    LayOutKeyPage(*this, ButtonRows(buttons_, boxes_), {frequency_});
+    LayOutKeyPage(*this, ButtonRows(buttons_, boxes_, {0, 1, 2}), {frequency_});
 }
 
 TCalcDropDown& TInterestRatesPage::Box(TRateKey key) const {

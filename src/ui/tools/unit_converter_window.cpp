@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "convert/converter_choice.h"
@@ -20,12 +22,18 @@
 #include "tools/custom_units_dialog.h"
 #include "tools/decimal_places_box.h"
 #include "tools/tool_fields.h"
+#include "tools/unit_list_filter.h"
 
 namespace quillix {
 namespace {
 
 QString Text(const std::optional<std::string>& name) {
     return QString::fromStdString(name.value_or(std::string()));
+}
+
+// The unit chosen in a list, whatever is being typed into it.
+std::string UnitName(const QComboBox* list) {
+    return list->itemText(list->currentIndex()).toStdString();
 }
 
 // Selects the item whose data is id; none is selected when no item has it.
@@ -49,11 +57,20 @@ Tfrm_unitconv::Tfrm_unitconv(QWidget* parent) : QDialog(parent), registry_(AppCo
     options_->setAccessibleDescription(QStringLiteral("Adds and removes custom units"));
     help_ = TopicHelpButton(this, kHelpUnitConverter);
     decimalPlaces_ = new TDecimalPlacesBox(this);
+    swap_ = new QToolButton(this);
+    swap_->setText(QStringLiteral("\u21c4"));
+    swap_->setAccessibleName(QStringLiteral("Swap units"));
+    swap_->setToolTip(QStringLiteral("Swap the units (From \u21c4 To)"));
+    for (QComboBox* list : {from_, to_})
+        AddUnitListFilter(list);
 
     auto* form = new QFormLayout;
     form->addRow(BuddyLabel(QStringLiteral("Category:"), category_, this), category_);
     form->addRow(BuddyLabel(QStringLiteral("Convert From:"), from_, this), from_);
-    form->addRow(BuddyLabel(QStringLiteral("Convert To:"), to_, this), to_);
+    auto* toRow = new QHBoxLayout;
+    toRow->addWidget(to_, 1);
+    toRow->addWidget(swap_);
+    form->addRow(BuddyLabel(QStringLiteral("Convert To:"), to_, this), toRow);
     form->addRow(BuddyLabel(QStringLiteral("From:"), fromBox_, this), fromBox_);
     form->addRow(BuddyLabel(QStringLiteral("To:"), toBox_, this), toBox_);
     auto* buttons = new QHBoxLayout;
@@ -76,6 +93,11 @@ Tfrm_unitconv::Tfrm_unitconv(QWidget* parent) : QDialog(parent), registry_(AppCo
     SelectRemembered();
 
     connect(convert_, &QPushButton::clicked, this, &Tfrm_unitconv::Convert);
+    // Converts as the number is typed and as a unit is picked.
+    connect(fromBox_, &TCalcDropDown::valueChanged, this, &Tfrm_unitconv::ConvertAsTyped);
+    for (QComboBox* list : {from_, to_})
+        connect(list, &QComboBox::currentIndexChanged, this, &Tfrm_unitconv::ConvertAsTyped);
+    connect(swap_, &QToolButton::clicked, this, &Tfrm_unitconv::SwapUnits);
     connect(options_, &QPushButton::clicked, this, &Tfrm_unitconv::OpenOptions);
     connect(decimalPlaces_, &TDecimalPlacesBox::formatChanged, this,
             [this] { ShowBoxValues(*this); });
@@ -115,10 +137,30 @@ void Tfrm_unitconv::Convert() {
             registry_.FindFamily(category_->currentText().toStdString())
                 .value_or(static_cast<TConvFamily>(category_->currentData().toInt()));
         const long double result =
-            ConvertUnitsByName(registry_, family, from_->currentText().toStdString(),
-                               to_->currentText().toStdString(), value);
+            ConvertUnitsByName(registry_, family, UnitName(from_), UnitName(to_), value);
         toBox_->AssignNumber(cvNumber, result);
     });
+}
+
+void Tfrm_unitconv::ConvertAsTyped() {
+    if (from_->currentIndex() < 0 || to_->currentIndex() < 0) return;
+    // Quietly: a number half typed or an error in "From:" keeps the last
+    // result; "Convert" says why.
+    try {
+        const TConvFamily family = static_cast<TConvFamily>(category_->currentData().toInt());
+        toBox_->AssignNumber(cvNumber, ConvertUnitsByName(registry_, family, UnitName(from_),
+                                                          UnitName(to_), BoxNumber(*fromBox_)));
+    } catch (const ECalcError&) {
+    } catch (const EConversionError&) {
+    }
+}
+
+void Tfrm_unitconv::SwapUnits() {
+    const int from = from_->currentIndex();
+    const QSignalBlocker quiet(from_);  // one conversion, after both moved
+    from_->setCurrentIndex(to_->currentIndex());
+    to_->setCurrentIndex(from);
+    from_->setEditText(from_->itemText(from_->currentIndex()));
 }
 
 void Tfrm_unitconv::OpenOptions() {
@@ -129,9 +171,8 @@ void Tfrm_unitconv::OpenOptions() {
 }
 
 void Tfrm_unitconv::RememberChoice() {
-    const TConverterChoice choice{category_->currentText().toStdString(),
-                                  from_->currentText().toStdString(),
-                                  to_->currentText().toStdString()};
+    const TConverterChoice choice{category_->currentText().toStdString(), UnitName(from_),
+                                  UnitName(to_)};
     std::string error;
     if (!WriteConverterChoice(AppCustomUnits().IniPath(), choice, &error))
         Prompts().ShowWarning(this, QString::fromStdString(error));

@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QPushButton;
+class QToolButton;
 
 namespace quillix {
 
@@ -34,11 +35,15 @@ class Tfrm_unitconv : public QDialog {
 
     // "&Convert": the result, rounded to 15 significant digits, goes to "To:".
     void Convert();
+    // The swap button: From's unit and To's change places, and convert.
+    void SwapUnits();
+    QToolButton* SwapButton() const { return swap_; }
     // Closing in any way remembers the three choices.
     void done(int result) override;
 
   private:
     void FillUnits();
+    void ConvertAsTyped();
     void SelectRemembered();
     void RememberChoice();
     void OpenOptions();
@@ -52,6 +57,7 @@ class Tfrm_unitconv : public QDialog {
     QPushButton* convert_ = nullptr;
     QPushButton* options_ = nullptr;
     QPushButton* help_ = nullptr;
+    QToolButton* swap_ = nullptr;
     TDecimalPlacesBox* decimalPlaces_ = nullptr;
 };
 

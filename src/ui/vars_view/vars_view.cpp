@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vars_view/vars_view.h"
 
+#include "vars/edit_group.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QEvent>
@@ -19,6 +21,8 @@
 
 #include "functions/func_catalogue.h"
 #include "launchers.h"
+#include "vars/document_title.h"
+#include "vars_view/vars_column_fitter.h"
 #include "vars_view/vars_formula_edit.h"
 #include "vars_view/vars_model.h"
 #include "vars_view/vars_role_icons.h"
@@ -45,7 +49,8 @@ constexpr int kValueColumnWidth = 120;
 
 Tfra_VarsView::Tfra_VarsView(QWidget* parent) : QFrame(parent) {
     title_ = new QLabel(QStringLiteral("New"), this);
-    title_->setAccessibleName(QStringLiteral("Program name"));
+    title_->setAccessibleName(title_->text());
+    title_->setAccessibleDescription(QStringLiteral("Program name; * marks unsaved changes"));
 
     model_ = new TVarsModel(this);
     list_ = new QTableView(this);
@@ -76,10 +81,12 @@ Tfra_VarsView::Tfra_VarsView(QWidget* parent) : QFrame(parent) {
     header->setSectionResizeMode(TVarsModel::kRoleColumn, QHeaderView::Fixed);
     header->resizeSection(TVarsModel::kRoleColumn, kRoleColumnWidth);
     header->resizeSection(TVarsModel::kValueColumn, kValueColumnWidth);
-    header->setStretchLastSection(true);
     header->setHighlightSections(false);
+    // A long value or formula keeps both ends in view; its hint shows it whole.
+    list_->setTextElideMode(Qt::ElideMiddle);
 
     BuildCommands();
+    columnFitter_ = new TVarsColumnFitter(list_);
 
     auto* middle = new QHBoxLayout;
     middle->setContentsMargins(0, 0, 0, 0);
@@ -158,6 +165,9 @@ void Tfra_VarsView::BuildCommands() {
     menu_->addSeparator();
     Hold(C::CreateFunction,
          AddAction(menu_, QStringLiteral("Create function"), [this] { CreateFunction(); }));
+    AddAction(menu_, QStringLiteral("Goal Seek..."), [this] {
+        GoalSeek();
+    })->setObjectName(QStringLiteral("actGoalSeek"));
     menu_->addSeparator();
     QMenu* statistical = menu_->addMenu(QStringLiteral("Statistical"));
     Hold(C::Statistical, statistical->menuAction());
@@ -257,10 +267,16 @@ void Tfra_VarsView::DetachFromVars() {
 }
 
 void Tfra_VarsView::ShowProgramName() {
-    title_->setText(QString::fromStdString(vars_->GetName()));
+    if (!vars_) return;
+    // The mark of unsaved changes; a screen reader reads the same text.
+    const QString text =
+        QString::fromStdString(DocumentLabelText(vars_->GetName(), vars_->GetModified()));
+    title_->setText(text);
+    title_->setAccessibleName(text);
 }
 
 void Tfra_VarsView::OnVarsChanged(std::uint8_t action, int index) {
+    if (changedRows_) changedRows_->Note(action, index);
     model_->ApplyChange(action, index);
     // The title is the document's name, whatever the event: opened, saved under
     // a name, new, or its program renamed, moved or deleted in the library.
@@ -283,6 +299,33 @@ void Tfra_VarsView::SelectOnly(int row) {
     list_->selectionModel()->setCurrentIndex(
         model_->index(row, TVarsModel::kNameColumn),
         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void Tfra_VarsView::SelectRows(const std::vector<int>& rows) {
+    QItemSelectionModel* selection = list_->selectionModel();
+    selection->clearSelection();
+    if (rows.empty()) return;
+    SelectOnly(rows.front());
+    for (const int row : rows)
+        selection->select(model_->index(row, TVarsModel::kNameColumn),
+                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    list_->scrollTo(model_->index(rows.front(), TVarsModel::kNameColumn));
+}
+
+void Tfra_VarsView::SelectChangedRows(const std::function<void()>& change) {
+    changedRows_.emplace();
+    change();
+    const std::vector<int> rows = changedRows_->Rows(model_->rowCount());
+    changedRows_.reset();
+    SelectRows(rows);
+    UpdateEnabled();
+}
+
+void Tfra_VarsView::AddHistoryCommands(QAction* undo, QAction* redo) {
+    QAction* first = menu_->actions().value(0);
+    menu_->insertAction(first, undo);
+    menu_->insertAction(first, redo);
+    menu_->insertSeparator(first);
 }
 
 void Tfra_VarsView::UpdateEnabled() {
@@ -346,6 +389,7 @@ void Tfra_VarsView::SetSelectedType(std::uint8_t type) {
     if (!vars_ || type > wtOutput) return;
     {
         QScopedValueRollback<bool> batch(inCommand_, true);
+        const TEditGroup step(vars_, {});  // one undo step, however many rows
         for (int row : SelectedRows())
             vars_->SetValueTypeAt(row, type);
     }
@@ -356,6 +400,7 @@ void Tfra_VarsView::DeleteSelected() {
     if (!vars_) return;
     {
         QScopedValueRollback<bool> batch(inCommand_, true);
+        const TEditGroup step(vars_, {});  // one undo step, however many rows
         // The rows go from the first selected on; each delete moves the rest up.
         for (int index : DeletionIndices(SelectedRows())) {
             if (vars_->DeleteAt(index) < 0) break;
@@ -388,7 +433,7 @@ void Tfra_VarsView::ShowProperties() {
     TCalcValueWarper* entry = model_->EntryAt(rows.front());
     if (!entry) return;
     const TKeypadModalScope modal(keypad_);
-    RunVariableProperties(this, *entry);
+    RunVariableProperties(this, *entry, vars_);
 }
 
 void Tfra_VarsView::ShowProgramProperties() {
@@ -401,6 +446,15 @@ void Tfra_VarsView::CreateFunction() {
     if (!vars_) return;
     const TKeypadModalScope modal(keypad_);
     RunCreateFunction(this, *vars_);
+}
+
+void Tfra_VarsView::GoalSeek() {
+    if (!vars_) return;
+    // The selected variable is offered first under "By changing" when it can serve.
+    const std::vector<int> rows = SelectedRows();
+    const TCalcValueWarper* entry = rows.size() == 1 ? model_->EntryAt(rows.front()) : nullptr;
+    const TKeypadModalScope modal(keypad_);
+    RunGoalSeekOn(this, *vars_, entry ? entry->GetName() : std::string());
 }
 
 void Tfra_VarsView::EditFormula() {

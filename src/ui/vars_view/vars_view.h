@@ -10,11 +10,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "keypad_intf.h"
 #include "model/calc_vars_intf.h"
+#include "vars/changed_rows.h"
 #include "vars_view_intf.h"
 
 class QLabel;
@@ -25,6 +27,7 @@ class QToolButton;
 
 namespace quillix {
 
+class TVarsColumnFitter;
 class TVarsModel;
 
 // The view's commands, each held as one action: the pop-up menu's entry, the
@@ -72,10 +75,18 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     void ShowProperties();
     void ShowProgramProperties();
     void CreateFunction();
+    void GoalSeek();     // "Goal Seek...", the selected variable to change
     void EditFormula();  // F2
+
+    // Puts the document's Undo and Redo first in the pop-up menu.
+    void AddHistoryCommands(QAction* undo, QAction* redo);
+    // Runs change (an undo or a redo), then selects the rows it changed.
+    void SelectChangedRows(const std::function<void()>& change);
 
     QTableView* List() const { return list_; }
     QLabel* Title() const { return title_; }
+    // The document's name, with "*" while it has unsaved changes.
+    void ShowProgramName();
     TVarsModel* Model() const { return model_; }
     QAction* Action(TVarsCommand command) const;
     // The pop-up menu of the list.
@@ -96,11 +107,13 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     void OnVarsChanged(std::uint8_t action, int index);
     // Stops listening to the set, when it still exists.
     void DetachFromVars();
-    void ShowProgramName();
     // The selected rows, ascending.
     std::vector<int> SelectedRows() const;
     void SelectOnly(int row);
+    void SelectRows(const std::vector<int>& rows);
 
+    // While an undo or a redo runs, the rows its events touch.
+    std::optional<TChangedRows> changedRows_;
     // While a command changes many rows, the enabled state is set once at its end.
     bool inCommand_ = false;
     QMenu* menu_ = nullptr;
@@ -110,6 +123,7 @@ class Tfra_VarsView : public QFrame, public IVarsView {
     std::vector<std::pair<QToolButton*, QAction*>> buttons_;
     TCalcVarsEventsObject listener_;
     QLabel* title_ = nullptr;
+    TVarsColumnFitter* columnFitter_ = nullptr;
     QTableView* list_ = nullptr;
     TVarsModel* model_ = nullptr;
     ICalcVars* vars_ = nullptr;

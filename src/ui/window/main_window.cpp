@@ -37,10 +37,13 @@
 #include "platform/user_prompts.h"
 #include "platform/value_format_notice.h"
 #include "vars/calc_vars.h"
+#include "vars/document_title.h"
 #include "vars/user_libraries.h"
 #include "vars_view/vars_view.h"
 #include "window/tape_dock.h"
+#include "window/recovery_guard.h"
 #include "window/tray_icon.h"
+#include "window/undo_actions.h"
 
 namespace quillix {
 namespace {
@@ -82,7 +85,8 @@ QRect PlacementOnScreen(const TScreenRect& wanted, const QSize& minimum) {
 
 Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log_(log) {
     setObjectName(QStringLiteral("frm_main"));
-    setWindowTitle(QString::fromLatin1(kProductName));
+    // The mark shows while the program has unsaved changes.
+    setWindowTitle(QString::fromLatin1(kProductName) + QStringLiteral("[*]"));
     setWindowIcon(ApplicationIcon());
 
     auto* central = new QWidget(this);
@@ -100,6 +104,7 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
         QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height()).expandedTo(sizeHint()));
 
     // The creation handler, in its order.
+    undo_ = std::make_unique<TUndoActions>(*vars_, *varsView_);
     hintFilter_ = new THintFilter(this);
     qApp->installEventFilter(hintFilter_);
     BuildTape();
@@ -132,7 +137,14 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
     });
     helpHook_->SetPopupCallback(
         [this](int context, int x, int y) { helpEngine_->ShowTextPopup({}, context, x, y); });
-    documentCommands_ = std::make_unique<TDocumentCommands>(*vars_, *this);
+    documentCommands_ = std::make_unique<TDocumentCommands>(*vars_, *this, Settings());
+    recovery_ = std::make_unique<TRecoveryGuard>(*vars_, AppHomeFolder(), InstanceTagOfProcess());
+    // Undo back to the saved state removes the copy; a save changes no entry.
+    connect(undo_.get(), &TUndoActions::changed, this, [this] {
+        UpdateCommandStates();
+        recovery_->Changed();
+    });
+    varsView_->AddHistoryCommands(undo_->UndoAction(), undo_->RedoAction());
     SetHelpTopicHandler([this](int context) { ShowHelp(context); });
     // The tools change the display format for the moment only; what is shown
     // here follows all the same.
@@ -180,6 +192,7 @@ void Tfrm_main::LoadSettings() {
     autoSaveParamAction_->setChecked(ReadBoolSetting(settings, TSetting::MainAutoSaveParam));
     keypadHints_ = ReadBoolSetting(settings, TSetting::MainShowKeypadHint);
     keypadHintAction_->setChecked(keypadHints_);
+    openLastAction_->setChecked(ReadBoolSetting(settings, TSetting::MainOpenLastProgram));
     currentSkin_ = QString::fromStdString(ReadTextSetting(settings, TSetting::MainSkin));
     ApplySkin(currentSkin_);
     ReadDisplayFormatSettings();
@@ -225,6 +238,8 @@ void Tfrm_main::ConfigChanged(TCalcConfig&, const std::string& section, std::int
         tapeDock_->SetKeep(flag);
     } else if (IsSettingKey(section, key, TSetting::MainAutoSaveParam)) {
         autoSaveParamAction_->setChecked(flag);
+    } else if (IsSettingKey(section, key, TSetting::MainOpenLastProgram)) {
+        openLastAction_->setChecked(flag);
     } else if (IsSettingKey(section, key, TSetting::MainValueFormat) ||
                IsSettingKey(section, key, TSetting::MainValueDigits)) {
         // Whoever writes the display format (the menu, the options dialog),
@@ -255,6 +270,10 @@ void Tfrm_main::ChooseDigits(int tag) {
 
 void Tfrm_main::UpdateCommandStates() {
     saveAction_->setEnabled(vars_->GetModified());
+    // The title names the document; Qt shows "[*]" as the mark of unsaved changes.
+    setWindowTitle(QString::fromStdString(DocumentWindowTitle(vars_->GetName() + "[*]")));
+    setWindowModified(vars_->GetModified());
+    varsView_->ShowProgramName();
     const TValueFormatRecord& record = ValueFormatSettings();
     const int checked = DigitsListIndex(record.ValueFormat, record.ValueDigits);
     for (std::size_t tag = 0; tag < digitActions_.size(); ++tag)
@@ -296,6 +315,8 @@ void Tfrm_main::closeEvent(QCloseEvent* event) {
     }
     closing_ = true;
     StopFollowingTapeShown();
+    // Saved or let go by the user's answer: nothing is left to recover.
+    recovery_->Discard();
     helpHook_.reset();
     if (IConfigor* settings = Settings())
         settings->RemoveChangeHandler(TConfigChangeHandler::Bind<&Tfrm_main::ConfigChanged>(*this));

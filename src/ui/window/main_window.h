@@ -32,6 +32,8 @@ class TTrayIcon;
 class TUserLibraries;
 class Tfra_KeypadFW;
 class Tfra_VarsView;
+class TRecoveryGuard;
+class TUndoActions;
 
 class Tfrm_main : public QMainWindow, public IDocumentUi {
     Q_OBJECT
@@ -55,6 +57,9 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     void OpenProgram();
     void SaveProgram();
     void SaveProgramAs();
+    // At start, with "Open the last program at start" on: the first recent program.
+    void OpenLastProgramAtStart();
+    QMenu* RecentProgramsMenu() const { return recentMenu_; }
     void ChooseDigits(int tag);
     void ApplySkin(const QString& fileName);
     void ToggleShown();
@@ -63,7 +68,16 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     // The first appearance: shown, or with "Auto" hidden in the notification
     // area, or minimised where there is none.
     void ShowAtStart(bool startHidden);
-    // Save enabled only while the program is modified, the digit check marks.
+    // Undo and redo of the program document (the Edit menu's commands).
+    void Undo();
+    void Redo();
+    TUndoActions& UndoActions() const { return *undo_; }
+    TRecoveryGuard& Recovery() const { return *recovery_; }
+    // At start: offers the unsaved program a killed instance left; true when
+    // it was restored.
+    bool OfferRecovery();
+    // Save enabled only while the program is modified (and the title's mark),
+    // the digit check marks.
     void UpdateCommandStates();
     // Writes the placement and display settings (the close handler does it).
     void SaveSettings();
@@ -89,6 +103,7 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     // Closing hides the dock on the way: no choice of the user's to keep.
     void StopFollowingTapeShown();
     void BuildSkinsMenu();
+    void FillRecentProgramsMenu();  // recent_programs_menu.cpp
     void SetSkinMenuState();
     void LoadSettings();
     void ApplyAlwaysOnTop(bool onTop);
@@ -109,6 +124,9 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     // The document first: it must exist before the keypad and the view, and
     // go after them.
     std::unique_ptr<TCalcVars> vars_;
+    // Both go before the document whose changes they follow.
+    std::unique_ptr<TUndoActions> undo_;
+    std::unique_ptr<TRecoveryGuard> recovery_;
     Tfra_KeypadFW* keypad_ = nullptr;
     Tfra_VarsView* varsView_ = nullptr;
     std::unique_ptr<TUserLibraries> libraries_;
@@ -127,6 +145,8 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     bool keypadHints_ = true;
     bool closing_ = false;
     QMenu* skinsMenu_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QAction* openLastAction_ = nullptr;
     QActionGroup* digitsGroup_ = nullptr;
     std::vector<QAction*> digitActions_;
     QAction* saveAction_ = nullptr;

@@ -18,6 +18,8 @@
 #include "vars/user_libraries.h"
 #include "vars_view/vars_view.h"
 #include "window/main_window.h"
+#include "window/recovery_guard.h"
+#include "window/undo_actions.h"
 
 namespace quillix {
 namespace {
@@ -45,6 +47,8 @@ void Tfrm_main::BuildMenus() {
             &Tfrm_main::NewProgram);
     QAction* open = AddAction(file, "&Open", QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(open, &QAction::triggered, this, &Tfrm_main::OpenProgram);
+    recentMenu_ = file->addMenu(QStringLiteral("&Recent Programs"));
+    connect(recentMenu_, &QMenu::aboutToShow, this, &Tfrm_main::FillRecentProgramsMenu);
     saveAction_ = AddAction(file, "&Save", QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(saveAction_, &QAction::triggered, this, &Tfrm_main::SaveProgram);
     QAction* saveAs = AddAction(file, "S&ave as...");
@@ -62,22 +66,39 @@ void Tfrm_main::BuildMenus() {
     connect(file, &QMenu::aboutToShow, this, &Tfrm_main::UpdateCommandStates);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(undo_->UndoAction());
+    edit->addAction(undo_->RedoAction());
+    edit->addSeparator();
     connect(AddAction(edit, "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered, this,
             [this] { keypad_->CopyToClipboard(); });
+    QAction* copyValue =
+        AddAction(edit, "Copy &Value", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyValue->setToolTip(
+        QStringLiteral("Copies the value with every digit and no grouping, for "
+                       "a spreadsheet or another program"));
+    connect(copyValue, &QAction::triggered, this, [this] { keypad_->CopyValueToClipboard(); });
     connect(AddAction(edit, "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)), &QAction::triggered,
             this, [this] { keypad_->PasteFromClipboard(); });
 
     BuildViewMenu();
 
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    connect(AddAction(tools, "&What-If..."), &QAction::triggered, this,
+            [this] { Modal([this] { RunWhatIfOn(this, *vars_); }); });
+    connect(AddAction(tools, "&Goal Seek..."), &QAction::triggered, this,
+            [this] { Modal([this] { RunGoalSeekOn(this, *vars_, {}); }); });
+
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     alwaysOnTopAction_ = AddAction(options, "&Always On Top");
     autoSaveParamAction_ = AddAction(options, "Auto-save function parameters");
     keypadHintAction_ = AddAction(options, "Show hints of keypad buttons");
+    openLastAction_ = AddAction(options, "Open the last program at start");
     // The check marks change only through the settings-change handler.
     const std::pair<QAction*, TSetting> toggles[] = {
         {alwaysOnTopAction_, TSetting::MainAlwaysOnTop},
         {autoSaveParamAction_, TSetting::MainAutoSaveParam},
         {keypadHintAction_, TSetting::MainShowKeypadHint},
+        {openLastAction_, TSetting::MainOpenLastProgram},
     };
     for (const auto& [action, setting] : toggles) {
         action->setCheckable(true);
@@ -136,6 +157,18 @@ void Tfrm_main::SaveProgram() {
 
 void Tfrm_main::SaveProgramAs() {
     Modal([this] { documentCommands_->SaveDocumentAs(); });
+}
+
+void Tfrm_main::Undo() {
+    undo_->Undo();
+}
+
+void Tfrm_main::Redo() {
+    undo_->Redo();
+}
+
+bool Tfrm_main::OfferRecovery() {
+    return Modal([this] { return recovery_->OfferLeftCopy(this); });
 }
 
 TSaveAnswer Tfrm_main::AskSaveChanges(const std::string& question) {

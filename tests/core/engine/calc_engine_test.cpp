@@ -98,6 +98,27 @@ TEST_F(Engine, CodesWithoutEffectChangeNothing) {
     }
 }
 
+// Copy Value: what another program reads, never grouped, every digit, in
+// whatever state the keypad is.
+TEST_F(Engine, CopyValueTextOfEachState) {
+    const struct {
+        const char* keys;
+        const char* copied;
+    } rows[] = {
+        {"", "0"},
+        {"1 2 3 4 . 5", "1234.5"},            // being typed: as typed, not grouped
+        {"1 2 3 4 5 6 7 =", "1234567"},       // X after =, not grouped
+        {"2 / 3 =", "0.666666666666666667"},  // every digit
+        {"paste:1E4000 =", "1E4000"},         // beyond double
+        {"1 0 0 0 0 0 0 * 1 0 0 0 0 0 0 =", "1000000000000"},
+    };
+    for (const auto& row : rows) {
+        TCalcEngine engine;
+        Press(engine, row.keys);
+        EXPECT_EQ(CopyValueText(engine), row.copied) << row.keys;
+    }
+}
+
 TEST_F(Engine, ModeChangeKeepsTheNumberBeingTyped) {
     TCalcEngine engine;
     Press(engine, "1 2 RPN 3");

@@ -350,5 +350,21 @@ TEST(PadColorTest, PartsOfTheColour) {
     EXPECT_EQ(PadColorRgb(-1), (TPadRgb{255, 255, 255}));
 }
 
+TEST(FuncPadNames, AButtonIsNamedByItsCaptionOrItsPlace) {
+    const struct {
+        const char* caption;
+        int tag;
+        const char* name;
+    } rows[] = {
+        {"Sqrt", 0, "Sqrt"},
+        {"", 0, "Empty function button 1"},
+        {"", 6, "Empty function button 7"},
+        {"", 19, "Empty function button 20"},
+        {"R&D", 3, "R&D"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PadButtonAccessibleName(row.caption, row.tag), row.name);
+}
+
 }  // namespace
 }  // namespace quillix

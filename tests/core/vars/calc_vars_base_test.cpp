@@ -195,6 +195,47 @@ TEST_F(VarsBase, ALongChainRecalculatesLinearly) {
     EXPECT_EQ(set.GetValue("V" + std::to_string(count - 1))->Number(), count + 1);
 }
 
+TEST_F(VarsBase, DeleteByTheEntrysOwnNameReportsThatName) {
+    AddChain();
+    EventLog log(set);
+    EXPECT_EQ(set.Delete(set.GetItems()[2]->GetName()), 2);
+    EXPECT_EQ(log.events, (std::vector<EventLog::Event>{{vaDeleted, 2, false, "C"}}));
+}
+
+TEST_F(VarsBase, RenameIsShownInTheFormulasThatUseTheVariable) {
+    AddChain();
+    struct Case {
+        int index;
+        const char* name;
+        bool renamed;
+    };
+    const Case cases[] = {{0, " Rate ", true}, {0, "b", false}, {0, "", false},
+                          {0, "a\nb", false},  {9, "Z", false}, {1, "b", true}};
+    for (const Case& c : cases)
+        EXPECT_EQ(set.Rename(c.index, c.name), c.renamed) << c.name;
+    EXPECT_EQ(set.GetItems()[0]->GetName(), "Rate");
+    EXPECT_EQ(set.GetItems()[1]->GetName(), "b");
+    EXPECT_TRUE(set.Exists("RATE"));
+    EXPECT_FALSE(set.Exists("A"));
+    EXPECT_EQ(set.GetValue("C")->GetFormulaText(), "b*2");
+
+    EventLog log(set);
+    EXPECT_TRUE(set.Rename(0, "A"));
+    // The entry, then the one formula that shows the name.
+    EXPECT_EQ(log.events, (std::vector<EventLog::Event>{{vaItemChanged, 0, true, "A"},
+                                                        {vaItemChanged, 1, true, "b"}}));
+}
+
+TEST_F(VarsBase, SetPropertiesChangesRoleAndDescriptionInOneEvent) {
+    AddChain();
+    EventLog log(set);
+    set.SetProperties(1, wtOutput, "two lines\r\nof text");
+    EXPECT_EQ(set.GetItems()[1]->Type, wtOutput);
+    EXPECT_EQ(set.GetItems()[1]->Description, "two lines\r\nof text");
+    EXPECT_TRUE(set.GetModified());
+    EXPECT_EQ(log.events, (std::vector<EventLog::Event>{{vaItemChanged, 1, true, "B"}}));
+}
+
 TEST_F(VarsBase, AListenerMayRemoveItselfWhileNotified) {
     TCalcVarsEventsObject first, second;
     int secondCalls = 0;

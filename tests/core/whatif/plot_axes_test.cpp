@@ -69,5 +69,40 @@ TEST(PlotAxes, RangesLeaveOutErrorsAndAlwaysHaveRoom) {
     EXPECT_GT(zero.High, 0);
 }
 
+TEST(PlotAxes, HeatShareOfGridCells) {
+    TWhatIfGrid grid;
+    grid.Rows = {{TWhatIfCell::OfNumber(4), TWhatIfCell{0, cvError, "bad"}},
+                 {TWhatIfCell::OfNumber(-6), TWhatIfCell::OfNumber(14)},
+                 {TWhatIfCell{99, cvDate, {}}, TWhatIfCell::OfNumber(9)}};
+    const std::optional<TAxisRange> range = GridRange(grid);
+    ASSERT_TRUE(range);
+    EXPECT_EQ(range->Low, -6);  // the date 99 and the error are left out
+    EXPECT_EQ(range->High, 14);
+    EXPECT_FALSE(GridRange(TWhatIfGrid{}));
+    constexpr long double kHuge = std::numeric_limits<long double>::max();
+    const struct {
+        TWhatIfCell cell;
+        TAxisRange range;
+        std::optional<double> share;
+    } rows[] = {
+        {TWhatIfCell::OfNumber(-6), {-6, 14}, 0.0},
+        {TWhatIfCell::OfNumber(14), {-6, 14}, 1.0},
+        {TWhatIfCell::OfNumber(4), {-6, 14}, 0.5},
+        {TWhatIfCell::OfNumber(7), {7, 7}, 0.5},  // a grid of one number
+        {TWhatIfCell::OfNumber(15), {-6, 14}, std::nullopt},
+        {TWhatIfCell{0, cvError, "bad"}, {-6, 14}, std::nullopt},
+        {TWhatIfCell{4, cvDate, {}}, {-6, 14}, std::nullopt},
+        {TWhatIfCell::OfNumber(kHuge), {-kHuge, kHuge}, 1.0},  // the span overflows
+        {TWhatIfCell::OfNumber(0), {-kHuge, kHuge}, 0.5},
+    };
+    for (const auto& row : rows) {
+        const std::optional<double> share = HeatShare(row.cell, row.range);
+        ASSERT_EQ(share.has_value(), row.share.has_value()) << static_cast<double>(row.cell.Number);
+        if (share) {
+            EXPECT_DOUBLE_EQ(*share, *row.share) << static_cast<double>(row.cell.Number);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quillix::test

@@ -163,5 +163,21 @@ TEST_F(WhatIfTable, TextFormsQuoteWhatWouldBreakALine) {
     EXPECT_EQ(TableText(table, TTableSeparator::kTab), "X\tY\n1\t1.5\n2\tbad, \"very\"\\x0Abad\n");
 }
 
+TEST(WhatIfKeptTable, ATableTooLargeToKeepWholeIsRefusedWithoutOverflow) {
+    const struct {
+        std::size_t rows, columns;
+        bool refused;
+    } rows[] = {
+        {1000000, 2, false},  // exactly the bound
+        {1000001, 2, true},
+        {1000000, 1000000, true},
+        {std::size_t(-1), std::size_t(-1), true},  // the product would wrap to 1
+        {0, 0, false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(!KeptTableProblem(row.rows, row.columns).empty(), row.refused)
+            << row.rows << " x " << row.columns;
+}
+
 }  // namespace
 }  // namespace quillix::test

@@ -3,12 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
 
 #include "drop_down/calc_drop_down.h"
 #include "functions/func_date.h"
@@ -47,6 +51,53 @@ TEST_F(DateCalculations, OpensOnTodayWithADayCountOfZero) {
     for (QDateEdit* field : {window.OneDate(), window.Beginning(), window.Ending()})
         EXPECT_EQ(field->date(), QDate(2010, 6, 15));
     EXPECT_EQ(window.DayCount().Edit()->text(), "0");
+}
+
+// Keys as the window delivers them: each to the focus widget.
+void TypeKeys(QWidget* first, const QString& text) {
+    for (const QChar key : text) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClicks(focus ? focus : first, QString(key));
+    }
+}
+
+// A date typed whole: select all, type, Enter (or leave the field). The
+// field's own form and ISO are read; a text that is no date, or a day that
+// does not exist, gives the field its date back; the calendar stays.
+TEST_F(DateCalculations, ADateFieldTakesATypedDate) {
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.Pages()->setCurrentIndex(1);
+    QDateEdit* field = window.Beginning();
+    ASSERT_TRUE(field->isVisible());
+    EXPECT_TRUE(field->calendarPopup());
+    const QString shownForm = QLocale().toString(QDate(2024, 2, 29), field->displayFormat());
+    const struct {
+        QString typed;
+        QDate expected;
+    } rows[] = {
+        {QStringLiteral("2024-03-15"), QDate(2024, 3, 15)},
+        {shownForm, QDate(2024, 2, 29)},
+        {QStringLiteral("0001-01-01"), QDate(1, 1, 1)},
+        {QStringLiteral("2023-02-29"), QDate(1, 1, 1)},  // no such day: kept
+        {QStringLiteral("12"), QDate(1, 1, 1)},          // a number alone: kept
+        {QStringLiteral("abc"), QDate(1, 1, 1)},         // refused as typed
+    };
+    for (const auto& row : rows) {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        TypeKeys(field, row.typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(field->date(), row.expected) << row.typed.toStdString();
+        EXPECT_EQ(field->text(), QLocale().toString(field->date(), field->displayFormat()))
+            << row.typed.toStdString();
+    }
+    // Leaving the field reads the typed date too.
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    TypeKeys(field, QStringLiteral("2010-06-05"));
+    window.Ending()->setFocus();
+    EXPECT_EQ(field->date(), QDate(2010, 6, 5));
 }
 
 TEST_F(DateCalculations, OneDateFacts) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <functional>
 
 #include "drop_down/calc_drop_down.h"
 #include "drop_down/drop_down_calc.h"
@@ -15,6 +16,7 @@
 #include "keypad/keypad_frame.h"
 #include "model/calc_operate.h"
 #include "support/ui_environment.h"
+#include "vars/calc_vars.h"
 
 namespace quillix {
 namespace {
@@ -159,6 +161,37 @@ TEST(DropDownVars, NoRowSelectedOnlyHides) {
     field.VarsWindow().PickSelected();
     EXPECT_FALSE(field.VarsWindow().isVisible());
     EXPECT_EQ(field.Value().Number(), 9);
+}
+
+// A field that holds a variable or a formula reads apart from a typed
+// number: in italics, with the formula or the variable's name as its hint.
+TEST(NumberField, AVariableOrAFormulaShowsApartFromANumber) {
+    TUiEnvironment env;
+    ASSERT_TRUE(env.Vars().Add("rate", TCalcValue::New(5)));
+    TCalcDropDown field;
+    const struct {
+        const char* what;
+        std::function<void()> put;
+        bool italic;
+        const char* hint;
+    } rows[] = {
+        {"typed number", [&] { field.AssignNumber(cvNumber, 2); }, false, ""},
+        {"variable", [&] { field.TakeOver(env.Vars().GetValue("rate")->MakeReference()); }, true,
+         "rate"},
+        {"formula",
+         [&] {
+             field.DropDownCalculator();
+             Press(field.CalcWindow(), {ccPlus, ccDigit0 + 3});
+             Button(field.CalcWindow(), "&OK")->click();
+         },
+         true, "rate+3"},
+        {"typed again", [&] { QTest::keyClicks(field.Edit(), "7"); }, false, ""},
+    };
+    for (const auto& row : rows) {
+        row.put();
+        EXPECT_EQ(field.Edit()->font().italic(), row.italic) << row.what;
+        EXPECT_EQ(field.Edit()->toolTip().toStdString(), row.hint) << row.what;
+    }
 }
 
 }  // namespace

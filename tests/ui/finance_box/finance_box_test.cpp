@@ -63,6 +63,42 @@ TEST_F(FinanceBox, OpensWithTheDefaultChoicesAndLifeAndFactor) {
     EXPECT_EQ(Number(Tvm().Box(TTvmKey::PV)), 0);
 }
 
+// Every box that takes a percentage says so with a "%" right after it; the
+// others do not.
+TEST_F(FinanceBox, PercentBoxesSayPercent) {
+    const auto percentOf = [](const TCalcDropDown& box) -> QLabel* {
+        for (QLabel* label : box.parentWidget()->findChildren<QLabel*>("lb_Percent"))
+            if (label->buddy() == box.Edit()) return label;
+        return nullptr;
+    };
+    const struct {
+        const char* what;
+        int page;
+        const TCalcDropDown* box;
+        bool percent;
+    } rows[] = {
+        {"I%YR", 0, &Tvm().Box(TTvmKey::IYR), true},
+        {"PV", 0, &Tvm().Box(TTvmKey::PV), false},
+        {"N", 0, &Tvm().Box(TTvmKey::N), false},
+        {"nominal", 1, &window.Rates().Box(TRateKey::Nominal), true},
+        {"effective", 1, &window.Rates().Box(TRateKey::Effective), true},
+        {"periodic", 1, &window.Rates().Box(TRateKey::Periodic), true},
+    };
+    for (const auto& row : rows) {
+        window.Pages()->setCurrentIndex(row.page);
+        QLabel* percent = percentOf(*row.box);
+        ASSERT_EQ(percent != nullptr, row.percent) << row.what;
+        if (!percent) continue;
+        EXPECT_EQ(percent->text(), "%");
+        EXPECT_TRUE(percent->isVisible()) << row.what;
+        const QRect box = row.box->geometry();
+        const QRect label = percent->geometry();
+        EXPECT_GE(label.left(), box.right()) << row.what;
+        EXPECT_TRUE(label.center().y() >= box.top() && label.center().y() <= box.bottom())
+            << row.what;
+    }
+}
+
 TEST_F(FinanceBox, PaymentOfALoanAtEitherTimeOfThePeriod) {
     const struct {
         TPaymentTime time;

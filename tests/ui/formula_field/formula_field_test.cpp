@@ -3,9 +3,15 @@
 // where the keys go, completion and the hint of the function at the caret.
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QCompleter>
+#include <QGuiApplication>
+#include <QLayout>
 #include <QStringListModel>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
+#include "config/settings_table.h"
 #include "keypad/formula_field.h"
 #include "keypad/keypad_test_support.h"
 #include "model/calc_commands.h"
@@ -263,6 +269,60 @@ TEST_F(FormulaFieldTest, NamesWithAnUnderscoreOrAPointCompleteAndRead) {
     Key(Qt::Key_Return);
     EXPECT_EQ(Display(), "200");
     EXPECT_EQ(Expression(), "2*tax.base*_rate");
+}
+
+// The keyboard option: keypad keys run left to right (2+3*4 gives 20); with
+// typed formulas the same keys go to the formula field and Enter evaluates
+// it with precedence (14). The choice applies at once.
+TEST_F(FormulaFieldTest, TheKeyboardOptionSendsTypingToTheField) {
+    Activate();
+    const struct {
+        bool typed;
+        const char* display;
+        const char* field;
+    } rows[] = {{false, "20", ""}, {true, "14", "2+3*4"}, {false, "20", ""}};
+    for (const auto& row : rows) {
+        WriteBoolSetting(env.Settings().Configor(), TSetting::KeypadTypedFormulas, row.typed);
+        Press("C");
+        Edit().clear();
+        keypad->setFocus();
+        for (const QChar key : QStringLiteral("2+3*4"))
+            TypeKeys(key);  // each to the focus
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Display(), row.display) << row.typed;
+        EXPECT_EQ(Edit().text(), row.field) << row.typed;
+        // The window's shortcuts stay: Ctrl+C copies the display.
+        Key(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), row.display) << row.typed;
+    }
+}
+
+// The field's caption fits it whole, at any font, in both ways; its hint
+// names both ways.
+TEST_F(FormulaFieldTest, TheCaptionIsNeverClippedAndTheHintNamesBothWays) {
+    keypad->show();
+    for (const bool typed : {false, true}) {
+        WriteBoolSetting(env.Settings().Configor(), TSetting::KeypadTypedFormulas, typed);
+        for (const int factor : {1, 2}) {
+            QFont font = QApplication::font();
+            font.setPointSizeF(font.pointSizeF() * factor);
+            keypad->setFont(font);
+            keypad->resize(keypad->minimumSizeHint());
+            keypad->layout()->activate();
+            const QStyleOptionFrame frame = [this] {
+                QStyleOptionFrame option;
+                option.initFrom(&Edit());
+                return option;
+            }();
+            const QRect room =
+                Edit().style()->subElementRect(QStyle::SE_LineEditContents, &frame, &Edit());
+            EXPECT_LE(Edit().fontMetrics().horizontalAdvance(Edit().placeholderText()),
+                      room.width() - Edit().textMargins().left() - Edit().textMargins().right())
+                << Edit().placeholderText().toStdString() << " at " << factor << "x";
+        }
+        EXPECT_TRUE(Edit().toolTip().contains("Ctrl+L"));
+        EXPECT_TRUE(Edit().toolTip().contains("typed formulas"));
+    }
 }
 
 }  // namespace

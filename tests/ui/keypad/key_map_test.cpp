@@ -133,5 +133,32 @@ TEST(KeypadKeyMap, EachStrokeSendsItsCommand) {
     }
 }
 
+// With typed formulas, the characters of a formula go to the formula field;
+// Enter, Backspace, Escape and the window's shortcuts stay where they were.
+TEST(KeypadKeyMap, WhatTypesIntoTheFormulaField) {
+    const struct {
+        const char* name;
+        TKeyStroke stroke;
+        bool types;
+    } rows[] = {
+        {"digit", Digit(2, "2"), true},
+        {"letter", Char("s"), true},
+        {"operator", Char("*"), true},
+        {"blank", Char(" "), true},
+        {"non-ASCII letter", Char("\xC3\xA9"), true},
+        {"AltGr character", WithMods(Char("@"), true, true), true},
+        {"Ctrl+C", WithMods(Char("c"), true, false), false},
+        {"Alt+F (a menu)", WithMods(Char("f"), false, true), false},
+        {"Enter", Named(TKeyName::Enter), false},
+        {"Enter typing CR", Char("\r"), false},
+        {"Backspace typing BS", Char("\b"), false},
+        {"Escape typing ESC", Char("\x1b"), false},
+        {"Delete typing DEL", Char("\x7f"), false},
+        {"F9, nothing typed", Named(TKeyName::F9), false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(TypesIntoFormula(row.stroke), row.types) << row.name;
+}
+
 }  // namespace
 }  // namespace quillix::test

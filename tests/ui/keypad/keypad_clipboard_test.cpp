@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
+
+#include "keypad/formula_field.h"
+#include "model/value_format.h"
 
 #include "keypad_test_support.h"
 
@@ -57,6 +61,58 @@ TEST_F(KeypadTest, ATextThatIsNoNumberChangesNothing) {
     EXPECT_EQ(Display(), "8");
     EXPECT_EQ(env.Prompts().Beeps(), 1);
     EXPECT_TRUE(env.Prompts().Messages().isEmpty());
+}
+
+// Copy Value gives another program the number with every digit and no
+// grouping, whatever the display shows, and a computed value's formula as a
+// second format that Paste puts back into the formula field.
+TEST_F(KeypadTest, CopyValueGivesEveryDigitAndTheFormula) {
+    const struct {
+        const char* keys;
+        const char* text;
+        const char* formula;  // empty: no formula format
+    } rows[] = {
+        {"1 2 3 4 . 5", "1234.5", ""},  // being typed
+        {"1 2 3 4 5 6 7 =", "1234567", ""},
+        {"2 / 3 =", "0.666666666666666667", "2/3"},
+        {"1 0 0 0 0 0 0 * 1 0 0 0 0 0 0 =", "1000000000000", "1000000*1000000"},
+    };
+    const QString formulaType = QString::fromLatin1(Tfra_KeypadFW::kFormulaMimeType);
+    for (const auto& row : rows) {
+        Press("C");
+        Press(row.keys);
+        keypad->CopyValueToClipboard();
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        EXPECT_EQ(copied->text(), QString::fromLatin1(row.text)) << row.keys;
+        EXPECT_EQ(QString::fromUtf8(copied->data(formulaType)), QString::fromLatin1(row.formula))
+            << row.keys;
+    }
+    // With 2 fixed decimals on the display, the copy still has every digit.
+    const TValueFormatRecord kept = ValueFormatSettings();
+    SetValueFormat(2);
+    Press("C 2 / 3 =");
+    ASSERT_EQ(Display(), "0.67");
+    keypad->CopyValueToClipboard();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "0.666666666666666667");
+    ValueFormatSettings() = kept;
+    QGuiApplication::clipboard()->setText(QStringLiteral("1E4000"));
+    keypad->PasteFromClipboard();
+    Press("=");
+    keypad->CopyValueToClipboard();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1E4000");
+}
+
+TEST_F(KeypadTest, ACopiedFormulaPastesIntoTheFormulaField) {
+    Press("( 2 + 3 ) * 4 =");
+    keypad->CopyValueToClipboard();
+    Press("C 7");
+    keypad->PasteFromClipboard();
+    EXPECT_EQ(keypad->FormulaField()->Edit()->text(), "(2+3)*4");
+    EXPECT_EQ(Display(), "7");  // X is left alone
+    // A plain number copied by another program still goes to X.
+    QGuiApplication::clipboard()->setText(QStringLiteral("42"));
+    keypad->PasteFromClipboard();
+    EXPECT_EQ(Display(), "42");
 }
 
 }  // namespace

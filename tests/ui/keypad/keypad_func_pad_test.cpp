@@ -85,6 +85,24 @@ TEST_F(KeypadPadTest, PadButtonsFollowTheirSettingsSections) {
     EXPECT_TRUE(env.Prompts().Records().empty());
 }
 
+// A screen reader never meets a nameless pad button: an empty one is named
+// by its place, a filled one by its caption.
+TEST_F(KeypadPadTest, EveryPadButtonHasAName) {
+    for (int row = 0; row < 4; ++row) {
+        for (int col = 0; col < 5; ++col) {
+            const QString name = QStringLiteral("sb_Func%1%2").arg(row).arg(col);
+            QAbstractButton* button = ButtonNamed(name);
+            ASSERT_NE(button, nullptr);
+            const QString expected =
+                button->text().isEmpty()
+                    ? QStringLiteral("Empty function button %1").arg(row * 5 + col + 1)
+                    : button->text();
+            EXPECT_EQ(button->accessibleName(), expected) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(ButtonNamed("sb_Func34")->accessibleName(), "Empty function button 20");
+}
+
 TEST_F(KeypadPadTest, RebuildingThePadShowsTheSavedSettings) {
     IConfigor& settings = env.Settings().Configor();
     settings.WriteInteger("sb_Func11", "FuncID", 1);

@@ -3,6 +3,7 @@
 #include <QWhatsThis>
 
 #include "keypad_test_support.h"
+#include "model/value_format.h"
 
 namespace quillix::test {
 namespace {
@@ -102,6 +103,51 @@ TEST_F(KeypadTest, CaptionsAreNeverClipped) {
 // The main window gives the keypad a column of 295 pixels.
 TEST_F(KeypadTest, FitsTheMainWindowsKeypadColumn) {
     EXPECT_LE(keypad->minimumSizeHint().width(), 295);
+}
+
+// The fixed format shows on the value ("FIX 4"), with what it does as its
+// hint and for a screen reader; it fits at any font without widening the
+// keypad or covering a digit, and goes with the general format.
+TEST_F(KeypadTest, TheFixedFormatShowsBesideTheMode) {
+    const TValueFormatRecord kept = ValueFormatSettings();
+    const int generalWidth = keypad->minimumSizeHint().width();
+    auto* indicator = keypad->findChild<QLabel*>("lb_FixedFormat");
+    auto* display = keypad->findChild<QLineEdit*>("ed_Display");
+    ASSERT_NE(indicator, nullptr);
+    keypad->show();
+    for (const int factor : {1, 2}) {
+        QFont font = QApplication::font();
+        font.setPointSizeF(font.pointSizeF() * factor);
+        keypad->setFont(font);
+        const struct {
+            int decimals;
+            const char* shown;
+        } rows[] = {{4, "FIX 4"}, {18, "FIX 18"}, {0, "FIX 0"}, {-1, ""}};
+        for (const auto& row : rows) {
+            SetValueFormat(row.decimals);
+            keypad->Refresh();
+            keypad->resize(keypad->minimumSizeHint());
+            keypad->layout()->activate();
+            EXPECT_EQ(indicator->text(), row.shown) << row.decimals;
+            EXPECT_EQ(indicator->isVisible(), row.decimals >= 0) << row.decimals;
+            if (row.decimals < 0) continue;
+            EXPECT_EQ(indicator->accessibleName(), row.shown);
+            EXPECT_TRUE(indicator->toolTip().contains("rounded"))
+                << indicator->toolTip().toStdString();
+            EXPECT_EQ(indicator->accessibleDescription(), indicator->toolTip());
+            EXPECT_GE(indicator->contentsRect().width(),
+                      indicator->fontMetrics().horizontalAdvance(indicator->text()))
+                << row.shown << " at " << factor << "x";
+            EXPECT_GE(display->textMargins().left(), indicator->geometry().right())
+                << row.shown << " at " << factor << "x";
+        }
+        if (factor == 1) {
+            SetValueFormat(18);
+            keypad->Refresh();
+            EXPECT_EQ(keypad->minimumSizeHint().width(), generalWidth);
+        }
+    }
+    ValueFormatSettings() = kept;
 }
 
 TEST_F(KeypadTest, TabFollowsTheReadingOrder) {

@@ -91,8 +91,8 @@ TEST_F(KeypadTest, HypotAsksItsArgumentsWithTheKeysAtRest) {
 
 TEST_F(KeypadTest, ProgramsMenuOffersTheToolWindows) {
     QMenu* menu = keypad->ProgramsMenu();
-    EXPECT_EQ(Captions(menu), QStringList({"DateCalculations", "Finance Box", "Unit Converter", "-",
-                                           "My Program"}));
+    EXPECT_EQ(Captions(menu), QStringList({"DateCalculations", "Finance Box", "Unit Converter",
+                                           "What-If...", "Goal Seek...", "-", "My Program"}));
 }
 
 class KeypadLibraryTest : public KeypadTest {

@@ -5,8 +5,12 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QWindow>
+#include <filesystem>
 #include <functional>
 
+#include "config/settings_table.h"
 #include "dialogs/library_manager.h"
 #include "dialogs/library_views.h"
 #include "menu_entry.h"
@@ -110,6 +114,112 @@ TEST_F(DocumentTitle, TheLibraryManagerRenamesAndMovesTheOpenProgram) {
     window->SaveProgram();
     EXPECT_NE(env.HomeFolder().Read("UserPrograms/Old/Credit.prg").find("\"b\""),
               std::string::npos);
+}
+
+// The mark of unsaved changes, on the window's title and the label, through
+// an edit, a save, another edit and an open that drops it.
+TEST_F(DocumentTitle, TheModifiedMarkFollowsEditSaveUndoAndOpen) {
+    window->show();
+    const auto shownTitle = [this] { return window->windowHandle()->title(); };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        const char* label;
+        const char* title;
+    };
+    const Step steps[] = {
+        {"start", [] {}, "New", "New \u2014 Quillix"},
+        {"edit", [this] { ASSERT_TRUE(Document().Add("a", TCalcValue::New(1))); }, "New*",
+         "New* \u2014 Quillix"},
+        {"save",
+         [this] {
+             NameProgram("Loan");
+             window->SaveProgram();
+         },
+         "Loan", "Loan \u2014 Quillix"},
+        {"edit again", [this] { ASSERT_TRUE(Document().Add("b", TCalcValue::New(2))); }, "Loan*",
+         "Loan* \u2014 Quillix"},
+        // Undo back to the saved state: nothing is unsaved any more.
+        {"undo the edit", [this] { window->Undo(); }, "Loan", "Loan \u2014 Quillix"},
+        {"redo the edit", [this] { window->Redo(); }, "Loan*", "Loan* \u2014 Quillix"},
+        {"open without saving",
+         [this] {
+             env.Prompts().ScriptAnswer(TPromptAnswer::No);
+             PickProgram("Loan");
+             window->OpenProgram();
+         },
+         "Loan", "Loan \u2014 Quillix"},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        const bool modified = QString::fromUtf8(step.label).endsWith(QLatin1Char('*'));
+        EXPECT_EQ(Title(), QString::fromUtf8(step.label)) << step.what;
+        EXPECT_EQ(window->VarsView().Title()->accessibleName(), QString::fromUtf8(step.label))
+            << step.what;
+        EXPECT_EQ(window->isWindowModified(), modified) << step.what;
+        EXPECT_EQ(shownTitle(), QString::fromUtf8(step.title)) << step.what;
+    }
+    EXPECT_EQ(Document().Count(), 1);  // the open dropped the unsaved "b"
+}
+
+// File › Recent Programs: most recent first, a program that has gone is
+// dropped with a message when chosen, and the first one opens at start.
+class RecentProgramsMenu : public DocumentTitle {
+  protected:
+    QStringList Entries() const {
+        QMenu* menu = window->RecentProgramsMenu();
+        emit menu->aboutToShow();
+        QStringList captions;
+        for (QAction* action : menu->actions())
+            if (action->isEnabled()) captions << action->text();
+        return captions;
+    }
+    void Choose(const QString& caption) {
+        QMenu* menu = window->RecentProgramsMenu();
+        emit menu->aboutToShow();
+        for (QAction* action : menu->actions())
+            if (action->text() == caption) return action->trigger();
+        ADD_FAILURE() << caption.toStdString();
+    }
+    void SaveLoanAndMortgage() {
+        ASSERT_TRUE(Document().Add("a", TCalcValue::New(1)));
+        NameProgram("Loan");
+        window->SaveProgram();
+        NameProgram("Mortgage");
+        window->SaveProgramAs();
+    }
+};
+
+TEST_F(RecentProgramsMenu, OpenedAndSavedProgramsComeFirst) {
+    EXPECT_EQ(Entries(), QStringList{});
+    SaveLoanAndMortgage();
+    EXPECT_EQ(Entries(), (QStringList{"&1 Mortgage", "&2 Loan"}));
+    window->NewProgram();
+    Choose("&2 Loan");
+    EXPECT_EQ(Title(), "Loan");
+    EXPECT_EQ(Entries(), (QStringList{"&1 Loan", "&2 Mortgage"}));
+}
+
+TEST_F(RecentProgramsMenu, AProgramThatHasGoneIsDroppedWithAMessage) {
+    SaveLoanAndMortgage();
+    ASSERT_TRUE(std::filesystem::remove(env.HomeFolder().File("UserPrograms/Loan.prg")));
+    env.Prompts().ExpectMessages();
+    Choose("&2 Loan");
+    ASSERT_EQ(env.Prompts().Messages().size(), 1);
+    EXPECT_TRUE(env.Prompts().Messages()[0].contains("Loan"));
+    EXPECT_EQ(Title(), "Mortgage");  // the document stays
+    EXPECT_EQ(Entries(), QStringList{"&1 Mortgage"});
+}
+
+TEST_F(RecentProgramsMenu, TheLastProgramOpensAtStartUnlessTurnedOff) {
+    SaveLoanAndMortgage();
+    for (const bool on : {true, false}) {
+        WriteBoolSetting(env.Settings().Configor(), TSetting::MainOpenLastProgram, on);
+        window = std::make_unique<Tfrm_main>(log);
+        window->OpenLastProgramAtStart();
+        EXPECT_EQ(Title(), on ? "Mortgage" : "New") << on;
+        EXPECT_EQ(MenuEntry(*window, "Open the last program at start")->isChecked(), on);
+    }
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -22,6 +24,7 @@
 #include "platform/help_window.h"
 #include "platform/hint_filter.h"
 #include "support/ui_environment.h"
+#include "tools/decimal_places_box.h"
 #include "vars/calc_vars.h"
 #include "vars/user_libraries.h"
 #include "vars_view/vars_view.h"
@@ -320,6 +323,35 @@ TEST_F(MainWindow, MenuCaptionsAreSpelledRight) {
         tray << action->text();
     EXPECT_TRUE(tray.contains("Show/Hide main window")) << tray.join('|').toStdString();
     EXPECT_TRUE(tray.contains("Unit Converter")) << tray.join('|').toStdString();
+}
+
+// Ctrl+Shift+C (Edit, Copy Value) copies the number for a spreadsheet; Ctrl+C
+// stays the display's grouped text.
+TEST_F(MainWindow, CopyValueAndCopyFromTheKeyboard) {
+    Open();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QGuiApplication::clipboard()->setText(QStringLiteral("1234567.5"));
+    QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1,234,567.5");
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1234567.5");
+}
+
+// The finance box's "Decimal places" changes the whole calculator for the
+// run: the keypad behind it shows so at once, and Default takes it away.
+TEST_F(MainWindow, DecimalPlacesOfAToolShowOnTheKeypad) {
+    Open();
+    const TValueFormatRecord kept = ValueFormatSettings();
+    auto* indicator = window->Keypad().findChild<QLabel*>("lb_FixedFormat");
+    TDecimalPlacesBox places(window.get());
+    places.setCurrentIndex(places.findText("3"));
+    EXPECT_EQ(indicator->text(), "FIX 3");
+    places.setCurrentIndex(places.findText("Default"));
+    EXPECT_EQ(indicator->text(), "");
+    ValueFormatSettings() = kept;
 }
 
 // The diagnostic log could not write its first lines before the window was

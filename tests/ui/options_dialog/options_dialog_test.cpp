@@ -126,11 +126,24 @@ TEST_F(OptionsDialog, DigitsListShowsAndWritesTheFormat) {
     }
 }
 
+// "Keyboard:" shows the stored choice and writes the one made.
+TEST_F(OptionsDialog, TheKeyboardChoiceIsShownAndWritten) {
+    for (const bool typed : {true, false}) {
+        WriteBoolSetting(Configor(), TSetting::KeypadTypedFormulas, typed);
+        TfrmOptionDlg dialog(Configor());
+        EXPECT_EQ(dialog.KeyboardList()->currentText(),
+                  typed ? "typed formulas" : "keypad keys (left to right)");
+        dialog.KeyboardList()->setCurrentIndex(typed ? 0 : 1);
+        ASSERT_TRUE(dialog.ApplyOptions());
+        EXPECT_EQ(Read("Keypad", "TypedFormulas"), typed ? "0" : "1");
+    }
+}
+
 TEST_F(OptionsDialog, ApplyWritesEverythingInOrderThroughTheAnnouncedWrites) {
     TfrmOptionDlg dialog(Configor());
     TWriteLog log(env.Settings());
     ASSERT_TRUE(dialog.ApplyOptions());
-    ASSERT_EQ(log.writes.size(), 100u + 10u);
+    ASSERT_EQ(log.writes.size(), 100u + 11u);
     EXPECT_EQ(log.writes[0], "sb_Func00/ItemType");
     EXPECT_EQ(log.writes[99], "sb_Func34/FontColor");
     const std::vector<std::string> rest(log.writes.begin() + 100, log.writes.end());
@@ -138,7 +151,8 @@ TEST_F(OptionsDialog, ApplyWritesEverythingInOrderThroughTheAnnouncedWrites) {
               (std::vector<std::string>{
                   "Main/AutoRun", "Main/AlwaysOnTop", "Main/AutoSaveParam", "Keypad/QuickVarNames",
                   "Main/ValueFormat", "Main/ValueDigits", "Main/ShowKeypadHint",
-                  "Online/CheckUpgrade", "Keypad/RPNStyle", "Main/KeepTape"}));
+                  "Online/CheckUpgrade", "Keypad/RPNStyle", "Main/KeepTape",
+                  "Keypad/TypedFormulas"}));
 }
 
 // The RPN style and the tape's keeping: shown as set (a hand-edited style reads
@@ -232,6 +246,8 @@ TEST_F(OptionsPad, EveryButtonCanBeChosenAndShowsItsItem) {
     EXPECT_EQ(page().PadButton(0, 0)->text(), "Sqr");
     EXPECT_EQ(page().PadButton(0, 0)->toolTip().toStdString(), sqr->Description);
     EXPECT_EQ(page().PadButton(1, 1)->text(), "");
+    EXPECT_EQ(page().PadButton(1, 1)->accessibleName(), "Empty function button 7");
+    EXPECT_EQ(page().PadButton(0, 0)->accessibleName(), "Sqr");
 
     page().PadButton(0, 0)->click();
     EXPECT_EQ(page().GroupList()->currentText().toStdString(), sqr->Category);
@@ -273,6 +289,7 @@ TEST_F(OptionsPad, EditsChangeTheItemAndItsButtonAndApplyWritesThem) {
     EXPECT_EQ(Item(0, 0).FuncID, 0);
     EXPECT_EQ(Item(0, 0).Alias, "");
     EXPECT_EQ(page().CaptionEdit()->text(), "");
+    EXPECT_EQ(page().PadButton(0, 0)->accessibleName(), "Empty function button 1");
 
     ASSERT_TRUE(dialog.ApplyOptions());
     EXPECT_EQ(Read("sb_Func12", "FuncID"), std::to_string(FindFuncID(name)));

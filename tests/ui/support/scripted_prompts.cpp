@@ -57,6 +57,14 @@ TPromptAnswer TScriptedPrompts::AskYesNo(QWidget* parent, const QString& caption
     return answer == TPromptAnswer::Yes ? TPromptAnswer::Yes : TPromptAnswer::No;
 }
 
+TPromptAnswer TScriptedPrompts::AskTwoWay(QWidget* parent, const QString& caption,
+                                          const QString& text, const QString& yesText,
+                                          const QString& noText) {
+    const TPromptAnswer answer = AskYesNoCancel(parent, caption, text);
+    records_.back().Initial = yesText + QLatin1Char('|') + noText;
+    return answer == TPromptAnswer::Yes ? TPromptAnswer::Yes : TPromptAnswer::No;
+}
+
 void TScriptedPrompts::ShowError(QWidget*, const QString& text) {
     records_.push_back({"error", QStringLiteral("Error"), text, {}});
     if (!messagesExpected_) ADD_FAILURE() << "unexpected error box: " << text.toStdString();

@@ -48,6 +48,10 @@ class TScriptedPrompts final : public IUserPrompts {
                                  const QString& text) override;
     // Answered from the same script as AskYesNoCancel (a Cancel there is No).
     TPromptAnswer AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
+    // Answered from the same script too (a Cancel there is No); the record's
+    // Initial holds the two answers' captions as "first|second".
+    TPromptAnswer AskTwoWay(QWidget* parent, const QString& caption, const QString& text,
+                            const QString& yesText, const QString& noText) override;
     void ShowError(QWidget* parent, const QString& text) override;
     void ShowWarning(QWidget* parent, const QString& text) override;
     std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& prompt,

@@ -4,11 +4,15 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
 
 #include "convert/converter_choice.h"
 #include "convert/custom_units.h"
@@ -252,6 +256,56 @@ TEST_F(UnitConverter, DecimalPlacesRedrawTheBoxesAndHelpOpensItsTopic) {
     for (QWidget* dialog : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&options)})
         for (QLabel* label : dialog->findChildren<QLabel*>())
             EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+}
+
+// 100 km/h to mph by typing only: the result follows each digit, each unit
+// picked and the swap, without pressing Convert.
+TEST_F(UnitConverter, ConvertsAsTheUserTypesPicksAndSwaps) {
+    Tfrm_unitconv window;
+    window.show();
+    Choose(window, "Speed", "KilometersPerHour", "MilesPerHour");
+    QTest::keyClicks(window.FromBox().Edit(), "100");
+    EXPECT_EQ(window.ToBox().Edit()->text(), "62.1371192237334");
+    QTest::keyClick(window.FromBox().Edit(), Qt::Key_Backspace);  // "10"
+    EXPECT_EQ(window.ToBox().Edit()->text(), "6.21371192237334");
+    Choose(window.ConvertTo(), "MetersPerSecond");
+    EXPECT_EQ(window.ToBox().Edit()->text(), "2.77777777777778");
+    window.SwapButton()->click();
+    EXPECT_EQ(window.ConvertFrom()->currentText(), "MetersPerSecond");
+    EXPECT_EQ(window.ConvertTo()->currentText(), "KilometersPerHour");
+    EXPECT_EQ(window.ToBox().Edit()->text(), "36");
+    EXPECT_TRUE(env.Prompts().Messages().isEmpty());
+}
+
+// Typing into a unit list pops up the units that match, best first; Enter
+// picks the best, and a text that matches nothing keeps the unit chosen.
+TEST_F(UnitConverter, TypingFiltersTheUnitLists) {
+    Tfrm_unitconv window;
+    window.show();
+    Choose(window, "Speed", "Knots", "Knots");
+    const struct {
+        const char* typed;
+        const char* firstShown;  // empty: nothing matches
+        const char* chosen;
+    } rows[] = {
+        {"mph", "MilesPerHour", "MilesPerHour"},
+        {"km/h", "KilometersPerHour", "KilometersPerHour"},
+        {"feet", "FeetPerSecond", "FeetPerSecond"},
+        {"zzz", "", "FeetPerSecond"},
+    };
+    QComboBox* list = window.ConvertTo();
+    for (const auto& row : rows) {
+        list->lineEdit()->selectAll();
+        QTest::keyClicks(list->lineEdit(), row.typed);
+        const QAbstractItemModel* shown = list->completer()->completionModel();
+        EXPECT_EQ(shown->rowCount() > 0 ? shown->index(0, 0).data().toString() : QString(),
+                  row.firstShown)
+            << row.typed;
+        QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(list->itemText(list->currentIndex()), row.chosen) << row.typed;
+        EXPECT_EQ(list->currentText(), row.chosen) << row.typed;
+    }
+    EXPECT_EQ(list->count(), 9);  // nothing typed became a unit
 }
 
 }  // namespace

@@ -33,10 +33,10 @@ TEST_F(VarsViewCommandsTest, MenuCaptionsAndSeparatorsInOrder) {
     QStringList entries;
     for (QAction* action : menu->actions())
         entries << (action->isSeparator() ? "-" : action->text());
-    EXPECT_EQ(entries,
-              QStringList({"&Up", "Dow&n", "Copy value to clipboard", "Edit formula...", "-",
-                           "Set Value Type", "Delete", "Clear", "-", "Create function", "-",
-                           "Statistical", "-", "Properties", "Program Properties"}));
+    EXPECT_EQ(entries, QStringList({"&Up", "Dow&n", "Copy value to clipboard", "Edit formula...",
+                                    "-", "Set Value Type", "Delete", "Clear", "-",
+                                    "Create function", "Goal Seek...", "-", "Statistical", "-",
+                                    "Properties", "Program Properties"}));
     QStringList types;
     for (QAction* action : Entry("Set Value Type")->menu()->actions())
         types << action->text();

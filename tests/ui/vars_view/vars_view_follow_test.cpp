@@ -21,7 +21,7 @@ TEST_F(VarsViewTest, ShowsColumnsAndStartsAsNew) {
         EXPECT_EQ(Model().headerData(column, Qt::Horizontal).toString(), captions[column]);
     }
     EXPECT_EQ(header->sectionSize(TVarsModel::kRoleColumn), 22);
-    EXPECT_EQ(header->sectionSize(TVarsModel::kValueColumn), 120);
+    EXPECT_GE(header->sectionSize(TVarsModel::kValueColumn), 120);  // it takes the room left
     EXPECT_FALSE(view->List()->accessibleName().isEmpty());
     EXPECT_FALSE(view->Title()->accessibleName().isEmpty());
 }
