@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Cold start to a visible main window, measured from outside the process under
 # a virtual X server, beside SpeedCrunch (another Qt calculator) in the same
-# run; and the resident memory of the idle main window.
+# run; and the resident memory of the idle main window. Quillix starts twice
+# over: with an empty home, and with a home whose tape is full (1,000 lines).
 # Usage: bench/startup.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -56,6 +57,19 @@ measure() {
 }
 
 measure quillix Quillix "$quillix" --home "$home"
+
+# A full tape: 1,000 lines of a typical calculation.
+taped=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$home" "$taped"' EXIT
+awk 'BEGIN {
+  print "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+  print "<Tape Version=\"1\">"
+  for (i = 0; i < 1000; i++)
+    printf "  <Line Time=\"%d\" Kind=\"0\" Number=\"%d.5\" Shown=\"%d.5\" Formula=\"(1234.5+%d)*Sqrt(2)/7-%d\"/>\n",
+      1700000000000 + i, i, i, i, i
+  print "</Tape>"
+}' >"$taped/tape.xml"
+measure "quillix+tape" Quillix "$quillix" --home "$taped"
 if command -v speedcrunch >/dev/null; then
   measure speedcrunch SpeedCrunch speedcrunch
 else

@@ -99,7 +99,7 @@ _quillix_cli() {
     if [[ -n $subcommand ]]; then
         for ((j = i + 1; j < COMP_CWORD; j++)); do
             case ${COMP_WORDS[j]} in
-                --program | --save | --set | --family | --for | --near) ((j++)) ;;
+                --program | --save | --set | --family | --rpn-style | --for | --near) ((j++)) ;;
                 -[0-9.]*) words+=("${COMP_WORDS[j]}") ;;
                 -*) ;;
                 *) words+=("${COMP_WORDS[j]}") ;;
@@ -115,6 +115,7 @@ _quillix_cli() {
         --save) _quillix_cli_any_file; return ;;
         --set | --for | --near) return ;;
         --family) _quillix_cli_offer "$(_quillix_cli_query units)"; return ;;
+        --rpn-style) COMPREPLY=($(compgen -W "classic stack" -- "$cur")); return ;;
     esac
 
     if [[ -z $subcommand ]]; then
@@ -145,7 +146,7 @@ _quillix_cli() {
             ((at == 1)) && _quillix_cli_program_files ;;
         keys)
             if [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W "--program --save" -- "$cur"))
+                COMPREPLY=($(compgen -W "--program --save --rpn-style" -- "$cur"))
             else
                 _quillix_cli_offer "$(_quillix_cli_one_argument_functions)
 Today
@@ -157,7 +158,11 @@ Not
 Enter
 BS
 RPN
-ALG"
+ALG
+swap
+roll
+drop
+lastx"
             fi ;;
         eval)
             [[ $cur == -* ]] && COMPREPLY=($(compgen -W "--program --set --save" -- "$cur")) ;;

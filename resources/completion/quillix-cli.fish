@@ -48,7 +48,7 @@ function __quillix_cli_argument_is --argument-names subcommand position
             continue
         end
         switch $token
-            case --program --save --set --family --for --near
+            case --program --save --set --family --rpn-style --for --near
                 set skip 1
             case '-[0-9.]*'
                 set count (math $count + 1)
@@ -96,10 +96,12 @@ complete -c quillix-cli -n '__fish_seen_subcommand_from keys eval' -l program -r
     -d 'A program file'
 complete -c quillix-cli -n '__fish_seen_subcommand_from keys eval' -l save -r -F \
     -d 'Save the program to this file'
+complete -c quillix-cli -n '__fish_seen_subcommand_from keys' -l rpn-style -x \
+    -a 'classic stack' -d 'Run the keys in RPN of this style'
 complete -c quillix-cli -n '__fish_seen_subcommand_from eval' -l set -x \
     -d 'Store the result as this variable'
 complete -c quillix-cli -n '__fish_seen_subcommand_from keys' \
-    -a '(__quillix_cli_query functions | string match -r "^[^\t]*\t[^\t]*\t[^\t]*\tX\$" | string split -f3 \t) Today Mod And Or Xor Not Enter BS RPN ALG'
+    -a '(__quillix_cli_query functions | string match -r "^[^\t]*\t[^\t]*\t[^\t]*\tX\$" | string split -f3 \t) Today Mod And Or Xor Not Enter BS RPN ALG swap roll drop lastx'
 complete -c quillix-cli -n '__fish_seen_subcommand_from table' -l csv \
     -d 'Comma-separated with RFC 4180 quoting'
 complete -c quillix-cli -n '__fish_seen_subcommand_from solve' -l for -x \

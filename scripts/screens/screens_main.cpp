@@ -44,6 +44,7 @@
 #include "vars/library_call_runner.h"
 #include "vars_view/vars_view.h"
 #include "window/main_window.h"
+#include "window/tape_dock.h"
 
 namespace quillix {
 namespace {
@@ -220,6 +221,21 @@ void ShootUndoMenus(const QString& folder, const QString& tag, Tfrm_main& window
     window.Undo();
 }
 
+// Stack-style RPN with T, Z, Y over the display, and the tape beside it.
+void ShootStackAndTape(const QString& folder, const QString& name, Tfrm_main& window,
+                       IConfigor& settings) {
+    settings.WriteInteger("Keypad", "InputMode", 1);
+    settings.WriteString("Keypad", "RPNStyle", "Stack");
+    Keys(window.Keypad(), {"C", "1", "2", "Enter", "3", "4", "+", "2", "Enter", "5", "*",
+                           "7", "Enter", "8", "Enter", "9"});
+    window.Tape().show();
+    Save(window, folder, name + QStringLiteral("-stack-tape"));
+    window.Tape().hide();
+    settings.WriteString("Keypad", "RPNStyle", "Classic");
+    settings.WriteInteger("Keypad", "InputMode", 2);
+    Keys(window.Keypad(), {"C"});
+}
+
 // The tool windows, each with a worked example on its busiest page.
 void ShootTools(const QString& folder, const QString& tag) {
     Tfrm_FinanceBox finance;
@@ -353,6 +369,8 @@ int Shoot(const QString& folder, const QString& tag) {
         window.ApplySkin(skin.FileName);
         Save(window, folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag));
         ShootSkinned(folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag), window);
+        ShootStackAndTape(folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag), window,
+                          settings.Configor());
         ShootFirstHour(folder, QStringLiteral("skin-%1%2").arg(skin.Caption, tag), window,
                        settings.Configor());
     }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// quillix-cli keys [--program FILE] [--save FILE] KEY...: runs keypad keys
-// through a fresh engine in the input mode of the home's settings, with a
-// program document for the variable keys, then prints the value display and
+// quillix-cli keys [--program FILE] [--save FILE] [--rpn-style STYLE] KEY...:
+// runs keypad keys through a fresh engine in the input mode and RPN style of
+// the home's settings (--rpn-style: RPN in that style), with a program
+// document for the variable keys, then prints the value display and
 // expression line, or in JSON everything the keypad and the memory view show.
 
 #include <optional>
@@ -11,6 +12,7 @@
 
 #include "cli_context.h"
 #include "common/calc_error.h"
+#include "common/text_compare.h"
 #include "config/calc_config.h"
 #include "config/settings_table.h"
 #include "engine/calc_engine.h"
@@ -26,19 +28,32 @@ namespace quillix::cli {
 
 namespace {
 
-// The keypad's starting mode: "InputMode" 2 is ALG, any other value RPN. The
-// settings are only read.
-std::uint8_t StartingMode(const std::string& home) {
+// The keypad's starting mode and RPN style: "InputMode" 2 is ALG, any other
+// value RPN; "RPNStyle" names the style. The settings are only read.
+struct StartingState {
+    std::uint8_t mode = kModeALG;
+    TRPNStyle style = TRPNStyle::Classic;
+};
+
+StartingState ReadStartingState(const std::string& home) {
     const TCalcConfig settings(SettingsFilePath(home));
     const int mode = ReadIntegerSetting(settings.Configor(), TSetting::KeypadInputMode);
-    return mode == kInputModeAlg ? kModeALG : kModeRPN;
+    const std::string style = ReadTextSetting(settings.Configor(), TSetting::KeypadRPNStyle);
+    return {mode == kInputModeAlg ? kModeALG : kModeRPN, ParseRPNStyle(style)};
 }
 
 struct KeysOptions {
-    std::string programFile;  // opened as the program document first
-    std::string saveFile;     // the program document is saved there at the end
+    std::string programFile;            // opened as the program document first
+    std::string saveFile;               // the program document is saved there at the end
+    std::optional<TRPNStyle> rpnStyle;  // --rpn-style: RPN in this style
     std::vector<KeyAction> actions;
 };
+
+TRPNStyle ParseStyleOption(const std::string& text) {
+    if (EqualsIgnoreAsciiCase(text, "classic")) return TRPNStyle::Classic;
+    if (EqualsIgnoreAsciiCase(text, "stack")) return TRPNStyle::Stack;
+    throw UsageError("--rpn-style takes classic or stack, not '" + text + "'");
+}
 
 // Options may stand anywhere among the keys, until "--" ends them; every token
 // is checked before any key runs.
@@ -54,6 +69,11 @@ KeysOptions ParseKeysArguments(const Arguments& args) {
         if (!optionsEnded && (token == "--program" || token == "--save")) {
             if (i + 1 >= args.size()) throw UsageError(token + " needs a file");
             (token == "--program" ? options.programFile : options.saveFile) = args[++i];
+            continue;
+        }
+        if (!optionsEnded && token == "--rpn-style") {
+            if (i + 1 >= args.size()) throw UsageError(token + " needs classic or stack");
+            options.rpnStyle = ParseStyleOption(args[++i]);
             continue;
         }
         std::optional<KeyAction> action = ParseKeyToken(token);
@@ -84,6 +104,8 @@ void WriteKeysJson(std::ostream& out, const TCalcEngine& engine, TCalcVars& docu
         .String(ExpressionText(engine))
         .Key("mode")
         .String(ModeText(engine))
+        .Key("style")
+        .String(RPNStyleText(engine))
         .Key("counter")
         .String(CounterText(engine))
         .Key("entering")
@@ -124,7 +146,10 @@ int RunKeys(CliContext& context, const Arguments& args) {
         throw CommandFailed(error);
     }
     TCalcEngine engine(kModeALG);
-    if (StartingMode(context.home) == kModeRPN) engine.Execute(ccModeRPN);
+    StartingState start = ReadStartingState(context.home);
+    if (options.rpnStyle) start = {kModeRPN, *options.rpnStyle};
+    engine.SetRPNStyle(start.style);
+    if (start.mode == kModeRPN) engine.Execute(ccModeRPN);
     KeysSession session{engine, document};
     try {
         for (const KeyAction& action : options.actions)

@@ -6,6 +6,7 @@
 #include <memory>
 #include <span>
 #include <string_view>
+#include <utility>
 
 #include "common/calc_error.h"
 #include "engine/keypad_keys.h"
@@ -55,6 +56,21 @@ std::optional<KeyAction> CaptionKey(const std::string& token) {
     if (!key) return std::nullopt;
     if (key->Code == ccFunction) return ApplyFunction(key->FuncID);
     return SendCommand(key->Code);
+}
+
+// Words for the stack keys whose captions ("x\u2194y", "R\u2193") a script
+// would rather not type.
+std::optional<KeyAction> StackWord(const std::string& token) {
+    static constexpr std::pair<std::string_view, std::uint8_t> kWords[] = {
+        {"swap", ccSwapXY},
+        {"roll", ccRollDown},
+        {"drop", ccDrop},
+        {"lastx", ccLastX},
+    };
+    for (const auto& [word, code] : kWords) {
+        if (token == word) return SendCommand(code);
+    }
+    return std::nullopt;
 }
 
 // Tokens of the form PREFIX:TEXT.
@@ -149,6 +165,7 @@ std::optional<KeyAction> CatalogueFunction(const std::string& token) {
 // name.
 constexpr std::optional<KeyAction> (*kTokenKinds[])(const std::string&) = {
     CaptionKey,
+    StackWord,
     PrefixedToken,
     CatalogueFunction,
 };

@@ -22,7 +22,7 @@ const Subcommand kSubcommands[] = {
     {"functions", "functions [CATEGORY]", RunFunctions},
     {"convert", "convert VALUE FROM TO [--family NAME]", RunConvert},
     {"units", "units [FAMILY]", RunUnits},
-    {"keys", "keys [--program FILE] [--save FILE] KEY...", RunKeys},
+    {"keys", "keys [--program FILE] [--save FILE] [--rpn-style STYLE] KEY...", RunKeys},
     {"run", "run PROGRAM [NAME=VALUE | VALUE ...]", RunRun},
     {"show", "show FILE", RunShow},
     {"eval", "eval [--program FILE] [--set NAME] [--save FILE] FORMULA", RunEval},

@@ -66,7 +66,7 @@ TEST_F(KeysCli, PrintsTheDisplayAndTheExpression) {
 TEST_F(KeysCli, JsonShowsWhatTheKeypadAndTheMemoryViewShow) {
     EXPECT_EQ(Keys("2 * ( 3 + 4", true).out,
               "{\"display\": \"4\", \"expression\": \"4\", \"mode\": \"ALG\", "
-              "\"counter\": \"(=1\", \"entering\": true, "
+              "\"style\": \"Classic\", \"counter\": \"(=1\", \"entering\": true, "
               "\"x\": {\"number\": \"4\", \"kind\": 0, \"text\": \"4\", \"formula\": \"4\"}, "
               "\"pending\": \"+\", \"ops\": [\"*\"], \"stack\": ["
               "{\"number\": \"3\", \"kind\": 0, \"text\": \"3\", \"formula\": \"3\"}, "
@@ -74,7 +74,7 @@ TEST_F(KeysCli, JsonShowsWhatTheKeypadAndTheMemoryViewShow) {
               "\"variables\": []}\n");
     EXPECT_EQ(Keys("RPN 1 2 3 4 Enter 2 Enter 3 +", true).out,
               "{\"display\": \"5\", \"expression\": \"2+3\", \"mode\": \"RPN\", "
-              "\"counter\": \"M=1\", \"entering\": false, "
+              "\"style\": \"Classic\", \"counter\": \"M=1\", \"entering\": false, "
               "\"x\": {\"number\": \"5\", \"kind\": 0, \"text\": \"5\", \"formula\": \"2+3\"}, "
               "\"pending\": \"\", \"ops\": [], \"stack\": ["
               "{\"number\": \"1234\", \"kind\": 0, \"text\": \"1234\", \"formula\": \"1234\"}], "

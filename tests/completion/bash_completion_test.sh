@@ -59,6 +59,12 @@ check "Temperature" units Te
 check "Angle\\ Unit" functions an
 check "Sqr Sqrt" keys 1 Sq
 check "Today" keys Tod
+check "drop" keys 1 Enter dr
+check "lastx" keys 9 Sqrt la
+check "--program --rpn-style --save" keys --
+check "classic stack" keys --rpn-style ""
+check "stack" keys --rpn-style st
+check "swap" keys --rpn-style stack 1 sw
 check "1 10 11 12 13 14 15 16 17 18" --fixed 1
 check "home hyp.fn library loan.prg" run ""
 check "loan.prg" show lo

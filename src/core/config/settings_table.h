@@ -36,6 +36,9 @@ enum class TSetting {
     MainAutoRun,
     KeypadInputMode,
     KeypadQuickVarNames,
+    KeypadRPNStyle,
+    MainKeepTape,
+    MainShowTape,
     OnlineCheckUpgrade,
     OnlineUpgradeUrl,
     MainLibraryFileFolder,
@@ -64,7 +67,7 @@ struct TSettingDef {
 // "Main"/"Left" and "Top" default to the window's current position, whose design
 // value is given; "Width" and "Height" default to its current size, here 0: the
 // window applies a stored size only when both are greater than 0.
-inline constexpr std::array<TSettingDef, 26> kSettingsTable = {{
+inline constexpr std::array<TSettingDef, 29> kSettingsTable = {{
     {TSetting::MainLeft, "Main", "Left", TSettingType::Integer, "258", false},
     {TSetting::MainTop, "Main", "Top", TSettingType::Integer, "193", false},
     {TSetting::MainWidth, "Main", "Width", TSettingType::Integer, "0", false},
@@ -79,6 +82,11 @@ inline constexpr std::array<TSettingDef, 26> kSettingsTable = {{
     {TSetting::MainAutoRun, "Main", "AutoRun", TSettingType::Boolean, "0", false},
     {TSetting::KeypadInputMode, "Keypad", "InputMode", TSettingType::Integer, "2", false},
     {TSetting::KeypadQuickVarNames, "Keypad", "QuickVarNames", TSettingType::Text, "", false},
+    // How RPN works: "Classic" or "Stack" (see engine/rpn_style.h).
+    {TSetting::KeypadRPNStyle, "Keypad", "RPNStyle", TSettingType::Text, "Classic", false},
+    // The calculation tape is kept in the home folder between runs; its panel is shown.
+    {TSetting::MainKeepTape, "Main", "KeepTape", TSettingType::Boolean, "1", false},
+    {TSetting::MainShowTape, "Main", "ShowTape", TSettingType::Boolean, "0", false},
     {TSetting::OnlineCheckUpgrade, "Online", "CheckUpgrade", TSettingType::Boolean, "0", false},
     {TSetting::OnlineUpgradeUrl, "Online", "UpgradeUrl", TSettingType::Text, "", false},
     // The folder the library manager's Import and Export choosers last used.

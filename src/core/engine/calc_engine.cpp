@@ -5,6 +5,7 @@
 
 #include "engine/calc_alg_processor.h"
 #include "engine/calc_rpn_processor.h"
+#include "engine/calc_stack_rpn_processor.h"
 
 namespace quillix {
 
@@ -17,6 +18,10 @@ void TCalcEngine::Execute(std::uint8_t code, const TCalcCommondData* data) {
         SetMode(kModeRPN);
     else if (code == ccModeALG)
         SetMode(kModeALG);
+    else if (code == ccStyleClassic)
+        SetRPNStyle(TRPNStyle::Classic);
+    else if (code == ccStyleStack)
+        SetRPNStyle(TRPNStyle::Stack);
     else
         processor_->ExecCommand(code, data);
     // A listener may remove itself (or another) while it is told: the loop goes
@@ -31,14 +36,26 @@ void TCalcEngine::Execute(std::uint8_t code, const TCalcCommondData* data) {
 
 void TCalcEngine::SetMode(std::uint8_t mode) {
     if (mode == mode_ && processor_) return;
+    mode_ = mode;
+    ReplaceProcessor();
+}
+
+void TCalcEngine::SetRPNStyle(TRPNStyle style) {
+    if (style == style_) return;
+    style_ = style;
+    if (mode_ == kModeRPN) ReplaceProcessor();
+}
+
+void TCalcEngine::ReplaceProcessor() {
     const bool entering = processor_ ? processor_->Entering : true;
     std::unique_ptr<TCalcProcessor> next;
-    if (mode == kModeRPN)
+    if (mode_ == kModeRPN && style_ == TRPNStyle::Stack)
+        next = std::make_unique<TCalcStackRPNProcessor>(stack_, entering, inputor_);
+    else if (mode_ == kModeRPN)
         next = std::make_unique<TCalcRPNProcessor>(stack_, entering, inputor_);
     else
         next = std::make_unique<TCalcALGProcessor>(stack_, entering, inputor_);
     processor_ = std::move(next);
-    mode_ = mode;
 }
 
 void TCalcEngine::AddListener(TCommondProcessorEventObject* listener) {

@@ -13,6 +13,7 @@
 #include "engine/calc_inputor.h"
 #include "engine/calc_processor.h"
 #include "engine/calc_stack.h"
+#include "engine/rpn_style.h"
 #include "model/calc_commands.h"
 
 namespace quillix {
@@ -31,8 +32,9 @@ class TCalcEngine {
     TCalcEngine(const TCalcEngine&) = delete;
     TCalcEngine& operator=(const TCalcEngine&) = delete;
 
-    // Codes 0 and 1 switch the mode, every other code goes to the processor;
-    // then the listeners are told, in registration order, whatever the code.
+    // Codes 0 and 1 switch the mode, 50 and 51 the RPN style, every other code
+    // goes to the processor; then the listeners are told, in registration
+    // order, whatever the code.
     // A number text that cannot be converted raises ECalcError before any
     // listener is told; the stack stays as it was before the command.
     void Execute(std::uint8_t code, const TCalcCommondData* data = nullptr);
@@ -41,6 +43,10 @@ class TCalcEngine {
     // text being typed and the entering flag stay.
     void SetMode(std::uint8_t mode);
     std::uint8_t Mode() const { return mode_; }
+    // The style RPN works in (Classic until set); in RPN mode a change replaces
+    // the processor as a mode change does, keeping the calculation.
+    void SetRPNStyle(TRPNStyle style);
+    TRPNStyle RPNStyle() const { return style_; }
     bool IsEntering() const { return processor_->Entering; }
 
     const TCalcInputor& GetInputor() const { return inputor_; }
@@ -52,10 +58,13 @@ class TCalcEngine {
     void RemoveListener(TCommondProcessorEventObject* listener);
 
   private:
+    void ReplaceProcessor();
+
     TCalcStack stack_;
     TCalcInputor inputor_;
     std::unique_ptr<TCalcProcessor> processor_;
     std::uint8_t mode_ = 0;
+    TRPNStyle style_ = TRPNStyle::Classic;
     std::vector<TCommondProcessorEventObject*> listeners_;
 };
 

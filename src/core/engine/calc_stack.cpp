@@ -30,6 +30,7 @@ void TCalcStack::Clear() {
     Values.Clear();
     Ops.Clear();
     Pending = ccNone;
+    LastX.reset();
 }
 
 void TCalcStack::ReleaseValue(ValueRef& slot) {

@@ -42,6 +42,9 @@ class TCalcStack {
     TCalcObjectStack<ValueRef> Values;
     std::uint8_t Pending = ccNone;
     TCalcObjectStack<std::uint8_t> Ops;
+    // Stack-style RPN's LastX: X as it was before the last operation that used
+    // it; null until there was one (and after Clear).
+    ValueRef LastX;
 
   private:
     // What the program document keeps of a registered stack: its identity.

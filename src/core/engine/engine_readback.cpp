@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/engine_readback.h"
 
+#include <algorithm>
+
 #include "model/calc_commands.h"
 #include "model/value_texts.h"
 
@@ -26,6 +28,10 @@ std::string CopyValueText(const TCalcEngine& engine) {
 
 std::string ModeText(const TCalcEngine& engine) {
     return engine.Mode() == kModeRPN ? "RPN" : "ALG";
+}
+
+std::string RPNStyleText(const TCalcEngine& engine) {
+    return std::string(RPNStyleText(engine.RPNStyle()));
 }
 
 std::string CounterText(const TCalcEngine& engine) {
@@ -68,6 +74,28 @@ TMemoryListing MemoryListing(const TCalcStack& stack, bool entering) {
         listing.Entries.push_back(std::move(entry));
     }
     return listing;
+}
+
+std::string StackLevelLabel(int index) {
+    static const char* const kNamed[] = {"Y", "Z", "T"};
+    // X is level 1, so the level below T is 5.
+    return index >= 0 && index < 3 ? kNamed[index] : std::to_string(index + 2);
+}
+
+std::vector<TStackLevel> StackLevels(const TCalcStack& stack, int count) {
+    std::vector<TStackLevel> levels;
+    const int depth = std::min(count, stack.Values.Count());
+    for (int i = 0; i < depth; ++i) {
+        const ValueRef& value = stack.Values.GetItem(stack.Values.Count() - 1 - i);
+        TStackLevel level;
+        level.Label = StackLevelLabel(i);
+        if (value) {
+            level.Value = value->FormatValue(kGroupedStyle);
+            level.Formula = value->GetFormulaText();
+        }
+        levels.push_back(std::move(level));
+    }
+    return levels;
 }
 
 namespace {

@@ -25,6 +25,8 @@ std::string CopyValueText(const TCalcEngine& engine);
 
 // "RPN" or "ALG".
 std::string ModeText(const TCalcEngine& engine);
+// "Classic" or "Stack": how RPN works in this engine.
+std::string RPNStyleText(const TCalcEngine& engine);
 // "M=" and the depth of the value stack in RPN; "(=" and the number of open
 // parentheses in ALG.
 std::string CounterText(const TCalcEngine& engine);
@@ -49,6 +51,20 @@ struct TMemoryListing {
 };
 
 TMemoryListing MemoryListing(const TCalcStack& stack, bool entering);
+
+// A level of the stack above X, as Stack style shows it over the display.
+struct TStackLevel {
+    std::string Label;    // "Y", "Z", "T", then the level's number: "5", "6", ...
+    std::string Value;    // grouped, as the display shows X
+    std::string Formula;  // formula text
+};
+
+// The name of the level index places above X (0: "Y", 1: "Z", 2: "T", 3: "5", ...).
+std::string StackLevelLabel(int index);
+
+// The levels above X, the top of the value stack (Y) first: at most count,
+// and no more than the stack holds.
+std::vector<TStackLevel> StackLevels(const TCalcStack& stack, int count);
 
 // The memory view rebuilds its stack list after every command except a digit
 // ("0".."9", "00", "000") that follows another digit: typing a number rebuilds

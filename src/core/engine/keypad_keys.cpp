@@ -52,6 +52,11 @@ constexpr TKeypadKey kKeys[] = {
     {"Enter", ccEquals, 0},
     {"RPN", ccModeRPN, 0},
     {"ALG", ccModeALG, 0},
+    // Stack-style RPN's keys.
+    {"x\u2194y", ccSwapXY, 0},
+    {"R\u2193", ccRollDown, 0},
+    {"Drop", ccDrop, 0},
+    {"LastX", ccLastX, 0},
 };
 
 }  // namespace

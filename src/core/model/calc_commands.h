@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The commands that reach the calculation engine: the 46 command codes, the
-// record that carries a command's operand, and the texts of the operator codes.
+// The commands that reach the calculation engine: the 46 command codes of the
+// keypad, the four stack commands and two style switches of Stack-style RPN,
+// the record that carries a command's operand, and the texts of the operator
+// codes.
 
 #include <cstdint>
 #include <string>
@@ -56,6 +58,15 @@ inline constexpr std::uint8_t ccClear = 42;
 inline constexpr std::uint8_t ccDecimalPoint = 43;
 inline constexpr std::uint8_t ccNone = 44;
 inline constexpr std::uint8_t ccChangeSign = 45;
+// The stack commands of Stack-style RPN; in ALG and Classic RPN they change
+// nothing, as the parentheses change nothing in RPN.
+inline constexpr std::uint8_t ccSwapXY = 46;    // x<->y: X and the top of the value stack
+inline constexpr std::uint8_t ccRollDown = 47;  // R-down: X to the bottom, the top to X
+inline constexpr std::uint8_t ccDrop = 48;      // X goes, the top comes down
+inline constexpr std::uint8_t ccLastX = 49;     // X as it was before the last operation
+// The RPN style, switched by the engine itself as codes 0 and 1 switch the mode.
+inline constexpr std::uint8_t ccStyleClassic = 50;
+inline constexpr std::uint8_t ccStyleStack = 51;
 
 inline constexpr std::uint8_t kModeRPN = 1;
 inline constexpr std::uint8_t kModeALG = 2;

@@ -16,6 +16,8 @@ class TCalcObjectStack {
     int Count() const { return static_cast<int>(items_.size()); }
     bool Empty() const { return items_.empty(); }
     void Push(Item item) { items_.push_back(std::move(item)); }
+    // Below every other item (index 0), for Stack-style RPN's roll down.
+    void PushBottom(Item item) { items_.insert(items_.begin(), std::move(item)); }
     Item Pop() {
         Item top = std::move(items_.back());
         items_.pop_back();

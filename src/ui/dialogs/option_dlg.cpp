@@ -18,6 +18,7 @@
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/options_pad_page.h"
 #include "dialogs/options_quick_names_page.h"
+#include "engine/rpn_style.h"
 #include "launchers.h"
 #include "model/format_indicator.h"
 #include "model/value_format.h"
@@ -26,6 +27,15 @@
 #include "platform/user_prompts.h"
 
 namespace quillix {
+namespace {
+
+// The setting's text of a style, which is also its caption.
+QString StyleName(TRPNStyle style) {
+    const std::string_view text = RPNStyleText(style);
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+}  // namespace
 
 TfrmOptionDlg::TfrmOptionDlg(IConfigor& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
@@ -55,7 +65,9 @@ QWidget* TfrmOptionDlg::BuildGeneralPage() {
     autoSaveParam_ = new QCheckBox(QStringLiteral("Auto-save function parameters"), page);
     showKeypadHint_ = new QCheckBox(QStringLiteral("Show hints of keypad buttons"), page);
     checkUpgrade_ = new QCheckBox(QStringLiteral("Check for updates on startup"), page);
-    for (QCheckBox* box : {autoRun_, alwaysOnTop_, autoSaveParam_, showKeypadHint_, checkUpgrade_})
+    keepTape_ = new QCheckBox(QStringLiteral("Keep the tape after closing"), page);
+    for (QCheckBox* box :
+         {autoRun_, alwaysOnTop_, autoSaveParam_, showKeypadHint_, checkUpgrade_, keepTape_})
         layout->addWidget(box);
 
     auto* form = new QFormLayout();
@@ -64,6 +76,14 @@ QWidget* TfrmOptionDlg::BuildGeneralPage() {
         digits_->addItem(QString::fromStdString(entry));
     digits_->setToolTip(QString::fromLatin1(kFixedDecimalsRule));
     form->addRow(QStringLiteral("&Significant Digits:"), digits_);
+    rpnStyle_ = new QComboBox(page);
+    for (const TRPNStyle style : {TRPNStyle::Classic, TRPNStyle::Stack}) {
+        const QString text = StyleName(style);
+        rpnStyle_->addItem(text, text);
+    }
+    rpnStyle_->setToolTip(
+        QStringLiteral("Stack: Enter copies X, and x\u2194y, R\u2193, Drop and LastX work"));
+    form->addRow(QStringLiteral("&RPN style:"), rpnStyle_);
     keyboard_ = new QComboBox(page);
     keyboard_->addItems(
         {QStringLiteral("keypad keys (left to right)"), QStringLiteral("typed formulas")});
@@ -83,6 +103,9 @@ void TfrmOptionDlg::Load() {
     autoSaveParam_->setChecked(ReadBoolSetting(settings_, TSetting::MainAutoSaveParam));
     showKeypadHint_->setChecked(ReadBoolSetting(settings_, TSetting::MainShowKeypadHint));
     checkUpgrade_->setChecked(ReadBoolSetting(settings_, TSetting::OnlineCheckUpgrade));
+    keepTape_->setChecked(ReadBoolSetting(settings_, TSetting::MainKeepTape));
+    const TRPNStyle style = ParseRPNStyle(ReadTextSetting(settings_, TSetting::KeypadRPNStyle));
+    rpnStyle_->setCurrentIndex(rpnStyle_->findData(StyleName(style)));
     quickNames_->SetNames(
         ParseCommaText(ReadTextSetting(settings_, TSetting::KeypadQuickVarNames)));
     const TValueFormatRecord& format = ValueFormatSettings();
@@ -124,6 +147,9 @@ bool TfrmOptionDlg::ApplyOptions() {
 
     WriteBoolSetting(settings_, TSetting::MainShowKeypadHint, showKeypadHint_->isChecked());
     WriteBoolSetting(settings_, TSetting::OnlineCheckUpgrade, checkUpgrade_->isChecked());
+    WriteTextSetting(settings_, TSetting::KeypadRPNStyle,
+                     rpnStyle_->currentData().toString().toStdString());
+    WriteBoolSetting(settings_, TSetting::MainKeepTape, keepTape_->isChecked());
     WriteBoolSetting(settings_, TSetting::KeypadTypedFormulas, keyboard_->currentIndex() == 1);
     return true;
 }

@@ -26,7 +26,7 @@ class TfrmOptionDlg : public QDialog {
 
     // Writes everything back, in order: the pad, "AutoRun" with the start-up
     // entry, "AlwaysOnTop", "AutoSaveParam", "QuickVarNames", the digits,
-    // "ShowKeypadHint", "CheckUpgrade". When the start-up entry cannot be
+    // "ShowKeypadHint", "CheckUpgrade", "RPNStyle", "KeepTape". When the start-up entry cannot be
     // written the user is told and the rest is not written: false.
     bool ApplyOptions();
 
@@ -37,6 +37,8 @@ class TfrmOptionDlg : public QDialog {
     QCheckBox* ShowKeypadHint() const { return showKeypadHint_; }
     QCheckBox* CheckUpgrade() const { return checkUpgrade_; }
     QComboBox* DigitsList() const { return digits_; }
+    QComboBox* RPNStyleList() const { return rpnStyle_; }
+    QCheckBox* KeepTape() const { return keepTape_; }
     QComboBox* KeyboardList() const { return keyboard_; }
     TOptionsPadPage* PadPage() const { return padPage_; }
     TQuickNamesPage* QuickNamesPage() const { return quickNames_; }
@@ -55,6 +57,8 @@ class TfrmOptionDlg : public QDialog {
     QCheckBox* showKeypadHint_ = nullptr;
     QCheckBox* checkUpgrade_ = nullptr;
     QComboBox* digits_ = nullptr;
+    QComboBox* rpnStyle_ = nullptr;  // item data: the setting's text
+    QCheckBox* keepTape_ = nullptr;
     QComboBox* keyboard_ = nullptr;  // 0 keypad keys, 1 typed formulas
     TOptionsPadPage* padPage_ = nullptr;
     TQuickNamesPage* quickNames_ = nullptr;

@@ -17,6 +17,7 @@
 #include "keypad/formula_field.h"
 #include "keypad/func_pad_buttons.h"
 #include "keypad/keypad_hotkeys.h"
+#include "keypad/stack_panel.h"
 #include "platform/user_prompts.h"
 #include "vars/document_listener.h"
 #include "vars/quick_var_names.h"
@@ -80,6 +81,8 @@ Tfra_KeypadFW::Tfra_KeypadFW(QWidget* parent)
     hotkeys_->SetTypingField(formula_->Edit());
     auto* toFormula = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
     connect(toFormula, &QShortcut::activated, formula_, &TFormulaField::TakeFocus);
+    if (settings_)
+        ApplyRPNStyle(ParseRPNStyle(ReadTextSetting(*settings_, TSetting::KeypadRPNStyle)));
     ApplyInputMode(settings_ ? ReadIntegerSetting(*settings_, TSetting::KeypadInputMode)
                              : kInputModeAlg);
     ApplyTypedFormulas(settings_ && ReadBoolSetting(*settings_, TSetting::KeypadTypedFormulas));
@@ -159,6 +162,9 @@ void Tfra_KeypadFW::Refresh() {
             .arg(rpn ? engine_->Stack().Values.Count() : engine_->Stack().Ops.Count()));
     mode_->setAccessibleDescription(rpn ? QStringLiteral("Reverse Polish input")
                                         : QStringLiteral("Algebraic input"));
+    const bool stack = rpn && engine_->RPNStyle() == TRPNStyle::Stack;
+    hotkeys_->SetStackKeys(stack);
+    stackPanel_->Refresh();
     ShowFixedFormat();
     AlignValueDisplay();
     emit displayChanged();
@@ -227,6 +233,8 @@ void Tfra_KeypadFW::ConfigChanged(TCalcConfig&, const std::string& section, std:
     if (IsSettingKey(section, key, TSetting::KeypadInputMode)) {
         // Whatever form the value was written in, the stored integer decides.
         ApplyInputMode(ReadIntegerSetting(*settings_, TSetting::KeypadInputMode));
+    } else if (IsSettingKey(section, key, TSetting::KeypadRPNStyle)) {
+        ApplyRPNStyle(ParseRPNStyle(ReadTextSetting(*settings_, TSetting::KeypadRPNStyle)));
     } else if (IsSettingKey(section, key, TSetting::KeypadTypedFormulas)) {
         ApplyTypedFormulas(ReadBoolSetting(*settings_, TSetting::KeypadTypedFormulas));
     } else if (IsSettingKey(section, key, TSetting::KeypadQuickVarNames)) {

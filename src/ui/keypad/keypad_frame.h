@@ -42,6 +42,7 @@ class TCalcOperate;
 struct TFuncDataItem;
 class TFuncPadPanel;
 struct TKeypadButtonDef;
+class TStackPanel;
 
 class Tfra_KeypadFW : public QFrame {
     Q_OBJECT
@@ -91,6 +92,10 @@ class Tfra_KeypadFW : public QFrame {
     TFormulaField* FormulaField() const { return formula_; }
     // "Other..." of the "V+" menu.
     void AddVariableOther();
+    // The mode label's menu: the input mode and the RPN style.
+    QMenu* ModeMenu();
+    // The levels over X and the stack's buttons (shown in Stack-style RPN).
+    TStackPanel* StackPanel() const { return stackPanel_; }
 
   signals:
     // A dialog of the keypad opens / closed (the host window's "a dialog of mine
@@ -125,6 +130,10 @@ class Tfra_KeypadFW : public QFrame {
                        const TConfigValue& value, const std::string& key);
     void ApplyInputMode(int inputMode);
     void WriteInputMode(int inputMode);
+    // The RPN style (keypad_mode_menu.cpp), through the settings as the mode.
+    void ApplyRPNStyle(TRPNStyle style);
+    void WriteRPNStyle(TRPNStyle style);
+    void BuildModeMenu();
     void ApplyTypedFormulas(bool on);
     // Menus (keypad_menus.cpp, keypad_var_menus.cpp).
     void BuildFunctionsMenu();
@@ -163,6 +172,8 @@ class Tfra_KeypadFW : public QFrame {
     QMenu* addVariableMenu_ = nullptr;
     QMenu* replaceVariableMenu_ = nullptr;
     QMenu* variablesMenu_ = nullptr;
+    QMenu* modeMenu_ = nullptr;
+    TStackPanel* stackPanel_ = nullptr;
     // The buttons that a press of their command plays, by command code.
     std::map<std::uint8_t, QAbstractButton*> pressButtons_;
 };

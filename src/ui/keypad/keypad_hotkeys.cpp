@@ -38,13 +38,34 @@ bool TKeypadHotkeys::KeypadWindowActive() const {
     return QApplication::activeWindow() == window;
 }
 
+bool TKeypadHotkeys::ListKeepsKey(int key) {
+    const QWidget* focus = QApplication::focusWidget();
+    if (!focus || !focus->property(kKeepsListKeysProperty).toBool()) return false;
+    switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool TKeypadHotkeys::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
         return QObject::eventFilter(watched, event);
     if (!KeypadWindowActive()) return false;
     if (typingField_ && typingField_->hasFocus()) return false;
-    const TKeyStroke stroke = StrokeOf(*static_cast<QKeyEvent*>(event));
+    const auto& keyEvent = *static_cast<QKeyEvent*>(event);
+    if (ListKeepsKey(keyEvent.key())) return false;
+    TKeyStroke stroke = StrokeOf(keyEvent);
+    stroke.StackKeys = stackKeys_;
     if (typedFormulas_ && typingField_ && TypesIntoFormula(stroke)) {
         if (type == QEvent::ShortcutOverride) return false;
         // The field takes the focus and the key, and Enter there evaluates.
@@ -77,6 +98,12 @@ TKeyStroke StrokeOf(const QKeyEvent& event) {
                 break;
             case Qt::Key_V:
                 stroke.Key = TKeyName::LetterV;
+                break;
+            case Qt::Key_X:
+                stroke.Key = TKeyName::LetterX;
+                break;
+            case Qt::Key_PageDown:
+                stroke.Key = TKeyName::PageDown;
                 break;
             case Qt::Key_F9:
                 stroke.Key = TKeyName::F9;

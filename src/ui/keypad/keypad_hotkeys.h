@@ -17,6 +17,11 @@ class QWidget;
 
 namespace quillix {
 
+// A list in the keypad's window that has the focus and carries this property
+// (true) keeps its moving and choosing keys (arrows, Page Up/Down, Home, End,
+// Enter); every other key still reaches the keypad.
+inline constexpr const char* kKeepsListKeysProperty = "keepsListKeys";
+
 class TKeypadHotkeys final : public QObject {
     Q_OBJECT
   public:
@@ -33,6 +38,8 @@ class TKeypadHotkeys final : public QObject {
     bool RespectsModal() const { return respectModal_; }
     // While this widget has the focus, the keys type into it instead.
     void SetTypingField(QWidget* field) { typingField_ = field; }
+    // The stack's keys work (Stack-style RPN); see TKeyStroke::StackKeys.
+    void SetStackKeys(bool live) { stackKeys_ = live; }
     // Typed formulas: a character typed in the window goes to the typing field.
     void SetTypedFormulas(bool on) { typedFormulas_ = on; }
 
@@ -41,6 +48,7 @@ class TKeypadHotkeys final : public QObject {
 
   private:
     bool KeypadWindowActive() const;
+    static bool ListKeepsKey(int key);
 
     QPointer<QWidget> keypad_;
     QPointer<QWidget> typingField_;
@@ -48,6 +56,7 @@ class TKeypadHotkeys final : public QObject {
     TAct act_;
     bool registered_ = false;
     bool respectModal_ = true;
+    bool stackKeys_ = false;
 };
 
 // The stroke of a Qt key event, for KeyCommand.

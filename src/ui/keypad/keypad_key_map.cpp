@@ -47,6 +47,18 @@ std::optional<std::uint8_t> MainDigitCommand(const TKeyStroke& stroke) {
     return std::nullopt;
 }
 
+// The stack's keys, beside the keys above (which keep their meaning).
+std::optional<std::uint8_t> StackKeyCommand(const TKeyStroke& stroke) {
+    if (!stroke.StackKeys || stroke.Alt) return std::nullopt;
+    const bool ctrlOnly = stroke.Ctrl && !stroke.Shift;
+    const bool plain = !stroke.Ctrl && !stroke.Shift;
+    if (stroke.Key == TKeyName::LetterX && ctrlOnly) return ccSwapXY;
+    if (stroke.Key == TKeyName::PageDown && plain) return ccRollDown;
+    if (stroke.Key == TKeyName::Backspace && ctrlOnly) return ccDrop;
+    if (stroke.Key == TKeyName::Enter && stroke.Shift && !stroke.Ctrl) return ccLastX;
+    return std::nullopt;
+}
+
 std::optional<std::uint8_t> NamedKeyCommand(const TKeyStroke& stroke) {
     switch (stroke.Key) {
         case TKeyName::Digit:
@@ -81,6 +93,7 @@ std::optional<std::uint8_t> NamedKeyCommand(const TKeyStroke& stroke) {
 }  // namespace
 
 std::optional<std::uint8_t> KeyCommand(const TKeyStroke& stroke) {
+    if (const auto stackCode = StackKeyCommand(stroke)) return stackCode;
     // Ctrl+Alt is how AltGr arrives on some systems: it types characters.
     const bool altGr = stroke.Ctrl && stroke.Alt;
     if (altGr) return CharCommand(stroke.Text);

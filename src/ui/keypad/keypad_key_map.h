@@ -19,11 +19,13 @@ enum class TKeyName : std::uint8_t {
     LetterE,
     LetterC,
     LetterV,
+    LetterX,
     F9,
     Enter,  // Return or the keypad's Enter
     Backspace,
     Delete,
     Escape,
+    PageDown,
 };
 
 struct TKeyStroke {
@@ -34,6 +36,10 @@ struct TKeyStroke {
     bool Ctrl = false;
     bool Alt = false;
     std::string Text;  // what the key typed (UTF-8), empty when nothing
+    // The stack's own keys (Ctrl+X x<->y, Page Down R-down, Ctrl+Backspace
+    // Drop, Shift+Enter LastX) are live: only in Stack-style RPN, so that
+    // elsewhere these keys stay with whoever else wants them.
+    bool StackKeys = false;
 };
 
 // The command code of the stroke (ccCopy and ccPaste for Ctrl+C and Ctrl+V), or

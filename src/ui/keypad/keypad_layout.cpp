@@ -18,6 +18,7 @@
 #include "keypad/func_pad_buttons.h"
 #include "keypad/keypad_buttons.h"
 #include "keypad/keypad_frame.h"
+#include "keypad/stack_panel.h"
 #include "launchers.h"
 
 namespace quillix {
@@ -56,6 +57,13 @@ void Tfra_KeypadFW::BuildUi() {
     outer->setSpacing(kSpacing);
     auto* client = new QVBoxLayout;
     client->setSpacing(kSpacing);
+    // In Stack-style RPN the levels over X take a share of a taller window.
+    stackPanel_ = new TStackPanel(
+        *engine_, [this](std::uint8_t code) { PressCommand(code, nullptr); }, this);
+    MarkKeypadPart(stackPanel_, 0);
+    for (QWidget* part : stackPanel_->findChildren<QWidget*>())
+        MarkKeypadPart(part, 0);
+    client->addWidget(stackPanel_, 1);
     client->addWidget(BuildTopBand());
     client->addWidget(BuildGrid(), 1);
     client->addWidget(BuildFunctionPad());
@@ -66,6 +74,7 @@ void Tfra_KeypadFW::BuildUi() {
     addVariableMenu_ = new QMenu(this);
     replaceVariableMenu_ = new QMenu(this);
     variablesMenu_ = new QMenu(this);
+    BuildModeMenu();
 }
 
 QWidget* Tfra_KeypadFW::BuildTopBand() {

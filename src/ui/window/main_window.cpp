@@ -40,6 +40,7 @@
 #include "vars/document_title.h"
 #include "vars/user_libraries.h"
 #include "vars_view/vars_view.h"
+#include "window/tape_dock.h"
 #include "window/recovery_guard.h"
 #include "window/tray_icon.h"
 #include "window/undo_actions.h"
@@ -106,6 +107,7 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
     undo_ = std::make_unique<TUndoActions>(*vars_, *varsView_);
     hintFilter_ = new THintFilter(this);
     qApp->installEventFilter(hintFilter_);
+    BuildTape();
     BuildMenus();
     BuildSkinsMenu();
     // Settings are saved as they change; a save that fails is told once a run.
@@ -160,6 +162,7 @@ Tfrm_main::Tfrm_main(TDLogFile& log) : vars_(std::make_unique<TCalcVars>()), log
 }
 
 Tfrm_main::~Tfrm_main() {
+    StopFollowingTapeShown();
     vars_->RemoveListener(&documentEvents_);
     if (TCalcConfig* config = CalcConfig) config->SetFailureReporter({});
     qApp->removeEventFilter(this);
@@ -231,6 +234,8 @@ void Tfrm_main::ConfigChanged(TCalcConfig&, const std::string& section, std::int
         keypadHints_ = flag;
         hintFilter_->SetKeypadHints(flag);
         keypadHintAction_->setChecked(flag);
+    } else if (IsSettingKey(section, key, TSetting::MainKeepTape)) {
+        tapeDock_->SetKeep(flag);
     } else if (IsSettingKey(section, key, TSetting::MainAutoSaveParam)) {
         autoSaveParamAction_->setChecked(flag);
     } else if (IsSettingKey(section, key, TSetting::MainOpenLastProgram)) {
@@ -309,12 +314,14 @@ void Tfrm_main::closeEvent(QCloseEvent* event) {
         return;
     }
     closing_ = true;
+    StopFollowingTapeShown();
     // Saved or let go by the user's answer: nothing is left to recover.
     recovery_->Discard();
     helpHook_.reset();
     if (IConfigor* settings = Settings())
         settings->RemoveChangeHandler(TConfigChangeHandler::Bind<&Tfrm_main::ConfigChanged>(*this));
     SaveSettings();
+    tapeDock_->SaveNow();
     // Saved here rather than at process end, so that a failure can still be shown.
     if (TCalcConfig* config = CalcConfig) config->Flush();
     if (memoryView_) memoryView_->close();

@@ -27,6 +27,7 @@ class TCalcVars;
 class THintFilter;
 class THookHelpSystem;
 class TQtHelpEngine;
+class TTapeDock;
 class TTrayIcon;
 class TUserLibraries;
 class Tfra_KeypadFW;
@@ -49,6 +50,7 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     THintFilter& HintFilter() const { return *hintFilter_; }
     const QString& CurrentSkin() const { return currentSkin_; }
     QMenu* SkinsMenu() const { return skinsMenu_; }
+    TTapeDock& Tape() const { return *tapeDock_; }
 
     // The commands of the menus.
     void NewProgram();
@@ -95,6 +97,11 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
 
   private:
     void BuildMenus();
+    // The tape dock and its View menu (main_window_tape.cpp).
+    void BuildTape();
+    void BuildViewMenu();
+    // Closing hides the dock on the way: no choice of the user's to keep.
+    void StopFollowingTapeShown();
     void BuildSkinsMenu();
     void FillRecentProgramsMenu();  // recent_programs_menu.cpp
     void SetSkinMenuState();
@@ -129,6 +136,8 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     TCalcVarsEventsObject documentEvents_;
     THintFilter* hintFilter_ = nullptr;
     TTrayIcon* tray_ = nullptr;
+    // Goes before the keypad whose engine it records, and before the document.
+    std::unique_ptr<TTapeDock> tapeDock_;
     // Goes before the keypad whose engine it watches (members go before children).
     std::unique_ptr<QWidget> memoryView_;
     TDLogFile& log_;

@@ -80,6 +80,8 @@ void Tfrm_main::BuildMenus() {
     connect(AddAction(edit, "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)), &QAction::triggered,
             this, [this] { keypad_->PasteFromClipboard(); });
 
+    BuildViewMenu();
+
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     connect(AddAction(tools, "&What-If..."), &QAction::triggered, this,
             [this] { Modal([this] { RunWhatIfOn(this, *vars_); }); });

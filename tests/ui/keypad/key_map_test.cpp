@@ -92,6 +92,39 @@ const KeyRow kRows[] = {
     {"nothing typed", Char(""), kNone},
 };
 
+TKeyStroke Stack(TKeyStroke stroke) {
+    stroke.StackKeys = true;
+    return stroke;
+}
+
+// The stack's keys work only in Stack-style RPN; elsewhere each keeps what it
+// did before (Backspace, Enter) or stays free.
+const KeyRow kStackRows[] = {
+    {"Ctrl+X swaps", Stack(Named(TKeyName::LetterX, false, true)), ccSwapXY},
+    {"Page Down rolls", Stack(Named(TKeyName::PageDown)), ccRollDown},
+    {"Ctrl+Backspace drops", Stack(Named(TKeyName::Backspace, false, true)), ccDrop},
+    {"Shift+Enter is LastX", Stack(Named(TKeyName::Enter, true)), ccLastX},
+    {"Enter stays Enter", Stack(Named(TKeyName::Enter)), ccEquals},
+    {"Backspace stays Backspace", Stack(Named(TKeyName::Backspace)), ccBackspace},
+    {"Ctrl+C stays copy", Stack(Named(TKeyName::LetterC, false, true)), ccCopy},
+    {"X alone", Stack(Named(TKeyName::LetterX)), kNone},
+    {"Ctrl+Shift+X", Stack(Named(TKeyName::LetterX, true, true)), kNone},
+    {"AltGr+X", Stack(Named(TKeyName::LetterX, false, true, true)), kNone},
+    {"Shift+Page Down", Stack(Named(TKeyName::PageDown, true)), kNone},
+    {"Ctrl+Shift+Enter", Stack(Named(TKeyName::Enter, true, true)), kNone},
+    {"Classic: Ctrl+X", Named(TKeyName::LetterX, false, true), kNone},
+    {"Classic: Page Down", Named(TKeyName::PageDown), kNone},
+    {"Classic: Ctrl+Backspace", Named(TKeyName::Backspace, false, true), kNone},
+    {"Classic: Shift+Enter", Named(TKeyName::Enter, true), kNone},
+};
+
+TEST(KeypadKeyMap, StackKeysOnlyInStackStyle) {
+    for (const KeyRow& row : kStackRows) {
+        const auto code = KeyCommand(row.Stroke);
+        EXPECT_EQ(code ? int(*code) : kNone, row.Expected) << row.Name;
+    }
+}
+
 TEST(KeypadKeyMap, EachStrokeSendsItsCommand) {
     for (const KeyRow& row : kRows) {
         const auto code = KeyCommand(row.Stroke);

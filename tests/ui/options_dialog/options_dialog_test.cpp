@@ -143,14 +143,48 @@ TEST_F(OptionsDialog, ApplyWritesEverythingInOrderThroughTheAnnouncedWrites) {
     TfrmOptionDlg dialog(Configor());
     TWriteLog log(env.Settings());
     ASSERT_TRUE(dialog.ApplyOptions());
-    ASSERT_EQ(log.writes.size(), 100u + 9u);
+    ASSERT_EQ(log.writes.size(), 100u + 11u);
     EXPECT_EQ(log.writes[0], "sb_Func00/ItemType");
     EXPECT_EQ(log.writes[99], "sb_Func34/FontColor");
     const std::vector<std::string> rest(log.writes.begin() + 100, log.writes.end());
-    EXPECT_EQ(rest, (std::vector<std::string>{
-                        "Main/AutoRun", "Main/AlwaysOnTop", "Main/AutoSaveParam",
-                        "Keypad/QuickVarNames", "Main/ValueFormat", "Main/ValueDigits",
-                        "Main/ShowKeypadHint", "Online/CheckUpgrade", "Keypad/TypedFormulas"}));
+    EXPECT_EQ(rest,
+              (std::vector<std::string>{
+                  "Main/AutoRun", "Main/AlwaysOnTop", "Main/AutoSaveParam", "Keypad/QuickVarNames",
+                  "Main/ValueFormat", "Main/ValueDigits", "Main/ShowKeypadHint",
+                  "Online/CheckUpgrade", "Keypad/RPNStyle", "Main/KeepTape",
+                  "Keypad/TypedFormulas"}));
+}
+
+// The RPN style and the tape's keeping: shown as set (a hand-edited style reads
+// as Classic), written as chosen.
+TEST_F(OptionsDialog, RpnStyleAndKeepTapeShowAndWriteTheirSettings) {
+    struct Row {
+        const char* settings;
+        const char* shownStyle;
+        bool shownKeep;
+        const char* chosenStyle;
+        const char* writtenStyle;
+        const char* writtenKeep;
+    };
+    const Row rows[] = {
+        {"", "Classic", true, "Stack", "Stack", "0"},
+        {"[Keypad]\nRPNStyle= stack \n[Main]\nKeepTape=0\n", "Stack", false, "Classic", "Classic",
+         "1"},
+        {"[Keypad]\nRPNStyle=HP\n", "Classic", true, "Classic", "Classic", "0"},
+    };
+    for (const Row& row : rows) {
+        env.HomeFolder().Write("other.ini", row.settings);
+        TCalcConfig settings(env.Home() + "/other.ini");
+        TfrmOptionDlg dialog(settings.Configor());
+        EXPECT_EQ(dialog.RPNStyleList()->currentText().toStdString(), row.shownStyle)
+            << row.settings;
+        EXPECT_EQ(dialog.KeepTape()->isChecked(), row.shownKeep) << row.settings;
+        dialog.RPNStyleList()->setCurrentText(QString::fromLatin1(row.chosenStyle));
+        dialog.KeepTape()->click();
+        ASSERT_TRUE(dialog.ApplyOptions());
+        EXPECT_EQ(settings.ReadString("Keypad", "RPNStyle", ""), row.writtenStyle);
+        EXPECT_EQ(settings.ReadString("Main", "KeepTape", ""), row.writtenKeep);
+    }
 }
 
 TEST_F(OptionsDialog, OkPutsTheOptionsOnDiskAtOnce) {

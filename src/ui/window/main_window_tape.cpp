@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's tape: the dock, the View menu's "Tape" (Ctrl+T) whose
+// state is kept in "ShowTape", and "KeepTape" followed as it changes.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "config/calc_config.h"
+#include "config/settings_table.h"
+#include "keypad/keypad_frame.h"
+#include "platform/app_home.h"
+#include "tape/tape_file.h"
+#include "vars/calc_vars.h"
+#include "window/main_window.h"
+#include "window/tape_dock.h"
+
+namespace quillix {
+
+void Tfrm_main::BuildTape() {
+    IConfigor* settings = ConfigorIntf;
+    const bool keep = settings && ReadBoolSetting(*settings, TSetting::MainKeepTape);
+    tapeDock_ = std::make_unique<TTapeDock>(keypad_->Engine(), keypad_->Keypad(), vars_.get(),
+                                            TapeFilePath(AppHomeFolder()), keep, this);
+    addDockWidget(Qt::RightDockWidgetArea, tapeDock_.get());
+    tapeDock_->setVisible(settings && ReadBoolSetting(*settings, TSetting::MainShowTape));
+}
+
+void Tfrm_main::BuildViewMenu() {
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QAction* tape = tapeDock_->toggleViewAction();
+    tape->setText(QStringLiteral("&Tape"));
+    tape->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    tape->setObjectName(QStringLiteral("actTape"));
+    view->addAction(tape);
+    // Only the user's choice is kept: the menu and the key (triggered), and
+    // the dock's own close button (toggled once the dock is hidden); the
+    // action also follows the whole window hiding, which is no such choice.
+    const auto keep = [](bool shown) {
+        if (IConfigor* settings = ConfigorIntf)
+            WriteBoolSetting(*settings, TSetting::MainShowTape, shown);
+    };
+    connect(tape, &QAction::triggered, this, keep);
+    connect(tape, &QAction::toggled, this, [this, keep](bool shown) {
+        if (!shown && tapeDock_->isHidden()) keep(false);
+    });
+}
+
+void Tfrm_main::StopFollowingTapeShown() {
+    disconnect(tapeDock_->toggleViewAction(), nullptr, this, nullptr);
+}
+
+}  // namespace quillix

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's tape: View > Tape and Ctrl+T show and hide it, the shown
+// state is kept in the settings, and the keypad's calculations are on the tape
+// again after a restart.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QListView>
+#include <QMenuBar>
+#include <QTest>
+
+#include "keypad/keypad_frame.h"
+#include "support/ui_environment.h"
+#include "window/main_window.h"
+#include "window/tape_dock.h"
+
+namespace quillix::test {
+namespace {
+
+class MainWindowTape : public ::testing::Test {
+  protected:
+    explicit MainWindowTape(const std::string& settings = {}) : env(settings) {}
+
+    void Open() {
+        window.reset();
+        window = std::make_unique<Tfrm_main>(log);
+    }
+    QAction* ViewTape() const {
+        for (QAction* top : window->menuBar()->actions())
+            if (top->text() == QLatin1String("&View"))
+                for (QAction* entry : top->menu()->actions())
+                    if (entry->text() == QLatin1String("&Tape")) return entry;
+        ADD_FAILURE() << "no View > Tape";
+        return nullptr;
+    }
+    bool ShowTapeSetting() { return env.Settings().ReadBool("Main", "ShowTape", false); }
+
+    TUiEnvironment env;
+    TDLogFile log{TDLogStartup{env.Home(), {"quillix"}, "0.1.0.0", {}, {}, std::nullopt}};
+    std::unique_ptr<Tfrm_main> window;
+};
+
+TEST_F(MainWindowTape, CtrlTAndTheViewMenuToggleTheTapeAndTheSettingFollows) {
+    Open();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_TRUE(window->Tape().isHidden());
+    EXPECT_FALSE(ViewTape()->isChecked());
+    QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_FALSE(window->Tape().isHidden());
+    EXPECT_TRUE(ViewTape()->isChecked());
+    EXPECT_TRUE(ShowTapeSetting());
+    ViewTape()->trigger();
+    EXPECT_TRUE(window->Tape().isHidden());
+    EXPECT_FALSE(ShowTapeSetting());
+    // The dock's own close button is a choice too.
+    ViewTape()->trigger();
+    ASSERT_TRUE(ShowTapeSetting());
+    window->Tape().close();
+    EXPECT_FALSE(ShowTapeSetting());
+    EXPECT_FALSE(ViewTape()->isChecked());
+}
+
+class MainWindowTapeShown : public MainWindowTape {
+  protected:
+    MainWindowTapeShown() : MainWindowTape("[Main]\nShowTape=1\n") {}
+};
+
+TEST_F(MainWindowTapeShown, TheTapeIsShownAtStartAndKeepsItsLinesAfterARestart) {
+    Open();
+    window->show();
+    EXPECT_FALSE(window->Tape().isHidden());
+    EXPECT_TRUE(ViewTape()->isChecked());
+    for (const char* name : {"bb_2", "bb_Plus", "bb_3", "bb_EQ"})
+        window->Keypad().findChild<QAbstractButton*>(QLatin1String(name))->click();
+    ASSERT_EQ(window->Tape().Tape().Count(), 1);
+    window->close();
+    Open();
+    ASSERT_EQ(window->Tape().Tape().Count(), 1);
+    EXPECT_EQ(TapeLineText(window->Tape().Tape().At(0)), "2+3 = 5");
+    // Hiding the whole window is no choice of the user's: the setting stays.
+    window->show();
+    window->hide();
+    EXPECT_TRUE(ShowTapeSetting());
+}
+
+}  // namespace
+}  // namespace quillix::test
