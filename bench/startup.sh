@@ -11,8 +11,8 @@ build=${1:-build/release}
 runs=${2:-10}
 quillix="$build/src/ui/quillix"
 [ -x "$quillix" ] || { echo "startup: build $quillix first" >&2; exit 1; }
-for tool in Xvfb xwininfo; do
-  command -v "$tool" >/dev/null || { echo "startup: $tool is missing (x11-utils, xvfb)" >&2; exit 1; }
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "startup: $tool is missing (xvfb, xdotool)" >&2; exit 1; }
 done
 
 home=$(mktemp -d)
@@ -24,14 +24,15 @@ until [ -s "$home/.display" ]; do sleep 0.1; done
 export DISPLAY=":$(cat "$home/.display")" QT_QPA_PLATFORM=xcb QUILLIX_INSTANCE_TAG=bench
 rm "$home/.display"
 
-# Milliseconds from the start of COMMAND until a viewable window named NAME.
+# Milliseconds from the start of COMMAND until a viewable window whose title
+# matches the pattern NAME (the main window's title names the program first).
 time_to_window() {
   local name=$1; shift
   local start end pid
   start=$(date +%s%N)
   "$@" >/dev/null 2>&1 &
   pid=$!
-  until xwininfo -name "$name" 2>/dev/null | grep -q IsViewable; do
+  until xdotool search --onlyvisible --name "$name" >/dev/null 2>&1; do
     if ! kill -0 "$pid" 2>/dev/null; then echo "startup: $name exited" >&2; return 1; fi
   done
   end=$(date +%s%N)
@@ -56,7 +57,7 @@ measure() {
     "$(printf '%s\n' "${times[@]}" | median)" "$runs" "${times[*]}" "$rss"
 }
 
-measure quillix Quillix "$quillix" --home "$home"
+measure quillix 'Quillix$' "$quillix" --home "$home"
 
 # A full tape: 1,000 lines of a typical calculation.
 taped=$(mktemp -d)
@@ -69,9 +70,9 @@ awk 'BEGIN {
       1700000000000 + i, i, i, i, i
   print "</Tape>"
 }' >"$taped/tape.xml"
-measure "quillix+tape" Quillix "$quillix" --home "$taped"
+measure "quillix+tape" 'Quillix$' "$quillix" --home "$taped"
 if command -v speedcrunch >/dev/null; then
-  measure speedcrunch SpeedCrunch speedcrunch
+  measure speedcrunch '^SpeedCrunch' speedcrunch
 else
   echo "speedcrunch is not installed (apt-get install speedcrunch) - no comparison"
 fi

@@ -23,6 +23,7 @@ packages=(
   xvfb
   xauth
   x11-utils
+  xdotool
 )
 # Extra packages a make target needs beyond these (make fuzz: clang).
 packages+=("$@")
