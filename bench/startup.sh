@@ -16,8 +16,9 @@ for tool in Xvfb xdotool; do
 done
 
 home=$(mktemp -d)
-# Xvfb picks a free display and names it once it is ready.
-Xvfb -displayfd 5 -screen 0 1280x900x24 -nolisten tcp 5>"$home/.display" >/dev/null 2>&1 &
+# Xvfb picks a free display and names it once it is ready; it must not reset
+# when the last client goes, or the next start finds no display.
+Xvfb -displayfd 5 -screen 0 1280x900x24 -nolisten tcp -noreset 5>"$home/.display" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$home"' EXIT
 until [ -s "$home/.display" ]; do sleep 0.1; done
@@ -29,6 +30,8 @@ rm "$home/.display"
 time_to_window() {
   local name=$1; shift
   local start end pid
+  # The window of the run before must be gone, or it would be found at once.
+  while xdotool search --onlyvisible --name "$name" >/dev/null 2>&1; do sleep 0.05; done
   start=$(date +%s%N)
   "$@" >/dev/null 2>&1 &
   pid=$!
