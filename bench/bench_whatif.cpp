@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/formula_reader.h"
+#include "support/loan_program.h"
 #include "vars/calc_vars.h"
 #include "whatif/goal_seek.h"
 #include "whatif/whatif_table.h"
@@ -29,12 +30,8 @@ void Define(TCalcVarsBase& vars, const std::string& name, const std::string& for
 }
 
 void DefineLoan(TCalcVarsBase& vars) {
-    Define(vars, "Principal", "200000");
-    Define(vars, "Rate", "0.06");
-    Define(vars, "Years", "30");
-    Define(vars, "Months", "Years*12");
-    Define(vars, "Payment", "PMT(Rate/12,Months,Principal,0)");
-    Define(vars, "Total", "Payment*Months");
+    for (const test::TNamedFormula& entry : test::kLoanProgram)
+        Define(vars, entry.Name, entry.Formula);
 }
 
 // V0 is the input; every other link uses the one before it.

@@ -40,8 +40,8 @@
 #include "vars/document_title.h"
 #include "vars/user_libraries.h"
 #include "vars_view/vars_view.h"
-#include "window/tape_dock.h"
 #include "window/recovery_guard.h"
+#include "window/tape_dock.h"
 #include "window/tray_icon.h"
 #include "window/undo_actions.h"
 

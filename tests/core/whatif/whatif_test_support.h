@@ -12,6 +12,7 @@
 #include "core/model/tree_builders.h"
 #include "model/formula_reader.h"
 #include "model/vars_document.h"
+#include "support/loan_program.h"
 #include "vars/calc_vars.h"
 
 namespace quillix::test {
@@ -42,12 +43,8 @@ class WhatIfTest : public ModelTest {
     // Payment = PMT(Rate/12, Years*12, Principal, 0) of a 200,000 loan at 6 %
     // over 30 years, and the total paid.
     void DefineLoan() {
-        Define("Principal", "200000");
-        Define("Rate", "0.06");
-        Define("Years", "30");
-        Define("Months", "Years*12");
-        Define("Payment", "PMT(Rate/12,Months,Principal,0)");
-        Define("Total", "Payment*Months");
+        for (const test::TNamedFormula& entry : test::kLoanProgram)
+            Define(entry.Name, entry.Formula);
     }
 
     // The document as a save writes it, and whether it is modified.

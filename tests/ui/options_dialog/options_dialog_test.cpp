@@ -147,12 +147,11 @@ TEST_F(OptionsDialog, ApplyWritesEverythingInOrderThroughTheAnnouncedWrites) {
     EXPECT_EQ(log.writes[0], "sb_Func00/ItemType");
     EXPECT_EQ(log.writes[99], "sb_Func34/FontColor");
     const std::vector<std::string> rest(log.writes.begin() + 100, log.writes.end());
-    EXPECT_EQ(rest,
-              (std::vector<std::string>{
-                  "Main/AutoRun", "Main/AlwaysOnTop", "Main/AutoSaveParam", "Keypad/QuickVarNames",
-                  "Main/ValueFormat", "Main/ValueDigits", "Main/ShowKeypadHint",
-                  "Online/CheckUpgrade", "Keypad/RPNStyle", "Main/KeepTape",
-                  "Keypad/TypedFormulas"}));
+    EXPECT_EQ(rest, (std::vector<std::string>{
+                        "Main/AutoRun", "Main/AlwaysOnTop", "Main/AutoSaveParam",
+                        "Keypad/QuickVarNames", "Main/ValueFormat", "Main/ValueDigits",
+                        "Main/ShowKeypadHint", "Online/CheckUpgrade", "Keypad/RPNStyle",
+                        "Main/KeepTape", "Keypad/TypedFormulas"}));
 }
 
 // The RPN style and the tape's keeping: shown as set (a hand-edited style reads

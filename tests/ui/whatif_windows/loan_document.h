@@ -10,6 +10,7 @@
 
 #include "model/formula_reader.h"
 #include "model/vars_document.h"
+#include "support/loan_program.h"
 #include "vars/calc_vars.h"
 
 namespace quillix::test {
@@ -23,12 +24,8 @@ inline void Define(TCalcVars& vars, const std::string& name, const std::string& 
 }
 
 inline void DefineLoan(TCalcVars& vars) {
-    Define(vars, "Principal", "200000");
-    Define(vars, "Rate", "0.06");
-    Define(vars, "Years", "30");
-    Define(vars, "Months", "Years*12");
-    Define(vars, "Payment", "PMT(Rate/12,Months,Principal,0)");
-    Define(vars, "Total", "Payment*Months");
+    for (const TNamedFormula& entry : kLoanProgram)
+        Define(vars, entry.Name, entry.Formula);
     vars.SetValueType("Rate", wtInput);
     vars.SetValueType("Payment", wtOutput);
 }
