@@ -6,12 +6,11 @@
 // survives SIGKILL, and is offered again at the next start.
 
 #include <gtest/gtest.h>
-#include <signal.h>
-
 #include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <cstdio>
 #include <ctime>
 #include <memory>
 #include <optional>
@@ -49,6 +48,8 @@ class RecoveryProcess : public ::testing::Test {
     }
     void TearDown() override {
         if (app_) Kill(*app_);
+        // What each instance printed, to tell why it went when the test fails.
+        if (HasFailure()) std::fprintf(stderr, "%s", output_.toLocal8Bit().constData());
         if (server_.state() != QProcess::NotRunning) {
             server_.kill();
             server_.waitForFinished(10000);
@@ -68,13 +69,28 @@ class RecoveryProcess : public ::testing::Test {
     }
     void Start() {
         app_ = std::make_unique<QProcess>();
+        app_->setProcessChannelMode(QProcess::MergedChannels);
+        QObject::connect(app_.get(), &QProcess::readyRead, app_.get(), [this, app = app_.get()] {
+            output_ += QString::fromLocal8Bit(app->readAll());
+        });
+        QObject::connect(app_.get(), &QProcess::finished, app_.get(),
+                         [this](int code, QProcess::ExitStatus status) {
+                             output_ +=
+                                 QStringLiteral("[quillix ended: %1, code %2]\n")
+                                     .arg(status == QProcess::CrashExit ? QStringLiteral("crashed")
+                                                                        : QStringLiteral("exited"))
+                                     .arg(code);
+                         });
         app_->setProcessEnvironment(Environment());
         app_->start(QStringLiteral(QUILLIX_GUI_PATH),
                     {QStringLiteral("--home"), QString::fromStdString(home_.Path())});
         ASSERT_TRUE(app_->waitForStarted(10000));
     }
+    // QProcess::kill is SIGKILL here, and sends nothing once the process has
+    // gone: a raw kill() of its id (0 by then) would take the whole process
+    // group with it, the test runner included.
     static void Kill(QProcess& process) {
-        ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
+        process.kill();
         process.waitForFinished(10000);
     }
     // What xdotool prints for args; none when it fails.
@@ -152,6 +168,7 @@ class RecoveryProcess : public ::testing::Test {
     QProcess server_;
     QString display_;
     std::unique_ptr<QProcess> app_;
+    QString output_;
 };
 
 TEST_F(RecoveryProcess, UnsavedWorkSurvivesAKillAndIsOfferedAtTheNextStart) {
