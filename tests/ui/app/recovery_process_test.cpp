@@ -39,10 +39,12 @@ class RecoveryProcess : public ::testing::Test {
         server_.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"),
                               QStringLiteral("-screen"), QStringLiteral("0"),
                               QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                              QStringLiteral("tcp")});
+                              QStringLiteral("tcp"), QStringLiteral("-noreset")});
         server_.start();
         ASSERT_TRUE(server_.waitForStarted(10000));
-        // Xvfb names its display once it is ready.
+        // Xvfb names its display once it is ready. It must not reset when its
+        // last client goes: each xdotool call is one, and the program, connecting
+        // during a reset, would find no display and end.
         ASSERT_TRUE(QTest::qWaitFor([&] { return server_.canReadLine(); }, kCeilingMs));
         display_ = QStringLiteral(":") + QString::fromLatin1(server_.readLine()).trimmed();
     }
