@@ -6,9 +6,12 @@
 namespace quillix {
 
 TVarsColumnPlan PlanVarsColumns(int listWidth, int roleWidth, int nameWidth, int formulaWidth) {
-    const int fixed = std::max(roleWidth, 0) + std::max(nameWidth, 0);
-    const int rest = std::max(listWidth, 0) - fixed;
+    const int room = std::max(listWidth, 0) - std::max(roleWidth, 0);
     TVarsColumnPlan plan;
+    // A name narrower than the minimum by the user's choice stays so.
+    plan.NameWidth = std::min(std::max(nameWidth, 0),
+                              std::max(kMinNameColumnWidth, room - kMinValueColumnWidth));
+    const int rest = room - plan.NameWidth;
     const int besideFormula = rest - std::max(formulaWidth, 0);
     plan.FormulaShown = besideFormula >= kMinValueColumnWidth;
     plan.ValueWidth = std::max(plan.FormulaShown ? besideFormula : rest, kMinValueColumnWidth);

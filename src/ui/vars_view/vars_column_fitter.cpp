@@ -20,19 +20,18 @@ constexpr int kFormulaColumnWidth = 160;
 }  // namespace
 
 TVarsColumnFitter::TVarsColumnFitter(QTableView* list)
-    : QObject(list), list_(list), formulaWidth_(kFormulaColumnWidth) {
+    : QObject(list), list_(list), nameWidth_(kNameColumnWidth), formulaWidth_(kFormulaColumnWidth) {
     QHeaderView* header = list_->horizontalHeader();
     header->setStretchLastSection(false);
-    int nameWidth = kNameColumnWidth;
     if (ConfigorIntf) {
         const std::vector<int> kept =
             ReadColumnWidths(ReadTextSetting(*ConfigorIntf, TSetting::MainVarsColumnWidths),
                              TVarsModel::kColumnCount);
-        if (kept[TVarsModel::kNameColumn] > 0) nameWidth = kept[TVarsModel::kNameColumn];
+        if (kept[TVarsModel::kNameColumn] > 0) nameWidth_ = kept[TVarsModel::kNameColumn];
         if (kept[TVarsModel::kExpressionColumn] > 0)
             formulaWidth_ = kept[TVarsModel::kExpressionColumn];
     }
-    header->resizeSection(TVarsModel::kNameColumn, nameWidth);
+    header->resizeSection(TVarsModel::kNameColumn, nameWidth_);
     connect(header, &QHeaderView::sectionResized, this,
             [this](int column, int, int) { Resized(column); });
     viewport_ = list_->viewport();
@@ -45,7 +44,8 @@ void TVarsColumnFitter::Fit() {
     QHeaderView* header = list_->horizontalHeader();
     const TVarsColumnPlan plan =
         PlanVarsColumns(list_->viewport()->width(), header->sectionSize(TVarsModel::kRoleColumn),
-                        header->sectionSize(TVarsModel::kNameColumn), formulaWidth_);
+                        nameWidth_, formulaWidth_);
+    header->resizeSection(TVarsModel::kNameColumn, plan.NameWidth);
     list_->setColumnHidden(TVarsModel::kExpressionColumn, !plan.FormulaShown);
     if (plan.FormulaShown) header->resizeSection(TVarsModel::kExpressionColumn, formulaWidth_);
     header->resizeSection(TVarsModel::kValueColumn, plan.ValueWidth);
@@ -56,12 +56,14 @@ void TVarsColumnFitter::Resized(int column) {
     QHeaderView* header = list_->horizontalHeader();
     if (column == TVarsModel::kExpressionColumn) {
         formulaWidth_ = header->sectionSize(column);
-    } else if (column != TVarsModel::kNameColumn) {
+    } else if (column == TVarsModel::kNameColumn) {
+        nameWidth_ = header->sectionSize(column);
+    } else {
         return;
     }
     if (ConfigorIntf) {
         std::vector<int> widths(TVarsModel::kColumnCount, 0);
-        widths[TVarsModel::kNameColumn] = header->sectionSize(TVarsModel::kNameColumn);
+        widths[TVarsModel::kNameColumn] = nameWidth_;
         widths[TVarsModel::kExpressionColumn] = formulaWidth_;
         WriteTextSetting(*ConfigorIntf, TSetting::MainVarsColumnWidths, ColumnWidthsText(widths));
     }

@@ -2,7 +2,8 @@
 #pragma once
 // Fits the variables list's columns to its room as the window is resized
 // (PlanVarsColumns): the value column takes what is left, the formula column
-// shows while there is room for it. The widths the user gives the name and
+// shows while there is room for it, and the name column gives way in a narrow
+// list rather than make it scroll. The widths the user gives the name and
 // formula columns are kept in the settings and come back at the next start.
 
 #include <QObject>
@@ -26,6 +27,7 @@ class TVarsColumnFitter final : public QObject {
 
     QTableView* list_;
     QObject* viewport_ = nullptr;
+    int nameWidth_;  // as the user wants it; shown narrower while there is no room
     int formulaWidth_;
     bool fitting_ = false;
 };

@@ -3,6 +3,7 @@
 // formula column shows while there is room, long texts keep both ends, and
 // the widths the user gives come back at the next start.
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTest>
 
 #include "config/settings_table.h"
@@ -51,6 +52,24 @@ TEST_F(VarsViewColumns, TheValueColumnTakesTheRoomAndTheFormulaShowsWhenItFits) 
             EXPECT_EQ(Used(), view->List()->viewport()->width()) << row.viewWidth;
         }
     }
+}
+
+// As narrow as the main window's list: the name gives way so the list does
+// not scroll, and takes its width back, unchanged in the settings, once the
+// list is wider again.
+TEST_F(VarsViewColumns, ANarrowListNarrowsTheNameRatherThanScroll) {
+    WriteTextSetting(env.Settings().Configor(), TSetting::MainVarsColumnWidths, "0,110,0,0");
+    ReopenWide();
+    view->resize(250, 360);
+    QTRY_COMPARE_WITH_TIMEOUT(Width(TVarsModel::kNameColumn) < 110, true, kWaitMs);
+    EXPECT_GE(Width(TVarsModel::kNameColumn), 64);
+    EXPECT_EQ(Width(TVarsModel::kValueColumn), 120);
+    EXPECT_EQ(Used(), view->List()->viewport()->width());
+    EXPECT_EQ(view->List()->horizontalScrollBar()->maximum(), 0);
+    view->resize(900, 360);
+    QTRY_COMPARE_WITH_TIMEOUT(Width(TVarsModel::kNameColumn), 110, kWaitMs);
+    EXPECT_EQ(ReadTextSetting(env.Settings().Configor(), TSetting::MainVarsColumnWidths),
+              "0,110,0,0");
 }
 
 TEST_F(VarsViewColumns, LongTextsKeepBothEndsAndShowWholeAsTheirHint) {
