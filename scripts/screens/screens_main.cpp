@@ -4,6 +4,7 @@
 // values on the stack, variables with a negative, a date and an error value,
 // each skin) and the tool windows with worked numbers, and saves a PNG of each. --grab-screen saves
 // the whole screen, for a picture of the real program started beside it.
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
@@ -228,9 +229,9 @@ void ShootStackAndTape(const QString& folder, const QString& name, Tfrm_main& wi
     settings.WriteString("Keypad", "RPNStyle", "Stack");
     Keys(window.Keypad(), {"C", "1", "2", "Enter", "3", "4", "+", "2", "Enter", "5", "*",
                            "7", "Enter", "8", "Enter", "9"});
-    window.Tape().show();
+    window.Tape().toggleViewAction()->trigger();  // as View > Tape: the window widens
     Save(window, folder, name + QStringLiteral("-stack-tape"));
-    window.Tape().hide();
+    window.Tape().toggleViewAction()->trigger();
     settings.WriteString("Keypad", "RPNStyle", "Classic");
     settings.WriteInteger("Keypad", "InputMode", 2);
     Keys(window.Keypad(), {"C"});

@@ -177,6 +177,11 @@ Tfrm_main::~Tfrm_main() {
     libraries_.reset();
 }
 
+void Tfrm_main::PlaceOnScreen(const QRect& wanted) {
+    setGeometry(PlacementOnScreen({wanted.left(), wanted.top(), wanted.width(), wanted.height()},
+                                  minimumSizeHint()));
+}
+
 void Tfrm_main::LoadSettings() {
     TCalcConfig* config = CalcConfig;
     if (!config) return;
@@ -184,7 +189,8 @@ void Tfrm_main::LoadSettings() {
     const TMainPlacement placement = ReadMainPlacement(
         *config, {{current.left(), current.top(), current.width(), current.height()}, false});
     if (placement.Rect.Width > 0 && placement.Rect.Height > 0)
-        setGeometry(PlacementOnScreen(placement.Rect, minimumSizeHint()));
+        PlaceOnScreen(QRect(placement.Rect.Left, placement.Rect.Top, placement.Rect.Width,
+                            placement.Rect.Height));
     if (placement.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
     IConfigor& settings = config->Configor();
     ApplyAlwaysOnTop(ReadBoolSetting(settings, TSetting::MainAlwaysOnTop));

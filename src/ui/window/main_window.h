@@ -102,6 +102,11 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     void BuildViewMenu();
     // Closing hides the dock on the way: no choice of the user's to keep.
     void StopFollowingTapeShown();
+    // Shown or hidden by the user, the docked tape widens or narrows the
+    // window by its own width, so the keypad and the variables keep theirs.
+    void MakeRoomForTape(bool shown);
+    // The window at wanted, brought inside the screen it lands on.
+    void PlaceOnScreen(const QRect& wanted);
     void BuildSkinsMenu();
     void FillRecentProgramsMenu();  // recent_programs_menu.cpp
     void SetSkinMenuState();

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
+#include <algorithm>
 
 #include "config/calc_config.h"
 #include "config/settings_table.h"
@@ -40,9 +42,21 @@ void Tfrm_main::BuildViewMenu() {
             WriteBoolSetting(*settings, TSetting::MainShowTape, shown);
     };
     connect(tape, &QAction::triggered, this, keep);
+    connect(tape, &QAction::triggered, this, &Tfrm_main::MakeRoomForTape);
     connect(tape, &QAction::toggled, this, [this, keep](bool shown) {
         if (!shown && tapeDock_->isHidden()) keep(false);
     });
+}
+
+void Tfrm_main::MakeRoomForTape(bool shown) {
+    if (!isVisible() || isMaximized() || isFullScreen() || tapeDock_->isFloating()) return;
+    // A dock never shown yet has no width of its own: it takes what it asks for.
+    const int panel =
+        (shown ? std::max(tapeDock_->width(), tapeDock_->sizeHint().width()) : tapeDock_->width()) +
+        style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    QRect wanted = geometry();
+    wanted.setWidth(wanted.width() + (shown ? panel : -panel));
+    PlaceOnScreen(wanted);
 }
 
 void Tfrm_main::StopFollowingTapeShown() {

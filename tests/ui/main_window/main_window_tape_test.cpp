@@ -63,6 +63,23 @@ TEST_F(MainWindowTape, CtrlTAndTheViewMenuToggleTheTapeAndTheSettingFollows) {
     EXPECT_FALSE(ViewTape()->isChecked());
 }
 
+// The tape takes room of its own: shown, the window widens by it and the
+// keypad and variables keep their width; hidden, the window is as before.
+TEST_F(MainWindowTape, ShowingTheTapeWidensTheWindowInsteadOfNarrowingTheRest) {
+    Open();
+    window->resize(600, 420);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const int windowWidth = window->width();
+    const int centralWidth = window->centralWidget()->width();
+    ViewTape()->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(window->Tape().isVisible() && window->width() > windowWidth, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->centralWidget()->width(), centralWidth, 60000);
+    ViewTape()->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(window->width(), windowWidth, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->centralWidget()->width(), centralWidth, 60000);
+}
+
 class MainWindowTapeShown : public MainWindowTape {
   protected:
     MainWindowTapeShown() : MainWindowTape("[Main]\nShowTape=1\n") {}
