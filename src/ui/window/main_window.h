@@ -143,6 +143,7 @@ class Tfrm_main : public QMainWindow, public IDocumentUi {
     TTrayIcon* tray_ = nullptr;
     // Goes before the keypad whose engine it records, and before the document.
     std::unique_ptr<TTapeDock> tapeDock_;
+    int widthBeforeTape_ = 0;  // the window's width before the tape last came or went
     // Goes before the keypad whose engine it watches (members go before children).
     std::unique_ptr<QWidget> memoryView_;
     TDLogFile& log_;

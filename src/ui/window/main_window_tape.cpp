@@ -2,6 +2,7 @@
 // The main window's tape: the dock, the View menu's "Tape" (Ctrl+T) whose
 // state is kept in "ShowTape", and "KeepTape" followed as it changes.
 #include <QAction>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
@@ -42,6 +43,9 @@ void Tfrm_main::BuildViewMenu() {
             WriteBoolSetting(*settings, TSetting::MainShowTape, shown);
     };
     connect(tape, &QAction::triggered, this, keep);
+    // The dock shows or hides on triggered, before this window hears of it;
+    // toggled comes first.
+    connect(tape, &QAction::toggled, this, [this] { widthBeforeTape_ = width(); });
     connect(tape, &QAction::triggered, this, &Tfrm_main::MakeRoomForTape);
     connect(tape, &QAction::toggled, this, [this, keep](bool shown) {
         if (!shown && tapeDock_->isHidden()) keep(false);
@@ -50,13 +54,18 @@ void Tfrm_main::BuildViewMenu() {
 
 void Tfrm_main::MakeRoomForTape(bool shown) {
     if (!isVisible() || isMaximized() || isFullScreen() || tapeDock_->isFloating()) return;
-    // A dock never shown yet has no width of its own: it takes what it asks for.
+    // The dock is shown or hidden already (and the window perhaps widened to
+    // its new least width), not yet laid out: its width is the one it had, or
+    // (never shown yet) the one it asks for.
     const int panel =
-        (shown ? std::max(tapeDock_->width(), tapeDock_->sizeHint().width()) : tapeDock_->width()) +
-        style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+        shown ? std::max(tapeDock_->width(), tapeDock_->sizeHint().width()) : tapeDock_->width();
+    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    layout()->activate();  // the least size without the dock, once it has gone
     QRect wanted = geometry();
-    wanted.setWidth(wanted.width() + (shown ? panel : -panel));
+    wanted.setWidth(widthBeforeTape_ + (shown ? panel + separator : -(panel + separator)));
     PlaceOnScreen(wanted);
+    // The layout would share the new room between the dock and the rest.
+    if (shown) resizeDocks({tapeDock_.get()}, {panel}, Qt::Horizontal);
 }
 
 void Tfrm_main::StopFollowingTapeShown() {

@@ -4,10 +4,13 @@
 // again after a restart.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QListView>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 
 #include "keypad/keypad_frame.h"
@@ -64,20 +67,39 @@ TEST_F(MainWindowTape, CtrlTAndTheViewMenuToggleTheTapeAndTheSettingFollows) {
 }
 
 // The tape takes room of its own: shown, the window widens by it and the
-// keypad and variables keep their width; hidden, the window is as before.
+// keypad and variables keep their width, as far as the screen allows; hidden,
+// the window is as before.
 TEST_F(MainWindowTape, ShowingTheTapeWidensTheWindowInsteadOfNarrowingTheRest) {
     Open();
-    window->resize(600, 420);
+    const int screenWidth = window->screen()->availableGeometry().width();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    // A little wider than it must be (at its least width the window would
+    // widen for the tape anyway), with room on the screen for the tape.
+    const int least = window->minimumSize().width();
+    const int spare = std::min(60, screenWidth - least - window->Tape().sizeHint().width() - 20);
+    ASSERT_GT(spare, 0) << "the screen is too narrow for the test";
+    window->resize(least + spare, 420);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->width() == least + spare; }, 60000));
     const int windowWidth = window->width();
     const int centralWidth = window->centralWidget()->width();
     ViewTape()->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(window->Tape().isVisible() && window->width() > windowWidth, 60000);
-    QTRY_COMPARE_WITH_TIMEOUT(window->centralWidget()->width(), centralWidth, 60000);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->Tape().isVisible() && window->width() > windowWidth; }, 60000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window->centralWidget()->width() == centralWidth; }, 60000))
+        << window->centralWidget()->width() << " instead of " << centralWidth;
     ViewTape()->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(window->width(), windowWidth, 60000);
-    QTRY_COMPARE_WITH_TIMEOUT(window->centralWidget()->width(), centralWidth, 60000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->width() == windowWidth; }, 60000))
+        << window->width() << " instead of " << windowWidth;
+
+    // A window as wide as the screen stays on it.
+    window->resize(screenWidth, 420);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->width() == screenWidth; }, 60000));
+    ViewTape()->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->Tape().isVisible(); }, 60000));
+    EXPECT_LE(window->width(), screenWidth);
+    EXPECT_GE(window->geometry().left(), window->screen()->availableGeometry().left());
 }
 
 class MainWindowTapeShown : public MainWindowTape {
