@@ -301,7 +301,7 @@ TEST_F(FinanceBox, TheDepreciationTableShowsTheWholeDefaultScheduleAtTheDefaultS
     page.CalculateButton()->click();
     QTableWidget* table = page.Schedule().Table();
     ASSERT_EQ(table->rowCount(), 4);
-    QTRY_VERIFY_WITH_TIMEOUT(table->viewport()->height() > 0, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return table->viewport()->height() > 0; }, 5000));
     const int lastRowBottom = table->rowViewportPosition(3) + table->rowHeight(3);
     EXPECT_LE(lastRowBottom, table->viewport()->height())
         << "viewport " << table->viewport()->height() << ", row height " << table->rowHeight(0);

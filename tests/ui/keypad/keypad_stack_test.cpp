@@ -110,11 +110,11 @@ TEST_F(KeypadInStackStyle, ButtonHintsNameTheirKeys) {
 TEST_F(KeypadInStackStyle, ATallerKeypadShowsMoreLevels) {
     keypad->show();
     keypad->resize(keypad->sizeHint());
-    QTRY_VERIFY_WITH_TIMEOUT(keypad->isVisible(), kCeilingMs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return keypad->isVisible(); }, kCeilingMs));
     const int rows = Panel().Model().rowCount();
     EXPECT_GE(rows, TStackPanel::kMinimumLevels);
     keypad->resize(keypad->width(), keypad->height() + 400);
-    QTRY_VERIFY_WITH_TIMEOUT(Panel().Model().rowCount() > rows + 2, kCeilingMs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Panel().Model().rowCount() > rows + 2; }, kCeilingMs));
     // Y stays the row nearest the display, the fourth level is called 5.
     const QAbstractItemModel& model = Panel().Model();
     EXPECT_EQ(model.index(model.rowCount() - 1, 0).data().toString(), "Y");

@@ -106,7 +106,7 @@ TEST_F(TapeDock, DoubleClickInsertsTheResultWithItsFormula) {
     Press("2 + 3 = C");
     QListView* list = dock->List();
     const QModelIndex first = list->model()->index(0, 0);
-    QTRY_VERIFY_WITH_TIMEOUT(list->visualRect(first).isValid(), kCeilingMs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->visualRect(first).isValid(); }, kCeilingMs));
     const QPoint at = list->visualRect(first).center();
     // A view takes a double click as the second click of a pair.
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -187,7 +187,7 @@ TEST_F(TapeDock, WithKeepingOffNothingIsWrittenAndTurningItOffRemovesTheFile) {
 
 TEST_F(TapeDock, ANewLineIsWrittenAfterAPauseWithoutAnyClose) {
     Press("2 + 3 =");
-    QTRY_VERIFY_WITH_TIMEOUT(FileExists(Path()), kCeilingMs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return FileExists(Path()); }, kCeilingMs));
     EXPECT_NE(ReadFile(Path()).find("2+3"), std::string::npos);
 }
 

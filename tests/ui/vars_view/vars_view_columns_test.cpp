@@ -27,7 +27,7 @@ class VarsViewColumns : public VarsViewTest {
         view = std::make_unique<Tfra_VarsView>();
         view->resize(900, 360);
         view->show();
-        QTRY_COMPARE_WITH_TIMEOUT(FormulaShown(), true, kWaitMs);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return FormulaShown(); }, kWaitMs));
     }
     int Used() const {
         int used = 0;
@@ -44,8 +44,9 @@ TEST_F(VarsViewColumns, TheValueColumnTakesTheRoomAndTheFormulaShowsWhenItFits) 
     } rows[] = {{300, false}, {900, true}, {1400, true}, {380, false}, {700, true}};
     for (const auto& row : rows) {
         view->resize(row.viewWidth, 360);
-        QTRY_COMPARE_WITH_TIMEOUT(view->List()->width() > 0, true, kWaitMs);
-        QTRY_COMPARE_WITH_TIMEOUT(FormulaShown(), row.formula, kWaitMs);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view->List()->width() > 0; }, kWaitMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return FormulaShown() == row.formula; }, kWaitMs))
+            << row.viewWidth;
         EXPECT_GE(Width(TVarsModel::kValueColumn), 120) << row.viewWidth;
         // No room left unused while the value has it.
         if (Width(TVarsModel::kValueColumn) > 120 || row.formula) {
@@ -61,13 +62,14 @@ TEST_F(VarsViewColumns, ANarrowListNarrowsTheNameRatherThanScroll) {
     WriteTextSetting(env.Settings().Configor(), TSetting::MainVarsColumnWidths, "0,110,0,0");
     ReopenWide();
     view->resize(250, 360);
-    QTRY_COMPARE_WITH_TIMEOUT(Width(TVarsModel::kNameColumn) < 110, true, kWaitMs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Width(TVarsModel::kNameColumn) < 110; }, kWaitMs));
     EXPECT_GE(Width(TVarsModel::kNameColumn), 64);
     EXPECT_EQ(Width(TVarsModel::kValueColumn), 120);
     EXPECT_EQ(Used(), view->List()->viewport()->width());
     EXPECT_EQ(view->List()->horizontalScrollBar()->maximum(), 0);
     view->resize(900, 360);
-    QTRY_COMPARE_WITH_TIMEOUT(Width(TVarsModel::kNameColumn), 110, kWaitMs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Width(TVarsModel::kNameColumn) == 110; }, kWaitMs))
+        << Width(TVarsModel::kNameColumn);
     EXPECT_EQ(ReadTextSetting(env.Settings().Configor(), TSetting::MainVarsColumnWidths),
               "0,110,0,0");
 }
@@ -84,7 +86,7 @@ TEST_F(VarsViewColumns, LongTextsKeepBothEndsAndShowWholeAsTheirHint) {
 
 TEST_F(VarsViewColumns, TheUsersWidthsAreRememberedForTheNextStart) {
     view->resize(900, 360);
-    QTRY_COMPARE_WITH_TIMEOUT(FormulaShown(), true, kWaitMs);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return FormulaShown(); }, kWaitMs));
     Header()->resizeSection(TVarsModel::kNameColumn, 150);  // as a drag of the divider
     Header()->resizeSection(TVarsModel::kExpressionColumn, 210);
     EXPECT_EQ(ReadTextSetting(env.Settings().Configor(), TSetting::MainVarsColumnWidths),
