@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+
 #include <string>
 
 #include "engine/calc_engine.h"
@@ -70,7 +72,8 @@ void BM_CalculationOntoAFullTape(benchmark::State& state) {
         benchmark::DoNotOptimize(engine.Stack().X.get());
     }
     // Each calculation drops one line and appends one.
-    if (tape.Revision() - before != 2 * state.iterations()) state.SkipWithError("no line made");
+    if (tape.Revision() - before != 2 * static_cast<std::uint64_t>(state.iterations()))
+        state.SkipWithError("no line made");
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }
 BENCHMARK(BM_CalculationOntoAFullTape);
