@@ -8,7 +8,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-
 #include <string>
 
 #include "engine/calc_engine.h"

@@ -31,7 +31,6 @@ TVarsColumnFitter::TVarsColumnFitter(QTableView* list)
         if (kept[TVarsModel::kExpressionColumn] > 0)
             formulaWidth_ = kept[TVarsModel::kExpressionColumn];
     }
-    header->resizeSection(TVarsModel::kNameColumn, nameWidth_);
     connect(header, &QHeaderView::sectionResized, this,
             [this](int column, int, int) { Resized(column); });
     viewport_ = list_->viewport();

@@ -189,8 +189,7 @@ void Tfrm_main::LoadSettings() {
     const TMainPlacement placement = ReadMainPlacement(
         *config, {{current.left(), current.top(), current.width(), current.height()}, false});
     if (placement.Rect.Width > 0 && placement.Rect.Height > 0)
-        PlaceOnScreen(QRect(placement.Rect.Left, placement.Rect.Top, placement.Rect.Width,
-                            placement.Rect.Height));
+        setGeometry(PlacementOnScreen(placement.Rect, minimumSizeHint()));
     if (placement.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
     IConfigor& settings = config->Configor();
     ApplyAlwaysOnTop(ReadBoolSetting(settings, TSetting::MainAlwaysOnTop));

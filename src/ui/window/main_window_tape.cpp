@@ -59,10 +59,11 @@ void Tfrm_main::MakeRoomForTape(bool shown) {
     // (never shown yet) the one it asks for.
     const int panel =
         shown ? std::max(tapeDock_->width(), tapeDock_->sizeHint().width()) : tapeDock_->width();
-    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    const int change =
+        panel + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
     layout()->activate();  // the least size without the dock, once it has gone
     QRect wanted = geometry();
-    wanted.setWidth(widthBeforeTape_ + (shown ? panel + separator : -(panel + separator)));
+    wanted.setWidth(widthBeforeTape_ + (shown ? change : -change));
     PlaceOnScreen(wanted);
     // The layout would share the new room between the dock and the rest.
     if (shown) resizeDocks({tapeDock_.get()}, {panel}, Qt::Horizontal);
