@@ -2,7 +2,9 @@
 #include "common/untrusted_text.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace quillix {
 
@@ -62,6 +64,19 @@ bool IsControlSequence(std::string_view sequence) {
     return sequence.size() == 2 && first == 0xC2 && static_cast<unsigned char>(sequence[1]) < 0xA0;
 }
 
+// The length of the text's leading run of ASCII, which names and numbers
+// mostly are whole: taken eight bytes at a time.
+std::size_t AsciiLength(std::string_view text) {
+    std::size_t at = 0;
+    for (std::uint64_t eight; text.size() - at >= 8; at += 8) {
+        std::memcpy(&eight, text.data() + at, 8);
+        if (eight & 0x8080808080808080ULL) break;
+    }
+    while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80)
+        ++at;
+    return at;
+}
+
 // Calls visit(sequence, valid) for each sequence of the text in turn.
 template <class Visit>
 void ForEachSequence(std::string_view text, Visit visit) {
@@ -91,14 +106,13 @@ bool IsBlank(char c) {
 
 bool IsValidUtf8(std::string_view text) {
     bool valid = true;
-    ForEachSequence(text, [&valid](std::string_view, bool ok) { valid = valid && ok; });
+    ForEachSequence(text.substr(AsciiLength(text)),
+                    [&valid](std::string_view, bool ok) { valid = valid && ok; });
     return valid;
 }
 
 std::string ValidUtf8(std::string_view text) {
-    const bool ascii = std::all_of(text.begin(), text.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) return std::string(text);
+    if (AsciiLength(text) == text.size()) return std::string(text);
     std::string out;
     out.reserve(text.size());
     ForEachSequence(text, [&out](std::string_view sequence, bool valid) {
@@ -107,9 +121,18 @@ std::string ValidUtf8(std::string_view text) {
     return out;
 }
 
+std::string TakeValidUtf8(std::string&& text) {
+    if (IsValidUtf8(text)) return std::move(text);
+    return ValidUtf8(std::string_view(text));
+}
+
 bool HasControlCharacter(std::string_view text) {
+    const std::size_t ascii = AsciiLength(text);
+    for (const char c : text.substr(0, ascii)) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+    }
     bool found = false;
-    ForEachSequence(text, [&found](std::string_view sequence, bool valid) {
+    ForEachSequence(text.substr(ascii), [&found](std::string_view sequence, bool valid) {
         found = found || (valid && IsControlSequence(sequence));
     });
     return found;

@@ -17,6 +17,8 @@ bool IsValidUtf8(std::string_view text);
 // Each invalid UTF-8 sequence (its longest broken start) becomes U+FFFD; valid
 // text comes back unchanged.
 std::string ValidUtf8(std::string_view text);
+// The same for a text of its own, kept without a copy when it is valid.
+std::string TakeValidUtf8(std::string&& text);
 // True when the (UTF-8) text holds a control character.
 bool HasControlCharacter(std::string_view text);
 // For text output: ValidUtf8, then each control character as a visible escape,

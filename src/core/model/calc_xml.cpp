@@ -85,7 +85,10 @@ long double NumberText(Text attribute) {
 }
 
 bool BooleanText(Text attribute) {
-    const std::string_view text = Trimmed(RequiredText(attribute, "Boolean"));
+    const std::string_view written = RequiredText(attribute, "Boolean");
+    if (written == "True") return true;  // as this program writes them
+    if (written == "False") return false;
+    const std::string_view text = Trimmed(written);
     if (EqualsIgnoreAsciiCase(text, "True")) return true;
     if (EqualsIgnoreAsciiCase(text, "False")) return false;
     const std::optional<long double> number = ParseDecimal(text);
@@ -96,7 +99,9 @@ bool BooleanText(Text attribute) {
 int IntegerText(Text attribute, const char* name, int min, int max) {
     const std::string_view text = Trimmed(RequiredText(attribute, "Integer"));
     long double number = 0;
-    if (text.size() <= 9 && IsPlainDigits(text)) {
+    if (text.size() == 1 && IsPlainDigits(text)) {
+        number = text[0] - '0';  // kinds and types: one digit
+    } else if (text.size() <= 9 && IsPlainDigits(text)) {
         for (const char digit : text)
             number = number * 10 + (digit - '0');  // the usual case: plain digits
     } else {
@@ -122,7 +127,7 @@ std::string DescriptionText(Text attribute) {
     std::string error;
     std::optional<std::string> text = DecodeDescription(RequiredText(attribute, "String"), &error);
     if (!text) throw EXmlLoadError(error);
-    return ValidUtf8(*text);
+    return TakeValidUtf8(std::move(*text));
 }
 
 // The four attributes of a "CalcValue", found in one pass (the first of each

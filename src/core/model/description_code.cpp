@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/description_code.h"
 
+#include <algorithm>
+
 namespace quillix {
 
 namespace {
@@ -63,7 +65,12 @@ char* EncodeDescriptionTo(char* out, std::string_view text) {
 }
 
 std::optional<std::string> DecodeDescription(std::string_view encoded, std::string* error) {
-    if (encoded.find_first_of("+%") == std::string_view::npos) return std::string(encoded);
+    // Most descriptions are words and digits: their blanks map in place.
+    if (encoded.find('%') == std::string_view::npos) {
+        std::string text(encoded);
+        std::replace(text.begin(), text.end(), '+', ' ');
+        return text;
+    }
     std::string text;
     text.reserve(encoded.size());
     for (std::size_t i = 0; i < encoded.size(); ++i) {

@@ -57,9 +57,15 @@ std::string TrimBlanks(std::string_view text) {
 }
 
 std::string UpperCaseName(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    // Names are mostly ASCII, whose letters map in place.
+    std::string out(text);
+    std::size_t i = 0;
+    for (; i < out.size() && static_cast<unsigned char>(out[i]) < 0x80; ++i) {
+        if (out[i] >= 'a' && out[i] <= 'z') out[i] = static_cast<char>(out[i] - 0x20);
+    }
+    if (i == out.size()) return out;
+    out.resize(i);
+    for (; i < text.size(); ++i) {
         const auto lead = static_cast<unsigned char>(text[i]);
         if (lead < 0x80) {
             out += static_cast<char>(lead >= 'a' && lead <= 'z' ? lead - 0x20 : lead);

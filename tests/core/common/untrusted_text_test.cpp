@@ -27,9 +27,19 @@ TEST(UntrustedText, InvalidUtf8BecomesTheReplacementCharacter) {
         {"\xED\xA0\x80", kFFFD + kFFFD + kFFFD},              // a surrogate
         {"\xF4\x90\x80\x80", kFFFD + kFFFD + kFFFD + kFFFD},  // past U+10FFFF
         {"\x80", kFFFD},
+        // ASCII is passed over eight bytes at a time: faults on either side of
+        // such a run, and just after it.
+        {"0123456789abcdef\xFF", "0123456789abcdef" + kFFFD},
+        {"01234567\xC3\xA9\xFF", "01234567\xC3\xA9" + kFFFD},
+        {"0123456\xE2\x82\xAC"
+         "01234567\xC3",
+         "0123456\xE2\x82\xAC"
+         "01234567" +
+             kFFFD},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(ValidUtf8(row.text), row.valid) << row.text;
+        EXPECT_EQ(TakeValidUtf8(std::string(row.text)), row.valid) << row.text;
         EXPECT_EQ(IsValidUtf8(row.text), row.text == row.valid) << row.text;
         EXPECT_TRUE(IsValidUtf8(ValidUtf8(row.text))) << row.text;
     }
@@ -51,6 +61,9 @@ TEST(UntrustedText, ControlCharactersAreShownAsEscapes) {
         {"nbsp\xC2\xA0", "nbsp\xC2\xA0", false},
         {"esc\x1B[2J", "esc\\x1B[2J", true},
         {"bad\xFF", "bad" + kFFFD, false},
+        {"long plain text\x1B", "long plain text\\x1B", true},
+        {"long plain\x7F text", "long plain\\x7F text", true},
+        {"long plain text \xC2\x85", "long plain text \\u0085", true},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(VisibleText(row.text), row.visible) << row.visible;

@@ -19,6 +19,7 @@ TEST(LibraryNames, CompareTrimmedWithoutRegardToCase) {
         {"loan", "loans", false},
         {"lo an", "loan", false},            // inner blanks count
         {"Économie", "éCONOMIE", true},      // Latin-1
+        {"zinssätze", "ZINSSÄTZE", true},    // ASCII first, then more
         {"Łódź", "ŁÓDŹ", true},              // Latin Extended-A
         {"σίγμας ώρα", "ΣΊΓΜΑΣ ΏΡΑ", true},  // Greek, final sigma and tonos
         {"Привет ёж", "ПРИВЕТ ЁЖ", true},    // Cyrillic
