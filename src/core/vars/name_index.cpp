@@ -1,15 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vars/name_index.h"
 
-#include <functional>
+#include <cstring>
 #include <utility>
 
 namespace quillix {
 
 namespace {
 
+// Keys are short names: eight bytes at a time, each mixed in by a multiply,
+// and the high bits folded down, since the table uses the low ones.
 std::size_t HashOf(std::string_view key) {
-    return std::hash<std::string_view>{}(key);
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
+    std::uint64_t hash = key.size() * kMultiplier;
+    const char* p = key.data();
+    std::size_t left = key.size();
+    for (; left >= 8; p += 8, left -= 8) {
+        std::uint64_t eight;
+        std::memcpy(&eight, p, 8);
+        hash = (hash ^ eight) * kMultiplier;
+        hash ^= hash >> 29;
+    }
+    if (left > 0) {
+        std::uint64_t rest = 0;
+        std::memcpy(&rest, p, left);
+        hash = (hash ^ rest) * kMultiplier;
+    }
+    hash ^= hash >> 32;
+    hash *= kMultiplier;
+    return static_cast<std::size_t>(hash ^ (hash >> 29));
 }
 
 }  // namespace

@@ -19,8 +19,12 @@ TEST(NameIndex, AgreesWithAMapOverARandomRun) {
     std::mt19937 random(20261211);
     std::map<std::string, TCalcValueWarper*> expected;
     TNameIndex index;
-    // Few distinct keys, so that removals and re-additions meet often.
-    const auto key = [&random] { return "K" + std::to_string(random() % 300); };
+    // Few distinct keys, so that removals and re-additions meet often; some
+    // longer than the eight bytes hashed at a time.
+    const auto key = [&random] {
+        const unsigned number = random() % 300;
+        return "K" + std::to_string(number) + (number % 3 == 0 ? "_of_a_longer_name" : "");
+    };
     for (int step = 0; step < 20000; ++step) {
         const std::string name = key();
         auto* entry =
