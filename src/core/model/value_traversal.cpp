@@ -39,7 +39,11 @@ ValueTraversal::Walk ValueTraversal::DepthFirst(std::span<TCalcValue* const> sta
     const std::uint64_t onPath = NextEpoch();
     const std::uint64_t done = onPath + 1;
     Walk walk;
-    std::vector<Frame> stack;
+    // The path of a long chain is long: its frames keep their room from walk
+    // to walk, rather than being allocated afresh (and, past the allocator's
+    // threshold, faulted into memory page by page) for every change.
+    static thread_local std::vector<Frame> stack;
+    stack.clear();
     for (TCalcValue* start : starts) {
         if (!start || start->mark_ == done) continue;
         start->mark_ = onPath;
