@@ -22,6 +22,12 @@ namespace {
 constexpr int kMaxIndentedDepth = 64;
 constexpr const char* kIndent = "  ";
 
+// From this size on, a text is split into elements on a second thread while
+// this one builds the entries: below it, starting the thread costs more than
+// it saves.
+constexpr std::size_t kReadAheadFrom = 256 * 1024;
+constexpr std::size_t kReadAheadBlock = 2048;  // events handed over at a time
+
 std::string InvalidXmlText(std::string_view text, std::size_t offset, const char* description) {
     offset = std::min(text.size(), offset);
     const std::string_view before = text.substr(0, offset);
@@ -150,6 +156,10 @@ void ReadVarsDocumentText(std::string_view text, IVarsDocumentSink& sink) {
 // its Clear), so that the message is the one ReadVarsDocumentText gives.
 void ReadVarsDocumentTextOnce(std::string_view text, IVarsDocumentSink& sink) {
     try {
+        if (text.size() >= kReadAheadFrom) {
+            XmlPullReader in(text, kReadAheadBlock);
+            return ReadPlainVarsDocument(in, sink);
+        }
         XmlPullReader in(text);
         return ReadPlainVarsDocument(in, sink);
     } catch (const EXmlNotPlain&) {

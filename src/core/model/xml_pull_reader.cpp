@@ -4,10 +4,12 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <system_error>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
-#include <cstring>
+
+#include "model/xml_read_ahead.h"
 
 namespace quillix {
 
@@ -108,6 +110,20 @@ char EntityCharacter(std::string_view entity) {
 
 }  // namespace
 
+XmlPullReader::XmlPullReader(std::string_view text)
+    : at_(text.data()), end_(text.data() + text.size()) {}
+
+XmlPullReader::XmlPullReader(std::string_view text, std::size_t readAheadBlock)
+    : XmlPullReader(text) {
+    try {
+        ahead_ = std::make_unique<XmlReadAhead>(text, readAheadBlock);
+    } catch (const std::system_error&) {
+        ahead_.reset();  // no thread to spare: the text is read here
+    }
+}
+
+XmlPullReader::~XmlPullReader() = default;
+
 inline void XmlPullReader::SkipBlanks() {
     at_ = BlanksEnd(at_, end_);
 }
@@ -128,16 +144,18 @@ bool XmlPullReader::IsPlain(std::string_view text) {
 }
 
 const XmlPullReader::Attribute* XmlPullReader::Find(std::string_view name) const {
-    for (const Attribute& attribute : attributes_) {
+    for (const Attribute& attribute : current_) {
         if (attribute.name == name) return &attribute;
     }
     return nullptr;
 }
 
 XmlPullReader::Event XmlPullReader::Next() {
+    if (ahead_) return NextRecorded();
     if (failed_) return Event::kNotPlain;
     if (endPending_) {
         endPending_ = false;
+        current_ = {};
         name_ = open_.back();
         open_.pop_back();
         rootDone_ = open_.empty();
@@ -157,8 +175,8 @@ XmlPullReader::Event XmlPullReader::Next() {
 }
 
 bool XmlPullReader::SkipElement() {
-    const std::size_t depth = open_.size();
-    while (open_.size() >= depth) {
+    const std::size_t depth = Depth();
+    while (Depth() >= depth) {
         const Event event = Next();
         if (event == Event::kNotPlain || event == Event::kDone) return false;
     }
@@ -215,6 +233,7 @@ XmlPullReader::Event XmlPullReader::ReadStartTag() {
             at_ += c == '/' ? 2 : 1;
             open_.push_back(name_);
             endPending_ = c == '/';
+            current_ = attributes_;
             return Event::kStart;
         }
         // Attributes are set apart by blanks.
@@ -288,7 +307,30 @@ XmlPullReader::Event XmlPullReader::ReadEndTag() {
     ++at_;
     open_.pop_back();
     rootDone_ = open_.empty();
+    current_ = {};
     return Event::kEnd;
+}
+
+// The events of the reader ahead, block by block; the last event of the text
+// (kDone or kNotPlain) repeats, as it does when reading inline.
+XmlPullReader::Event XmlPullReader::NextRecorded() {
+    if (!block_ || nextEvent_ == block_->events.size()) {
+        if (block_ && nextEvent_ > 0) {
+            const Event last = block_->events.back().event;
+            if (last == Event::kDone || last == Event::kNotPlain) return last;
+        }
+        std::unique_ptr<XmlEventBlock> next = ahead_->Take(std::move(previous_));
+        if (!next || next->events.empty()) return Event::kNotPlain;
+        previous_ = std::move(block_);
+        block_ = std::move(next);
+        nextEvent_ = 0;
+    }
+    const XmlRecordedEvent& event = block_->events[nextEvent_++];
+    name_ = event.name;
+    depth_ = event.depth;
+    current_ = std::span<const Attribute>(block_->attributes)
+                   .subspan(event.firstAttribute, event.attributeCount);
+    return event.event;
 }
 
 }  // namespace quillix

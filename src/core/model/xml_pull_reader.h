@@ -10,12 +10,16 @@
 // caller then lets pugixml read the text, which gives the same elements and
 // attributes for every plain text, and its message for a broken one. The
 // reader finds out as it goes, so a caller that must not act on part of a
-// text that is not plain checks the whole text with IsPlain first.
+// text that is not plain checks the whole text with IsPlain first. Made to
+// read ahead, it splits the text on a second thread (XmlReadAhead) and gives
+// the same events.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +57,9 @@ inline bool Is(char c, unsigned char kind) {
 
 }  // namespace xml_classes
 
+class XmlReadAhead;
+struct XmlEventBlock;
+
 class XmlPullReader {
   public:
     struct Attribute {
@@ -62,8 +69,11 @@ class XmlPullReader {
     enum class Event { kStart, kEnd, kDone, kNotPlain };
 
     // The text must outlive the reader.
-    explicit XmlPullReader(std::string_view text)
-        : at_(text.data()), end_(text.data() + text.size()) {}
+    explicit XmlPullReader(std::string_view text);
+    // The same, reading ahead on a second thread, whose events come over in
+    // blocks of that many (where no thread can be started, it reads inline).
+    XmlPullReader(std::string_view text, std::size_t readAheadBlock);
+    ~XmlPullReader();
     XmlPullReader(const XmlPullReader&) = delete;
     XmlPullReader& operator=(const XmlPullReader&) = delete;
 
@@ -75,8 +85,12 @@ class XmlPullReader {
     Event Next();
     // The name of the element just started or ended.
     std::string_view Name() const { return name_; }
-    // The attributes of the element just started, in document order.
-    const std::vector<Attribute>& Attributes() const { return attributes_; }
+    // The attributes of the element just started, in document order (none
+    // after any other event). Their values may be views of the reader's own storage,
+    // valid up to the next start of an element.
+    std::span<const Attribute> Attributes() const { return current_; }
+    // The number of elements open.
+    std::size_t Depth() const { return ahead_ ? depth_ : open_.size(); }
     // The first attribute of that name of the element just started, or null.
     const Attribute* Find(std::string_view name) const;
     // Reads on to the end of the element just started; false when the text
@@ -86,6 +100,7 @@ class XmlPullReader {
   private:
     Event Fail() {
         failed_ = true;
+        current_ = {};
         return Event::kNotPlain;
     }
     bool ReadProlog();
@@ -93,6 +108,7 @@ class XmlPullReader {
     Event ReadEndTag();
     bool ReadAttribute();
     bool DecodeEntities(std::string_view& value);
+    Event NextRecorded();
 
     void SkipBlanks();
     std::string_view ReadName();
@@ -102,11 +118,20 @@ class XmlPullReader {
     std::vector<std::string_view> open_;  // the names of the open elements
     std::vector<Attribute> attributes_;
     std::deque<std::string> decoded_;  // values with entities, decoded (kept in place)
+    std::span<const Attribute> current_;
     std::string_view name_;
     bool started_ = false;
     bool rootDone_ = false;
     bool endPending_ = false;  // an empty element was started: its end comes next
     bool failed_ = false;
+
+    // Reading ahead: the block being read and the one before it, whose views
+    // a caller may still hold.
+    std::unique_ptr<XmlReadAhead> ahead_;
+    std::unique_ptr<XmlEventBlock> block_;
+    std::unique_ptr<XmlEventBlock> previous_;
+    std::size_t nextEvent_ = 0;
+    std::size_t depth_ = 0;
 };
 
 }  // namespace quillix

@@ -4,7 +4,8 @@
 // leaves the set as it was, with pugixml's message; a file that is XML but not
 // in the plain form this program writes (a comment, CDATA, other quotes) loads
 // as its plain form does; a fault inside a document leaves the entries read
-// before it, as ever.
+// before it, as ever. Large files, which are split into elements on a second
+// thread, load as small ones do.
 
 #include <gtest/gtest.h>
 
@@ -107,6 +108,59 @@ TEST_F(VarsFileLoad, AFaultInsideKeepsTheEntriesReadBeforeIt) {
     EXPECT_EQ(error, "Value 7 of attribute \"Type\" is out of range (0..2)");
     ASSERT_EQ(loaded.set.Count(), 1);
     EXPECT_TRUE(loaded.set.Exists("A"));
+}
+
+// A program of 1,500 variables, beyond the size from which a file
+// is read ahead: numbers, formulas over earlier variables, names and
+// descriptions with characters that are written as entities or codes.
+std::string LargeProgramText() {
+    TCalcVarsBase set;
+    for (int i = 0; i < 1500; ++i) {
+        const std::string name = (i % 7 == 0 ? "R&D <" : "V") + std::to_string(i);
+        ValueRef value = Num(i + 0.25L);
+        if (i % 2 == 1) value = set.GetValue(set.Items().back()->GetName())->MakeReference();
+        EXPECT_TRUE(set.Add(name, value));
+        set.Find(name)->Description = "note \"" + std::to_string(i) + "\" & 50%";
+    }
+    return BuildVarsDocumentText("a large program", set.Items());
+}
+
+TEST_F(VarsFileLoad, LargeFilesLoadAsSmallOnes) {
+    const std::string text = LargeProgramText();
+    ASSERT_GT(text.size(), 256u * 1024);
+    const std::size_t rootEnd = text.rfind("</Vars>");
+    const std::string unknown =
+        "<ValueWarper Type=\"0\" Description=\"\"><CalcValue Name=\"Z\" Value=\"1\" "
+        "IsNamed=\"True\" CVType=\"0\"><Operate ClassName=\"TCalcOperateRef\"><CalcValue "
+        "Name=\"Nowhere\" Value=\"1\" IsNamed=\"True\" CVType=\"0\"/></Operate></CalcValue>"
+        "</ValueWarper>";
+    TempFolder folder;
+    struct Row {
+        const char* what;
+        std::string text;
+        const char* error;  // empty: loads, and is written back as text was
+        int count;          // the variables after the load
+    };
+    const Row rows[] = {
+        {"as written", text, "", 1500},
+        {"a note after the root", text + "<!-- read by pugixml -->\n", "", 1500},
+        {"a fault in the last entry", text.substr(0, rootEnd) + unknown + "</Vars>\n",
+         "Variable \"Nowhere\" used in a formula is not defined", 1500},
+        {"broken at the end", text.substr(0, text.size() - 30),
+         "Invalid XML at line 7501, column 7: Start-end tags mismatch", 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        folder.Write("large.prg", row.text);
+        LoadedSet loaded;
+        std::string error;
+        EXPECT_EQ(loaded.set.LoadFromFile(folder.File("large.prg"), &error), *row.error == 0);
+        EXPECT_EQ(error, row.error);
+        EXPECT_EQ(loaded.set.Count(), row.count);
+        if (*row.error == 0) {
+            EXPECT_EQ(BuildVarsDocumentText(loaded.set.Description(), loaded.set.Items()), text);
+        }
+    }
 }
 
 }  // namespace
