@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/object_pool.h"
 #include "model/calc_value.h"
 
 namespace quillix {
@@ -41,6 +42,12 @@ class TCalcOperate {
     virtual ~TCalcOperate();
     TCalcOperate(const TCalcOperate&) = delete;
     TCalcOperate& operator=(const TCalcOperate&) = delete;
+    // Pooled as object_pool::TPooled makes them, without a base class, which
+    // would lengthen every dynamic_cast over the node classes.
+    static void* operator new(std::size_t size) { return object_pool::TPooled::operator new(size); }
+    static void operator delete(void* block, std::size_t size) noexcept {
+        object_pool::TPooled::operator delete(block, size);
+    }
 
     TCalcValue* Owner() const { return owner_; }
     void SetOwner(TCalcValue* owner) { owner_ = owner; }

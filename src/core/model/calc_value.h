@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/object_pool.h"
 #include "model/value_format.h"
 #include "model/value_ref.h"
 
@@ -27,7 +28,7 @@ inline constexpr std::uint8_t cvError = 2;
 inline constexpr int kPlainStyle = 0;
 inline constexpr int kGroupedStyle = 3;
 
-class TCalcValue {
+class TCalcValue : public object_pool::TPooled {
   public:
     static ValueRef New();
     static ValueRef New(long double number, std::uint8_t kind = cvNumber);
@@ -119,7 +120,7 @@ class TCalcValue {
     void AddRef() { ++refs_; }
     void DropRef();
 
-    struct Extras {
+    struct Extras : object_pool::TPooled {
         std::string name;
         std::string errorText;
     };

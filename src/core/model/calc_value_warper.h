@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/object_pool.h"
 #include "model/calc_value.h"
 
 namespace quillix {
@@ -31,7 +32,7 @@ constexpr std::string_view RoleCaption(std::uint8_t type) {
     }
 }
 
-class TCalcValueWarper {
+class TCalcValueWarper : public object_pool::TPooled {
   public:
     explicit TCalcValueWarper(ValueRef value) : Value(std::move(value)) {}
 

@@ -6,6 +6,7 @@
 #include <pugixml.hpp>
 
 #include "common/atomic_file.h"
+#include "common/object_pool.h"
 #include "common/regular_file.h"
 #include "common/untrusted_text.h"
 #include "model/plain_xml.h"
@@ -59,6 +60,7 @@ void CheckEntryName(const TCalcValueWarper& entry, int entryNumber) {
 
 // A document of plain XML into sink.
 void ReadPlainVarsDocument(XmlPullReader& in, IVarsDocumentSink& sink) {
+    const object_pool::TArenaScope arena;  // the entries live and go together
     if (in.Next() != XmlPullReader::Event::kStart) throw EXmlNotPlain();
     sink.Clear();
     sink.SetDescription(ReadDescriptionAttribute(in));
