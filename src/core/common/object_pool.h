@@ -68,12 +68,12 @@ inline void* Allocate(std::size_t size) {
     return detail::AllocateInArena(size);
 }
 
-// Gives back a block from Allocate, of that size, on any thread.
-inline void Release(void* block, std::size_t size) noexcept {
+// Gives back a block from Allocate, on any thread.
+inline void Release(void* block) noexcept {
     if (!block) return;
     if (detail::liveSlabs.load(std::memory_order_relaxed) != 0 && FromArena(block))
         return detail::ReleaseToArena(block);
-    ::operator delete(block, size);
+    ::operator delete(block);
 }
 
 // A base that makes the objects of a class, and of the classes derived from
@@ -83,11 +83,11 @@ class TPooled {
     static void* operator new(std::size_t size) {
         return kEnabled ? Allocate(size) : ::operator new(size);
     }
-    static void operator delete(void* block, std::size_t size) noexcept {
+    static void operator delete(void* block) noexcept {
         if (kEnabled) {
-            Release(block, size);
+            Release(block);
         } else {
-            ::operator delete(block, size);
+            ::operator delete(block);
         }
     }
 };

@@ -45,8 +45,8 @@ class TCalcOperate {
     // Pooled as object_pool::TPooled makes them, without a base class, which
     // would lengthen every dynamic_cast over the node classes.
     static void* operator new(std::size_t size) { return object_pool::TPooled::operator new(size); }
-    static void operator delete(void* block, std::size_t size) noexcept {
-        object_pool::TPooled::operator delete(block, size);
+    static void operator delete(void* block) noexcept {
+        object_pool::TPooled::operator delete(block);
     }
 
     TCalcValue* Owner() const { return owner_; }

@@ -65,7 +65,7 @@ TEST(ObjectPool, BlocksOfAScopeComeFromTheArena) {
     for (const Block& block : blocks)
         EXPECT_EQ(FromArena(block.at), block.size <= kLargestPooled) << block.size;
     for (const Block& block : blocks)
-        Release(block.at, block.size);
+        Release(block.at);
     // Every slab went with its last block.
     for (const Block& block : blocks)
         EXPECT_FALSE(FromArena(block.at));
@@ -76,9 +76,9 @@ TEST(ObjectPool, BlocksOutsideAScopeComeFromTheGeneralAllocator) {
     ExpectWholeAndApart(blocks);
     for (const Block& block : blocks) {
         EXPECT_FALSE(FromArena(block.at));
-        Release(block.at, block.size);
+        Release(block.at);
     }
-    Release(nullptr, 16);  // as delete of a null pointer
+    Release(nullptr);  // as delete of a null pointer
 }
 
 // Blocks given back while their slab is still cut from leave it in place for
@@ -89,16 +89,16 @@ TEST(ObjectPool, ASlabStaysWhileAnyOfItsBlocksDoes) {
         const TArenaScope scope;
         for (int i = 0; i < 5000; ++i) {
             auto* early = static_cast<unsigned char*>(Allocate(48));
-            Release(early, 48);
+            Release(early);
             kept.push_back(static_cast<unsigned char*>(Allocate(48)));
             std::memset(kept.back(), i & 0xFF, 48);
         }
     }
     for (std::size_t i = 0; i + 1 < kept.size(); ++i)
-        Release(kept[i], 48);
+        Release(kept[i]);
     ASSERT_TRUE(FromArena(kept.back()));
     EXPECT_EQ(kept.back()[47], static_cast<unsigned char>(4999 & 0xFF));
-    Release(kept.back(), 48);
+    Release(kept.back());
     EXPECT_FALSE(FromArena(kept.back()));
 }
 
@@ -118,7 +118,7 @@ TEST(ObjectPool, ScopesNestAndBlocksMayGoBackOnAnotherThread) {
     }
     std::thread other([&blocks] {
         for (void* block : blocks)
-            Release(block, 32);
+            Release(block);
     });
     other.join();
     EXPECT_FALSE(FromArena(blocks.front()));
