@@ -2,9 +2,10 @@
 // libFuzzer target for the program file reader: any bytes as a program file
 // either load or fail with a message. The text is also read the long way,
 // through pugixml's DOM, and both ways agree (the same entries or the same
-// message): the one-pass reader of plain XML reads what pugixml reads. A
-// loaded program saves to a text that loads and saves to the very same text,
-// and it recalculates without a fault.
+// message): the one-pass reader of plain XML reads what pugixml reads. Read
+// ahead on a second thread, in small blocks, the text gives the events it
+// gives read inline. A loaded program saves to a text that loads and saves to
+// the very same text, and it recalculates without a fault.
 
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "common/date_format.h"
+#include "model/xml_pull_reader.h"
 #include "common/untrusted_text.h"
 #include "fuzz_support.h"
 #include "model/plain_xml.h"
@@ -38,6 +40,21 @@ std::string LoadedAs(const std::string& text, TCalcProgramExec& program) {
     return SavedText(program);
 }
 
+// Every event of the reader, with the element's name, depth and attributes.
+std::string EventsOf(XmlPullReader& in) {
+    std::string events;
+    for (;;) {
+        const XmlPullReader::Event event = in.Next();
+        events += std::to_string(static_cast<int>(event)) + " " + std::string(in.Name()) + " " +
+                  std::to_string(in.Depth());
+        for (const XmlPullReader::Attribute& a : in.Attributes())
+            events += " " + std::string(a.name) + "=" + std::string(a.value);
+        events += "\n";
+        if (event == XmlPullReader::Event::kDone || event == XmlPullReader::Event::kNotPlain)
+            return events;
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -47,6 +64,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
+    XmlPullReader inline_(text);
+    XmlPullReader ahead(text, 3);
+    const std::string events = EventsOf(inline_);
+    fuzz::Check(EventsOf(ahead) == events, "reading ahead gives other events", events);
+
     TCalcProgramExec program;
     const std::string loaded = LoadedAs(text, program);
 
