@@ -158,11 +158,7 @@ void ReadVarsDocumentText(std::string_view text, IVarsDocumentSink& sink) {
 // its Clear), so that the message is the one ReadVarsDocumentText gives.
 void ReadVarsDocumentTextOnce(std::string_view text, IVarsDocumentSink& sink) {
     try {
-        if (text.size() >= kReadAheadFrom) {
-            XmlPullReader in(text, kReadAheadBlock);
-            return ReadPlainVarsDocument(in, sink);
-        }
-        XmlPullReader in(text);
+        XmlPullReader in(text, text.size() >= kReadAheadFrom ? kReadAheadBlock : 0);
         return ReadPlainVarsDocument(in, sink);
     } catch (const EXmlNotPlain&) {
     } catch (const EXmlLoadError&) {

@@ -115,6 +115,7 @@ XmlPullReader::XmlPullReader(std::string_view text)
 
 XmlPullReader::XmlPullReader(std::string_view text, std::size_t readAheadBlock)
     : XmlPullReader(text) {
+    if (readAheadBlock == 0) return;
     try {
         ahead_ = std::make_unique<XmlReadAhead>(text, readAheadBlock);
     } catch (const std::system_error&) {

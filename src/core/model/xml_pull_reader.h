@@ -71,7 +71,8 @@ class XmlPullReader {
     // The text must outlive the reader.
     explicit XmlPullReader(std::string_view text);
     // The same, reading ahead on a second thread, whose events come over in
-    // blocks of that many (where no thread can be started, it reads inline).
+    // blocks of that many; with 0, or where no thread can be started, it
+    // reads inline.
     XmlPullReader(std::string_view text, std::size_t readAheadBlock);
     ~XmlPullReader();
     XmlPullReader(const XmlPullReader&) = delete;
